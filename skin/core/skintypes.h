@@ -170,3 +170,12 @@ struct TsSkinData {
     QString author;
     QString description;
 };
+
+// Where a partly transparent control finds its parent's pixels: the parent's cache bitmap and the
+// offset of the parent's client origin inside it. `ready` is false when the parent has no cache.
+struct TsCacheInfo {
+    const QImage* bitmap = nullptr;
+    int x = 0;
+    int y = 0;
+    bool ready = false;
+};
