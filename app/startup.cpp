@@ -1,0 +1,72 @@
+#include "app/startup.h"
+
+#include "app/tform1.h"
+#include "app/tform13.h"
+#include "app/tform14.h"
+#include "app/tform3.h"
+#include "data/tdatamodule2.h"
+#include "platform/apperror.h"
+#include "platform/messagebox.h"
+#include "teacher/tform10.h"
+#include "teacher/tform9.h"
+#include "testing/tform4.h"
+#include "testing/tform5.h"
+#include "testing/tform6.h"
+
+#include <QApplication>
+
+namespace {
+template <typename T>
+void destroy(T*& instance)
+{
+    delete instance;
+    instance = nullptr;
+}
+} // namespace
+
+bool createProgram()
+{
+    Form1 = new TForm1;
+    try {
+        DataModule2 = new TDataModule2;
+    } catch (const AppError& error) {
+        destroyProgram();
+        showMessageBox({QStringLiteral("Application Error"), withFullStop(error.message()), MessageIcon::Error,
+                        MessageButtons::Ok});
+        return false;
+    }
+    Form3 = new TForm3;
+    Form4 = new TForm4;
+    Form5 = new TForm5;
+    Form6 = new TForm6;
+    Form9 = new TForm9;
+    Form10 = new TForm10;
+    Form13 = new TForm13;
+    Form14 = new TForm14;
+    return true;
+}
+
+void destroyProgram()
+{
+    destroy(Form14);
+    destroy(Form13);
+    destroy(Form10);
+    destroy(Form9);
+    destroy(Form6);
+    destroy(Form5);
+    destroy(Form4);
+    destroy(Form3);
+    destroy(DataModule2);
+    destroy(Form1);
+}
+
+int runProgram()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!createProgram())
+        return 1;
+    Form1->show();
+    const int status = QApplication::exec();
+    destroyProgram();
+    return status;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/form.h"
+
+class PictureView;
+
+// The start window: the cover picture of the textbook. A press on it opens the main window;
+// closing it closes the course database and ends the program.
+class TForm1 : public Form {
+    Q_OBJECT
+
+public:
+    TForm1();
+
+    PictureView* Image2;
+
+    void Image2MouseDown();
+    void FormClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+extern TForm1* Form1;

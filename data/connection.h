@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+struct sqlite3;
+
+// The one connection to the course database: an SQLite 3 file, opened without creating it, so
+// that a missing file is an error and never an empty new course.
+class Connection : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Mode { ReadWrite, ReadOnly };
+
+    // How long a statement waits for another process's lock before it gives up with the
+    // engine's "database is locked".
+    static constexpr int defaultBusyTimeoutMs = 3000;
+
+    explicit Connection(QObject* parent = nullptr);
+    ~Connection() override;
+
+    void open(const QString& fileName, Mode mode = Mode::ReadWrite);
+    void close();
+
+    bool isConnected() const { return db_ != nullptr; }
+    bool isReadOnly() const;
+    void setBusyTimeout(int milliseconds);
+
+    sqlite3* handle() const { return db_; }
+
+    // The engine's message for the last failed call on this connection.
+    QString engineMessage() const;
+
+private:
+    sqlite3* db_ = nullptr;
+};

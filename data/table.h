@@ -1,0 +1,109 @@
+#pragma once
+
+#include "data/fielddef.h"
+#include "data/fieldvalue.h"
+
+#include <QList>
+#include <QObject>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+class Connection;
+class DataLink;
+class DataSource;
+struct TableOrdering;
+
+// One database table read as a snapshot in stored order, with one cursor shared by every window.
+// Changes are stored at once on Post and Delete; a pending change is completed by every move.
+class Table : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State { Closed, Browse, Edit, Insert };
+    enum LocateOption { NoLocateOptions = 0, CaseInsensitive = 1, PartialKey = 2 };
+
+    Table(Connection* connection, const QString& componentName, const QString& tableName, QObject* parent);
+    ~Table() override;
+
+    QString componentName() const { return objectName(); }
+    QString tableName() const { return tableName_; }
+
+    void open();
+    void close();
+    bool isOpen() const { return state_ != State::Closed; }
+    State state() const { return state_; }
+    bool canModify() const;
+
+    void first();
+    void last();
+    void next();
+    void prior();
+    // Moves the cursor by distance records (a grid's row move), stopping at either end.
+    void moveBy(int distance);
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+    int recordCount() const;
+    // 0-based place of the cursor in the snapshot, -1 when empty.
+    int recordIndex() const;
+
+    bool locate(const QString& field, const FieldValue& value, int options);
+
+    const QVector<FieldDef>& fields() const { return fields_; }
+    int fieldIndex(const QString& field) const;  // -1 when the table has no such field
+    QString fieldAsText(const QString& field) const;
+    FieldValue fieldValue(const QString& field) const;
+    void setFieldValue(const QString& field, const FieldValue& value);
+    // A value of any record, for controls that show many rows at once; the cursor stays.
+    FieldValue valueAt(int record, int field) const;
+
+    void insert();
+    void append();
+    void edit();
+    void post();
+    void cancel();
+    void deleteRecord();
+    void refresh();
+    // True while the pending change has at least one field write.
+    bool isModified() const { return modified_; }
+
+    void addDataSource(DataSource* source);
+    void removeDataSource(DataSource* source);
+
+private:
+    struct Record {
+        qint64 rowid = 0;  // 0 for a record not stored yet
+        QVector<FieldValue> values;
+    };
+
+    [[noreturn]] void fail(const QString& message) const;
+    void checkOpen() const;
+    void checkCanModify() const;
+    int requireField(const QString& field) const;
+    // A value as the field holds it: texts cut to the declared size, numbers and dates parsed.
+    static FieldValue storedValue(int field, const FieldValue& value, const QVector<FieldDef>& fields);
+    void readSnapshot();
+    void completePending();
+    void startInsert(int at);
+    void storeInsert();
+    void storeEdit();
+    void setState(State state);
+    const TableOrdering& orderBy(int field) const;
+    void snapshotChanged();
+    void notify(const std::function<void(DataLink*)>& notice);
+
+    Connection* connection_;
+    QString tableName_;
+    State state_ = State::Closed;
+    QVector<FieldDef> fields_;
+    QVector<Record> records_;
+    int cursor_ = 0;
+    bool bof_ = false;
+    bool eof_ = false;
+    bool modified_ = false;
+    QVector<FieldValue> valuesBeforeEdit_;
+    QList<DataSource*> sources_;
+
+    // Orderings by key field for Locate, built once and kept until the snapshot changes.
+    mutable QVector<std::shared_ptr<const TableOrdering>> orderings_;
+};

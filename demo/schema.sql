@@ -1,0 +1,10 @@
+-- The course database: eight tables. The program itself never creates tables; this file is used
+-- by the demo-course generator and by the tests' temporary courses.
+CREATE TABLE test (id INTEGER PRIMARY KEY AUTOINCREMENT, nom INTEGER, test MEMO, otv VARCHAR(1));
+CREATE TABLE media (id INTEGER PRIMARY KEY AUTOINCREMENT, name VARCHAR(255), file VARCHAR(255));
+CREATE TABLE Lekcia (id INTEGER PRIMARY KEY AUTOINCREMENT, tema VARCHAR(255), file VARCHAR(255));
+CREATE TABLE rasdel (id INTEGER PRIMARY KEY AUTOINCREMENT, name VARCHAR(255));
+CREATE TABLE testing (nom VARCHAR(50), nom1 INTEGER, otv VARCHAR(1));
+CREATE TABLE result (id INTEGER PRIMARY KEY AUTOINCREMENT, fio VARCHAR(255), data DATE, kol INTEGER, ocenka VARCHAR(10));
+CREATE TABLE Present (id INTEGER PRIMARY KEY AUTOINCREMENT, tema VARCHAR(255), file VARCHAR(255));
+CREATE TABLE foto (id INTEGER PRIMARY KEY AUTOINCREMENT, tema VARCHAR(255), file VARCHAR(255));

@@ -1,0 +1,6 @@
+#include "platform/apperror.h"
+
+AppError::AppError(const QString& message)
+    : std::runtime_error(message.toStdString()), message_(message)
+{
+}

@@ -1,0 +1,58 @@
+#include "platform/form.h"
+
+#include "platform/metrics.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace {
+QList<Form*>& registry()
+{
+    static QList<Form*> forms;
+    return forms;
+}
+} // namespace
+
+Form::Form(const QString& instanceName, const QString& caption, const QRect& designedOuter)
+    : QWidget(nullptr), client_(new QWidget(this))
+{
+    setObjectName(instanceName);
+    setWindowTitle(caption);
+    client_->setObjectName(instanceName + QStringLiteral("Client"));
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(QRgb(silver)));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(client_);
+
+    move(designedOuter.topLeft());
+    resize(clientSizeForOuter(designedOuter.size()));
+    registry().append(this);
+}
+
+Form::~Form()
+{
+    registry().removeOne(this);
+}
+
+const QList<Form*>& Form::all()
+{
+    return registry();
+}
+
+QSize Form::clientSizeForOuter(const QSize& outer)
+{
+    return {outer.width() - 2 * metrics::frameWidth,
+            outer.height() - metrics::captionHeight - 2 * metrics::frameWidth};
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    hide();
+}

@@ -1,0 +1,106 @@
+#include "platform/jpegdecoder.h"
+
+#include "platform/apperror.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace {
+
+struct ErrorTrap {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void trapError(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1);
+}
+
+// Warnings (level -1) mean damaged data; they end decoding like errors do. Trace messages pass.
+void trapWarning(j_common_ptr info, int level)
+{
+    if (level < 0)
+        trapError(info);
+}
+
+// Everything between setjmp and a possible longjmp lives in plain C structures, so that the
+// jump skips no C++ destructor. Returns 0 on success, otherwise libjpeg's message code.
+int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image)
+{
+    jpeg_decompress_struct info;
+    ErrorTrap trap;
+    info.err = jpeg_std_error(&trap.manager);
+    trap.manager.error_exit = trapError;
+    trap.manager.emit_message = trapWarning;
+    if (setjmp(trap.jump)) {
+        const int code = trap.manager.msg_code;
+        jpeg_destroy_decompress(&info);
+        return code == 0 ? JERR_INPUT_EMPTY : code;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    header->width = static_cast<int>(info.image_width);
+    header->height = static_cast<int>(info.image_height);
+    header->components = info.num_components;
+    header->progressive = jpeg_has_multiple_scans(&info);
+    if (image) {
+        const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+        info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+        jpeg_start_decompress(&info);
+        const int width = static_cast<int>(info.output_width);
+        *image = QImage(width, static_cast<int>(info.output_height), QImage::Format_RGB888);
+        if (image->isNull()) {
+            jpeg_destroy_decompress(&info);
+            return JERR_OUT_OF_MEMORY;
+        }
+        unsigned char* cmykRow = cmyk ? static_cast<unsigned char*>(
+            (*info.mem->alloc_small)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, width * 4u))
+                                      : nullptr;
+        while (info.output_scanline < info.output_height) {
+            unsigned char* row = image->scanLine(static_cast<int>(info.output_scanline));
+            JSAMPROW target = cmyk ? cmykRow : row;
+            jpeg_read_scanlines(&info, &target, 1);
+            if (cmyk) {
+                // Adobe writes CMYK inverted; each channel times black gives the visible colour.
+                for (int x = 0; x < width; ++x) {
+                    const unsigned k = cmykRow[4 * x + 3];
+                    row[3 * x] = static_cast<unsigned char>(cmykRow[4 * x] * k / 255);
+                    row[3 * x + 1] = static_cast<unsigned char>(cmykRow[4 * x + 1] * k / 255);
+                    row[3 * x + 2] = static_cast<unsigned char>(cmykRow[4 * x + 2] * k / 255);
+                }
+            }
+        }
+        jpeg_finish_decompress(&info);
+    }
+    jpeg_destroy_decompress(&info);
+    return 0;
+}
+
+} // namespace
+
+QString jpegErrorMessage(int code)
+{
+    return QStringLiteral("JPEG error #%1").arg(code);
+}
+
+JpegHeader readJpegHeader(const QByteArray& data)
+{
+    JpegHeader header;
+    if (const int code = runDecoder(data, &header, nullptr))
+        throw AppError(jpegErrorMessage(code));
+    return header;
+}
+
+QImage decodeJpeg(const QByteArray& data)
+{
+    JpegHeader header;
+    QImage image;
+    if (const int code = runDecoder(data, &header, &image))
+        throw AppError(jpegErrorMessage(code));
+    return image;
+}

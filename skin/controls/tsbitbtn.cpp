@@ -1,0 +1,3 @@
+#include "skin/controls/tsbitbtn.h"
+
+TsBitBtn::TsBitBtn(QWidget* parent) : QPushButton(parent) {}

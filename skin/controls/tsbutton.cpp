@@ -1,0 +1,3 @@
+#include "skin/controls/tsbutton.h"
+
+TsButton::TsButton(QWidget* parent) : QPushButton(parent) {}

@@ -1,0 +1,3 @@
+#include "skin/controls/tsedit.h"
+
+TsEdit::TsEdit(QWidget* parent) : QLineEdit(parent) {}

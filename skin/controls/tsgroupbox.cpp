@@ -1,0 +1,3 @@
+#include "skin/controls/tsgroupbox.h"
+
+TsGroupBox::TsGroupBox(QWidget* parent) : QGroupBox(parent) {}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QGroupBox>
+
+// Until it paints itself from the skin, a skinned QGroupBox is the platform's own control, so that
+// windows built with it need no change when skinning arrives.
+class TsGroupBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit TsGroupBox(QWidget* parent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "skin/controls/tslabel.h"
+
+TsLabel::TsLabel(QWidget* parent) : QLabel(parent) {}

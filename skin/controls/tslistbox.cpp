@@ -1,0 +1,3 @@
+#include "skin/controls/tslistbox.h"
+
+TsListBox::TsListBox(QWidget* parent) : QListWidget(parent) {}

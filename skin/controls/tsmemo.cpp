@@ -1,0 +1,3 @@
+#include "skin/controls/tsmemo.h"
+
+TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent) {}

@@ -1,0 +1,3 @@
+#include "skin/controls/tspagecontrol.h"
+
+TsPageControl::TsPageControl(QWidget* parent) : QTabWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "skin/controls/tspanel.h"
+
+TsPanel::TsPanel(QWidget* parent) : QFrame(parent) {}

@@ -1,0 +1,3 @@
+#include "skin/controls/tsradiobutton.h"
+
+TsRadioButton::TsRadioButton(QWidget* parent) : QRadioButton(parent) {}

@@ -1,0 +1,3 @@
+#include "skin/controls/tsscrollbar.h"
+
+TsScrollBar::TsScrollBar(QWidget* parent) : QScrollBar(parent) {}

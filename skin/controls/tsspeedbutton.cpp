@@ -1,0 +1,3 @@
+#include "skin/controls/tsspeedbutton.h"
+
+TsSpeedButton::TsSpeedButton(QWidget* parent) : QToolButton(parent) {}

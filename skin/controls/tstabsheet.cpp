@@ -1,0 +1,3 @@
+#include "skin/controls/tstabsheet.h"
+
+TsTabSheet::TsTabSheet(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "skin/controls/tstreeview.h"
+
+TsTreeView::TsTreeView(QWidget* parent) : QTreeWidget(parent) {}
