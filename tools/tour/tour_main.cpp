@@ -1,0 +1,49 @@
+// vestoria_tour <program folder> <screenshot folder>
+// Starts the program on the course in the program folder, walks its main roads and saves a PNG
+// of every window it reaches. Message boxes are answered with their first button and printed.
+#include "app/startup.h"
+#include "app/tform1.h"
+#include "platform/apperror.h"
+#include "platform/messagebox.h"
+#include "platform/programfolder.h"
+#include "tools/tour/tour.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: vestoria_tour <program folder> <screenshot folder>\n");
+        return 2;
+    }
+    const QString programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    Tour::setOutputFolder(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+    QDir::setCurrent(programDir);
+    setProgramFolderOverride(programDir);
+    setMessageBoxHandler([](const MessageBoxRequest& box) {
+        std::printf("message box \"%s\": %s\n", qPrintable(box.title), qPrintable(box.text));
+        return box.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    });
+    if (!createProgram())
+        return 1;
+    Form1->show();
+    int failures = 0;
+    for (const TourLeg& leg : Tour::legs()) {
+        std::printf("tour: %s\n", qPrintable(leg.name));
+        try {
+            leg.run();
+        } catch (const std::exception& error) {
+            std::printf("tour: leg %s failed: %s\n", qPrintable(leg.name), error.what());
+            ++failures;
+        }
+    }
+    for (const QString& shot : Tour::shots())
+        std::printf("screenshot: %s\n", qPrintable(shot));
+    Form1->close();
+    destroyProgram();
+    return failures == 0 ? 0 : 1;
+}
