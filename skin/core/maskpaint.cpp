@@ -1,0 +1,153 @@
+#include "skin/core/maskpaint.h"
+
+#include <algorithm>
+
+MaskStateImage maskStateImage(const TsMaskData& mask, int state, const QImage& master)
+{
+    MaskStateImage result;
+    const int s = std::max(state, 0);
+    if (mask.hasOwnImage()) {
+        const int w = mask.image.width() / 3;
+        const int h = mask.image.height() / 2;
+        result.picture = &mask.image;
+        result.rect = QRect(s * w, 0, w, h);
+        result.maskOffset = h;
+        result.ownImage = true;
+        return result;
+    }
+    if (mask.imageCount <= 0)
+        return result;
+    const int w = mask.width() / mask.imageCount;
+    const int h = mask.height() / (mask.maskType + 1);
+    result.picture = &master;
+    result.rect = QRect(mask.left + std::min(s, mask.imageCount - 1) * w, mask.top, w, h);
+    result.maskOffset = mask.maskType == 1 ? mask.height() / 2 : 0;
+    return result;
+}
+
+QSize maskCellSize(const TsMaskData& mask)
+{
+    if (mask.hasOwnImage())
+        return QSize(mask.image.width() / 3 / 3, mask.image.height() / 2 / 3);
+    if (mask.imageCount <= 0)
+        return QSize(0, 0);
+    return QSize(mask.width() / (mask.imageCount * 3), mask.height() / (mask.maskType * 3 + 3));
+}
+
+namespace {
+
+// Columns of a copy that lie inside both the target and the picture.
+struct ColumnRange {
+    int first = 0;
+    int end = 0;
+};
+
+ColumnRange columnsInside(const QImage& target, QPoint at, const QImage& picture, const QRect& source)
+{
+    ColumnRange range;
+    range.first = std::max({0, -at.x(), -source.left()});
+    range.end = std::min({source.width(), target.width() - at.x(), picture.width() - source.left()});
+    return range;
+}
+
+// Where the parent's pixel for target position (x, y) is, or nullptr.
+const uint8_t* parentPixel(const CellCopyOptions& options, int x, int y)
+{
+    if (!options.parent || !options.parent->ready || !options.parent->bitmap)
+        return nullptr;
+    const QImage& cache = *options.parent->bitmap;
+    const int px = x + options.parentShift.x();
+    const int py = y + options.parentShift.y();
+    if (px < 0 || py < 0 || px >= cache.width() || py >= cache.height())
+        return nullptr;
+    return cache.constScanLine(py) + px * 3;
+}
+
+void addRun(const CellCopyOptions& options, int runStart, int x, int y)
+{
+    if (options.keyRuns && runStart >= 0 && x > runStart)
+        options.keyRuns->append(QRect(runStart, y, x - runStart, 1));
+}
+
+} // namespace
+
+void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRect& source,
+              const CellCopyOptions& options)
+{
+    if (!image.isValid())
+        return;
+    const QImage& picture = *image.picture;
+    const ColumnRange columns = columnsInside(target, at, picture, source);
+    if (columns.first >= columns.end)
+        return;
+    const int raise = std::clamp(options.maskRaise, 0, 255);
+    for (int r = 0; r < source.height(); ++r) {
+        const int sy = source.top() + r;
+        const int my = sy + image.maskOffset;
+        if (sy < 0 || sy >= picture.height() || my >= picture.height())
+            break;
+        const int ty = at.y() + r;
+        if (ty < 0)
+            continue;
+        if (ty >= target.height())
+            break;
+        const uint8_t* p = picture.constScanLine(sy) + (source.left() + columns.first) * 3;
+        const uint8_t* m = picture.constScanLine(my) + (source.left() + columns.first) * 3;
+        uint8_t* d = target.scanLine(ty) + (at.x() + columns.first) * 3;
+        int runStart = -1;
+        for (int c = columns.first; c < columns.end; ++c, p += 3, m += 3, d += 3) {
+            const int tx = at.x() + c;
+            if (isKeyPixel(p)) {
+                if (options.keyRuns || options.skipKeyPixels) {
+                    if (runStart < 0)
+                        runStart = tx;
+                    continue;
+                }
+                if (const uint8_t* parent = parentPixel(options, tx, ty)) {
+                    d[0] = parent[0];
+                    d[1] = parent[1];
+                    d[2] = parent[2];
+                    continue;
+                }
+                if (!image.ownImage)
+                    continue;
+            } else {
+                addRun(options, runStart, tx, ty);
+                runStart = -1;
+            }
+            for (int channel = 0; channel < 3; ++channel)
+                d[channel] = maskBlend(p[channel], d[channel], std::min(m[channel] + raise, 255));
+        }
+        addRun(options, runStart, at.x() + columns.end, ty);
+    }
+}
+
+void keyCopy(QImage& target, QPoint at, const QImage& picture, const QRect& source, const CellCopyOptions& options)
+{
+    const ColumnRange columns = columnsInside(target, at, picture, source);
+    if (columns.first >= columns.end)
+        return;
+    for (int r = 0; r < source.height(); ++r) {
+        const int sy = source.top() + r;
+        if (sy < 0 || sy >= picture.height())
+            break;
+        const int ty = at.y() + r;
+        if (ty < 0)
+            continue;
+        if (ty >= target.height())
+            break;
+        const uint8_t* p = picture.constScanLine(sy) + (source.left() + columns.first) * 3;
+        uint8_t* d = target.scanLine(ty) + (at.x() + columns.first) * 3;
+        for (int c = columns.first; c < columns.end; ++c, p += 3, d += 3) {
+            const uint8_t* from = p;
+            if (isKeyPixel(p)) {
+                from = parentPixel(options, at.x() + c, ty);
+                if (!from)
+                    continue;
+            }
+            d[0] = from[0];
+            d[1] = from[1];
+            d[2] = from[2];
+        }
+    }
+}

@@ -1,0 +1,227 @@
+#include "skin/core/paintsection.h"
+
+#include "skin/core/borderpaint.h"
+#include "skin/core/gradient.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/skintables.h"
+#include "skin/core/texturetiler.h"
+
+#include <algorithm>
+
+namespace {
+
+int32_t baseOverride = clSkinKey;
+int32_t fillOverride = clSkinKey;
+
+struct Texture {
+    enum Kind { None, Mask, Pattern };
+    Kind kind = None;
+    int index = -1;
+};
+
+// What the background fill paints with, chosen for one state of one section.
+struct FillValues {
+    int32_t color = 0;
+    int imagePercent = 0;
+    int gradientPercent = 0;
+    Texture texture;
+    const QString* gradientData = nullptr;
+    const TsGradArray* gradient = nullptr;
+    int imageWeight = 0;     // how much of the texture stays under the gradient, 0 to 255
+    int32_t finalFill = 0;
+};
+
+// True when the gradient paints every pixel of a bitmap of `size`: its segments chain from edge to
+// edge, so only a rectangle one pixel deep in the gradient's direction is left out.
+bool gradientCovers(const TsGradArray& gradient, QSize size)
+{
+    if (gradient.isEmpty())
+        return false;
+    const int mode = gradient.first().mode;
+    return (mode == 0 && size.height() >= 2) || (mode == 1 && size.width() >= 2);
+}
+
+void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
+{
+    bool imagePainted = false;
+    if (v.imagePercent > 0) {
+        if (v.texture.kind == Texture::Mask) {
+            if (!isValidMaskIndex(v.texture.index)) {
+                solidFill(bitmap, rect, v.color);
+            } else {
+                tileTexture(bitmap, rect, skinMasks()[v.texture.index], skinMasterBitmap());
+                imagePainted = true;
+            }
+        } else if (v.texture.kind == Texture::Pattern && isValidPatternIndex(v.texture.index)) {
+            tilePattern(bitmap, rect, skinPatterns()[v.texture.index].image);
+            imagePainted = true;
+        }
+    }
+    if (v.gradientPercent > 0) {
+        if (imagePainted) {
+            // A gradient that leaves pixels out leaves the texture there as it was.
+            QImage gradient = gradientCovers(*v.gradient, rect.size()) && !v.gradientData->isEmpty()
+                                  ? QImage(rect.size(), QImage::Format_BGR888)
+                                  : bitmap.copy(rect);
+            if (v.gradientData->isEmpty())
+                gradient.fill(toQColor(v.color));
+            else
+                paintGradient(gradient, gradient.rect(), *v.gradient);
+            regionBlend(bitmap, gradient, v.imageWeight, rect.topLeft(),
+                        QRect(0, 0, gradient.width() - 1, gradient.height()));
+        } else if (v.gradientData->isEmpty()) {
+            solidFill(bitmap, rect, v.color);
+        } else {
+            paintGradient(bitmap, rect, *v.gradient);
+        }
+    }
+    const int sum = v.imagePercent + v.gradientPercent;
+    if (sum >= 1 && sum <= 99)
+        colorMix(bitmap, rect, sum, v.color);
+    else if (sum != 100)
+        solidFill(bitmap, rect, v.finalFill);
+}
+
+FillValues stateValues(const TsGeneralData& section, int state)
+{
+    FillValues v;
+    const bool hot = state != 0;
+    v.color = hot ? section.hotColor : section.color;
+    v.imagePercent = hot ? section.hotImagePercent : section.imagePercent;
+    v.gradientPercent = hot ? section.hotGradientPercent : section.gradientPercent;
+    v.gradientData = hot ? &section.hotGradientData : &section.gradientData;
+    v.gradient = hot ? &section.hotGradient : &section.gradient;
+    return v;
+}
+
+void copyParent(QImage& target, const QRect& rect, const TsCacheInfo& parentCache, QPoint position)
+{
+    if (parentCache.bitmap == &target)
+        return;
+    copyBlock(target, rect.topLeft(), *parentCache.bitmap,
+              QRect(parentCache.x + position.x(), parentCache.y + position.y(), rect.width(), rect.height()));
+}
+
+// The background over the parent's cached pixels: Transparency percent of the parent shows through.
+void paintOverParent(const TsGeneralData& section, int state, const FillValues& values, QImage& target,
+                     QPoint position, const QRect& rect, const TsCacheInfo& parentCache)
+{
+    const int transparency = std::clamp(state != 0 ? section.hotTransparency : section.transparency, 0, 100);
+    if (!parentCache.ready || !parentCache.bitmap || transparency == 0) {
+        backgroundFill(target, rect, values);
+    } else if (transparency == 100) {
+        copyParent(target, rect, parentCache, position);
+    } else {
+        QImage own = target.copy(rect);
+        backgroundFill(own, own.rect(), values);
+        copyParent(target, rect, parentCache, position);
+        regionBlend(target, own, transparency * 255 / 100, rect.topLeft(), own.rect());
+    }
+}
+
+bool liesInside(const QRect& rect, const QImage& target)
+{
+    return rect.left() >= 0 && rect.top() >= 0 && rect.left() + rect.width() <= target.width()
+           && rect.top() + rect.height() <= target.height();
+}
+
+TsCacheInfo movedBy(const TsCacheInfo& parentCache, QPoint position)
+{
+    TsCacheInfo moved = parentCache;
+    moved.x += position.x();
+    moved.y += position.y();
+    return moved;
+}
+
+} // namespace
+
+int32_t baseColorOverride() { return baseOverride; }
+void setBaseColorOverride(int32_t color) { baseOverride = color; }
+int32_t fillColorOverride() { return fillOverride; }
+void setFillColorOverride(int32_t color) { fillOverride = color; }
+
+void paintSectionBackground(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache,
+                            QImage& target, QPoint position, const QRect& rect, int state)
+{
+    if (!isValidSectionIndex(sectionIndex))
+        return;
+    const TsGeneralData& section = skinSections()[sectionIndex];
+    FillValues values = stateValues(section, state);
+    if (baseOverride != clSkinKey)
+        values.color = baseOverride;
+    values.finalFill = fillOverride != clSkinKey ? fillOverride : values.color;
+    values.imageWeight = values.imagePercent * 255 / 100;
+    if (values.imagePercent > 0) {
+        const QString property = state != 0 ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN");
+        const int mask = FindMask(sectionIndex, sectionName, property);
+        values.texture = mask >= 0 ? Texture{Texture::Mask, mask}
+                                   : Texture{Texture::Pattern, FindPattern(sectionIndex, sectionName, property)};
+    }
+    paintOverParent(section, state, values, target, position, rect, parentCache);
+}
+
+void paintSectionBackgroundFixed(int sectionIndex, int textureIndex, int hotTextureIndex, QImage& target,
+                                 QPoint position, const QRect& rect, int state, const TsCacheInfo& parentCache,
+                                 const QString&)
+{
+    if (!isValidSectionIndex(sectionIndex))
+        return;
+    const TsGeneralData& section = skinSections()[sectionIndex];
+    FillValues values = stateValues(section, state);
+    values.finalFill = values.color;
+    values.imageWeight = (values.imagePercent * 256 / 100) & 0xFF;
+    values.texture = Texture{Texture::Mask, state != 0 ? hotTextureIndex : textureIndex};
+    paintOverParent(section, state, values, target, position, rect, parentCache);
+}
+
+void paintItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
+               QPoint position, const QRect& rect, int state, bool fillCentre)
+{
+    if (!isValidSectionIndex(sectionIndex) || !liesInside(rect, target))
+        return;
+    paintSectionBackground(sectionIndex, sectionName, parentCache, target, position, rect, state);
+    const int mask = FindMask(sectionIndex, sectionName, QStringLiteral("BORDERSMASK"));
+    if (mask >= 0)
+        paintBorderMask(target, rect, fillCentre, state, skinMasks()[mask], movedBy(parentCache, position));
+}
+
+void paintItemFixed(int sectionIndex, int borderMaskIndex, int textureIndex, QImage& target, QPoint position,
+                    const QRect& rect, int state, bool fillCentre, const TsCacheInfo& parentCache,
+                    const QString& sectionName, int hotTextureIndex)
+{
+    if (!isValidSectionIndex(sectionIndex) || !liesInside(rect, target))
+        return;
+    paintSectionBackgroundFixed(sectionIndex, textureIndex, hotTextureIndex, target, position, rect, state,
+                                parentCache, sectionName);
+    if (isValidMaskIndex(borderMaskIndex))
+        paintBorderMask(target, rect, fillCentre, state, skinMasks()[borderMaskIndex],
+                        movedBy(parentCache, position));
+}
+
+void paintTabItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
+                  QPoint position, const QRect& rect, int state, bool fillCentre)
+{
+    if (!isValidSectionIndex(sectionIndex) || !liesInside(rect, target))
+        return;
+    paintSectionBackground(sectionIndex, sectionName, parentCache, target, position, rect, state);
+    const int mask = FindMask(sectionIndex, sectionName, QStringLiteral("BORDERSMASK"));
+    if (mask >= 0)
+        paintTabBorderMask(target, rect, fillCentre, state, skinMasks()[mask], movedBy(parentCache, position));
+}
+
+void paintItemTo(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QPainter& device,
+                 QPoint position, const QRect& rect, int state, bool fillCentre)
+{
+    if (!isValidSectionIndex(sectionIndex) || rect.left() < 0 || rect.top() < 0 || rect.isEmpty())
+        return;
+    QImage item(rect.size(), QImage::Format_BGR888);
+    item.fill(Qt::black);
+    paintItem(sectionIndex, sectionName, parentCache, item, position, item.rect(), state, fillCentre);
+    device.drawImage(rect.topLeft(), item);
+}
+
+void paintWholeItem(int sectionIndex, const QString& sectionName, QImage& target, QPoint position, int state,
+                    bool fillCentre, const TsCacheInfo& parentCache)
+{
+    paintItem(sectionIndex, sectionName, parentCache, target, position, target.rect(), state, fillCentre);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "skin/core/skintypes.h"
+
+#include <QImage>
+#include <QPoint>
+
+enum class StateImageMode { Normal = 1, Faint = 2 };
+
+// Draws state image `state` of `mask` whole (not sliced) with its top-left corner at `at`. Faint
+// lets about 100/256 of the target show even where the mask is black. The picture of
+// master-bitmap masks is skinMasterBitmap().
+void paintStateImage(QImage& target, QPoint at, int state, const TsMaskData& mask,
+                     StateImageMode mode = StateImageMode::Normal);
