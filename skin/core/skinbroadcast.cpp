@@ -1,0 +1,59 @@
+#include "skin/core/skinbroadcast.h"
+
+#include "skin/core/skinmessage.h"
+
+#include "platform/form.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <exception>
+
+namespace {
+
+// Controls answer skin messages in their event handling, which Qt runs the same for windows that
+// were never shown; what must exist first is the platform window of a form never shown yet.
+void ensureWindowCreated(Form* form)
+{
+    if (!form->testAttribute(Qt::WA_WState_Created))
+        form->winId();
+}
+
+void deliverToForm(Form* form, unsigned message, QObject* manager)
+{
+    const intptr_t lParam = toLParam(manager);
+    if (message == SKM_REPAINT)
+        sendSkinMessage(form, message, 0, lParam);
+    ensureWindowCreated(form);
+    // Everything the form owns, parents before their children, each in creation order.
+    QList<QPointer<QObject>> owned;
+    for (QObject* object : form->findChildren<QObject*>())
+        owned.append(object);
+    for (const QPointer<QObject>& object : owned) {
+        if (!object)
+            continue;
+        if (object->inherits("TsSkinProvider")) {
+            if (message != SKM_REPAINT)
+                sendSkinMessage(object, message, 0, lParam);
+        } else if (object->isWidgetType()) {
+            sendSkinMessage(object, message, 0, lParam);
+        }
+    }
+}
+
+} // namespace
+
+void deliverToAllForms(unsigned message, QObject* manager)
+{
+    // A handler may create or destroy forms; walk a snapshot and skip the ones gone meanwhile.
+    const QList<Form*> forms = Form::all();
+    for (Form* form : forms) {
+        if (!Form::all().contains(form))
+            continue;
+        try {
+            deliverToForm(form, message, manager);
+        } catch (const std::exception&) {
+            // One form's failure must not keep the others on the old skin.
+        }
+    }
+}

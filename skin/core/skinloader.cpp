@@ -1,0 +1,573 @@
+#include "skin/core/skinloader.h"
+
+#include "skin/core/memoryinifile.h"
+#include "skin/core/skintables.h"
+
+#include "platform/apperror.h"
+#include "platform/applicationtitle.h"
+#include "platform/jpegdecoder.h"
+#include "platform/messagebox.h"
+#include "platform/programfolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString globalInfo = QStringLiteral("GLOBALINFO");
+
+void report(const SkinSource& source, const QString& problem)
+{
+    if (source.problems)
+        source.problems->append(problem);
+}
+
+const TsStoredSkin* internalSkin(const SkinSource& source)
+{
+    for (const TsStoredSkin& skin : source.internalSkins) {
+        if (skin.Name == source.skinName)
+            return &skin;
+    }
+    return nullptr;
+}
+
+bool isAbsolute(const QString& path)
+{
+    return path.contains(QLatin1Char(':')) || path.startsWith(QLatin1Char('/'));
+}
+
+// File names in a skin are relative to the skin's folder unless they carry a drive or root.
+QString skinFilePath(const QString& value)
+{
+    return nativePath(isAbsolute(value) ? value : skinData().skinFolder + value);
+}
+
+bool fileExists(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+QImage loadBitmap(const QString& path)
+{
+    const QImage image(path);
+    return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_BGR888);
+}
+
+QImage loadJpeg(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    return decodeJpeg(file.readAll()).convertToFormat(QImage::Format_BGR888);
+}
+
+int16_t toInt16(int value)
+{
+    return int16_t(std::clamp<int>(value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+}
+
+// The numbers of one word of a rectangle value; fewer than `wanted` is an error like a word that
+// is not a number.
+QList<int> numbersOf(const QString& word, qsizetype wanted, const QString& section, const QString& key)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    const QStringList parts = word.split(separators, Qt::SkipEmptyParts);
+    QList<int> numbers;
+    for (qsizetype i = 0; i < qMax(wanted, parts.size()); ++i) {
+        const QString part = parts.value(i);
+        bool ok = false;
+        numbers.append(part.toInt(&ok));
+        if (!ok) {
+            throw AppError(QStringLiteral("Skin section [%1], key %2: '%3' is not a valid integer value")
+                               .arg(section, key, part));
+        }
+    }
+    return numbers;
+}
+
+// "#(left,top,right,bottom)(count,type[,border])"
+TsMaskData parseRectangle(const QString& section, const QString& key, const QString& value)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
+    const QStringList words = value.split(separators, Qt::SkipEmptyParts);
+    const QList<int> rect = numbersOf(words.value(1), 4, section, key);
+    const QList<int> counts = numbersOf(words.value(2), 2, section, key);
+    TsMaskData mask;
+    mask.sectionName = section.toUpper();
+    mask.propertyName = key.toUpper();
+    mask.left = rect[0];
+    mask.top = rect[1];
+    mask.right = rect[2];
+    mask.bottom = rect[3];
+    mask.imageCount = toInt16(qMax(1, counts[0]));
+    mask.maskType = toInt16(qMax(0, counts[1]));
+    mask.borderWidth = toInt16(counts.size() > 2 ? qMax(0, counts[2]) : 0);
+    return mask;
+}
+
+// The rules for one key of an ini section: a rectangle of the master bitmap, or an own bitmap.
+void scanMaskValue(const SkinSource& source, const QString& section, const QString& key, const QString& value)
+{
+    if (!skinMasterBitmap().isNull() && value.contains(QLatin1Char('#'))) {
+        if (value != QStringLiteral("#"))
+            skinMasks().append(parseRectangle(section, key, value));
+        return;
+    }
+    if (!value.toUpper().contains(QStringLiteral(".BMP")))
+        return;
+    const QString path = skinFilePath(value);
+    if (!fileExists(path)) {
+        report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
+        return;
+    }
+    TsMaskData mask;
+    mask.image = loadBitmap(path);
+    if (mask.image.width() < 1) {
+        report(source, QStringLiteral("[%1] %2: image file \"%3\" cannot be read").arg(section, key, path));
+        return;
+    }
+    mask.sectionName = section.toUpper();
+    mask.propertyName = key.toUpper();
+    mask.imageCount = 0;
+    skinMasks().append(mask);
+}
+
+void scanMaskSections(const SkinSource& source, const MemoryIniFile& ini, bool skipGlobalInfo)
+{
+    for (const MemoryIniFile::Section& section : ini.allSections()) {
+        if (skipGlobalInfo && section.name.compare(globalInfo, Qt::CaseInsensitive) == 0)
+            continue;
+        for (const auto& entry : section.values)
+            scanMaskValue(source, section.name, entry.first, entry.second);
+    }
+}
+
+bool isJpegValue(const QString& value)
+{
+    const QString upper = value.toUpper();
+    return upper.contains(QStringLiteral(".JPG")) || upper.contains(QStringLiteral(".JPEG"));
+}
+
+// Large pictures stay patterns; small ones become ready bitmaps of masks, unless `alwaysPattern`.
+void addPicture(const QImage& picture, const QString& section, const QString& key, bool alwaysPattern)
+{
+    if (picture.width() < 1)
+        return;
+    if (alwaysPattern || qint64(picture.width()) * picture.height() > largestMaskPicture) {
+        skinPatterns().append({picture.convertToFormat(QImage::Format_BGR888), section.toUpper(), key.toUpper()});
+        return;
+    }
+    TsMaskData mask;
+    mask.image = picture.convertToFormat(QImage::Format_BGR888);
+    mask.sectionName = section.toUpper();
+    mask.propertyName = key.toUpper();
+    mask.imageCount = 0;
+    skinMasks().append(mask);
+}
+
+void scanPatternSections(const SkinSource& source, const MemoryIniFile& ini, bool alwaysPattern)
+{
+    for (const MemoryIniFile::Section& section : ini.allSections()) {
+        for (const auto& [key, value] : section.values) {
+            if (!isJpegValue(value))
+                continue;
+            const QString path = skinFilePath(value);
+            if (!fileExists(path)) {
+                report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section.name, key, path));
+                continue;
+            }
+            try {
+                addPicture(loadJpeg(path), section.name, key, alwaysPattern);
+            } catch (const AppError& error) {
+                report(source, QStringLiteral("[%1] %2: \"%3\": %4").arg(section.name, key, path, error.message()));
+            }
+        }
+    }
+}
+
+// --- Section records --------------------------------------------------------------------------
+
+struct IntField {
+    const char* key;
+    int32_t TsGeneralData::*field;
+    int32_t fallback;
+};
+
+// SHADOWCOLOR is missing on purpose: Options.dat gives it without inheritance.
+constexpr IntField intFields[] = {
+    {"COLOR", &TsGeneralData::color, clWhite},
+    {"FONTCOLOR", &TsGeneralData::fontColor, 0},
+    {"TCLEFT", &TsGeneralData::tcLeft, clNoColor},
+    {"TCTOP", &TsGeneralData::tcTop, clNoColor},
+    {"TCRIGHT", &TsGeneralData::tcRight, clNoColor},
+    {"TCBOTTOM", &TsGeneralData::tcBottom, clNoColor},
+    {"HOTFONTCOLOR", &TsGeneralData::hotFontColor, 0},
+    {"HOTTCLEFT", &TsGeneralData::hotTcLeft, clNoColor},
+    {"HOTTCTOP", &TsGeneralData::hotTcTop, clNoColor},
+    {"HOTTCRIGHT", &TsGeneralData::hotTcRight, clNoColor},
+    {"HOTTCBOTTOM", &TsGeneralData::hotTcBottom, clNoColor},
+    {"SHADOWBLUR", &TsGeneralData::shadowBlur, 6},
+    {"SHADOWOFFSET", &TsGeneralData::shadowOffset, 3},
+    {"SHADOWTRANSPARENCY", &TsGeneralData::shadowTransparency, 50},
+    {"TRANSPARENCY", &TsGeneralData::transparency, 0},
+    {"GRADIENTPERCENT", &TsGeneralData::gradientPercent, 0},
+    {"IMAGEPERCENT", &TsGeneralData::imagePercent, 0},
+    {"FADINGINTERVALIN", &TsGeneralData::fadingIntervalIn, 5},
+    {"FADINGINTERVALOUT", &TsGeneralData::fadingIntervalOut, 5},
+    {"FADINGITERATIONS", &TsGeneralData::fadingIterations, 5},
+    {"HOTCOLOR", &TsGeneralData::hotColor, clWhite},
+    {"HOTTRANSPARENCY", &TsGeneralData::hotTransparency, 0},
+    {"HOTGRADIENTPERCENT", &TsGeneralData::hotGradientPercent, 0},
+    {"HOTIMAGEPERCENT", &TsGeneralData::hotImagePercent, 0},
+    {"BORDERCOLOR1", &TsGeneralData::borderColor1, 0},
+    {"BORDERCOLOR2", &TsGeneralData::borderColor2, 0},
+};
+
+struct BevelField {
+    const char* key;
+    TsControlBevel TsGeneralData::*field;
+};
+constexpr BevelField bevelFields[] = {{"BEVEL", &TsGeneralData::bevel}, {"HOTBEVEL", &TsGeneralData::hotBevel}};
+
+struct BoolField {
+    const char* key;
+    bool TsGeneralData::*field;
+};
+constexpr BoolField boolFields[] = {
+    {"RESERVEDBOOLEAN", &TsGeneralData::reservedBoolean},
+    {"SHADOWENABLED", &TsGeneralData::shadowEnabled},
+    {"SHOWFOCUS", &TsGeneralData::showFocus},
+    {"FADINGENABLED", &TsGeneralData::fadingEnabled},
+};
+
+// Values beyond the five bevel kinds draw no bevel.
+TsControlBevel toBevel(int value)
+{
+    return value >= cbNone && value <= cbLoweredHard ? TsControlBevel(value) : cbNone;
+}
+
+void parseGradients(TsGeneralData& record)
+{
+    if (record.gradientData != QStringLiteral(" "))
+        record.gradient = parseGradient(record.gradientData);
+    if (record.hotGradientData != QStringLiteral(" "))
+        record.hotGradient = parseGradient(record.hotGradientData);
+}
+
+// Reads of Options.dat that fall back along PARENTCLASS. The walk is bounded by the number of
+// sections, so a chain that comes back to a section it passed ends.
+class InheritedReader {
+public:
+    explicit InheritedReader(const MemoryIniFile& ini) : m_ini(ini), m_limit(ini.allSections().size() + 1) {}
+
+    int readInteger(const QString& section, const QString& key, int fallback) const
+    {
+        QString current = section;
+        for (qsizetype step = 0; step < m_limit && !current.isEmpty(); ++step) {
+            if (const auto value = givenInteger(current, key))
+                return *value;
+            current = parentOf(current);
+        }
+        return fallback;
+    }
+
+    QString readString(const QString& section, const QString& key, const QString& fallback) const
+    {
+        QString current = section;
+        for (qsizetype step = 0; step < m_limit && !current.isEmpty(); ++step) {
+            if (m_ini.valueExists(current, key))
+                return m_ini.readString(current, key, QString());
+            current = parentOf(current);
+        }
+        return fallback;
+    }
+
+private:
+    std::optional<int> givenInteger(const QString& section, const QString& key) const
+    {
+        if (!m_ini.valueExists(section, key))
+            return std::nullopt;
+        bool ok = false;
+        const int value = m_ini.readString(section, key, QString()).toInt(&ok);
+        if (!ok || value == -1)
+            return std::nullopt;
+        return value;
+    }
+
+    QString parentOf(const QString& section) const
+    {
+        const QString parent = m_ini.readString(section, QStringLiteral("PARENTCLASS"), QString());
+        if (parent.isEmpty() || parent == QStringLiteral("?") || parent.compare(section, Qt::CaseInsensitive) == 0)
+            return {};
+        return parent;
+    }
+
+    const MemoryIniFile& m_ini;
+    qsizetype m_limit;
+};
+
+TsGeneralData readFileSection(const InheritedReader& reader, const MemoryIniFile& ini, const QString& section)
+{
+    TsGeneralData record;
+    record.sectionName = section;
+    record.parentClass = ini.readString(section, QStringLiteral("PARENTCLASS"), QString());
+    for (const IntField& f : intFields)
+        record.*f.field = reader.readInteger(section, QLatin1String(f.key), f.fallback);
+    for (const BevelField& f : bevelFields)
+        record.*f.field = toBevel(reader.readInteger(section, QLatin1String(f.key), cbNone));
+    for (const BoolField& f : boolFields)
+        record.*f.field = reader.readString(section, QLatin1String(f.key), QStringLiteral("FALSE")).toUpper() == QStringLiteral("TRUE");
+    record.shadowColor = ini.readInteger(section, QStringLiteral("SHADOWCOLOR"), 0);
+    record.gradientData = reader.readString(section, QStringLiteral("GRADIENTDATA"), QStringLiteral(" "));
+    record.hotGradientData = reader.readString(section, QStringLiteral("HOTGRADIENTDATA"), QString());
+    parseGradients(record);
+    return record;
+}
+
+// A record with every field 0, the start of a copied stored section.
+TsGeneralData zeroRecord()
+{
+    TsGeneralData r;
+    for (const IntField& f : intFields)
+        r.*f.field = 0;
+    r.shadowColor = 0;
+    r.gradientData.clear();
+    return r;
+}
+
+std::optional<QList<int>> fiveColours(const QString& text)
+{
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() != 5)
+        return QList<int>{0, clNoColor, clNoColor, clNoColor, clNoColor};
+    QList<int> colours;
+    for (const QString& word : words) {
+        bool ok = false;
+        colours.append(word.toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return colours;
+}
+
+// Copies field by field; a font colour word that is not a number ends the copy, and the record
+// keeps what it has.
+TsGeneralData copyStoredSection(const TsSkinGeneral& g)
+{
+    TsGeneralData r = zeroRecord();
+    r.parentClass = g.ParentClass;
+    r.sectionName = g.SectionName;
+    r.color = g.Color;
+    r.bevel = g.Bevel;
+    const auto font = fiveColours(g.FontColor);
+    if (!font)
+        return r;
+    r.fontColor = (*font)[0];
+    r.tcLeft = (*font)[1];
+    r.tcTop = (*font)[2];
+    r.tcRight = (*font)[3];
+    r.tcBottom = (*font)[4];
+    const auto hotFont = fiveColours(g.HotFontColor);
+    if (!hotFont)
+        return r;
+    r.hotFontColor = (*hotFont)[0];
+    r.hotTcLeft = (*hotFont)[1];
+    r.hotTcTop = (*hotFont)[2];
+    r.hotTcRight = (*hotFont)[3];
+    r.hotTcBottom = (*hotFont)[4];
+    r.reservedBoolean = g.ReservedBoolean;
+    r.shadowBlur = g.ShadowBlur;
+    r.shadowColor = g.ShadowColor;
+    r.shadowEnabled = g.ShadowEnabled;
+    r.shadowOffset = g.ShadowOffset;
+    r.shadowTransparency = g.ShadowTransparency;
+    r.transparency = g.Transparency;
+    r.gradientPercent = g.GradientPercent;
+    r.gradientData = g.GradientData;
+    r.imagePercent = g.ImagePercent;
+    r.showFocus = g.ShowFocus;
+    r.fadingEnabled = g.FadingEnabled;
+    r.fadingIntervalIn = g.FadingIntervalIn;
+    r.fadingIntervalOut = g.FadingIntervalOut;
+    r.fadingIterations = g.FadingIterations;
+    r.hotColor = g.HotColor;
+    r.hotTransparency = g.HotTransparency;
+    r.hotBevel = g.HotBevel;
+    r.hotGradientPercent = g.HotGradientPercent;
+    r.hotGradientData = g.HotGradientData;
+    r.hotImagePercent = g.HotImagePercent;
+    r.borderColor1 = g.BorderColor1;
+    r.borderColor2 = g.BorderColor2;
+    r.gradient = parseGradient(r.gradientData);
+    r.hotGradient = parseGradient(r.hotGradientData);
+    return r;
+}
+
+const QString* commonValue(const MemoryIniFile::Section& section, const char* key)
+{
+    for (const auto& entry : section.values) {
+        if (entry.first.compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+            return &entry.second;
+    }
+    return nullptr;
+}
+
+// Common sections allow hexadecimal "0x..." values; -1 and unreadable values count as not given.
+std::optional<int> commonInteger(const MemoryIniFile::Section& section, const char* key)
+{
+    const QString* text = commonValue(section, key);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    int value = 0;
+    if (text->size() > 2 && text->startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        value = int(text->mid(2).toUInt(&ok, 16));
+    else
+        value = text->toInt(&ok);
+    if (!ok || value == -1)
+        return std::nullopt;
+    return value;
+}
+
+TsGeneralData readCommonSection(const MemoryIniFile::Section& section, const TsGeneralData* parent)
+{
+    TsGeneralData record;
+    record.sectionName = section.name;
+    const QString* parentClass = commonValue(section, "PARENTCLASS");
+    record.parentClass = parentClass ? parentClass->toUpper() : QStringLiteral("-1");
+    for (const IntField& f : intFields)
+        record.*f.field = commonInteger(section, f.key).value_or(parent ? parent->*f.field : f.fallback);
+    record.shadowColor = commonInteger(section, "SHADOWCOLOR").value_or(parent ? parent->shadowColor : 0);
+    for (const BevelField& f : bevelFields) {
+        const auto value = commonInteger(section, f.key);
+        record.*f.field = value ? toBevel(*value) : (parent ? parent->*f.field : cbNone);
+    }
+    for (const BoolField& f : boolFields) {
+        const QString* text = commonValue(section, f.key);
+        record.*f.field = text ? text->toUpper() == QStringLiteral("TRUE") : (parent && parent->*f.field);
+    }
+    const QString* gradient = commonValue(section, "GRADIENTDATA");
+    record.gradientData = gradient ? *gradient : (parent ? parent->gradientData : QStringLiteral(" "));
+    const QString* hotGradient = commonValue(section, "HOTGRADIENTDATA");
+    record.hotGradientData = hotGradient ? *hotGradient : (parent ? parent->hotGradientData : QString());
+    parseGradients(record);
+    return record;
+}
+
+void addCommonSections(const SkinSource& source)
+{
+    const MemoryIniFile ini(source.commonSections.join(QLatin1Char('\n')));
+    TsGeneralDataArray& sections = skinSections();
+    for (const MemoryIniFile::Section& section : ini.allSections()) {
+        const QString* parentClass = commonValue(section, "PARENTCLASS");
+        const QString parentName = parentClass ? parentClass->toUpper() : QStringLiteral("-1");
+        // The first record of that name, the skin's own ones included; a section naming itself
+        // has no record to inherit from yet, so it takes the defaults.
+        std::optional<TsGeneralData> parent;
+        for (const TsGeneralData& candidate : sections) {
+            if (candidate.sectionName.toUpper() == parentName) {
+                parent = candidate;
+                break;
+            }
+        }
+        sections.append(readCommonSection(section, parent ? &*parent : nullptr));
+    }
+}
+
+} // namespace
+
+QString oldSkinMessage()
+{
+    return QStringLiteral("You use old version of skin (for Velvix 3), please download latest skins from the "
+                          "https://skins.vestoria.example!");
+}
+
+void LoadSkinMasks(const SkinSource& source)
+{
+    skinMasks().clear();
+    skinMasterBitmap() = QImage();
+    if (const MemoryIniFile* file = skinData().skinFile.get()) {
+        const QString master = file->readString(globalInfo, QStringLiteral("MASTERBITMAP"), QString());
+        if (!master.isEmpty()) {
+            const QString path = skinFilePath(master);
+            if (fileExists(path)) {
+                skinMasterBitmap() = loadBitmap(path);
+                if (skinMasterBitmap().isNull())
+                    report(source, QStringLiteral("master bitmap \"%1\" cannot be read").arg(path));
+            } else {
+                report(source, QStringLiteral("master bitmap \"%1\" not found").arg(path));
+            }
+        }
+        scanMaskSections(source, *file, false);
+    } else {
+        const TsStoredSkin* skin = internalSkin(source);
+        if (!skin)
+            return;
+        skinMasterBitmap() = skin->MasterBitmap.convertToFormat(QImage::Format_BGR888);
+        for (const TsSkinImage& item : skin->Images) {
+            TsMaskData mask;
+            mask.sectionName = item.SectionName.toUpper();
+            mask.propertyName = item.PropertyName.toUpper();
+            mask.left = item.Left;
+            mask.top = item.Top;
+            mask.right = item.Right;
+            mask.bottom = item.Bottom;
+            mask.imageCount = toInt16(item.ImageCount);
+            mask.maskType = toInt16(item.MaskType);
+            mask.borderWidth = toInt16(item.BorderWidth);
+            if (item.ImageCount == 0)
+                mask.image = item.Image.convertToFormat(QImage::Format_BGR888);
+            skinMasks().append(mask);
+        }
+    }
+    if (!source.commonSections.isEmpty())
+        scanMaskSections(source, MemoryIniFile(source.commonSections.join(QLatin1Char('\n'))), true);
+}
+
+void LoadSkinPatterns(const SkinSource& source)
+{
+    skinPatterns().clear();
+    if (const MemoryIniFile* file = skinData().skinFile.get()) {
+        scanPatternSections(source, *file, false);
+    } else if (const TsStoredSkin* skin = internalSkin(source)) {
+        for (const TsSkinPattern& item : skin->Patterns)
+            addPicture(item.Image, item.SectionName, item.PropertyName, false);
+    }
+    if (!source.commonSections.isEmpty())
+        scanPatternSections(source, MemoryIniFile(source.commonSections.join(QLatin1Char('\n'))), true);
+}
+
+void LoadSkinSections(const SkinSource& source)
+{
+    if (const MemoryIniFile* file = skinData().skinFile.get()) {
+        skinData().version = file->readFloat(globalInfo, QStringLiteral("VERSION"), 0);
+        skinData().author = file->readString(globalInfo, QStringLiteral("AUTHOR"), QString());
+        skinData().description = file->readString(globalInfo, QStringLiteral("DESCRIPTION"), QString());
+        skinSections().clear();
+        const QStringList names = file->sections();
+        for (const QString& name : names) {
+            if (name.compare(QStringLiteral("TSEDIT"), Qt::CaseInsensitive) == 0) {
+                showMessageBox({applicationTitle(), oldSkinMessage(), MessageIcon::Error, MessageButtons::Ok});
+                return;
+            }
+        }
+        const InheritedReader reader(*file);
+        for (const QString& name : names)
+            skinSections().append(readFileSection(reader, *file, name));
+    } else {
+        const TsStoredSkin* skin = internalSkin(source);
+        if (!skin)
+            return;
+        skinSections().clear();
+        for (const TsSkinGeneral& general : skin->GeneralData)
+            skinSections().append(copyStoredSection(general));
+    }
+    if (!source.commonSections.isEmpty())
+        addCommonSections(source);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+// The skin manager: holds the skins stored in the program, chooses the active skin by name, and
+// tells every window when the skin changes. The first manager created is the main one; only it
+// loads skins and broadcasts.
+
+#include "skin/core/tsstoredskin.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class SkinMenuHook;
+
+class TsSkinManager : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TsSkinManager(QObject* owner);
+    ~TsSkinManager() override;
+
+    bool Active() const { return m_active; }
+    void setActive(bool active);
+    const QStringList& CommonSections() const { return m_commonSections; }
+    void setCommonSections(const QStringList& lines);
+    const TsStoredSkins& InternalSkins() const { return m_internalSkins; }
+    void setInternalSkins(const TsStoredSkins& skins);
+    const QString& SkinDirectory() const { return m_skinDirectory; }
+    void setSkinDirectory(const QString& directory);
+    const QString& SkinName() const { return m_skinName; }
+    // Applies the skin of that name: an external skin folder of the name if it has an Options.dat,
+    // else the stored skin of the name, else the first stored skin.
+    void setSkinName(const QString& name);
+    bool SkinnedPopups() const { return m_skinnedPopups; }
+    void setSkinnedPopups(bool skinned);
+
+    std::function<void(QObject* sender)> OnAfterChange;
+    std::function<void(QObject* sender)> OnBeforeChange;
+
+    // The owner is about to set the stored properties: skins are chosen but not loaded until
+    // Loaded() is called.
+    void beginLoading() { m_loading = true; }
+    void Loaded();
+    bool loading() const { return m_loading; }
+
+    bool isMainManager() const;
+    QString ResolvedSkinDirectory() const;
+    // Fills `list` with the stored skins and the folders of the skin directory, sorted ignoring
+    // case; returns the first stored skin's name, else the first folder found, else empty.
+    QString ListSkins(QStringList& list) const;
+
+    void BroadcastNewSkin();
+    void BroadcastRemoveSkin();
+
+    SkinMenuHook* menuSkinner() const { return m_menuSkinner.get(); }
+
+    // The stored default of SkinDirectory: "c:\Skins" on Windows, the program folder's Skins
+    // elsewhere.
+    static QString defaultSkinDirectory();
+
+private:
+    void loadAndBroadcast();
+
+    bool m_active = false;
+    QStringList m_commonSections;
+    TsStoredSkins m_internalSkins;
+    QString m_skinDirectory;
+    QString m_skinName;
+    bool m_skinnedPopups = false;
+    bool m_loading = false;
+    std::unique_ptr<SkinMenuHook> m_menuSkinner;
+};
