@@ -1,5 +1,105 @@
 #include "teacher/tform9.h"
 
+#include "platform/guarded.h"
+#include "skin/controls/tsbutton.h"
+#include "skin/controls/tsedit.h"
+#include "skin/controls/tslabel.h"
+#include "skin/controls/tspanel.h"
+#include "teacher/tform10.h"
+
+#include <QVBoxLayout>
+
 TForm9* Form9 = nullptr;
 
-TForm9::TForm9() : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), QRect(300, 200, 431, 187)) {}
+const QString TForm9::login = QStringLiteral("1");
+const QString TForm9::password = QStringLiteral("Словесница");
+
+namespace {
+
+QFont boldFont()
+{
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(16);
+    return font;
+}
+
+void makeRed(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setColor(QPalette::Text, Qt::red);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+TForm9::TForm9()
+    : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), QRect(300, 200, 431, 187))
+{
+    auto* layout = new QVBoxLayout(client());
+    layout->setContentsMargins(0, 0, 0, 0);
+    Panel1 = new TsPanel(client());
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    layout->addWidget(Panel1);
+
+    // The client child gets its size only when the window's layout first runs.
+    const QSize clientSize = clientSizeForOuter(QSize(431, 187));
+    const int width = clientSize.width();
+    const QFont font = boldFont();
+
+    Label1 = new TsLabel(Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setText(QStringLiteral("Ваш логин  или пароль неверны! "));
+    Label1->setFont(font);
+    makeRed(Label1);
+    Label1->setGeometry(16, 8, width - 32, 24);
+    Label1->hide();
+
+    Label2 = new TsLabel(Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setText(QStringLiteral("Введите логин"));
+    Label2->setFont(font);
+    Label2->setGeometry(16, 44, 160, 24);
+
+    Edit1 = new TsEdit(Panel1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFont(font);
+    makeRed(Edit1);
+    Edit1->setGeometry(184, 42, width - 200, 28);
+    Edit1->setAccessibleName(Label2->text());
+
+    Label3 = new TsLabel(Panel1);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setText(QStringLiteral("Введите пароль"));
+    Label3->setFont(font);
+    Label3->setGeometry(16, 84, 160, 24);
+
+    Edit2 = new TsEdit(Panel1);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setFont(font);
+    makeRed(Edit2);
+    Edit2->setEchoMode(QLineEdit::Password);
+    // Each typed character shows as "*", whatever the platform style's own mask character is.
+    Edit2->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    Edit2->setGeometry(184, 82, width - 200, 28);
+    Edit2->setAccessibleName(Label3->text());
+
+    sButton1 = new TsButton(Panel1);
+    sButton1->setObjectName(QStringLiteral("sButton1"));
+    sButton1->setText(QStringLiteral("Вход"));
+    sButton1->setDefault(true);
+    sButton1->setAutoDefault(true);
+    sButton1->setGeometry(0, clientSize.height() - 32, width, 32);
+    connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+}
+
+void TForm9::sButton1Click()
+{
+    if (Edit1->text() != login || Edit2->text() != password) {
+        Label1->show();
+        return;
+    }
+    Form10->show();
+    close();
+}
