@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/messagebox.h"
+#include "tests/support/printers.h"
 
 #include <QList>
 

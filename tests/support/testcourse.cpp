@@ -53,7 +53,9 @@ void TestCourse::exec(const QString& sql) const
 {
     sqlite3* db = openDatabase(databasePath());
     char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    // One transaction per call: a file sync per statement would make every test slow.
+    const QString script = QStringLiteral("BEGIN;\n") + sql + QStringLiteral(";\nCOMMIT;");
+    const int rc = sqlite3_exec(db, script.toUtf8().constData(), nullptr, nullptr, &error);
     const std::string message = error ? error : "";
     sqlite3_free(error);
     sqlite3_close(db);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/printers.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,0 +1,182 @@
+#include "app/startup.h"
+#include "app/tform1.h"
+#include "app/tform3.h"
+#include "data/table.h"
+#include "data/tdatamodule2.h"
+#include "platform/form.h"
+#include "platform/pictureview.h"
+#include "skin/controls/tspanel.h"
+#include "skin/controls/tstreeview.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/testcourse.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList topics()
+{
+    QStringList result;
+    for (int i = 0; i < Form3->TreeView1->topLevelItemCount(); ++i)
+        result.append(Form3->TreeView1->topLevelItem(i)->text(0));
+    return result;
+}
+
+bool anyFormVisible()
+{
+    for (Form* form : Form::all())
+        if (form->isVisible())
+            return true;
+    return false;
+}
+
+struct BrokenCourse {
+    const char* name;
+    std::function<void(TestCourse&)> damage;
+    QString message;
+};
+
+class StartupFailureTest : public ::testing::TestWithParam<BrokenCourse> {};
+
+TEST_P(StartupFailureTest, ShowsApplicationErrorAndNoWindow)
+{
+    TestCourse course;
+    GetParam().damage(course);
+    MessageRecorder boxes;
+    EXPECT_FALSE(createProgram());
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Application Error"));
+    EXPECT_EQ(boxes.boxes()[0].text, GetParam().message);
+    EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(anyFormVisible());
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(DataModule2, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StartupFailureTest,
+    ::testing::Values(
+        BrokenCourse{"NoDatabase", [](TestCourse& c) { QFile::remove(c.databasePath()); },
+                     "unable to open database file."},
+        BrokenCourse{"MissingTable", [](TestCourse& c) { c.exec(QStringLiteral("DROP TABLE Present")); },
+                     "no such table: Present."},
+        BrokenCourse{"DamagedFile",
+                     [](TestCourse& c) {
+                         QFile file(c.databasePath());
+                         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+                         file.write(QByteArray(4096, 'x'));
+                     },
+                     "file is not a database."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Startup, RunEndsWithStatusOneWithoutADatabase)
+{
+    TestCourse course;
+    QFile::remove(course.databasePath());
+    MessageRecorder boxes;
+    EXPECT_EQ(runProgram(), 1);
+    EXPECT_EQ(boxes.boxes().size(), 1);
+}
+
+TEST(Startup, ClosingTheStartWindowEndsTheProgramWithStatusZeroAndClosesEveryTable)
+{
+    TestCourse course;
+    QList<bool> openAfterClose;
+    QTimer::singleShot(0, [&] {
+        Form3->show();
+        Form1->close();
+        for (Table* table : DataModule2->findChildren<Table*>())
+            openAfterClose.append(table->isOpen());
+    });
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_EQ(openAfterClose, QList<bool>(8, false));
+}
+
+class CoverPressTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(createProgram());
+        Form1->show();
+    }
+    void TearDown() override { destroyProgram(); }
+
+    TestCourse course;
+    MessageRecorder boxes;
+};
+
+TEST_F(CoverPressTest, EveryWindowExistsInStartOrderWithItsCaption)
+{
+    QStringList captions;
+    for (Form* form : Form::all())
+        captions.append(form->objectName() + u'=' + form->windowTitle());
+    EXPECT_EQ(captions, (QStringList{"Form1=Электронный учебник", "Form3=Вестория", "Form4=Регистрация",
+                                     "Form5=Тестирование", "Form6=Результаты тестирования", "Form9=Авторизация",
+                                     "Form10=Редактирование материала", "Form13=Мультимедиа",
+                                     "Form14=Фотографии"}));
+    EXPECT_EQ(Form1->client()->size(), QSize(458, 463));
+    EXPECT_EQ(Form1->Image2->drawnSize(), QSize(457, 463));
+}
+
+TEST_F(CoverPressTest, AnyButtonListsTheTopicsInStoredOrderAndBringsUpTheMainWindow)
+{
+    course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('Газеты'), (NULL), ('Радио')"));
+    DataModule2->ADOTable3->close();
+    DataModule2->ADOTable3->open();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        Form1->show();
+        QTest::mousePress(Form1->Image2, button, {}, QPoint(10, 10));
+        EXPECT_EQ(topics(), (QStringList{"Газеты", "", "Радио"}));
+        EXPECT_TRUE(Form3->isVisible());
+        EXPECT_FALSE(Form1->isVisible());
+        EXPECT_FALSE(Form3->Panel1->isVisible());
+        EXPECT_FALSE(Form3->Panel2->isVisible());
+        EXPECT_EQ(DataModule2->ADOTable3->fieldAsText(QStringLiteral("tema")), QStringLiteral("Радио"));
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CoverPressTest, AnEmptyLectureTableStillBringsUpTheMainWindow)
+{
+    QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_TRUE(topics().isEmpty());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CoverPressTest, AClosedLectureTableFailsAfterShowingTheMainWindow)
+{
+    Form3->addTopic(QStringLiteral("old"));
+    DataModule2->ADOTable3->close();
+    QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(boxes.texts(), QStringList{"ADOTable3: Cannot perform this operation on a closed dataset."});
+    EXPECT_TRUE(topics().isEmpty());
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+}
+
+struct FitCase {
+    QSize picture;
+    QSize area;
+    QSize drawn;
+};
+
+TEST(CoverScaling, ScalesDownKeepingProportionsAndNeverUp)
+{
+    const FitCase cases[] = {
+        {{500, 506}, {458, 463}, {457, 463}},   // the designed window
+        {{500, 506}, {1200, 900}, {500, 506}},  // never scaled up
+        {{500, 506}, {250, 600}, {250, 253}},   // taller than wide: height first, then width
+        {{800, 400}, {400, 400}, {400, 200}},   // wider than tall: width first
+        {{800, 400}, {1000, 100}, {200, 100}},  // width first, then the height is still too large
+        {{400, 400}, {100, 300}, {100, 100}},   // square
+    };
+    for (const FitCase& c : cases)
+        EXPECT_EQ(PictureView::fitInside(c.picture, c.area), c.drawn) << c.picture.width() << "x" << c.area.width();
+}
+
+} // namespace
