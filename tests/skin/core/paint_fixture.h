@@ -1,0 +1,113 @@
+#pragma once
+
+// Small bitmaps and a hand-made skin for the painter tests. Colours are 0x00BBGGRR.
+
+#include "skin/core/skintables.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+inline QImage filledImage(int width, int height, int32_t color)
+{
+    QImage image(width, height, QImage::Format_BGR888);
+    for (int y = 0; y < height; ++y) {
+        uint8_t* p = image.scanLine(y);
+        for (int x = 0; x < width; ++x, p += 3) {
+            p[0] = uint8_t(color >> 16);
+            p[1] = uint8_t(color >> 8);
+            p[2] = uint8_t(color);
+        }
+    }
+    return image;
+}
+
+inline int32_t pixel(const QImage& image, int x, int y)
+{
+    const uint8_t* p = image.constScanLine(y) + x * 3;
+    return p[2] | (p[1] << 8) | (p[0] << 16);
+}
+
+inline void setPixel(QImage& image, int x, int y, int32_t color)
+{
+    uint8_t* p = image.scanLine(y) + x * 3;
+    p[0] = uint8_t(color >> 16);
+    p[1] = uint8_t(color >> 8);
+    p[2] = uint8_t(color);
+}
+
+inline void fillRect(QImage& image, int left, int top, int width, int height, int32_t color)
+{
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            setPixel(image, x, y, color);
+}
+
+// One row of the image as colours, for comparing a line at a time.
+inline std::vector<int32_t> row(const QImage& image, int y)
+{
+    std::vector<int32_t> result;
+    for (int x = 0; x < image.width(); ++x)
+        result.push_back(pixel(image, x, y));
+    return result;
+}
+
+inline std::vector<int32_t> column(const QImage& image, int x)
+{
+    std::vector<int32_t> result;
+    for (int y = 0; y < image.height(); ++y)
+        result.push_back(pixel(image, x, y));
+    return result;
+}
+
+inline int32_t grey(int level) { return level | (level << 8) | (level << 16); }
+
+// Every test starts and ends with empty skin tables, and a ready skin.
+class SkinPaintTest : public ::testing::Test {
+protected:
+    void SetUp() override { clearTables(); skinData().ready = true; }
+    void TearDown() override { clearTables(); skinData().ready = false; }
+
+    static void clearTables()
+    {
+        skinSections().clear();
+        skinMasks().clear();
+        skinPatterns().clear();
+        skinMasterBitmap() = QImage();
+    }
+
+    static int addSection(const TsGeneralData& section)
+    {
+        skinSections().append(section);
+        return int(skinSections().size() - 1);
+    }
+
+    static TsGeneralData plainSection(const char* name, int32_t color)
+    {
+        TsGeneralData section;
+        section.sectionName = QString::fromLatin1(name);
+        section.color = color;
+        section.hotColor = color;
+        return section;
+    }
+
+    static int addMask(const char* section, const char* property, QRect rect, int imageCount, int maskType,
+                       int borderWidth = 0)
+    {
+        TsMaskData mask;
+        mask.sectionName = QString::fromLatin1(section);
+        mask.propertyName = QString::fromLatin1(property);
+        mask.left = rect.left();
+        mask.top = rect.top();
+        mask.right = rect.left() + rect.width();
+        mask.bottom = rect.top() + rect.height();
+        mask.imageCount = int16_t(imageCount);
+        mask.maskType = int16_t(maskType);
+        mask.borderWidth = int16_t(borderWidth);
+        skinMasks().append(mask);
+        return int(skinMasks().size() - 1);
+    }
+};
