@@ -1,0 +1,184 @@
+#include "paint_fixture.h"
+
+#include "skin/core/paintprimitives.h"
+#include "skin/core/paintsection.h"
+
+namespace {
+
+TsGradArray plainGradient(int level, int mode = 1)
+{
+    TsGradSegment s;
+    s.color1 = grey(level);
+    s.color2 = grey(level);
+    s.mode = mode;
+    return {s};
+}
+
+void setGradient(TsGeneralData& section, int percent, int level)
+{
+    section.gradientPercent = percent;
+    section.gradientData = QStringLiteral("x");
+    section.gradient = plainGradient(level);
+}
+
+bool allPixels(const QImage& image, int32_t color)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (pixel(image, x, y) != color)
+                return false;
+    return true;
+}
+
+class SectionPaintTest : public SkinPaintTest {
+protected:
+    void TearDown() override
+    {
+        setBaseColorOverride(clSkinKey);
+        setFillColorOverride(clSkinKey);
+        SkinPaintTest::TearDown();
+    }
+
+    // A texture mask "PATTERN" of `level` for section `name` (a 2 x 2 corner of the master bitmap).
+    static void addTexture(const char* name, int level)
+    {
+        skinMasterBitmap() = filledImage(4, 4, grey(level));
+        addMask(name, "PATTERN", QRect(0, 0, 2, 2), 1, 0);
+    }
+
+    static QImage paint(int section, int state = 0, const TsCacheInfo& parent = {})
+    {
+        QImage target = filledImage(3, 2, grey(1));
+        paintSectionBackground(section, skinSections()[section].sectionName, parent, target, QPoint(0, 0),
+                               target.rect(), state);
+        return target;
+    }
+};
+
+} // namespace
+
+TEST_F(SectionPaintTest, NoImageAndNoGradientGiveThePlainBaseColourOfTheState)
+{
+    TsGeneralData edit = plainSection("EDIT", rgbColor(10, 20, 30));
+    edit.hotColor = rgbColor(40, 50, 60);
+    const int index = addSection(edit);
+    EXPECT_TRUE(allPixels(paint(index, 0), rgbColor(10, 20, 30)));
+    EXPECT_TRUE(allPixels(paint(index, 2), rgbColor(40, 50, 60)));
+}
+
+TEST_F(SectionPaintTest, SharesOfImageAndGradientDecideWhatIsLeftOfTheBaseColour)
+{
+    struct Case {
+        int imagePercent;
+        int gradientPercent;
+        int32_t fillOverride;
+        int32_t expected;
+    };
+    // Texture 100, gradient 200, base colour 0. Image and gradient share 50/50 with weight 127:
+    // (100 * 127 + 200 * 129) / 256 = 150.4. At 30 + 30 the base colour takes 40 %.
+    const Case cases[] = {
+        {0, 100, clSkinKey, grey(200)},
+        {50, 50, clSkinKey, grey(150)},
+        {30, 30, clSkinKey, grey(divRoundEven(divRoundEven(100 * 77 + 200 * 179, 256) * 60, 100))},
+        {60, 50, clSkinKey, grey(0)},
+        {60, 50, grey(77), grey(77)},
+        {0, 0, grey(77), grey(77)},
+    };
+    for (const Case& c : cases) {
+        clearTables();
+        addTexture("FORM", 100);
+        TsGeneralData form = plainSection("FORM", grey(0));
+        form.imagePercent = c.imagePercent;
+        setGradient(form, c.gradientPercent, 200);
+        const int index = addSection(form);
+        setFillColorOverride(c.fillOverride);
+        EXPECT_TRUE(allPixels(paint(index), c.expected))
+            << c.imagePercent << " + " << c.gradientPercent << ": " << std::hex << pixel(paint(index), 0, 0);
+    }
+}
+
+TEST_F(SectionPaintTest, BaseColourOverrideReplacesTheSectionColour)
+{
+    const int index = addSection(plainSection("LISTBOX", grey(10)));
+    setBaseColorOverride(grey(90));
+    EXPECT_TRUE(allPixels(paint(index), grey(90)));
+    setBaseColorOverride(clSkinKey);
+    EXPECT_TRUE(allPixels(paint(index), grey(10)));
+}
+
+TEST_F(SectionPaintTest, TransparencyLetsTheParentsCachedPixelsThrough)
+{
+    // The parent's pixel for the control's (0, 0) sits at offset (1, 1) plus position (1, 0).
+    QImage parent = filledImage(5, 4, grey(7));
+    fillRect(parent, 2, 1, 3, 2, grey(200));
+    struct Case {
+        int transparency;
+        bool ready;
+        int32_t expected;
+    };
+    // At 50 % the parent keeps 127/256: 200 * 127 / 256 = 99.2.
+    for (const Case& c : {Case{0, true, grey(0)}, Case{100, true, grey(200)}, Case{100, false, grey(0)},
+                          Case{50, true, grey(99)}, Case{50, false, grey(0)}}) {
+        clearTables();
+        TsGeneralData button = plainSection("PANEL", grey(0));
+        button.transparency = c.transparency;
+        const int index = addSection(button);
+        const TsCacheInfo cache{&parent, 1, 1, c.ready};
+        QImage target = filledImage(3, 2, grey(1));
+        paintSectionBackground(index, "PANEL", cache, target, QPoint(1, 0), target.rect(), 0);
+        EXPECT_TRUE(allPixels(target, c.expected)) << c.transparency << (c.ready ? " ready" : " not ready");
+    }
+}
+
+TEST_F(SectionPaintTest, FullyTransparentSectionOverItsOwnParentCacheLeavesItAlone)
+{
+    TsGeneralData label = plainSection("LABEL", grey(0));
+    label.transparency = 100;
+    const int index = addSection(label);
+    QImage cache = filledImage(4, 4, grey(33));
+    const TsCacheInfo info{&cache, 0, 0, true};
+    paintSectionBackground(index, "LABEL", info, cache, QPoint(1, 1), QRect(1, 1, 2, 2), 0);
+    EXPECT_TRUE(allPixels(cache, grey(33)));
+}
+
+TEST_F(SectionPaintTest, FixedIndexVariantKeepsItsOwnWeightAndIgnoresTheOverrides)
+{
+    // Texture 255 under gradient 0 at 50 %: weight 127 gives 126.504 -> 127, weight 128 gives the
+    // exact half 127.5 -> 128.
+    addTexture("SCROLLSLIDERH", 255);
+    TsGeneralData slider = plainSection("SCROLLSLIDERH", grey(0));
+    slider.imagePercent = 50;
+    setGradient(slider, 50, 0);
+    const int index = addSection(slider);
+    EXPECT_TRUE(allPixels(paint(index), grey(127)));
+
+    QImage fixed = filledImage(3, 2, grey(1));
+    paintSectionBackgroundFixed(index, 0, -1, fixed, QPoint(0, 0), fixed.rect(), 0, {}, "SCROLLSLIDERH");
+    EXPECT_TRUE(allPixels(fixed, grey(128)));
+
+    // An invalid texture index fills with the base colour before the gradient is laid on.
+    QImage invalid = filledImage(3, 2, grey(1));
+    paintSectionBackgroundFixed(index, 0, 17, invalid, QPoint(0, 0), invalid.rect(), 1, {}, "SCROLLSLIDERH");
+    EXPECT_TRUE(allPixels(invalid, grey(0)));
+
+    TsGeneralData plain = plainSection("SCROLLBAR1H", grey(44));
+    const int plainIndex = addSection(plain);
+    setBaseColorOverride(grey(90));
+    setFillColorOverride(grey(91));
+    QImage noOverride = filledImage(3, 2, grey(1));
+    paintSectionBackgroundFixed(plainIndex, -1, -1, noOverride, QPoint(0, 0), noOverride.rect(), 0, {}, "X");
+    EXPECT_TRUE(allPixels(noOverride, grey(44)));
+}
+
+TEST_F(SectionPaintTest, InvalidSectionOrRectangleOutsideTheTargetPaintsNothing)
+{
+    const int index = addSection(plainSection("EDIT", grey(50)));
+    QImage target = filledImage(3, 3, grey(1));
+    paintSectionBackground(5, "EDIT", {}, target, QPoint(0, 0), target.rect(), 0);
+    paintItem(-1, "EDIT", {}, target, QPoint(0, 0), target.rect(), 0, true);
+    paintItem(index, "EDIT", {}, target, QPoint(0, 0), QRect(1, 1, 3, 2), 0, true);
+    paintItem(index, "EDIT", {}, target, QPoint(0, 0), QRect(-1, 0, 2, 2), 0, true);
+    EXPECT_TRUE(allPixels(target, grey(1)));
+    paintWholeItem(index, "EDIT", target, QPoint(0, 0), 0, true, {});
+    EXPECT_TRUE(allPixels(target, grey(50)));
+}
