@@ -6,6 +6,7 @@ class TsButton;
 class TsEdit;
 class TsLabel;
 
+// The registration window: the student's name, and the start of a test.
 class TForm4 : public Form {
     Q_OBJECT
 
@@ -13,8 +14,13 @@ public:
     TForm4();
 
     TsLabel* Label1;
-    TsEdit* Edit1;
+    TsEdit* Edit1;  // grading reads the student's name from here
     TsButton* sButton1;
+
+    // Draws a fresh test set of 20 questions and opens the answering window on it.
+    void sButton1Click();
+
+    static constexpr int questionsPerTest = 20;
 };
 
 extern TForm4* Form4;

@@ -2,11 +2,32 @@
 
 #include "platform/form.h"
 
+class TsButton;
+class TsLabel;
+class TsMemo;
+class TsRadioGroup;
+class TsTreeView;
+
+// The answering window: the positions of the test set, the question of the chosen position and
+// the five answer letters.
 class TForm5 : public Form {
     Q_OBJECT
 
 public:
     TForm5();
+
+    TsTreeView* sTreeView1;
+    TsLabel* Label1;
+    TsMemo* sMemo1;
+    TsRadioGroup* sRadioGroup1;
+    TsButton* sButton1;
+
+    // Shows the question of the chosen position and the answer already given to it.
+    void sTreeView1Change();
+    // Stores the chosen letter as the answer of the position shown.
+    void RadioGroup1Click();
+    // Hands the test in: grades it, shows the result and stores it.
+    void sButton1Click();
 };
 
 extern TForm5* Form5;

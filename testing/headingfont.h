@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QFont>
+
+// The bold serif face, 16 pixels high, of the testing windows' headings.
+QFont headingFont();
