@@ -1,0 +1,164 @@
+#include "paint_fixture.h"
+
+#include "platform/apperror.h"
+#include "skin/core/animtimer.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/tscommondata.h"
+
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+// A speed button as the fading needs it: skin data with a cache, and SKM_STOPFADING handled.
+class FadingButton : public QWidget {
+public:
+    FadingButton() : data(this, true) {}
+    ~FadingButton() override { data.setOwnerDestroying(); }
+
+    bool event(QEvent* event) override
+    {
+        if (skinMessageOf(event) == SKM_STOPFADING) {
+            ++stops;
+            stopFade(timer);
+            return true;
+        }
+        return QWidget::event(event);
+    }
+
+    void setLook(int level) { data.cacheBitmap = filledImage(2, 1, grey(level)); }
+
+    bool fade(bool in, int newLook)
+    {
+        return startFade(timer, this, data, in, [&] { setLook(newLook); });
+    }
+
+    // Runs one tick and answers the grey level of the frame it showed, or -1 when it showed none.
+    int tick()
+    {
+        timer->frameImage = QImage();
+        timer->tick();
+        return timer && !timer->frameImage.isNull() ? pixel(timer->frameImage, 0, 0) & 0xFF : -1;
+    }
+
+    TsCommonData data;
+    TsAnimTimer* timer = nullptr;
+    int stops = 0;
+};
+
+class FadeTest : public SkinPaintTest {
+protected:
+    void SetUp() override
+    {
+        SkinPaintTest::SetUp();
+        TsGeneralData section = plainSection("BUTTON", grey(0));
+        section.fadingEnabled = true;
+        button.data.skinIndex = addSection(section);
+        button.setLook(0);
+    }
+
+    TsGeneralData& section() { return skinSections()[button.data.skinIndex]; }
+
+    FadingButton button;
+};
+
+} // namespace
+
+TEST_F(FadeTest, FadeInShowsTheOldLookAtFallingWeightsAndFadeOutRunsBackDown)
+{
+    ASSERT_TRUE(button.fade(true, 255));
+    ASSERT_NE(button.timer, nullptr);
+    EXPECT_TRUE(button.timer->isActive());
+    EXPECT_EQ(button.timer->interval(), 5);
+    // Old look 0 keeps 204/256, 153/256, 102/256, 51/256 and 0 of its weight against new 255.
+    std::vector<int> shown;
+    for (int i = 0; i < 5; ++i)
+        shown.push_back(button.tick());
+    EXPECT_EQ(shown, std::vector<int>({52, 103, 153, 204, 255}));
+    EXPECT_EQ(button.tick(), -1);
+    EXPECT_EQ(button.timer->fadeLevel, 5);
+    EXPECT_FALSE(button.timer->isActive());
+
+    // The new look 0 now keeps 0, 51/256, ..., 255/256 against the old 255.
+    ASSERT_TRUE(button.fade(false, 0));
+    EXPECT_EQ(button.timer->iterations, 5);
+    shown.clear();
+    for (int i = 0; i < 6; ++i)
+        shown.push_back(button.tick());
+    EXPECT_EQ(shown, std::vector<int>({255, 204, 153, 103, 52, 1}));
+    EXPECT_EQ(button.stops, 0);
+    button.timer->tick();
+    EXPECT_EQ(button.stops, 1);
+    EXPECT_EQ(button.timer, nullptr);
+}
+
+TEST_F(FadeTest, LeavingBeforeTheFadeInCompletesFadesOutOverTheLevelsReached)
+{
+    ASSERT_TRUE(button.fade(true, 255));
+    button.tick();
+    button.tick();
+    ASSERT_TRUE(button.fade(false, 0));
+    EXPECT_EQ(button.timer->iterations, 3);
+    int frames = 0;
+    while (button.timer && button.tick() >= 0)
+        ++frames;
+    EXPECT_EQ(frames, 4);
+    EXPECT_EQ(button.stops, 1);
+}
+
+TEST_F(FadeTest, RunsOnItsTimerUntilTheButtonFreesIt)
+{
+    ASSERT_TRUE(button.fade(true, 255));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !button.timer->isActive(); }, 2000));
+    ASSERT_TRUE(button.fade(false, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button.timer == nullptr; }, 2000));
+    EXPECT_EQ(button.stops, 1);
+}
+
+TEST_F(FadeTest, ButtonsThatCannotFadeGetNoTimer)
+{
+    section().fadingEnabled = false;
+    EXPECT_FALSE(button.fade(true, 255));
+    section().fadingEnabled = true;
+    button.setEnabled(false);
+    EXPECT_FALSE(button.fade(true, 255));
+    EXPECT_EQ(button.timer, nullptr);
+}
+
+TEST_F(FadeTest, NegativeIntervalIsARangeErrorAndZeroIterationsCompleteAtOnce)
+{
+    section().fadingIntervalIn = -1;
+    try {
+        button.fade(true, 255);
+        FAIL() << "no range error";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Range check error"));
+    }
+
+    section().fadingIntervalIn = 5;
+    section().fadingIterations = 0;
+    delete button.timer;
+    button.timer = nullptr;
+    ASSERT_TRUE(button.fade(true, 255));
+    EXPECT_EQ(button.tick(), -1);
+    EXPECT_FALSE(button.timer->isActive());
+}
+
+TEST_F(FadeTest, OwnerBeingDestroyedStopsTheFade)
+{
+    ASSERT_TRUE(button.fade(true, 255));
+    button.data.setOwnerDestroying();
+    EXPECT_EQ(button.tick(), -1);
+    EXPECT_EQ(button.timer->direction(), FadeNone);
+    EXPECT_FALSE(button.timer->isActive());
+}
+
+TEST(FadeBlend, WholeBitmapBlendNeedsBitmapsOfOneSize)
+{
+    QImage first = filledImage(2, 2, grey(200));
+    blendImages(first, filledImage(2, 2, grey(100)), 128);
+    EXPECT_EQ(pixel(first, 1, 1), grey(150));
+    blendImages(first, filledImage(3, 2, grey(0)), 0);
+    EXPECT_EQ(pixel(first, 1, 1), grey(150));
+}
