@@ -115,6 +115,22 @@ QSize stateImageSize(int maskIndex)
     return {mask.width() / count, mask.height() / rows};
 }
 
+void clearSkinTables()
+{
+    gSkinData.skinFile.reset();
+    gSkinData.skinFolder.clear();
+    gSkinData.ready = false;
+    gSkinData.version = 0;
+    gSkinData.author.clear();
+    gSkinData.description.clear();
+    gSections.clear();
+    gMasks.clear();
+    gPatterns.clear();
+    gMasterBitmap = QImage();
+    gCommonIndexes = {};
+    gSkinChanging = false;
+}
+
 void UpdateCommonIndexes()
 {
     TsCommonIndexes& c = gCommonIndexes;

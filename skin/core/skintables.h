@@ -36,5 +36,9 @@ bool isValidPatternIndex(int index);
 // Size of one state image of mask `maskIndex`; 0 x 0 for an invalid index.
 QSize stateImageSize(int maskIndex);
 
+// Empties every table, the master bitmap and the common indexes and clears the ready flag; the
+// registered main manager stays.
+void clearSkinTables();
+
 // Looks every entry of the common index table up again (all -1 when the tables are empty).
 void UpdateCommonIndexes();
