@@ -79,6 +79,9 @@ void setSkinChanging(bool changing) { gSkinChanging = changing; }
 
 int FindSection(const QString& name)
 {
+    // A record without a name closes some skins; no name finds it.
+    if (name.isEmpty())
+        return -1;
     for (qsizetype i = 0; i < gSections.size(); ++i) {
         if (gSections[i].sectionName.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);

@@ -21,7 +21,7 @@ TsCommonIndexes& skinCommonIndexes();
 bool skinChanging();
 void setSkinChanging(bool changing);
 
-// First section whose name equals `name` ignoring case; -1 when none.
+// First section whose name equals `name` ignoring case; -1 when none or the name is empty.
 int FindSection(const QString& name);
 // Mask (or pattern) of `propertyName` (upper case) for section `sectionIndex` named `sectionName`,
 // falling back along the ParentClass chain; -1 when none. FindPattern answers -1 unless the skin
