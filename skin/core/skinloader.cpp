@@ -91,11 +91,16 @@ QList<int> numbersOf(const QString& word, qsizetype wanted, const QString& secti
     return numbers;
 }
 
-// "#(left,top,right,bottom)(count,type[,border])"
+// "#(left,top,right,bottom)(count,type[,border])". The words are the parenthesised groups, so
+// that blanks between the numbers of a group are allowed as well as commas.
 TsMaskData parseRectangle(const QString& section, const QString& key, const QString& value)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
-    const QStringList words = value.split(separators, Qt::SkipEmptyParts);
+    static const QRegularExpression separators(QStringLiteral("[()]"));
+    QStringList words;
+    for (const QString& word : value.split(separators, Qt::SkipEmptyParts)) {
+        if (!word.trimmed().isEmpty())
+            words.append(word.trimmed());
+    }
     const QList<int> rect = numbersOf(words.value(1), 4, section, key);
     const QList<int> counts = numbersOf(words.value(2), 2, section, key);
     TsMaskData mask;
@@ -123,7 +128,9 @@ void scanMaskValue(const SkinSource& source, const QString& section, const QStri
         return;
     const QString path = skinFilePath(value);
     if (!fileExists(path)) {
-        report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
+        // A missing master bitmap has been reported already.
+        if (key.compare(QStringLiteral("MASTERBITMAP"), Qt::CaseInsensitive) != 0)
+            report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
         return;
     }
     TsMaskData mask;

@@ -1,0 +1,300 @@
+#include "tests/skin/core/skinprobe.h"
+#include "tests/support/messagerecorder.h"
+
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/memoryinifile.h"
+#include "skin/core/skinloader.h"
+
+#include "platform/apperror.h"
+
+#include <QBuffer>
+#include <QImage>
+
+namespace {
+
+// An external skin in the program folder's Skins, chosen by a main manager that also carries the
+// internal skin to fall back to.
+class OptionsTest : public SkinFixture {
+protected:
+    void SetUp() override
+    {
+        SkinFixture::SetUp();
+        manager = newManager();
+        manager->setInternalSkins({ferroluxSkin()});
+    }
+
+    void writeSkin(const QString& name, const QByteArray& options)
+    {
+        writeFile(QStringLiteral("Skins/%1/Options.dat").arg(name), options);
+    }
+
+    void writePicture(const QString& relativePath, const QSize& size, const char* format)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor(10, 120, 200));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(image.save(&buffer, format));
+        writeFile(relativePath, bytes);
+    }
+
+    const TsGeneralData& section(const char* name) const
+    {
+        const int index = FindSection(QLatin1String(name));
+        EXPECT_GE(index, 0) << name;
+        return skinSections()[qMax(0, index)];
+    }
+
+    int maskOf(const char* section, const char* property) const
+    {
+        return FindMask(FindSection(QLatin1String(section)), QLatin1String(section), QLatin1String(property));
+    }
+
+    TsSkinManager* manager = nullptr;
+};
+
+TEST_F(OptionsTest, InheritedReadsFollowTheParentAndEndOnEveryKindOfDeadEnd)
+{
+    writeSkin(QStringLiteral("Inherit"), "[BASE]\n"
+                                         "TCLEFT=255\nCOLOR=100\nGRADIENTDATA=1;2;3;4;5\nSHOWFOCUS=true\n"
+                                         "SHADOWCOLOR=77\nBEVEL=3\nHOTGRADIENTDATA=\n"
+                                         "[CHILD]\nPARENTCLASS=BASE\nTCLEFT=-1\nCOLOR=abc\nBEVEL=9\n"
+                                         "[SELF]\nPARENTCLASS=self\n"
+                                         "[ORPHAN]\nPARENTCLASS=MISSING\n"
+                                         "[UNKNOWNPARENT]\nPARENTCLASS=?\n"
+                                         "[CYCLEA]\nPARENTCLASS=CYCLEB\n"
+                                         "[CYCLEB]\nPARENTCLASS=CYCLEC\n"
+                                         "[CYCLEC]\nPARENTCLASS=CYCLEA\nCOLOR=5\n");
+    manager->setSkinName(QStringLiteral("Inherit"));
+    ASSERT_NE(skinData().skinFile, nullptr);
+    EXPECT_TRUE(skinData().ready);
+    ASSERT_EQ(skinSections().size(), 8);
+
+    const TsGeneralData& child = section("CHILD");
+    EXPECT_EQ(child.parentClass, QStringLiteral("BASE"));
+    EXPECT_EQ(child.tcLeft, 255);             // -1 counts as not given
+    EXPECT_EQ(child.color, 100);              // so does a value that is no number
+    EXPECT_EQ(child.bevel, cbNone);           // beyond the five kinds: none
+    EXPECT_TRUE(child.showFocus);
+    EXPECT_EQ(child.gradient.size(), 1);
+    EXPECT_EQ(child.shadowColor, 0);          // never inherited
+    EXPECT_EQ(section("BASE").shadowColor, 77);
+    EXPECT_EQ(section("BASE").bevel, cbRaisedHard);
+    EXPECT_EQ(child.hotGradientData, QString()); // an empty value is a given string
+
+    for (const char* name : {"SELF", "ORPHAN", "UNKNOWNPARENT"}) {
+        const TsGeneralData& s = section(name);
+        EXPECT_EQ(s.color, 0xFFFFFF) << name;
+        EXPECT_EQ(s.shadowBlur, 6) << name;
+        EXPECT_EQ(s.shadowTransparency, 50) << name;
+        EXPECT_EQ(s.gradientData, QStringLiteral(" ")) << name;
+        EXPECT_EQ(s.tcTop, -1) << name;
+    }
+    EXPECT_EQ(section("CYCLEA").color, 5);
+    EXPECT_EQ(section("CYCLEA").fadingIterations, 5);
+    EXPECT_EQ(maskOf("CYCLEA", "BORDERSMASK"), -1);
+    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("CYCLEB")), QStringLiteral("CYCLEB"), QStringLiteral("PATTERN")), -1);
+}
+
+TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
+{
+    writePicture(QStringLiteral("Skins/Rects/master.bmp"), QSize(60, 40), "BMP");
+    writePicture(QStringLiteral("Skins/Rects/Pics/glyph.bmp"), QSize(12, 8), "BMP");
+    writeSkin(QStringLiteral("Rects"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n"
+                                       "[r]\n"
+                                       "A=#(1,2,30,40)(0,-3)\n"
+                                       "B=#\n"
+                                       "C=# (0, 0, 10, 10) (3, 1, 4)\n"
+                                       "D=#(0,0,10,10)(2,1,-5)\n"
+                                       "e=Pics\\glyph.bmp\n"
+                                       "F=missing.bmp\n");
+    QStringList problems;
+    manager->setSkinName(QStringLiteral("Rects"));
+    ASSERT_EQ(skinMasterBitmap().size(), QSize(60, 40));
+    EXPECT_EQ(skinMasterBitmap().format(), QImage::Format_BGR888);
+
+    QStringList found;
+    for (const TsMaskData& m : std::as_const(skinMasks()))
+        found.append(m.sectionName + QLatin1Char('/') + m.propertyName);
+    EXPECT_EQ(found, (QStringList{"GLOBALINFO/MASTERBITMAP", "R/A", "R/C", "R/D", "R/E"}));
+
+    const TsMaskData& a = skinMasks()[1];
+    EXPECT_EQ(QList<int>({a.left, a.top, a.right, a.bottom}), QList<int>({1, 2, 30, 40}));
+    EXPECT_EQ(a.imageCount, 1);
+    EXPECT_EQ(a.maskType, 0);
+    EXPECT_EQ(a.borderWidth, 0);
+    EXPECT_EQ(QList<int>({skinMasks()[2].imageCount, skinMasks()[2].maskType, skinMasks()[2].borderWidth}),
+              QList<int>({3, 1, 4}));
+    EXPECT_EQ(skinMasks()[3].borderWidth, 0);
+    EXPECT_TRUE(skinMasks()[4].hasOwnImage());
+    EXPECT_EQ(skinMasks()[4].image.size(), QSize(12, 8));
+    EXPECT_EQ(stateImageSize(4), QSize(4, 4));
+}
+
+TEST_F(OptionsTest, WithoutAMasterBitmapHashValuesAreNoRectangles)
+{
+    writeSkin(QStringLiteral("NoMaster"), "[GLOBALINFO]\nMASTERBITMAP=nothing.bmp\n[R]\nA=#(1,2,3,4)(1,0)\n");
+    manager->setSkinName(QStringLiteral("NoMaster"));
+    EXPECT_TRUE(skinMasterBitmap().isNull());
+    EXPECT_TRUE(skinMasks().isEmpty());
+    EXPECT_EQ(skinSections().size(), 2);
+}
+
+TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInForce)
+{
+    writePicture(QStringLiteral("Skins/Bad/master.bmp"), QSize(20, 20), "BMP");
+    writeSkin(QStringLiteral("Bad"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[BUTTON]\nBORDERSMASK=#(0,x,3,4)(1,0)\n");
+    writeSkin(QStringLiteral("Short"), "[GLOBALINFO]\nMASTERBITMAP=..\\Bad\\master.bmp\n[BUTTON]\nBORDERSMASK=#(0,1,3)\n");
+    manager->setSkinName(ferroluxSkinName);
+    ASSERT_EQ(skinSections().size(), 53);
+
+    for (const char* name : {"Bad", "Short"}) {
+        try {
+            manager->setSkinName(QLatin1String(name));
+            ADD_FAILURE() << name << " was loaded";
+        } catch (const AppError& error) {
+            EXPECT_TRUE(error.message().contains(QStringLiteral("is not a valid integer value"))) << qPrintable(error.message());
+            EXPECT_TRUE(error.message().contains(QStringLiteral("BORDERSMASK")));
+        }
+        EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
+        EXPECT_TRUE(skinData().ready);
+        EXPECT_EQ(skinData().skinFile, nullptr);
+        EXPECT_EQ(skinSections().size(), 53);
+        EXPECT_EQ(skinMasks().size(), 69);
+        EXPECT_EQ(skinMasterBitmap().size(), QSize(198, 331));
+    }
+}
+
+TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
+{
+    writePicture(QStringLiteral("Skins/Old/master.bmp"), QSize(20, 20), "BMP");
+    writeSkin(QStringLiteral("Old"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\nVERSION=4.5\nAUTHOR=Someone\n"
+                                     "[BUTTON]\nBORDERSMASK=#(0,0,6,6)(1,0)\n[tsEdit]\nCOLOR=1\n");
+    manager->setSkinName(ferroluxSkinName);
+    manager->setCommonSections({QStringLiteral("[EXTRA]"), QStringLiteral("COLOR=5")});
+    MessageRecorder recorder;
+    manager->setSkinName(QStringLiteral("Old"));
+    EXPECT_EQ(recorder.texts(), QStringList{oldSkinMessage()});
+    ASSERT_EQ(recorder.boxes().size(), 1);
+    EXPECT_EQ(recorder.boxes()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(oldSkinMessage().startsWith(QStringLiteral(
+        "You use old version of skin (for Velvix 3), please download latest skins from the ")));
+    EXPECT_TRUE(oldSkinMessage().endsWith(QLatin1Char('!')));
+    EXPECT_TRUE(skinSections().isEmpty());
+    EXPECT_EQ(skinMasks().size(), 2);
+    EXPECT_DOUBLE_EQ(skinData().version, 4.5);
+    EXPECT_EQ(skinData().author, QStringLiteral("Someone"));
+    EXPECT_TRUE(skinData().ready);
+}
+
+TEST_F(OptionsTest, CommonSectionsAddNamesTheSkinLacksAndServeAsParents)
+{
+    manager->setSkinName(ferroluxSkinName);
+    manager->setCommonSections({QStringLiteral("; a comment line keeps its blanks"),
+                                QStringLiteral("before the first header"),
+                                QStringLiteral("[FORM]"),
+                                QStringLiteral("COLOR = 0x10"),
+                                QStringLiteral(""),
+                                QStringLiteral("[MySection]"),
+                                QStringLiteral("parentclass = form"),
+                                QStringLiteral("TRANSPARENCY=0x20"),
+                                QStringLiteral("SHOWFOCUS=true"),
+                                QStringLiteral("[CHILDOFCOMMON]"),
+                                QStringLiteral("PARENTCLASS=MYSECTION"),
+                                QStringLiteral("HOTCOLOR=-1"),
+                                QStringLiteral("FADINGITERATIONS=0X"),
+                                QStringLiteral("[LONE]")});
+    ASSERT_EQ(skinSections().size(), 53 + 4);
+    EXPECT_EQ(FindSection(QStringLiteral("FORM")), 35);
+    EXPECT_EQ(section("FORM").color, 0xD7D7D7);
+
+    const TsGeneralData& mine = section("MYSECTION");
+    EXPECT_EQ(mine.sectionName, QStringLiteral("MySection"));
+    EXPECT_EQ(mine.parentClass, QStringLiteral("FORM"));
+    EXPECT_EQ(mine.transparency, 0x20);
+    EXPECT_EQ(mine.color, 0xD7D7D7);
+    EXPECT_EQ(mine.gradientData, section("FORM").gradientData);
+    EXPECT_EQ(mine.gradient.size(), 3);
+    EXPECT_TRUE(mine.showFocus);
+    EXPECT_TRUE(mine.reservedBoolean);
+
+    const TsGeneralData& child = section("CHILDOFCOMMON");
+    EXPECT_EQ(child.transparency, 0x20);
+    EXPECT_EQ(child.hotColor, 0xD7D7D7);
+    EXPECT_EQ(child.fadingIterations, 5);
+
+    const TsGeneralData& lone = section("LONE");
+    EXPECT_EQ(lone.parentClass, QStringLiteral("-1"));
+    EXPECT_EQ(lone.color, 0xFFFFFF);
+    EXPECT_EQ(lone.borderColor1, 0);
+    EXPECT_EQ(lone.gradientData, QStringLiteral(" "));
+    EXPECT_EQ(lone.hotGradientData, QString());
+    // Masks follow a common section's parent into the skin.
+    EXPECT_EQ(maskOf("MYSECTION", "PATTERN"), maskOf("FORM", "PATTERN"));
+}
+
+TEST_F(OptionsTest, JpegPicturesBecomePatternsOnlyWhenLarge)
+{
+    writePicture(QStringLiteral("Skins/Jpeg/big.jpg"), QSize(300, 300), "JPG");
+    writePicture(QStringLiteral("Skins/Jpeg/small.jpeg"), QSize(299, 300), "JPG");
+    writeFile(QStringLiteral("Skins/Jpeg/broken.jpg"), QByteArray("\xFF\xD8 not really", 13));
+    writeSkin(QStringLiteral("Jpeg"), "[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.jpeg\n[PANEL]\nPATTERN=broken.jpg\n");
+    manager->setSkinName(QStringLiteral("Jpeg"));
+    ASSERT_EQ(skinPatterns().size(), 1);
+    EXPECT_EQ(skinPatterns()[0].propertyName, QStringLiteral("PATTERN"));
+    EXPECT_EQ(skinPatterns()[0].image.size(), QSize(300, 300));
+    EXPECT_EQ(skinPatterns()[0].image.format(), QImage::Format_BGR888);
+    const int form = FindSection(QStringLiteral("FORM"));
+    EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), 0);
+    const int small = FindMask(form, QStringLiteral("FORM"), QStringLiteral("HOTPATTERN"));
+    ASSERT_GE(small, 0);
+    EXPECT_EQ(skinMasks()[small].image.size(), QSize(299, 300));
+    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("PANEL")), QStringLiteral("PANEL"), QStringLiteral("PATTERN")), -1);
+
+    skinData().ready = false;
+    EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), -1);
+    skinData().ready = true;
+}
+
+TEST_F(OptionsTest, LoaderReportsFilesItCannotUse)
+{
+    writeSkin(QStringLiteral("Missing"), "[GLOBALINFO]\nMASTERBITMAP=gone.bmp\n[FORM]\nPATTERN=gone.jpg\n");
+    skinData().skinFile = std::make_unique<MemoryIniFile>(
+        MemoryIniFile::fromFile(path(QStringLiteral("Skins/Missing/Options.dat"))));
+    skinData().skinFolder = path(QStringLiteral("Skins/Missing/"));
+    QStringList problems;
+    const SkinSource source{QStringLiteral("Missing"), {}, {}, &problems};
+    LoadSkinMasks(source);
+    LoadSkinPatterns(source);
+    ASSERT_EQ(problems.size(), 2);
+    EXPECT_TRUE(problems[0].contains(QStringLiteral("gone.bmp")));
+    EXPECT_TRUE(problems[1].contains(QStringLiteral("gone.jpg")));
+}
+
+TEST_F(OptionsTest, TheExampleSkinLoadsByNameWithoutProblems)
+{
+    const QDir source(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../../resources/skin/Amberlight")));
+    ASSERT_TRUE(source.exists());
+    for (const QString& file : {QStringLiteral("Options.dat"), QStringLiteral("master.bmp")}) {
+        QFile in(source.filePath(file));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        writeFile(QStringLiteral("Skins/Amberlight/") + file, in.readAll());
+    }
+    manager->setSkinName(QStringLiteral("Amberlight"));
+    ASSERT_NE(skinData().skinFile, nullptr);
+    EXPECT_TRUE(skinData().skinFolder.endsWith(QStringLiteral("Amberlight/")));
+    EXPECT_EQ(skinData().author, QStringLiteral("Vestoria"));
+    EXPECT_EQ(skinSections().size(), 52);
+    EXPECT_EQ(skinMasterBitmap().size(), QSize(198, 331));
+    EXPECT_EQ(maskOf("BUTTON", "BORDERSMASK") >= 0, true);
+    EXPECT_EQ(maskOf("DIALOG", "PATTERN"), maskOf("FORM", "PATTERN"));
+    EXPECT_NE(section("FORM").color, 0xD7D7D7);
+    EXPECT_EQ(section("BUTTON").hotTcRight >= 0, true);
+
+    QStringList problems;
+    LoadSkinMasks({manager->SkinName(), {}, {}, &problems});
+    EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(QLatin1Char('\n')));
+}
+
+} // namespace
