@@ -11,8 +11,9 @@
 
 namespace {
 
-// Controls answer skin messages in their event handling, which Qt runs the same for windows that
-// were never shown; what must exist first is the platform window of a form never shown yet.
+// Qt controls have no window of their own: they handle messages whether or not anything was ever
+// shown, and are drawn into their form's window. So the window made before delivery is the
+// form's, for forms never shown yet.
 void ensureWindowCreated(Form* form)
 {
     if (!form->testAttribute(Qt::WA_WState_Created))

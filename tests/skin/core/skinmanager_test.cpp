@@ -1,0 +1,185 @@
+#include "tests/skin/core/skinprobe.h"
+
+#include "skin/core/ferroluxskin.h"
+
+#include "platform/form.h"
+
+namespace {
+
+TsStoredSkin namedSkin(const QString& name)
+{
+    TsStoredSkin skin = ferroluxSkin();
+    skin.Name = name;
+    return skin;
+}
+
+using ManagerTest = SkinFixture;
+
+TEST_F(ManagerTest, ResolvedSkinDirectory)
+{
+    TsSkinManager* manager = newManager();
+    const QString program = programFolder();
+    const struct {
+        QString stored;
+        QString resolved;
+    } cases[] = {
+        {QStringLiteral(".\\Skins"), program + QStringLiteral("Skins/")},
+        {QStringLiteral("./Skins/"), program + QStringLiteral("Skins/")},
+        {QStringLiteral("Skins"), program + QStringLiteral("Skins/")},
+        {QStringLiteral("My Skins\\Old\\"), program + QStringLiteral("My Skins/Old/")},
+        {QStringLiteral("/opt/skins"), QStringLiteral("/opt/skins/")},
+        {QStringLiteral("/opt/skins/"), QStringLiteral("/opt/skins/")},
+        {QStringLiteral("c:\\Skins"), QStringLiteral("c:/Skins/")},
+        {QStringLiteral("d:"), QStringLiteral("d:/")},
+        {QString(), program},
+    };
+    for (const auto& c : cases) {
+        manager->setSkinDirectory(c.stored);
+        EXPECT_EQ(manager->ResolvedSkinDirectory(), c.resolved) << qPrintable(c.stored);
+    }
+}
+
+TEST_F(ManagerTest, OnlyTheFirstManagerIsMainAndGetsTheDefaults)
+{
+    TsSkinManager* main = newManager();
+    TsSkinManager* second = newManager();
+    EXPECT_TRUE(main->isMainManager());
+    EXPECT_EQ(skinData().mainManager, main);
+    EXPECT_TRUE(main->Active());
+    EXPECT_TRUE(main->SkinnedPopups());
+    EXPECT_EQ(main->SkinDirectory(), QStringLiteral(".\\Skins"));
+    EXPECT_FALSE(second->isMainManager());
+    EXPECT_FALSE(second->Active());
+    EXPECT_TRUE(second->SkinDirectory().isEmpty());
+
+    second->setInternalSkins({ferroluxSkin()});
+    second->setActive(true);
+    second->setSkinName(ferroluxSkinName);
+    EXPECT_TRUE(skinSections().isEmpty());
+    EXPECT_FALSE(skinData().ready);
+
+    managers.erase(managers.begin());
+    EXPECT_EQ(skinData().mainManager, nullptr);
+}
+
+TEST_F(ManagerTest, ListSkinsSortsStoredSkinsAndFoldersIgnoringCase)
+{
+    TsSkinManager* manager = newManager();
+    for (const char* folder : {"gamma", "Delta", ".hidden"})
+        QDir(path(QStringLiteral("Skins"))).mkpath(QLatin1String(folder));
+    writeFile(QStringLiteral("Skins/notafolder.txt"), "x");
+
+    QStringList list{QStringLiteral("stale")};
+    EXPECT_TRUE(QStringList({"gamma", "Delta"}).contains(manager->ListSkins(list)));
+    EXPECT_EQ(list, QStringList({"Delta", "gamma"}));
+
+    manager->setInternalSkins({namedSkin(QStringLiteral("beta")), namedSkin(QStringLiteral("Alpha"))});
+    EXPECT_EQ(manager->ListSkins(list), QStringLiteral("beta"));
+    EXPECT_EQ(list, QStringList({"Alpha", "beta", "Delta", "gamma"}));
+}
+
+TEST_F(ManagerTest, SkinDirectoryChangesTheFolderAtOnceButLoadsNothing)
+{
+    TsSkinManager* manager = newManager();
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(ferroluxSkinName);
+    skinData().skinFolder = QStringLiteral("marker");
+    manager->setSkinDirectory(manager->SkinDirectory());
+    EXPECT_EQ(skinData().skinFolder, QStringLiteral("marker"));
+
+    manager->setSkinDirectory(QStringLiteral("/elsewhere"));
+    EXPECT_EQ(skinData().skinFolder, QStringLiteral("/elsewhere/"));
+    EXPECT_EQ(skinSections().size(), 53);
+    EXPECT_TRUE(skinData().ready);
+}
+
+TEST_F(ManagerTest, AnUnknownOrEmptyNameFallsBackToTheFirstStoredSkin)
+{
+    TsSkinManager* manager = newManager();
+    manager->setInternalSkins({namedSkin(QStringLiteral("First")), ferroluxSkin()});
+    int before = 0;
+    int after = 0;
+    manager->OnBeforeChange = [&](QObject* sender) {
+        EXPECT_EQ(sender, manager);
+        EXPECT_EQ(after, before);
+        ++before;
+    };
+    manager->OnAfterChange = [&](QObject*) {
+        EXPECT_TRUE(skinData().ready);
+        ++after;
+    };
+
+    manager->setSkinName(ferroluxSkinName);
+    EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
+    manager->setSkinName(QStringLiteral("ferrolux (internal)"));
+    EXPECT_EQ(manager->SkinName(), QStringLiteral("First"));
+    manager->setSkinName(QString());
+    EXPECT_EQ(manager->SkinName(), QStringLiteral("First"));
+    EXPECT_TRUE(manager->SkinDirectory().isEmpty());
+    EXPECT_EQ(skinSections().size(), 53);
+    EXPECT_EQ(before, 3);
+    EXPECT_EQ(after, 3);
+}
+
+TEST_F(ManagerTest, WhileLoadingTheSkinIsChosenButAppliedOnlyByLoaded)
+{
+    TsSkinManager* manager = newManager();
+    manager->beginLoading();
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(QStringLiteral("nothing of that name"));
+    manager->setActive(false);
+    manager->setActive(true);
+    EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
+    EXPECT_TRUE(skinSections().isEmpty());
+    manager->Loaded();
+    EXPECT_EQ(skinSections().size(), 53);
+    EXPECT_TRUE(skinData().ready);
+}
+
+// Forms are never shown here: the broadcast must reach them all the same.
+TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindows)
+{
+    Form first(QStringLiteral("FormA"), QStringLiteral("A"), QRect(0, 0, 200, 150));
+    Form second(QStringLiteral("FormB"), QStringLiteral("B"), QRect(0, 0, 200, 150));
+    auto* button = new SkinProbe(first.client(), 93);
+    auto* panel = new SkinProbe(second.client(), 51);
+    auto* nested = new SkinProbe(panel, 3);
+    EXPECT_EQ(button->skin.SkinSection(), QStringLiteral("BUTTON"));
+    EXPECT_EQ(button->skin.skinIndex, -1);
+    EXPECT_FALSE(second.testAttribute(Qt::WA_WState_Created));
+
+    TsSkinManager* manager = newManager();
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(ferroluxSkinName);
+
+    const QList<unsigned> announced{SKM_SETNEWSKIN, SKM_REPAINT};
+    for (SkinProbe* probe : {button, panel, nested}) {
+        EXPECT_EQ(probe->received, announced);
+        EXPECT_FALSE(probe->skin.updatingFlag);
+    }
+    // Qt controls are drawn into their form's window; the forms' windows now exist.
+    EXPECT_TRUE(first.testAttribute(Qt::WA_WState_Created));
+    EXPECT_TRUE(second.testAttribute(Qt::WA_WState_Created));
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_EQ(button->skin.skinIndex, FindSection(QStringLiteral("BUTTON")));
+    EXPECT_EQ(button->skin.borderIndex,
+              FindMask(button->skin.skinIndex, QStringLiteral("BUTTON"), QStringLiteral("BORDERSMASK")));
+    EXPECT_EQ(panel->skin.skinIndex, FindSection(QStringLiteral("PANEL")));
+    EXPECT_EQ(nested->skin.skinIndex, FindSection(QStringLiteral("EDIT")));
+
+    manager->setActive(false);
+    EXPECT_EQ(nested->received.last(), SKM_REMOVESKIN);
+    EXPECT_EQ(nested->skin.skinIndex, -1);
+    EXPECT_EQ(nested->skin.borderIndex, -1);
+    EXPECT_TRUE(nested->skin.updatingFlag);
+    EXPECT_EQ(nested->skin.cacheBitmap.size(), QSize(0, 0));
+    EXPECT_TRUE(skinSections().isEmpty());
+    EXPECT_FALSE(skinData().ready);
+
+    // Controls made after a skin is ready find their section at once.
+    manager->setActive(true);
+    SkinProbe late(first.client(), 33);
+    EXPECT_EQ(late.skin.skinIndex, FindSection(QStringLiteral("RADIOBUTTON")));
+}
+
+} // namespace
