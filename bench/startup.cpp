@@ -1,0 +1,144 @@
+// Start-up figures: process start until the start window is on screen (against a bare Qt program
+// showing one window), the cover press with 1,000 lecture topics, and Locate in 10,000 records.
+#include "app/startup.h"
+#include "app/tform1.h"
+#include "data/connection.h"
+#include "data/table.h"
+#include "data/tdatamodule2.h"
+#include "platform/programfolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <sys/resource.h>
+
+namespace {
+
+// A course folder with the given SQL run over the empty schema.
+class BenchCourse {
+public:
+    explicit BenchCourse(const QString& sql)
+    {
+        QFile schema(QStringLiteral(VESTORIA_SCHEMA_FILE));
+        schema.open(QIODevice::ReadOnly);
+        sqlite3* db = nullptr;
+        sqlite3_open(QDir(dir_.path()).filePath(QStringLiteral("db1.mdb")).toUtf8().constData(), &db);
+        const QByteArray script = "BEGIN;" + schema.readAll() + sql.toUtf8() + ";COMMIT;";
+        sqlite3_exec(db, script.constData(), nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        QDir::setCurrent(dir_.path());
+        setProgramFolderOverride(dir_.path());
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QString manyRows(const QString& table, const QString& column, int count)
+{
+    QString sql;
+    for (int i = 0; i < count; ++i)
+        sql += QStringLiteral("INSERT INTO %1 (%2) VALUES ('Тема лекции номер %3');").arg(table, column).arg(i);
+    return sql;
+}
+
+// The child process of the start-up benchmark: shows the windows and reports its peak memory.
+int probe(const QString& kind, int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QWidget* window = nullptr;
+    QWidget bare;
+    if (kind == QLatin1String("program")) {
+        QDir::setCurrent(QStringLiteral(VESTORIA_PROGRAM_DIR));
+        if (!createProgram())
+            return 1;
+        window = Form1;
+    } else {
+        bare.resize(458, 463);
+        window = &bare;
+    }
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return 1;
+    QApplication::processEvents();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%ld\n", usage.ru_maxrss);
+    return 0;
+}
+
+QString self;
+
+void runProbe(benchmark::State& state, const QString& kind)
+{
+    long peakKb = 0;
+    for (auto _ : state) {
+        QProcess process;
+        process.start(self, {QStringLiteral("--probe=") + kind});
+        process.waitForFinished(30000);
+        if (process.exitCode() != 0) {
+            state.SkipWithError("probe failed (is the demo course built?)");
+            return;
+        }
+        peakKb = QString::fromLatin1(process.readAllStandardOutput()).trimmed().toLong();
+    }
+    state.counters["peak_rss_MiB"] = double(peakKb) / 1024.0;
+}
+
+void BM_ProcessStartToStartWindow(benchmark::State& state)
+{
+    runProbe(state, QStringLiteral("program"));
+}
+BENCHMARK(BM_ProcessStartToStartWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_ProcessStartToBareQtWindow(benchmark::State& state)
+{
+    runProbe(state, QStringLiteral("bare"));
+}
+BENCHMARK(BM_ProcessStartToBareQtWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_CoverPressWith1000Topics(benchmark::State& state)
+{
+    BenchCourse course(manyRows(QStringLiteral("Lekcia"), QStringLiteral("tema"), 1000));
+    createProgram();
+    for (auto _ : state) {
+        Form1->show();
+        Form1->Image2MouseDown();
+    }
+    destroyProgram();
+}
+BENCHMARK(BM_CoverPressWith1000Topics)->Unit(benchmark::kMillisecond);
+
+void BM_LocateIn10000Records(benchmark::State& state)
+{
+    BenchCourse course(manyRows(QStringLiteral("Lekcia"), QStringLiteral("tema"), 10000));
+    Connection connection;
+    connection.open(QStringLiteral("db1.mdb"));
+    Table table(&connection, QStringLiteral("ADOTable3"), QStringLiteral("Lekcia"), nullptr);
+    table.open();
+    int i = 0;
+    for (auto _ : state) {
+        const QString topic = QStringLiteral("Тема лекции номер %1").arg((i++ * 7919) % 10000);
+        benchmark::DoNotOptimize(table.locate(QStringLiteral("tema"), topic, Table::CaseInsensitive | Table::PartialKey));
+    }
+}
+BENCHMARK(BM_LocateIn10000Records)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    self = QString::fromLocal8Bit(argv[0]);
+    if (argc == 2 && QByteArray(argv[1]).startsWith("--probe="))
+        return probe(QString::fromLatin1(argv[1] + 8), argc, argv);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
