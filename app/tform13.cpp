@@ -1,5 +1,116 @@
 #include "app/tform13.h"
 
+#include "data/table.h"
+#include "data/tdatamodule2.h"
+#include "platform/apperror.h"
+#include "platform/guarded.h"
+#include "platform/shellopen.h"
+#include "skin/controls/tsbutton.h"
+#include "skin/controls/tsedit.h"
+#include "skin/controls/tslabel.h"
+#include "skin/controls/tslistbox.h"
+
 TForm13* Form13 = nullptr;
 
-TForm13::TForm13() : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), QRect(223, 137, 430, 339)) {}
+namespace {
+constexpr int itemHeight = 16;
+} // namespace
+
+TForm13::TForm13()
+    : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), QRect(223, 137, 430, 339)),
+      sListBox1(new TsListBox(client())),
+      sButton1(new TsButton(client())),
+      sLabel1(new TsLabel(client())),
+      sEdit2(new TsEdit(client())),
+      sLabel2(new TsLabel(client())),
+      sEdit3(new TsEdit(client())),
+      sButton2(new TsButton(client())),
+      sEdit1(new TsEdit(client()))
+{
+    sListBox1->setObjectName(QStringLiteral("sListBox1"));
+    sListBox1->setGeometry(8, 8, 401, 153);
+    sListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    sListBox1->setUniformItemSizes(true);
+    sListBox1->setSortingEnabled(false);
+
+    sButton1->setObjectName(QStringLiteral("sButton1"));
+    sButton1->setText(QStringLiteral("Запустить"));
+    sButton1->setGeometry(8, 168, 105, 25);
+
+    sLabel1->setObjectName(QStringLiteral("sLabel1"));
+    sLabel1->setText(QStringLiteral("Тема: "));
+    sLabel1->move(16, 208);
+    sLabel1->adjustSize();
+    sEdit2->setObjectName(QStringLiteral("sEdit2"));
+    sEdit2->setGeometry(64, 200, 345, 28);
+    sLabel1->setBuddy(sEdit2);
+
+    sLabel2->setObjectName(QStringLiteral("sLabel2"));
+    sLabel2->setText(QStringLiteral("Название файла:"));
+    sLabel2->move(16, 240);
+    sLabel2->adjustSize();
+    sEdit3->setObjectName(QStringLiteral("sEdit3"));
+    sEdit3->setGeometry(152, 232, 257, 28);
+    sLabel2->setBuddy(sEdit3);
+
+    sButton2->setObjectName(QStringLiteral("sButton2"));
+    sButton2->setText(QStringLiteral("Добавить"));
+    sButton2->setGeometry(8, 272, 105, 25);
+
+    sEdit1->setObjectName(QStringLiteral("sEdit1"));
+    sEdit1->setText(QStringLiteral("sEdit1"));
+    sEdit1->setGeometry(176, 272, 121, 21);
+    sEdit1->hide();
+
+    connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    connect(sButton2, &QPushButton::clicked, this, [this] { guarded([this] { sButton2Click(); }); });
+}
+
+void TForm13::fillList()
+{
+    Table* media = DataModule2->tblMedia;
+    media->first();
+    const int count = media->recordCount();
+    for (int index = 0; index < count; ++index) {
+        auto* item = new QListWidgetItem(media->fieldValue(QStringLiteral("name")).toText(), sListBox1);
+        item->setSizeHint(QSize(0, itemHeight));
+        media->next();
+    }
+}
+
+void TForm13::showWithFreshList()
+{
+    show();
+    raise();
+    sListBox1->clear();
+    fillList();
+    sEdit1->clear();
+    sEdit2->clear();
+    sEdit3->clear();
+}
+
+void TForm13::sButton1Click()
+{
+    const QListWidgetItem* current = sListBox1->currentItem();
+    const int index = current && current->isSelected() ? sListBox1->currentRow() : -1;
+    if (index < 0 || index >= sListBox1->count())
+        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    sEdit1->setText(sListBox1->item(index)->text());
+    Table* media = DataModule2->tblMedia;
+    media->locate(QStringLiteral("name"), sEdit1->text(), Table::CaseInsensitive | Table::PartialKey);
+    shellOpen(QStringLiteral("Teoria\\Media\\") + media->fieldValue(QStringLiteral("file")).toText());
+}
+
+void TForm13::sButton2Click()
+{
+    Table* media = DataModule2->tblMedia;
+    media->insert();
+    media->setFieldValue(QStringLiteral("name"), sEdit2->text());
+    media->setFieldValue(QStringLiteral("file"), sEdit3->text());
+    media->post();
+    sEdit2->clear();
+    sEdit3->clear();
+    sListBox1->clear();
+    media->refresh();
+    fillList();
+}

@@ -2,11 +2,30 @@
 
 #include "platform/form.h"
 
+#include <QIcon>
+#include <QList>
+
+class PictureView;
+class TsTreeView;
+
+// The photo window: the photo topics on the left, the chosen photo at its own size on the right.
 class TForm14 : public Form {
     Q_OBJECT
 
 public:
     TForm14();
+
+    TsTreeView* TreeView1;
+    PictureView* Image1;
+    QList<QIcon> ImageList1;
+
+    // The main menu's "Фото": shows the window with the topics listed afresh.
+    void showWithFreshTree();
+
+    void TreeView1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern TForm14* Form14;

@@ -1,34 +1,93 @@
 #include "app/tform3.h"
 
+#include "app/topictree.h"
+#include "app/tform1.h"
+#include "app/tform13.h"
+#include "app/tform14.h"
+#include "data/table.h"
+#include "data/tdatamodule2.h"
+#include "platform/guarded.h"
+#include "platform/htmlview.h"
+#include "platform/programfolder.h"
+#include "platform/shellopen.h"
+#include "skin/controls/tsedit.h"
+#include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
 #include "skin/controls/tstreeview.h"
+#include "teacher/tform9.h"
+#include "testing/tform4.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
 TForm3* Form3 = nullptr;
 
+namespace {
+const QString lectureMode = QStringLiteral("лекции");
+const QString presentationMode = QStringLiteral("презентации");
+} // namespace
+
 TForm3::TForm3()
     : Form(QStringLiteral("Form3"), QStringLiteral("Вестория"), QRect(0, 0, 1009, 601)),
+      MainMenu1(new QMenuBar(this)),
       Panel1(new TsPanel(client())),
       TreeView1(new TsTreeView(Panel1)),
-      Panel2(new TsPanel(client()))
+      Panel2(new TsPanel(client())),
+      WebBrowser1(new HtmlView(Panel2)),
+      ImageList1{quillIcon()}
 {
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    layout()->setMenuBar(MainMenu1);
+    N1 = addMenuItem(MainMenu1, QStringLiteral("N1"), QStringLiteral("Лекции"), &TForm3::N1Click);
+    N15 = addMenuItem(MainMenu1, QStringLiteral("N15"), QStringLiteral("Презентации"), &TForm3::N15Click);
+    N16 = addMenuItem(MainMenu1, QStringLiteral("N16"), QStringLiteral("Мультимедиа"), &TForm3::N16Click);
+    N4 = addMenuItem(MainMenu1, QStringLiteral("N4"), QStringLiteral("Фото"), &TForm3::N4Click);
+    N2 = addMenuItem(MainMenu1, QStringLiteral("N2"), QStringLiteral("Тестирование"), &TForm3::N2Click);
+    N5 = addMenuItem(MainMenu1, QStringLiteral("N5"), QStringLiteral("Преподаватель"), &TForm3::N5Click);
+    N6 = MainMenu1->addMenu(QStringLiteral("УМКД"));
+    N6->setObjectName(QStringLiteral("N6"));
+    N6->menuAction()->setObjectName(QStringLiteral("N6"));
+    N7 = addDocumentItem(QStringLiteral("N7"), QStringLiteral("Календарно-тематический план"),
+                         QStringLiteral("Календарно-тематический план.htm"));
+    N8 = addDocumentItem(QStringLiteral("N8"), QStringLiteral("Вестория"), QStringLiteral("Вестория.htm"));
+    N9 = addDocumentItem(QStringLiteral("N9"), QStringLiteral("Планы практических занятий"),
+                         QStringLiteral("Планы практических занятий.htm"));
+    N10 = addDocumentItem(QStringLiteral("N10"), QStringLiteral("Самостоятельная работа студентов"),
+                          QStringLiteral("Самостоятельная работа студентов.htm"));
+    N11 = addDocumentItem(QStringLiteral("N11"), QStringLiteral("Темы докладов и рефератов"),
+                          QStringLiteral("Темы докладов и рефератов.htm"));
+    N12 = addDocumentItem(QStringLiteral("N12"), QStringLiteral("Экзаменационные вопросы"),
+                          QStringLiteral("Экзаменационные вопросы.htm"));
+    N13 = addDocumentItem(QStringLiteral("N13"), QStringLiteral("Список рекомендуемой литературы"),
+                          QStringLiteral("Список рекомендуемой литературы.htm"));
+    N111 = addDocumentItem(QStringLiteral("N111"), QStringLiteral("Задания на СРС"), QStringLiteral("Задания на СРС.htm"));
+    N121 = addDocumentItem(QStringLiteral("N121"), QStringLiteral("График выполнения и сдачи заданий по дисциплине"),
+                           QStringLiteral("График выполнения и сдачи заданий по дисциплине.htm"));
+    N131 = addDocumentItem(QStringLiteral("N131"), QStringLiteral("Вопросы рубежных контролей"),
+                           QStringLiteral("Вопросы рубежных контролей.htm"));
+    N14 = addMenuItem(MainMenu1, QStringLiteral("N14"), QStringLiteral("Руководство пользователя"), &TForm3::N14Click);
+    N3 = addMenuItem(MainMenu1, QStringLiteral("N3"), QStringLiteral("Выход"), &TForm3::N3Click);
+
     Panel1->setObjectName(QStringLiteral("Panel1"));
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     Panel2->setObjectName(QStringLiteral("Panel2"));
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     Panel1->setFixedWidth(289);
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setRootIsDecorated(false);
-    TreeView1->setIndentation(19);
+    setUpTopicTree(TreeView1);
     TreeView1->hide();
+    TreeView1->viewport()->installEventFilter(this);
 
     auto* treeLayout = new QVBoxLayout(Panel1);
     treeLayout->setContentsMargins(0, 0, 0, 0);
     treeLayout->addWidget(TreeView1);
+    auto* viewLayout = new QVBoxLayout(Panel2);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+    viewLayout->addWidget(WebBrowser1);
 
     auto* layout = new QHBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);
@@ -37,10 +96,133 @@ TForm3::TForm3()
     layout->addWidget(Panel2, 1);
 }
 
+QAction* TForm3::addMenuItem(QWidget* menu, const QString& name, const QString& caption, void (TForm3::*handler)())
+{
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    return action;
+}
+
+QAction* TForm3::addDocumentItem(const QString& name, const QString& caption, const QString& fileName)
+{
+    QAction* action = N6->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, fileName] { guarded([this, fileName] { showDocument(fileName); }); });
+    return action;
+}
+
 void TForm3::addTopic(const QString& text)
 {
-    auto* item = new QTreeWidgetItem(TreeView1, QStringList{text});
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    addTopicEntry(TreeView1, text, ImageList1.first());
+}
+
+void TForm3::chooseMode(const QString& mode, Table* table)
+{
+    mode_ = mode;
+    TreeView1->show();
+    WebBrowser1->setBrowserVisible(true);
+    Panel1->show();
+    Panel2->show();
+    TreeView1->clear();
+    show();
+    raise();
+    table->first();
+    const int count = table->recordCount();
+    for (int index = 0; index < count; ++index) {
+        addTopic(table->fieldAsText(QStringLiteral("tema")));
+        table->next();
+    }
+    Form1->hide();
+}
+
+void TForm3::N1Click()
+{
+    chooseMode(lectureMode, DataModule2->ADOTable3);
+}
+
+void TForm3::N15Click()
+{
+    chooseMode(presentationMode, DataModule2->ADOTable7);
+}
+
+void TForm3::N16Click()
+{
+    Form13->showWithFreshList();
+}
+
+void TForm3::N4Click()
+{
+    Form14->showWithFreshTree();
+}
+
+void TForm3::N2Click()
+{
+    TreeView1->hide();
+    WebBrowser1->setBrowserVisible(false);
+    Form4->show();
+    Form4->Edit1->clear();
+    Panel1->hide();
+    Panel2->hide();
+}
+
+void TForm3::N5Click()
+{
+    Panel1->hide();
+    Panel2->hide();
+    Form9->show();
+    Form9->Label1->hide();
+    Form9->Edit1->clear();
+    Form9->Edit2->clear();
+}
+
+void TForm3::showDocument(const QString& fileName)
+{
+    Panel2->show();
+    WebBrowser1->navigate(programFolder() + QStringLiteral("Teoria\\") + fileName);
+}
+
+void TForm3::N14Click()
+{
+    showDocument(QStringLiteral("Руководство.htm"));
+}
+
+void TForm3::N3Click()
+{
+    TDataModule2* data = DataModule2;
+    for (Table* table : {data->ADOTable1, data->tblMedia, data->ADOTable3, data->ADOTable4, data->ADOTable5, data->ADOTable6})
+        table->close();
+    Form1->show();
+    close();
+}
+
+void TForm3::TreeView1Click()
+{
+    QTreeWidgetItem* selected = TreeView1->currentItem();
+    if (!selected || !selected->isSelected())
+        return;
+    if (mode_ == lectureMode) {
+        const QString folder = programFolder();
+        Table* lectures = DataModule2->ADOTable3;
+        lectures->locate(QStringLiteral("tema"), selected->text(0), Table::CaseInsensitive | Table::PartialKey);
+        const QString file = lectures->fieldValue(QStringLiteral("file")).toText(QStringLiteral("OleStr"));
+        WebBrowser1->navigate(folder + QStringLiteral("Teoria\\") + file);
+    } else if (mode_ == presentationMode) {
+        Table* presentations = DataModule2->ADOTable7;
+        presentations->locate(QStringLiteral("tema"), selected->text(0), Table::CaseInsensitive | Table::PartialKey);
+        shellOpen(QStringLiteral("Teoria\\Present\\") + presentations->fieldValue(QStringLiteral("file")).toText());
+    }
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only a click opens a topic; moving through the tree with the keys does not. The press has
+    // already selected the entry under the pointer by the time the button is let go.
+    if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        guarded([this] { TreeView1Click(); });
+    return Form::eventFilter(watched, event);
 }
 
 void TForm3::showEvent(QShowEvent* event)

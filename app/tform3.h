@@ -2,6 +2,13 @@
 
 #include "platform/form.h"
 
+#include <QIcon>
+#include <QList>
+
+class HtmlView;
+class QAction;
+class QMenu;
+class QMenuBar;
 class TsPanel;
 class TsTreeView;
 
@@ -12,16 +19,62 @@ class TForm3 : public Form {
 public:
     TForm3();
 
+    QMenuBar* MainMenu1;
+    QAction* N1;   // Лекции
+    QAction* N15;  // Презентации
+    QAction* N16;  // Мультимедиа
+    QAction* N4;   // Фото
+    QAction* N2;   // Тестирование
+    QAction* N5;   // Преподаватель
+    QMenu* N6;     // УМКД
+    QAction* N7;
+    QAction* N8;
+    QAction* N9;
+    QAction* N10;
+    QAction* N11;
+    QAction* N12;
+    QAction* N13;
+    QAction* N111;
+    QAction* N121;
+    QAction* N131;
+    QAction* N14;  // Руководство пользователя
+    QAction* N3;   // Выход
+
     TsPanel* Panel1;
     TsTreeView* TreeView1;
     TsPanel* Panel2;
+    HtmlView* WebBrowser1;
+    QList<QIcon> ImageList1;
+
+    // "лекции", "презентации", or empty before the first choice.
+    const QString& browsingMode() const { return mode_; }
 
     // Adds a topic at the end of the topic tree.
     void addTopic(const QString& text);
 
+    void N1Click();
+    void N15Click();
+    void N16Click();
+    void N4Click();
+    void N2Click();
+    void N5Click();
+    void N14Click();
+    void N3Click();
+    // The ten course documents share one handler; the item says which file it shows.
+    void showDocument(const QString& fileName);
+    void TreeView1Click();
+
 protected:
     // Whenever it is shown, the main window covers the screen's work area.
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* addMenuItem(QWidget* menu, const QString& name, const QString& caption, void (TForm3::*handler)());
+    QAction* addDocumentItem(const QString& name, const QString& caption, const QString& fileName);
+    void chooseMode(const QString& mode, class Table* table);
+
+    QString mode_;
 };
 
 extern TForm3* Form3;

@@ -1,11 +1,19 @@
 #include "platform/pictureview.h"
 
+#include "platform/apperror.h"
+#include "platform/messagebox.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {}
 
 void PictureView::setPicture(const QImage& picture)
+{
+    setPicture(Picture::fromImage(picture));
+}
+
+void PictureView::setPicture(const Picture& picture)
 {
     picture_ = picture;
     update();
@@ -51,11 +59,21 @@ QSize PictureView::drawnSize() const
 
 void PictureView::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    QImage image;
+    try {
+        image = picture_.image();
+    } catch (const AppError& error) {
+        // A message box inside a paint would paint this view again from its own event loop.
+        QMetaObject::invokeMethod(this, [message = error.message()] { showDefaultError(message); }, Qt::QueuedConnection);
+    }
+    if (image.isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), drawnSize()), picture_);
+    if (proportional_)
+        painter.drawImage(QRect(QPoint(0, 0), drawnSize()), image);
+    else
+        painter.drawImage(QPoint(0, 0), image);
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The topic trees of the main and photo windows look and behave alike: a flat white list in
+// "MS Sans Serif" 10 pt, indent 19, every entry marked with the quill and editable in place by a
+// slow second click.
+void setUpTopicTree(QTreeWidget* tree);
+QTreeWidgetItem* addTopicEntry(QTreeWidget* tree, const QString& text, const QIcon& icon);
+
+// The 16 x 16 quill of the topic trees, drawn here rather than shipped as a file.
+QImage quillImage();
+QIcon quillIcon();

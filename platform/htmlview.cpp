@@ -1,0 +1,153 @@
+#include "platform/htmlview.h"
+
+#include "platform/programfolder.h"
+#include "platform/shellopen.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTimer>
+
+namespace {
+// Charset declarations sit in the head; browsers look no further than this.
+constexpr qsizetype charsetSearchLength = 4096;
+
+QString readLocalText(const QString& path, qint64 limit, QString* reason)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *reason = QStringLiteral("Это папка, а не файл.");
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return {};
+    }
+    if (file.size() > limit) {
+        *reason = QStringLiteral("Файл слишком велик.");
+        return {};
+    }
+    return HtmlView::decodeHtml(file.readAll());
+}
+
+bool isHtmlFile(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == u"htm" || suffix == u"html" || suffix == u"txt";
+}
+} // namespace
+
+HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent)
+{
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HtmlView::followLink);
+}
+
+QByteArray HtmlView::declaredCharset(const QByteArray& bytes)
+{
+    static const QRegularExpression charset(QStringLiteral("<meta[^>]*charset\\s*=\\s*[\"']?\\s*([A-Za-z0-9_.:-]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QString head = QString::fromLatin1(bytes.left(charsetSearchLength));
+    const QRegularExpressionMatch match = charset.match(head);
+    return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
+}
+
+QString HtmlView::decodeHtml(const QByteArray& bytes)
+{
+    if (const auto bom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*bom);
+        return decoder.decode(bytes);
+    }
+    const QByteArray declared = declaredCharset(bytes);
+    if (!declared.isEmpty()) {
+        QStringDecoder decoder(declared.constData());
+        if (decoder.isValid())
+            return decoder.decode(bytes);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder cyrillic("windows-1251");
+    return cyrillic.isValid() ? QString(cyrillic.decode(bytes)) : QString::fromLatin1(bytes);
+}
+
+void HtmlView::navigate(const QString& path)
+{
+    location_ = path;
+    fragment_.clear();
+    if (loadPending_)
+        return;
+    loadPending_ = true;
+    QTimer::singleShot(0, this, &HtmlView::loadNow);
+}
+
+void HtmlView::loadNow()
+{
+    loadPending_ = false;
+    const QString path = nativePath(location_);
+    QString reason;
+    const QString text = readLocalText(path, largestDocument, &reason);
+    if (!reason.isEmpty()) {
+        showNotice(path, reason);
+    } else {
+        document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
+        if (QFileInfo(path).suffix().compare(u"txt", Qt::CaseInsensitive) == 0)
+            setPlainText(text);
+        else
+            setHtml(text);
+        if (!fragment_.isEmpty())
+            scrollToAnchor(fragment_);
+    }
+    emit loadFinished(location_);
+}
+
+void HtmlView::showNotice(const QString& path, const QString& reason)
+{
+    document()->setBaseUrl(QUrl());
+    setPlainText(QStringLiteral("Страницу не удаётся показать.\n\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+QVariant HtmlView::loadResource(int type, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? document()->baseUrl().resolved(name) : name;
+    if (!url.isLocalFile())
+        return {};
+    QFile file(url.toLocalFile());
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestDocument)
+        return {};
+    const QByteArray bytes = file.readAll();
+    switch (type) {
+    case QTextDocument::ImageResource:
+        return QImage::fromData(bytes);
+    case QTextDocument::StyleSheetResource:
+    case QTextDocument::HtmlResource:
+        return decodeHtml(bytes);
+    default:
+        return bytes;
+    }
+}
+
+void HtmlView::followLink(const QUrl& link)
+{
+    if (link.isRelative() && link.path().isEmpty() && link.hasFragment()) {
+        scrollToAnchor(link.fragment());
+        return;
+    }
+    const QUrl url = link.isRelative() ? document()->baseUrl().resolved(link) : link;
+    if (!url.isLocalFile()) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    const QString target = url.toLocalFile();
+    if (isHtmlFile(target)) {
+        navigate(target);
+        fragment_ = url.fragment();
+    } else {
+        shellOpen(target);
+    }
+}

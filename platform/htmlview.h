@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QTextBrowser>
+
+// The HTML view: shows a local HTML file given its full path. The path may be written the way the
+// course stores paths ("...\Teoria\a.htm"). The file is read after the caller has returned, its
+// declared charset is honoured, and relative pictures, style sheets and links are taken from the
+// file's own folder. A file that cannot be shown gives a plain notice in the view, never a box.
+class HtmlView : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    explicit HtmlView(QWidget* parent = nullptr);
+
+    void navigate(const QString& path);
+    // The path last handed to navigate, exactly as it was given.
+    const QString& locationPath() const { return location_; }
+    bool loadPending() const { return loadPending_; }
+
+    // The browser's own visibility flag. It is kept and reported but hides nothing: the view is
+    // seen whenever the panel holding it is shown.
+    void setBrowserVisible(bool visible) { browserVisible_ = visible; }
+    bool browserVisible() const { return browserVisible_; }
+
+    // The text of an HTML document by its byte-order mark or its declared charset; without
+    // either, UTF-8 when the bytes are valid UTF-8, otherwise windows-1251.
+    static QString decodeHtml(const QByteArray& bytes);
+    // The charset named in the document's meta tags, empty when none is declared.
+    static QByteArray declaredCharset(const QByteArray& bytes);
+
+    static constexpr qint64 largestDocument = 64 * 1024 * 1024;
+
+signals:
+    // The document (or the notice in its place) is on view.
+    void loadFinished(const QString& path);
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void loadNow();
+    void showNotice(const QString& path, const QString& reason);
+    void followLink(const QUrl& link);
+
+    QString location_;
+    QString fragment_;
+    bool loadPending_ = false;
+    bool browserVisible_ = true;
+};
