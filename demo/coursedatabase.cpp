@@ -63,22 +63,34 @@ private:
 
 void writeCourseDatabase(const QString& path, const QString& schemaSql, const Catalogue& catalogue,
                          const std::vector<Question>& questions) {
+    // Built under another name and put in place only when complete, so that a failure never
+    // leaves a half-filled course database behind.
+    const QString partial = path + QStringLiteral(".partial");
+    if (QFile::exists(partial) && !QFile::remove(partial))
+        throw std::runtime_error("cannot remove " + partial.toStdString());
+    try {
+        Database db(partial);
+        db.execute(schemaSql);
+        db.execute(QStringLiteral("BEGIN"));
+        for (const QStringList& row : catalogue.rows(QStringLiteral("rasdel")))
+            db.insert(QStringLiteral("rasdel"), {QStringLiteral("name")}, {row[0]});
+        for (const QString& table : {QStringLiteral("Lekcia"), QStringLiteral("Present"), QStringLiteral("foto")}) {
+            for (const QStringList& row : catalogue.rows(table))
+                db.insert(table, {QStringLiteral("tema"), QStringLiteral("file")}, {row[0], row[1]});
+        }
+        for (const QStringList& row : catalogue.rows(QStringLiteral("media")))
+            db.insert(QStringLiteral("media"), {QStringLiteral("name"), QStringLiteral("file")}, {row[0], row[1]});
+        for (const Question& question : questions) {
+            db.insert(QStringLiteral("test"), {QStringLiteral("nom"), QStringLiteral("test"), QStringLiteral("otv")},
+                      {question.number, question.text, question.answer});
+        }
+        db.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        QFile::remove(partial);
+        throw;
+    }
     if (QFile::exists(path) && !QFile::remove(path))
         throw std::runtime_error("cannot replace " + path.toStdString());
-    Database db(path);
-    db.execute(schemaSql);
-    db.execute(QStringLiteral("BEGIN"));
-    for (const QStringList& row : catalogue.rows(QStringLiteral("rasdel")))
-        db.insert(QStringLiteral("rasdel"), {QStringLiteral("name")}, {row[0]});
-    for (const QString& table : {QStringLiteral("Lekcia"), QStringLiteral("Present"), QStringLiteral("foto")}) {
-        for (const QStringList& row : catalogue.rows(table))
-            db.insert(table, {QStringLiteral("tema"), QStringLiteral("file")}, {row[0], row[1]});
-    }
-    for (const QStringList& row : catalogue.rows(QStringLiteral("media")))
-        db.insert(QStringLiteral("media"), {QStringLiteral("name"), QStringLiteral("file")}, {row[0], row[1]});
-    for (const Question& question : questions) {
-        db.insert(QStringLiteral("test"), {QStringLiteral("nom"), QStringLiteral("test"), QStringLiteral("otv")},
-                  {question.number, question.text, question.answer});
-    }
-    db.execute(QStringLiteral("COMMIT"));
+    if (!QFile::rename(partial, path))
+        throw std::runtime_error("cannot move the new course database to " + path.toStdString());
 }

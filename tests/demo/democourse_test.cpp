@@ -365,4 +365,48 @@ TEST_F(DemoCourse, BuildPutTheCourseInTheProgramFolder) {
     }
 }
 
+// Copies the demo sources, spoils one file and runs the generator on the copy.
+struct Breakage {
+    const char* file;
+    const char* replaced;
+    const char* by;
+};
+
+TEST(DemoCourseSources, ABrokenSourceFailsTheBuildInsteadOfMakingABrokenCourse) {
+    const Breakage cases[] = {
+        {"questions.txt", "Ответ: C", "Ответ: F"},                              // not a letter A to E
+        {"questions.txt", "E) Луций Корнелий Сулла\n", ""},                       // an option missing
+        {"catalogue.txt", "| lekcia5.htm", "| lekcia55.htm"},                   // a lecture without file
+        {"catalogue.txt", "| acta.jpg | acta |", "| acta.png | acta |"},         // a photo kind the program refuses
+        {"texts/lekcia1.htm", "Вести древнего мира</h1>", "Вести древнего мира λ</h1>"},  // not in windows-1251
+        {"presentations/radio.txt", "picture: tower", "picture: no-such-drawing"},
+    };
+    for (const Breakage& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + ": " + c.by);
+        QTemporaryDir sources;
+        for (const QString& file : filesBelow(demoSourceDir)) {
+            QDir().mkpath(QFileInfo(sources.filePath(file)).path());
+            ASSERT_TRUE(QFile::copy(demoSourceDir + u'/' + file, sources.filePath(file)));
+        }
+        QFile spoilt(sources.filePath(QString::fromLatin1(c.file)));
+        ASSERT_TRUE(spoilt.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(spoilt.readAll());
+        spoilt.close();
+        ASSERT_TRUE(text.contains(QString::fromUtf8(c.replaced)));
+        text.replace(text.indexOf(QString::fromUtf8(c.replaced)), QString::fromUtf8(c.replaced).size(),
+                     QString::fromUtf8(c.by));
+        ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        spoilt.write(text.toUtf8());
+        spoilt.close();
+
+        QTemporaryDir program;
+        QProcess process;
+        process.start(generator, {sources.path(), program.path()});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_FALSE(process.readAllStandardError().isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(program.filePath(QStringLiteral("db1.mdb"))));
+    }
+}
+
 }  // namespace
