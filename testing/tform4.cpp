@@ -30,7 +30,7 @@ TForm4::TForm4()
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Начать тестирование"));
-    sButton1->setGeometry(0, 44, client()->width(), client()->height() - 44);
+    sButton1->setGeometry(0, 44, width(), height() - 44);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
     connect(Edit1, &TsEdit::returnPressed, sButton1, &TsButton::click);
 }

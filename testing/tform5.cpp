@@ -35,7 +35,7 @@ TForm5::TForm5()
     , sButton1(new TsButton(client()))
 {
     const int buttonHeight = 25;
-    const int listHeight = client()->height() - buttonHeight;
+    const int listHeight = height() - buttonHeight;
 
     sTreeView1->setObjectName(QStringLiteral("sTreeView1"));
     sTreeView1->setGeometry(0, 0, 81, listHeight);
@@ -64,7 +64,7 @@ TForm5::TForm5()
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Сдать тест"));
-    sButton1->setGeometry(0, listHeight, client()->width(), buttonHeight);
+    sButton1->setGeometry(0, listHeight, width(), buttonHeight);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
 }
 

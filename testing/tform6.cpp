@@ -44,7 +44,7 @@ TForm6::TForm6()
     , Edit4(new TsEdit(sPanel1))
 {
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
-    sPanel1->setGeometry(client()->rect());
+    sPanel1->setGeometry(rect());
     sPanel1->setFrameShape(QFrame::Panel);
     sPanel1->setFrameShadow(QFrame::Raised);
 

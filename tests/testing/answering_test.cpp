@@ -1,0 +1,147 @@
+#include "data/table.h"
+#include "data/tdatamodule2.h"
+#include "skin/controls/tslabel.h"
+#include "skin/controls/tsmemo.h"
+#include "skin/controls/tsradiogroup.h"
+#include "skin/controls/tstreeview.h"
+#include "testing/tform5.h"
+#include "tests/testing/testingcourse.h"
+
+#include <QTreeWidgetItem>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString shownText()
+{
+    return Form5->sMemo1->toPlainText();
+}
+
+// With a bank of 30 the first test draws 0, 0, 26, 6, 8, ... for positions 1, 2, 3, 4, 5.
+TEST(Answering, AnAnswerIsStoredAndShownAgainWhenThePositionComesBack)
+{
+    TestingCourse run(30);
+    run.startTest();
+    run.choosePosition(7);
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №7"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 9"));
+    EXPECT_EQ(run.checkedAnswer(), -1);
+
+    run.chooseAnswer(2);
+    run.choosePosition(3);
+    EXPECT_EQ(run.checkedAnswer(), -1);
+    EXPECT_EQ(run.column(QStringLiteral("SELECT otv FROM testing WHERE nom = '7'")), QStringList{"C"});
+
+    run.choosePosition(7);
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №7"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 9"));
+    EXPECT_EQ(run.checkedAnswer(), 2);
+    EXPECT_EQ(Form5->sRadioGroup1->itemIndex(), 2);
+    EXPECT_TRUE(run.boxes.empty());
+}
+
+TEST(Answering, ChoosingAnotherLetterReplacesTheAnswer)
+{
+    TestingCourse run(30);
+    run.startTest();
+    run.choosePosition(4);
+    run.chooseAnswer(0);
+    run.chooseAnswer(4);
+    run.choosePosition(5);
+    EXPECT_EQ(run.column(QStringLiteral("SELECT nom, otv FROM testing WHERE otv IS NOT NULL")), QStringList{"4|E"});
+}
+
+TEST(Answering, ANumberWithoutQuestionShowsTheCurrentQuestionRecord)
+{
+    TestingCourse run(30);
+    run.startTest();
+    // Drawing advanced the bank's cursor by one record per entry: it stands on question 21.
+    run.choosePosition(1);
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 21"));
+    run.choosePosition(3);
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 26"));
+    run.choosePosition(2);
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №2"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 26"));
+    EXPECT_TRUE(run.boxes.empty());
+}
+
+TEST(Answering, LettersCannotBeChosenBeforeAPositionIsShown)
+{
+    TestingCourse run(30);
+    run.startTest();
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопросы:"));
+    EXPECT_FALSE(Form5->sRadioGroup1->isEnabled());
+    run.chooseAnswer(1);
+    run.choosePosition(20);
+    EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM testing WHERE otv IS NOT NULL")), QStringList{"0"});
+    EXPECT_TRUE(Form5->sRadioGroup1->isEnabled());
+}
+
+// Entries put in by hand, as another program could have stored them.
+struct BadEntry {
+    const char* name;
+    QString entry;
+    QString message;
+};
+
+class BadEntryTest : public ::testing::TestWithParam<BadEntry> {};
+
+TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
+{
+    TestingCourse run(5, QStringLiteral("A"),
+                      QStringLiteral("UPDATE test SET test = NULL WHERE nom = 5;"
+                                     "INSERT INTO testing VALUES ('1', 2, 'D'), ('2', 3, 'a'), ") + GetParam().entry);
+    ASSERT_TRUE(run.started());
+    Form5->show();
+    for (const char* caption : {"1", "2", "3"})
+        Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromUtf8(caption))));
+    run.choosePosition(1);
+    ASSERT_EQ(shownText(), QStringLiteral("Вопрос 2"));
+    ASSERT_EQ(run.checkedAnswer(), 3);
+
+    run.choosePosition(3);
+    EXPECT_EQ(run.boxes.texts(), QStringList{GetParam().message});
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №3"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 2"));
+    EXPECT_EQ(run.checkedAnswer(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, BadEntryTest,
+    ::testing::Values(
+        BadEntry{"NullNumber", "('3', NULL, NULL)", "Could not convert variant of type (Null) into type (String)"},
+        BadEntry{"TextNumber", "('3', 'zwei', NULL)", "'zwei' is not a valid integer value."},
+        BadEntry{"NullQuestionText", "('3', 5, NULL)", "Could not convert variant of type (Null) into type (String)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Answering, OnlyAStoredCapitalLetterSelectsAChoice)
+{
+    TestingCourse run(5, QStringLiteral("A"),
+                      QStringLiteral("INSERT INTO testing VALUES ('1', 2, 'a'), ('2', 3, ' '), ('3', 4, 'E'), ('4', 1, '')"));
+    Form5->show();
+    for (const char* caption : {"1", "2", "3", "4"})
+        Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromUtf8(caption))));
+    const int expected[] = {-1, -1, 4, -1};
+    for (int position = 1; position <= 4; ++position) {
+        run.choosePosition(position);
+        EXPECT_EQ(run.checkedAnswer(), expected[position - 1]) << "position " << position;
+    }
+    run.choosePosition(1);
+    EXPECT_EQ(run.column(QStringLiteral("SELECT nom || '=' || otv FROM testing ORDER BY rowid")),
+              (QStringList{"1=a", "2= ", "3=E", "4="}));
+    EXPECT_TRUE(run.boxes.empty());
+}
+
+TEST(Answering, EmptyingTheListForANewTestShowsNothingNewAndDisablesTheLetters)
+{
+    TestingCourse run(30);
+    run.startTest();
+    run.choosePosition(5);
+    ASSERT_TRUE(Form5->sRadioGroup1->isEnabled());
+    Form5->sTreeView1->clear();
+    EXPECT_FALSE(Form5->sRadioGroup1->isEnabled());
+    EXPECT_TRUE(run.boxes.empty());
+}
+
+} // namespace
