@@ -7,6 +7,7 @@
 #include "skin/core/texturetiler.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -41,6 +42,36 @@ bool gradientCovers(const TsGradArray& gradient, QSize size)
     return (mode == 0 && size.height() >= 2) || (mode == 1 && size.width() >= 2);
 }
 
+// Lays a gradient that covers the whole rectangle over what the bitmap holds there, the bitmap
+// keeping weight/256. Every row of a horizontal gradient is the same, and every row of a vertical
+// one is one colour, so one row at a time is enough: no bitmap of the rectangle's size is needed.
+void blendGradientOver(QImage& bitmap, const QRect& rect, const TsGradArray& gradient, int weight)
+{
+    const QRect area = rect.intersected(bitmap.rect());
+    if (area.isEmpty())
+        return;
+    const int skip = area.left() - rect.left();
+    const int bytes = area.width() * 3;
+    if (gradient.first().mode == 1) {
+        QImage strip(rect.width(), 1, QImage::Format_BGR888);
+        paintGradient(strip, strip.rect(), gradient);
+        const uint8_t* line = strip.constScanLine(0) + skip * 3;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            blendBytes(bitmap.scanLine(y) + area.left() * 3, line, bytes, weight);
+        return;
+    }
+    QImage column(1, rect.height(), QImage::Format_BGR888);
+    paintGradient(column, column.rect(), gradient);
+    QImage line(area.width(), 1, QImage::Format_BGR888);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uint8_t* colour = column.constScanLine(y - rect.top());
+        uint8_t* p = line.scanLine(0);
+        for (int x = 0; x < area.width(); ++x, p += 3)
+            std::memcpy(p, colour, 3);
+        blendBytes(bitmap.scanLine(y) + area.left() * 3, line.constScanLine(0), bytes, weight);
+    }
+}
+
 void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
 {
     bool imagePainted = false;
@@ -58,11 +89,11 @@ void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
         }
     }
     if (v.gradientPercent > 0) {
-        if (imagePainted) {
+        if (imagePainted && !v.gradientData->isEmpty() && gradientCovers(*v.gradient, rect.size())) {
+            blendGradientOver(bitmap, rect, *v.gradient, v.imageWeight);
+        } else if (imagePainted) {
             // A gradient that leaves pixels out leaves the texture there as it was.
-            QImage gradient = gradientCovers(*v.gradient, rect.size()) && !v.gradientData->isEmpty()
-                                  ? QImage(rect.size(), QImage::Format_BGR888)
-                                  : bitmap.copy(rect);
+            QImage gradient = bitmap.copy(rect);
             if (v.gradientData->isEmpty())
                 gradient.fill(toQColor(v.color));
             else

@@ -14,11 +14,11 @@ TsGradArray plainGradient(int level, int mode = 1)
     return {s};
 }
 
-void setGradient(TsGeneralData& section, int percent, int level)
+void setGradient(TsGeneralData& section, int percent, int level, int mode = 1)
 {
     section.gradientPercent = percent;
     section.gradientData = QStringLiteral("x");
-    section.gradient = plainGradient(level);
+    section.gradient = plainGradient(level, mode);
 }
 
 bool allPixels(const QImage& image, int32_t color)
@@ -84,16 +84,43 @@ TEST_F(SectionPaintTest, SharesOfImageAndGradientDecideWhatIsLeftOfTheBaseColour
         {60, 50, grey(77), grey(77)},
         {0, 0, grey(77), grey(77)},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+        for (const int mode : {0, 1}) {
+            clearTables();
+            addTexture("FORM", 100);
+            TsGeneralData form = plainSection("FORM", grey(0));
+            form.imagePercent = c.imagePercent;
+            setGradient(form, c.gradientPercent, 200, mode);
+            const int index = addSection(form);
+            setFillColorOverride(c.fillOverride);
+            EXPECT_TRUE(allPixels(paint(index), c.expected))
+                << c.imagePercent << " + " << c.gradientPercent << " mode " << mode;
+        }
+}
+
+TEST_F(SectionPaintTest, GradientOverTextureFollowsItsSegmentsInBothDirections)
+{
+    // Texture 0 keeps 127/256 over a gradient from 0 at the near edge to 255 at the far one.
+    for (const int mode : {0, 1}) {
         clearTables();
-        addTexture("FORM", 100);
-        TsGeneralData form = plainSection("FORM", grey(0));
-        form.imagePercent = c.imagePercent;
-        setGradient(form, c.gradientPercent, 200);
-        const int index = addSection(form);
-        setFillColorOverride(c.fillOverride);
-        EXPECT_TRUE(allPixels(paint(index), c.expected))
-            << c.imagePercent << " + " << c.gradientPercent << ": " << std::hex << pixel(paint(index), 0, 0);
+        addTexture("PANEL", 0);
+        TsGeneralData panel = plainSection("PANEL", grey(0));
+        panel.imagePercent = 50;
+        panel.gradientPercent = 50;
+        panel.gradientData = QStringLiteral("x");
+        TsGradSegment ramp;
+        ramp.color1 = grey(0);
+        ramp.color2 = grey(255);
+        ramp.mode = mode;
+        panel.gradient = {ramp};
+        const int index = addSection(panel);
+        QImage target = filledImage(3, 3, grey(1));
+        paintSectionBackground(index, "PANEL", {}, target, QPoint(0, 0), QRect(0, 1, 3, 2), 0);
+        const std::vector<int32_t> expected = {grey(0), grey(divRoundEven(255 * 129, 256))};
+        EXPECT_EQ(mode == 1 ? std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 2, 1)})
+                            : std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 0, 2)}),
+                  expected);
+        EXPECT_EQ(pixel(target, 1, 0), grey(1));
     }
 }
 

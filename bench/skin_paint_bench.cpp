@@ -1,0 +1,159 @@
+// Speed of the skin painters against plain memory copies of the same size, so that the figures
+// can be read as ratios on any machine.
+
+#include "skin/core/animtimer.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skintables.h"
+#include "skin/core/tscommondata.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int screenWidth = 1920;
+constexpr int screenHeight = 1080;
+
+QImage noise(int width, int height, unsigned seed)
+{
+    QImage image(width, height, QImage::Format_BGR888);
+    for (int y = 0; y < height; ++y) {
+        uint8_t* p = image.scanLine(y);
+        for (int x = 0; x < width * 3; ++x) {
+            seed = seed * 134775813u + 1u;
+            p[x] = uint8_t(seed >> 24);
+        }
+    }
+    return image;
+}
+
+TsMaskData masterMask(const char* section, const char* property, int left, int top, int right, int bottom,
+                      int imageCount, int maskType)
+{
+    TsMaskData mask;
+    mask.sectionName = QString::fromLatin1(section);
+    mask.propertyName = QString::fromLatin1(property);
+    mask.left = left;
+    mask.top = top;
+    mask.right = right;
+    mask.bottom = bottom;
+    mask.imageCount = int16_t(imageCount);
+    mask.maskType = int16_t(maskType);
+    return mask;
+}
+
+// The sections of the internal skin that the figures are about, over an artificial master bitmap.
+void loadSkin()
+{
+    skinMasterBitmap() = noise(198, 331, 7);
+    skinMasks() = {masterMask("FORM", "PATTERN", 0, 274, 126, 331, 3, 1),
+                   masterMask("BUTTON", "BORDERSMASK", 0, 232, 54, 268, 3, 1)};
+    TsGeneralData form;
+    form.sectionName = QStringLiteral("FORM");
+    form.color = 0xD7D7D7;
+    form.imagePercent = 50;
+    form.gradientPercent = 50;
+    form.gradientData = QStringLiteral("9276813;14540253;52;1;0;14540253;9079434;47;1;0;9079434;9079434;0;1;0");
+    form.gradient = parseGradient(form.gradientData);
+    TsGeneralData button;
+    button.sectionName = QStringLiteral("BUTTON");
+    button.color = 0xCDCDCD;
+    button.gradientPercent = 100;
+    button.gradientData = QStringLiteral("16777215;13750737;24;0;0;13750737;12632256;38;0;0;12632256;15461355;18;0;0;"
+                                         "15461355;11645361;18;0;0;11645361;11645361;0;0;0");
+    button.gradient = parseGradient(button.gradientData);
+    button.fadingEnabled = true;
+    skinSections() = {form, button};
+    skinData().ready = true;
+}
+
+void BM_MemcpyScreen(benchmark::State& state)
+{
+    const size_t bytes = size_t(screenWidth) * screenHeight * 3;
+    std::vector<uint8_t> from(bytes, 1);
+    std::vector<uint8_t> to(bytes, 0);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+}
+BENCHMARK(BM_MemcpyScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_FormBackgroundScreen(benchmark::State& state)
+{
+    loadSkin();
+    QImage target(screenWidth, screenHeight, QImage::Format_BGR888);
+    for (auto _ : state) {
+        paintSectionBackground(0, QStringLiteral("FORM"), {}, target, QPoint(0, 0), target.rect(), 0);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * screenWidth * screenHeight * 3);
+}
+BENCHMARK(BM_FormBackgroundScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_RegionBlendScreen(benchmark::State& state)
+{
+    QImage destination = noise(screenWidth, screenHeight, 1);
+    const QImage source = noise(screenWidth, screenHeight, 2);
+    for (auto _ : state) {
+        regionBlend(destination, source, 127, QPoint(0, 0), source.rect());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * screenWidth * screenHeight * 3);
+}
+BENCHMARK(BM_RegionBlendScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_ButtonItem(benchmark::State& state)
+{
+    loadSkin();
+    QImage target(105, 25, QImage::Format_BGR888);
+    for (auto _ : state) {
+        paintItem(1, QStringLiteral("BUTTON"), {}, target, QPoint(10, 10), target.rect(), 1, false);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ButtonItem)->Unit(benchmark::kMicrosecond);
+
+void BM_ButtonFadeStep(benchmark::State& state)
+{
+    loadSkin();
+    QWidget button;
+    button.resize(105, 25);
+    TsCommonData data(&button, true);
+    data.skinIndex = 1;
+    data.cacheBitmap = noise(105, 25, 3);
+    TsAnimTimer* timer = nullptr;
+    startFade(timer, &button, data, true, [&] { data.cacheBitmap = noise(105, 25, 4); });
+    for (auto _ : state) {
+        timer->fadeLevel = 2;
+        timer->tick();
+        benchmark::ClobberMemory();
+    }
+    data.setOwnerDestroying();
+}
+BENCHMARK(BM_ButtonFadeStep)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The fade step needs widgets, but never a screen.
+    std::vector<char*> arguments(argv, argv + argc);
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    arguments.push_back(platform);
+    arguments.push_back(offscreen);
+    int count = int(arguments.size());
+    QApplication application(count, arguments.data());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
