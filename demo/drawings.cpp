@@ -268,8 +268,7 @@ void drawChappe(QPainter& p) {
     p.setBrush(QColor(95, 125, 70));
     QPainterPath nearHill;
     nearHill.moveTo(0, 420);
-    nearHill.cubicTo(120, 330, 260, 320, 360, 400);
-    nearHill.lineTo(360, 480);
+    nearHill.cubicTo(120, 330, 300, 320, 500, 480);
     nearHill.lineTo(0, 480);
     p.drawPath(nearHill);
     // A far tower with its arms in another position: the next relay of the line.
