@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QTransform>
 
 #include <algorithm>
 #include <cstdio>
@@ -149,50 +150,61 @@ void flatButton(const TsSkinImage& item)
     }
 }
 
-// Rounded outline of a scroll thumb or scroll button, middle left to the section.
+void keyCorners(const QRect& r)
+{
+    put(r.left(), r.top(), key);
+    put(r.right(), r.top(), key);
+    put(r.left(), r.bottom(), key);
+    put(r.right(), r.bottom(), key);
+}
+
+// Borders of mask type 0 are laid with their edges copied whole, so only the outermost corner
+// pixels may be transparent: everything else is drawn opaque, in cells of 2 x 2 pixels.
+// Rounded outline of a scroll thumb or scroll button.
 void roundOutline(const TsSkinImage& item)
 {
     for (int s = 0; s < item.ImageCount; ++s) {
         const QRect r = stateRect(item, s);
-        fill(r, key);
+        fill(r, white);
         ring(r, stateEdge[s], true);
         sides(r.adjusted(1, 1, -1, -1), white, white, s == 2 ? steelPale : steelLight, s == 2 ? steelPale : steelLight);
+        keyCorners(r);
     }
 }
 
-// A tab open on one side: 0 bottom, 1 top, 2 right, 3 left. State 1 hot, 2 the active tab.
+// A tab open on one side: 0 bottom (a top tab), 1 top, 2 right, 3 left. State 1 is hot (an amber
+// line along the outer edge), state 2 the active tab, open towards its page.
 void tab(const TsSkinImage& item, int openSide)
 {
     for (int s = 0; s < item.ImageCount; ++s) {
         const QRect r = stateRect(item, s);
-        const int n = r.width();
-        fill(r, key);
+        const int length = openSide < 2 ? r.width() : r.height();
+        const int depth = openSide < 2 ? r.height() : r.width();
+        QImage top(length, depth, QImage::Format_RGB32);
         const QRgb edge = s == 2 ? steel : steelMid;
-        for (int i = 0; i < n; ++i) {
-            for (int j = 0; j < r.height(); ++j) {
-                // Draw as a top tab in (u, v), then turn it to its side.
-                int u = i;
-                int v = j;
-                switch (openSide) {
-                case 1: v = r.height() - 1 - j; break;
-                case 2: u = j; v = i; break;
-                case 3: u = j; v = r.width() - 1 - i; break;
-                default: break;
-                }
-                const int w = openSide >= 2 ? r.height() : n;
-                QRgb c = key;
-                const bool corner = (v == 0 && (u == 0 || u == w - 1));
-                if (corner)
-                    c = key;
-                else if (v == 0 || u == 0 || u == w - 1)
-                    c = edge;
-                else if (s > 0 && v == 1)
-                    c = amber;
-                else if (v == 1 || u == 1)
-                    c = white;
-                put(r.left() + i, r.top() + j, c);
-            }
+        top.fill(0xFF000000 | white);
+        for (int x = 0; x < length; ++x) {
+            top.setPixel(x, 0, 0xFF000000 | edge);
+            top.setPixel(x, 1, 0xFF000000 | (s == 1 ? amber : white));
+            if (s != 2)
+                top.setPixel(x, depth - 1, 0xFF000000 | edge);
         }
+        for (int y = 0; y < depth; ++y) {
+            top.setPixel(0, y, 0xFF000000 | edge);
+            top.setPixel(length - 1, y, 0xFF000000 | edge);
+        }
+        top.setPixel(0, 0, 0xFF000000 | key);
+        top.setPixel(length - 1, 0, 0xFF000000 | key);
+        QImage turned = top;
+        switch (openSide) {
+        case 1: turned = top.mirrored(false, true); break;
+        case 2: turned = top.transformed(QTransform().rotate(-90)); break;
+        case 3: turned = top.transformed(QTransform().rotate(90)); break;
+        default: break;
+        }
+        for (int y = 0; y < r.height(); ++y)
+            for (int x = 0; x < r.width(); ++x)
+                put(r.left() + x, r.top() + y, turned.pixel(x, y) & 0xFFFFFF);
     }
 }
 
@@ -418,47 +430,56 @@ void draw(const TsSkinImage& item)
     else if (is("TABRIGHT", "BORDERSMASK") || is("TABCONTROLRIGHT", "INACTIVETABBORDERSMASK"))
         tab(item, 3);
     else if (is("EDIT", "BORDERSMASK") || is("VELVIXEDIT", "BORDERSMASK")) {
-        fill(all, key);
+        fill(all, white);
         ring(all, 0x7F868F, false);
         ring(all.adjusted(1, 1, -1, -1), 0xF4F6F8, false);
     } else if (is("FORM", "BORDERSMASK") || is("DIALOG", "BORDERSMASK")) {
-        fill(all, key);
+        fill(all, 0xD7D7D7);
         ring(all, steelDark, false);
         ring(all.adjusted(1, 1, -1, -1), steelPale, false);
+        ring(all.adjusted(2, 2, -2, -2), frost, false);
+        ring(all.adjusted(3, 3, -3, -3), steelMid, false);
     } else if (is("GROUPBOX", "BORDERSMASK")) {
-        fill(all, key);
-        ring(all.adjusted(1, 1, 0, 0), white, false);
-        ring(all.adjusted(0, 0, -1, -1), steelPale, false);
+        // Group boxes are see-through: the mask half shows only the etched line.
+        const QRect r = stateRect(item, 0);
+        fill(r, key);
+        ring(r, steelPale, false);
+        sides(r.adjusted(1, 1, -1, -1), white, white, key, key);
+        maskFromPicture(item, 0, [&](int x, int y) { return onRing(r, x, y, 1) || (x == 1 || y == 1); });
     } else if (is("FORMTITLE", "BORDERSMASK")) {
-        fill(all, key);
-        fill(QRect(all.left(), all.bottom(), all.width(), 1), steelMid);
+        const QRect r = stateRect(item, 0);
+        fill(r, key);
+        fill(QRect(r.left(), r.bottom(), r.width(), 1), steelMid);
+        maskFromPicture(item, 0, [&](int, int y) { return y == r.height() - 1; });
     } else if (is("PANEL", "BORDERSMASK")) {
-        fill(all, key);
+        fill(all, 0xC0C0C0);
         sides(all, white, white, steelMid, steelMid);
+        sides(all.adjusted(1, 1, -1, -1), frost, frost, steelPale, steelPale);
     } else if (is("PANEL_LOW", "BORDERSMASK")) {
-        fill(all, key);
+        fill(all, 0xD0D0D0);
         sides(all, steelMid, steelMid, white, white);
+        sides(all.adjusted(1, 1, -1, -1), steelPale, steelPale, frost, frost);
     } else if (is("PAGECONTROL", "BORDERSMASK")) {
-        fill(all, key);
+        fill(all, 0xDDDDDD);
         ring(all, steelMid, false);
-        sides(all.adjusted(1, 1, -1, -1), white, white, key, key);
+        sides(all.adjusted(1, 1, -1, -1), white, white, steelLight, steelLight);
     } else if (is("PROGRESSH", "BORDERSMASK") || is("PROGRESSV", "BORDERSMASK")) {
-        fill(all, key);
-        ring(all, steel, true);
+        fill(all, frost);
+        ring(all, steel, false);
+        ring(all.adjusted(1, 1, -1, -1), white, false);
     } else if (is("DIVIDER", "BORDERSMASK")) {
-        fill(all, key);
+        fill(all, 0xC0C0C0);
         fill(QRect(all.left(), all.top() + all.height() / 2 - 1, all.width(), 1), steelMid);
         fill(QRect(all.left(), all.top() + all.height() / 2, all.width(), 1), white);
     } else if (is("DRAGBAR", "BORDERSMASK")) {
         for (int s = 0; s < 3; ++s) {
             const QRect r = stateRect(item, s);
-            fill(r, key);
-            for (int y = 2; y < r.height() - 2; y += 3) {
-                put(r.left() + 3, r.top() + y, stateEdge[s]);
-                put(r.left() + 6, r.top() + y, stateEdge[s]);
-                put(r.left() + 4, r.top() + y + 1, white);
-                put(r.left() + 7, r.top() + y + 1, white);
-            }
+            fill(r, 0xB0B0B0);
+            for (int y = 1; y < r.height() - 1; y += 3)
+                for (int x = 1; x < r.width() - 1; x += 3) {
+                    put(r.left() + x, r.top() + y, stateEdge[s]);
+                    put(r.left() + x + 1, r.top() + y + 1, white);
+                }
         }
     } else if (is("SCROLLBTNTOP", "GLYPHMASK"))
         arrows(item, 0);
