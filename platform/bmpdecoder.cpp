@@ -102,7 +102,8 @@ QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& la
         height = bytes.u16(headerAt + 6);
         bitCount = bytes.u16(headerAt + 10);
         paletteEntrySize = 3;
-    } else if (headerSize >= 40 && headerSize <= 1024) {
+    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 64 || headerSize == 108
+               || headerSize == 124) {
         width = bytes.s32(headerAt + 4);
         height = bytes.s32(headerAt + 8);
         bitCount = bytes.u16(headerAt + 14);

@@ -1,0 +1,143 @@
+#include "platform/htmlview.h"
+#include "platform/shellopen.h"
+#include "tests/platform/picture_fixtures.h"
+#include "tests/support/messagerecorder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextImageFormat>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString greeting = QStringLiteral("Привет, история!");
+
+QByteArray encoded(const char* codec, const QString& text)
+{
+    QStringEncoder encoder(codec);
+    return encoder.encode(text);
+}
+
+struct Encoding {
+    const char* name;
+    QByteArray bytes;
+};
+
+class HtmlCharsetTest : public ::testing::TestWithParam<Encoding> {};
+
+TEST_P(HtmlCharsetTest, CyrillicTextComesOutRight)
+{
+    EXPECT_TRUE(HtmlView::decodeHtml(GetParam().bytes).contains(greeting)) << GetParam().name;
+}
+
+QByteArray page(const char* head, const char* codec)
+{
+    return QByteArray("<html><head>") + head + "</head><body><p>" + encoded(codec, greeting) + "</p></body></html>";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Declared, HtmlCharsetTest,
+    ::testing::Values(
+        Encoding{"http-equiv windows-1251",
+                 page("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1251\">", "windows-1251")},
+        Encoding{"meta charset utf-8", page("<meta charset='utf-8'>", "UTF-8")},
+        Encoding{"meta charset koi8-r", page("<meta charset=koi8-r>", "KOI8-R")},
+        Encoding{"UTF-8 byte-order mark over a wrong declaration",
+                 QByteArray("\xEF\xBB\xBF") + page("<meta charset=windows-1251>", "UTF-8")},
+        Encoding{"undeclared UTF-8", page("", "UTF-8")},
+        Encoding{"undeclared windows-1251", page("", "windows-1251")},
+        Encoding{"unknown charset name, UTF-8 text", page("<meta charset=no-such-charset>", "UTF-8")}));
+
+class HtmlViewTest : public ::testing::Test {
+protected:
+    QString write(const QString& relative, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+    void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    HtmlView view;
+    MessageRecorder boxes;
+};
+
+TEST_F(HtmlViewTest, LoadsAfterTheCallerReturnsAndOnlyTheLastOfSeveral)
+{
+    write(QStringLiteral("Teoria/a.htm"), "<p>first</p>");
+    write(QStringLiteral("Teoria/b.htm"), "<p>second</p>");
+    // Paths arrive written as the course stores them.
+    view.navigate(dir.path() + QStringLiteral("/Teoria\\a.htm"));
+    view.navigate(dir.path() + QStringLiteral("/Teoria\\b.htm"));
+    EXPECT_EQ(view.locationPath(), dir.path() + QStringLiteral("/Teoria\\b.htm"));
+    EXPECT_TRUE(view.toPlainText().isEmpty());
+    EXPECT_TRUE(view.loadPending());
+    settle();
+    EXPECT_EQ(view.toPlainText(), QStringLiteral("second"));
+}
+
+TEST_F(HtmlViewTest, RelativePicturesComeFromTheDocumentsFolder)
+{
+    write(QStringLiteral("Teoria/Лекция 1.htm"), "<p>text</p><img src=\"pics/map.bmp\">");
+    write(QStringLiteral("Teoria/pics/map.bmp"), fixtures::bmp24({{Qt::red, Qt::red}, {Qt::red, Qt::red}}));
+    view.navigate(dir.filePath(QStringLiteral("Teoria/Лекция 1.htm")));
+    settle();
+    QString imageName;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                imageName = it.fragment().charFormat().toImageFormat().name();
+    ASSERT_EQ(imageName, QStringLiteral("pics/map.bmp"));
+    const QImage image = view.document()->resource(QTextDocument::ImageResource, QUrl(imageName)).value<QImage>();
+    EXPECT_EQ(image.size(), QSize(2, 2));
+}
+
+TEST_F(HtmlViewTest, MissingOrUnreadableFileShowsANoticeNotABox)
+{
+    const QStringList paths = {dir.filePath(QStringLiteral("Teoria/нет.htm")), dir.path()};
+    for (const QString& path : paths) {
+        view.navigate(path);
+        settle();
+        EXPECT_TRUE(view.toPlainText().startsWith(QStringLiteral("Страницу не удаётся показать."))) << path.toStdString();
+        EXPECT_TRUE(view.toPlainText().contains(path));
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(HtmlViewTest, LinksToPagesStayInTheViewAndOtherFilesGoToTheDesktop)
+{
+    QStringList opened;
+    setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    write(QStringLiteral("Teoria/a.htm"), "<a href='b.htm'>next</a>");
+    write(QStringLiteral("Teoria/b.htm"), "<p>second page</p>");
+    view.navigate(dir.filePath(QStringLiteral("Teoria/a.htm")));
+    settle();
+    emit view.anchorClicked(QUrl(QStringLiteral("b.htm")));
+    settle();
+    EXPECT_EQ(view.toPlainText(), QStringLiteral("second page"));
+    emit view.anchorClicked(QUrl(QStringLiteral("Present/slides.pdf")));
+    EXPECT_EQ(opened, QStringList{dir.filePath(QStringLiteral("Teoria/Present/slides.pdf"))});
+    setShellOpenHandler({});
+}
+
+TEST_F(HtmlViewTest, OwnVisibleFlagHidesNothing)
+{
+    view.show();
+    view.setBrowserVisible(false);
+    EXPECT_FALSE(view.browserVisible());
+    EXPECT_TRUE(view.isVisible());
+}
+
+} // namespace
