@@ -14,7 +14,8 @@ public:
     // The records around the cursor changed as a whole (open, first, last, locate, post, cancel,
     // delete, refresh).
     virtual void dataSetChanged() {}
-    // The cursor moved by next or prior (or by a grid's row move).
+    // The cursor moved by next or prior (or by a grid's row move); distance 0 when it stayed and
+    // only the begin or end flag changed.
     virtual void dataSetScrolled(int /*distance*/) {}
     // The current record's values changed; field is empty when more than one field may have.
     virtual void recordChanged(const QString& /*field*/) {}

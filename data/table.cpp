@@ -181,6 +181,8 @@ void Table::next()
         notify([](DataLink* link) { link->dataSetScrolled(1); });
     } else {
         eof_ = true;
+        // The cursor stays, but bound controls (a navigator's buttons) follow the end flag.
+        notify([](DataLink* link) { link->dataSetScrolled(0); });
     }
 }
 
@@ -196,6 +198,7 @@ void Table::prior()
         notify([](DataLink* link) { link->dataSetScrolled(-1); });
     } else {
         bof_ = true;
+        notify([](DataLink* link) { link->dataSetScrolled(0); });
     }
 }
 
@@ -205,14 +208,17 @@ void Table::moveBy(int distance)
     completePending();
     if (records_.isEmpty() || distance == 0)
         return;
+    const bool wasBof = bof_;
+    const bool wasEof = eof_;
     const int target = cursor_ + distance;
     const int last = records_.size() - 1;
     const int place = std::clamp(target, 0, last);
     bof_ = target < 0;
     eof_ = target > last;
+    const bool flagsChanged = bof_ != wasBof || eof_ != wasEof;
     const int moved = place - cursor_;
     cursor_ = place;
-    if (moved != 0)
+    if (moved != 0 || flagsChanged)
         notify([moved](DataLink* link) { link->dataSetScrolled(moved); });
 }
 
