@@ -1,0 +1,81 @@
+#include "paint_fixture.h"
+
+#include "skin/core/borderpaint.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinloader.h"
+#include "skin/core/stateimage.h"
+
+namespace {
+
+// The internal skin's tables, as the painters see them after a skin change.
+class InternalSkinPaintTest : public SkinPaintTest {
+protected:
+    void SetUp() override
+    {
+        SkinPaintTest::SetUp();
+        const SkinSource source{ferroluxSkinName, {ferroluxSkin()}, {}, nullptr};
+        LoadSkinMasks(source);
+        LoadSkinPatterns(source);
+        LoadSkinSections(source);
+        skinData().ready = true;
+    }
+};
+
+} // namespace
+
+TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOutside)
+{
+    QImage parent = filledImage(40, 40, grey(90));
+    const TsCacheInfo cache{&parent, 3, 4, true};
+    for (int section = 0; section < skinSections().size(); ++section) {
+        const QString name = skinSections()[section].sectionName;
+        for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 5), QSize(105, 25), QSize(30, 300)}) {
+            for (int state = 0; state < 3; ++state) {
+                QImage target = filledImage(size.width(), size.height(), grey(0));
+                paintWholeItem(section, name, target, QPoint(30, 30), state, true, cache);
+                paintTabItem(section, name, cache, target, QPoint(-5, 2), target.rect(), state, true);
+                paintItemFixed(section, 0, 1, target, QPoint(0, 0), target.rect(), state, true, {}, name, 2);
+            }
+        }
+    }
+    for (const TsMaskData& mask : skinMasks()) {
+        for (const QPoint at : {QPoint(0, 0), QPoint(-7, -3), QPoint(20, 18)}) {
+            QImage target = filledImage(24, 20, grey(0));
+            paintStateImage(target, at, 2, mask, StateImageMode::Faint);
+            paintStateImage(target, at, 0, mask, StateImageMode::Normal);
+            QRegion region(target.rect());
+            paintBorderMaskWithRegion(target, region, true, 1, mask);
+            paintBorderMask(target, QRect(at, QSize(9, 30)), true, 0, mask, cache);
+        }
+    }
+}
+
+TEST_F(InternalSkinPaintTest, GlyphsBelowTheMasterBitmapPaintNothing)
+{
+    for (const char* section : {"CHECKBOX", "RADIOBUTTON"})
+        for (const char* property : {"GLYPHCHECKED", "GLYPHUNCHECKED"}) {
+            const int index = FindMask(FindSection(section), section, property);
+            ASSERT_GE(index, 0) << section << property;
+            QImage target = filledImage(20, 20, grey(77));
+            paintStateImage(target, QPoint(0, 0), 0, skinMasks()[index]);
+            EXPECT_EQ(target, filledImage(20, 20, grey(77))) << section << property;
+        }
+}
+
+TEST_F(InternalSkinPaintTest, FormBorderIsTwoPixelsWideAndLeavesTheBackgroundInside)
+{
+    const int form = FindSection("FORM");
+    QImage background = filledImage(40, 30, grey(0));
+    paintSectionBackground(form, "FORM", {}, background, QPoint(0, 0), background.rect(), 0);
+    QImage item = filledImage(40, 30, grey(0));
+    paintItem(form, "FORM", {}, item, QPoint(0, 0), item.rect(), 0, true);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool frame = x < 2 || y < 2 || x >= 38 || y >= 28;
+            if (!frame) {
+                EXPECT_EQ(pixel(item, x, y), pixel(background, x, y)) << x << "," << y;
+            }
+        }
+    EXPECT_NE(row(item, 0), row(background, 0));
+}
