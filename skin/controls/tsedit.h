@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/core/tscommondata.h"
+
 #include <QLineEdit>
 
 // Until it paints itself from the skin, a skinned QLineEdit is the platform's own control, so that
@@ -9,4 +11,11 @@ class TsEdit : public QLineEdit {
 
 public:
     explicit TsEdit(QWidget* parent = nullptr);
+    ~TsEdit() override;
+
+    TsCommonData SkinData;
+
+protected:
+    // Skin messages reach the skin data first; everything else goes on to the framework control.
+    bool event(QEvent* event) override;
 };
