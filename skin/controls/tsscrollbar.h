@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/core/tscommondata.h"
+
 #include <QScrollBar>
 
 // Until it paints itself from the skin, a skinned QScrollBar is the platform's own control, so that
@@ -9,4 +11,11 @@ class TsScrollBar : public QScrollBar {
 
 public:
     explicit TsScrollBar(QWidget* parent = nullptr);
+    ~TsScrollBar() override;
+
+    TsCommonData SkinData;
+
+protected:
+    // Skin messages reach the skin data first; everything else goes on to the framework control.
+    bool event(QEvent* event) override;
 };
