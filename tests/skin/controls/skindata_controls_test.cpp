@@ -1,0 +1,68 @@
+#include "skin/controls/tsbitbtn.h"
+#include "skin/controls/tsbutton.h"
+#include "skin/controls/tsedit.h"
+#include "skin/controls/tsgroupbox.h"
+#include "skin/controls/tslistbox.h"
+#include "skin/controls/tsmemo.h"
+#include "skin/controls/tspagecontrol.h"
+#include "skin/controls/tspanel.h"
+#include "skin/controls/tsradiobutton.h"
+#include "skin/controls/tsradiogroup.h"
+#include "skin/controls/tsscrollbar.h"
+#include "skin/controls/tsspeedbutton.h"
+#include "skin/controls/tstabsheet.h"
+#include "skin/controls/tstreeview.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/tsskinmanager.h"
+
+#include "platform/form.h"
+#include "platform/programfolder.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every skinned control owns its skin data, finds its section when a skin is applied, and answers
+// the skin messages, on a form that was never shown.
+TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
+{
+    QTemporaryDir folder;
+    setProgramFolderOverride(folder.path());
+    clearSkinTables();
+    Form form(QStringLiteral("FormControls"), QStringLiteral("Controls"), QRect(0, 0, 300, 200));
+    QWidget* c = form.client();
+    const struct {
+        QWidget* control;
+        const char* section;
+    } controls[] = {
+        {new TsButton(c), "BUTTON"},        {new TsBitBtn(c), "BUTTON"},
+        {new TsSpeedButton(c), "SPEEDBUTTON"}, {new TsPanel(c), "PANEL"},
+        {new TsEdit(c), "EDIT"},            {new TsMemo(c), "EDIT"},
+        {new TsListBox(c), "EDIT"},         {new TsTreeView(c), "EDIT"},
+        {new TsRadioButton(c), "RADIOBUTTON"}, {new TsGroupBox(c), "GROUPBOX"},
+        {new TsRadioGroup(c), "GROUPBOX"},  {new TsPageControl(c), "PAGECONTROL"},
+        {new TsTabSheet(c), "TABSHEET"},    {new TsScrollBar(c), "TsScrollBar"},
+    };
+    auto* manager = new TsSkinManager(nullptr);
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(ferroluxSkinName);
+    for (const auto& entry : controls) {
+        const QString section = QLatin1String(entry.section);
+        EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), FindSection(section) + 1) << entry.section;
+        EXPECT_EQ(sendSkinMessage(entry.control, SKM_ISUPDATING), 1) << entry.section;  // cache not painted yet
+    }
+    // Tab sheets and scroll bars have no section in the internal skin and stay unskinned.
+    EXPECT_EQ(sendSkinMessage(controls[12].control, SKM_GETSKININDEX), 0);
+    EXPECT_EQ(sendSkinMessage(controls[13].control, SKM_GETSKININDEX), 0);
+
+    manager->setActive(false);
+    for (const auto& entry : controls)
+        EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), 0) << entry.section;
+    delete manager;
+    setProgramFolderOverride(QString());
+}
+
+} // namespace
