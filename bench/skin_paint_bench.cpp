@@ -2,6 +2,8 @@
 // can be read as ratios on any machine.
 
 #include "skin/core/animtimer.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/skinloader.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skintables.h"
@@ -33,43 +35,13 @@ QImage noise(int width, int height, unsigned seed)
     return image;
 }
 
-TsMaskData masterMask(const char* section, const char* property, int left, int top, int right, int bottom,
-                      int imageCount, int maskType)
-{
-    TsMaskData mask;
-    mask.sectionName = QString::fromLatin1(section);
-    mask.propertyName = QString::fromLatin1(property);
-    mask.left = left;
-    mask.top = top;
-    mask.right = right;
-    mask.bottom = bottom;
-    mask.imageCount = int16_t(imageCount);
-    mask.maskType = int16_t(maskType);
-    return mask;
-}
-
-// The sections of the internal skin that the figures are about, over an artificial master bitmap.
+// The internal skin's tables, as after a skin change.
 void loadSkin()
 {
-    skinMasterBitmap() = noise(198, 331, 7);
-    skinMasks() = {masterMask("FORM", "PATTERN", 0, 274, 126, 331, 3, 1),
-                   masterMask("BUTTON", "BORDERSMASK", 0, 232, 54, 268, 3, 1)};
-    TsGeneralData form;
-    form.sectionName = QStringLiteral("FORM");
-    form.color = 0xD7D7D7;
-    form.imagePercent = 50;
-    form.gradientPercent = 50;
-    form.gradientData = QStringLiteral("9276813;14540253;52;1;0;14540253;9079434;47;1;0;9079434;9079434;0;1;0");
-    form.gradient = parseGradient(form.gradientData);
-    TsGeneralData button;
-    button.sectionName = QStringLiteral("BUTTON");
-    button.color = 0xCDCDCD;
-    button.gradientPercent = 100;
-    button.gradientData = QStringLiteral("16777215;13750737;24;0;0;13750737;12632256;38;0;0;12632256;15461355;18;0;0;"
-                                         "15461355;11645361;18;0;0;11645361;11645361;0;0;0");
-    button.gradient = parseGradient(button.gradientData);
-    button.fadingEnabled = true;
-    skinSections() = {form, button};
+    const SkinSource source{ferroluxSkinName, {ferroluxSkin()}, {}, nullptr};
+    LoadSkinMasks(source);
+    LoadSkinPatterns(source);
+    LoadSkinSections(source);
     skinData().ready = true;
 }
 
@@ -89,9 +61,10 @@ BENCHMARK(BM_MemcpyScreen)->Unit(benchmark::kMicrosecond);
 void BM_FormBackgroundScreen(benchmark::State& state)
 {
     loadSkin();
+    const int form = FindSection(QStringLiteral("FORM"));
     QImage target(screenWidth, screenHeight, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintSectionBackground(0, QStringLiteral("FORM"), {}, target, QPoint(0, 0), target.rect(), 0);
+        paintSectionBackground(form, QStringLiteral("FORM"), {}, target, QPoint(0, 0), target.rect(), 0);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * screenWidth * screenHeight * 3);
@@ -113,9 +86,10 @@ BENCHMARK(BM_RegionBlendScreen)->Unit(benchmark::kMicrosecond);
 void BM_ButtonItem(benchmark::State& state)
 {
     loadSkin();
+    const int button = FindSection(QStringLiteral("BUTTON"));
     QImage target(105, 25, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintItem(1, QStringLiteral("BUTTON"), {}, target, QPoint(10, 10), target.rect(), 1, false);
+        paintItem(button, QStringLiteral("BUTTON"), {}, target, QPoint(10, 10), target.rect(), 1, false);
         benchmark::ClobberMemory();
     }
 }
@@ -127,7 +101,7 @@ void BM_ButtonFadeStep(benchmark::State& state)
     QWidget button;
     button.resize(105, 25);
     TsCommonData data(&button, true);
-    data.skinIndex = 1;
+    data.skinIndex = FindSection(QStringLiteral("BUTTON"));
     data.cacheBitmap = noise(105, 25, 3);
     TsAnimTimer* timer = nullptr;
     startFade(timer, &button, data, true, [&] { data.cacheBitmap = noise(105, 25, 4); });
