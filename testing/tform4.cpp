@@ -22,11 +22,13 @@ TForm4::TForm4()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Введите ваше ФИО:"));
     Label1->setFont(headingFont());
-    Label1->setGeometry(8, 12, 170, 20);
+    Label1->move(8, 12);
+    Label1->adjustSize();
     Label1->setBuddy(Edit1);
 
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(184, 10, 377, 24);
+    const int editLeft = Label1->geometry().right() + 9;
+    Edit1->setGeometry(editLeft, 10, width() - editLeft - 12, 24);
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Начать тестирование"));

@@ -15,7 +15,6 @@
 #include "testing/tform6.h"
 
 #include <QDate>
-#include <QHeaderView>
 
 TForm5* Form5 = nullptr;
 
@@ -42,6 +41,7 @@ TForm5::TForm5()
     sTreeView1->setHeaderHidden(true);
     sTreeView1->setRootIsDecorated(false);
     sTreeView1->setColumnCount(1);
+    sTreeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(sTreeView1, &TsTreeView::currentItemChanged, this, [this] { guarded([this] { sTreeView1Change(); }); });
 
     Label1->setObjectName(QStringLiteral("Label1"));
