@@ -123,13 +123,20 @@ void TsSkinManager::setActive(bool active)
 
 void TsSkinManager::setCommonSections(const QStringList& lines)
 {
+    // Lines the loader refuses must not stay behind to fail every later skin change.
+    const QStringList previous = m_commonSections;
     m_commonSections.clear();
     for (QString line : lines) {
         if (!line.isEmpty() && !line.startsWith(QLatin1Char(';')))
             line.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
         m_commonSections.append(line);
     }
-    setSkinName(m_skinName);
+    try {
+        setSkinName(m_skinName);
+    } catch (...) {
+        m_commonSections = previous;
+        throw;
+    }
 }
 
 void TsSkinManager::setInternalSkins(const TsStoredSkins& skins) { m_internalSkins = skins; }

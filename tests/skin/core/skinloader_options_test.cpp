@@ -166,6 +166,17 @@ TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInFor
     }
 }
 
+TEST_F(OptionsTest, CommonSectionsThatCannotBeReadAreNotKept)
+{
+    manager->setSkinName(ferroluxSkinName);
+    manager->setCommonSections({QStringLiteral("[EXTRA]"), QStringLiteral("COLOR=5")});
+    EXPECT_THROW(manager->setCommonSections({QStringLiteral("[BAD]"), QStringLiteral("BORDERSMASK=#(1,2,x,4)(1,0)")}),
+                 AppError);
+    EXPECT_EQ(manager->CommonSections(), (QStringList{"[EXTRA]", "COLOR=5"}));
+    EXPECT_EQ(skinSections().size(), 54);
+    EXPECT_NO_THROW(manager->setSkinName(ferroluxSkinName));
+}
+
 TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
 {
     writePicture(QStringLiteral("Skins/Old/master.bmp"), QSize(20, 20), "BMP");

@@ -1,0 +1,90 @@
+// Applying the internal skin: masks, patterns and sections loaded, and the new skin announced to
+// ten hidden forms with their controls. Also the lookups that a control does once per skin change.
+
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/tscommondata.h"
+#include "skin/core/tsskinmanager.h"
+
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class Control : public QWidget {
+public:
+    Control(QWidget* parent, int kind) : QWidget(parent), skin(this, true)
+    {
+        skin.controlKind = kind;
+        skin.updateSection();
+    }
+
+protected:
+    bool event(QEvent* event) override { return skin.handleMessage(event) || QWidget::event(event); }
+
+private:
+    TsCommonData skin;
+};
+
+// Ten forms of about the size of the program's windows: panels holding buttons, edits and lists.
+std::vector<std::unique_ptr<Form>> makeForms()
+{
+    std::vector<std::unique_ptr<Form>> forms;
+    for (int f = 0; f < 10; ++f) {
+        auto form = std::make_unique<Form>(QStringLiteral("Form%1").arg(f), QStringLiteral("Form"), QRect(0, 0, 640, 480));
+        for (int p = 0; p < 3; ++p) {
+            auto* panel = new Control(form->client(), 51);
+            for (int kind : {93, 93, 3, 7, 97, 96, 33})
+                new Control(panel, kind);
+        }
+        forms.push_back(std::move(form));
+    }
+    return forms;
+}
+
+void ApplyInternalSkin(benchmark::State& state)
+{
+    const auto forms = makeForms();
+    TsSkinManager manager(nullptr);
+    manager.setInternalSkins({ferroluxSkin()});
+    manager.setSkinName(ferroluxSkinName);
+    for (auto _ : state) {
+        manager.setSkinName(ferroluxSkinName);
+        benchmark::DoNotOptimize(skinSections().size());
+    }
+    state.counters["controls"] = 10 * 3 * 8;
+}
+BENCHMARK(ApplyInternalSkin)->Unit(benchmark::kMillisecond);
+
+void LookUpSectionAndBorder(benchmark::State& state)
+{
+    TsSkinManager manager(nullptr);
+    manager.setInternalSkins({ferroluxSkin()});
+    manager.setSkinName(ferroluxSkinName);
+    const QString name = QStringLiteral("TabRight");
+    for (auto _ : state) {
+        const int index = FindSection(name);
+        benchmark::DoNotOptimize(FindMask(index, name, QStringLiteral("BORDERSMASK")));
+    }
+}
+BENCHMARK(LookUpSectionAndBorder);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
