@@ -54,13 +54,6 @@ private:
     QImage m_shown;   // the intermediate image while it is being put on the window
 };
 
-// What a button does on mouse enter (fadeIn) or leave. Returns false, doing nothing, when the
-// button cannot fade (disabled, or its section has no FadingEnabled): it then simply repaints.
-// Otherwise the timer is created when missing, prepared with the old look, `paintCache` repaints
-// the cache in the new state, and the fade starts.
-template <typename Timer>
-bool startFade(Timer*& timer, QWidget* button, TsCommonData& data, bool fadeIn, const auto& paintCache);
-
 // What a button does on SKM_STOPFADING: the timer stops and is freed (once control is back in the
 // event loop, since the request may come from inside the timer's own tick). Returns the fade
 // level the timer had, -1 when there was none.
@@ -76,8 +69,13 @@ int stopFade(Timer*& timer)
     return level;
 }
 
+// The button is enabled and its section has FadingEnabled.
 bool canFade(QWidget* button, const TsCommonData& data);
 
+// What a button does on mouse enter (fadeIn) or leave. Returns false, doing nothing, when the
+// button cannot fade: it then simply repaints. Otherwise the timer is created when missing,
+// prepared with the old look, `paintCache` repaints the cache in the new state, and the fade
+// starts.
 template <typename Timer>
 bool startFade(Timer*& timer, QWidget* button, TsCommonData& data, bool fadeIn, const auto& paintCache)
 {

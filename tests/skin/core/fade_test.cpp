@@ -154,6 +154,41 @@ TEST_F(FadeTest, OwnerBeingDestroyedStopsTheFade)
     EXPECT_FALSE(button.timer->isActive());
 }
 
+namespace {
+
+// A windowed button that counts its own paints.
+class CountingButton : public QWidget {
+public:
+    CountingButton() : data(this, true) {}
+    ~CountingButton() override { data.setOwnerDestroying(); }
+
+    void paintEvent(QPaintEvent*) override { ++paints; }
+
+    TsCommonData data;
+    int paints = 0;
+};
+
+} // namespace
+
+TEST_F(FadeTest, WindowedButtonShowsEachStepInsteadOfItsOwnPaint)
+{
+    CountingButton windowed;
+    windowed.data.skinIndex = button.data.skinIndex;
+    windowed.data.cacheBitmap = filledImage(20, 10, grey(0));
+    windowed.resize(20, 10);
+    windowed.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&windowed));
+    TsFadeTimer* timer = nullptr;
+    ASSERT_TRUE(startFade(timer, &windowed, windowed.data, true,
+                          [&] { windowed.data.cacheBitmap = filledImage(20, 10, grey(255)); }));
+    const int before = windowed.paints;
+    timer->tick();
+    EXPECT_EQ(windowed.paints, before);
+    EXPECT_EQ(timer->fadeLevel, 2);
+    windowed.repaint();
+    EXPECT_EQ(windowed.paints, before + 1);
+}
+
 TEST(FadeBlend, WholeBitmapBlendNeedsBitmapsOfOneSize)
 {
     QImage first = filledImage(2, 2, grey(200));
