@@ -177,6 +177,38 @@ TEST_F(OptionsTest, CommonSectionsThatCannotBeReadAreNotKept)
     EXPECT_NO_THROW(manager->setSkinName(ferroluxSkinName));
 }
 
+// Whatever a skin file holds, loading ends: with a skin, or with an error and the previous skin.
+TEST_F(OptionsTest, MalformedFilesNeverTakeTheLoaderDown)
+{
+    writePicture(QStringLiteral("Skins/master.bmp"), QSize(8, 8), "BMP");
+    const QByteArray files[] = {
+        QByteArray("\x00\xFF\xFE[\x01\n=\n[\n]\n[]\nKEY\n", 20),
+        "[GLOBALINFO]\nMASTERBITMAP=..\\master.bmp\n[A]\nX=#(((((\nY=#()()\n",
+        "[GLOBALINFO]\nMASTERBITMAP=..\\master.bmp\n[A]\nX=#(-5,-5,99999,99999)(70000,-70000,99999)\n",
+        "[GLOBALINFO]\nMASTERBITMAP=..\\master.bmp\n[A]\nX=#(1,2,3,4,5,6)(1,0,0,7)\n",
+        "[A]\nCOLOR=99999999999999999999\nGRADIENTDATA=1;2;;x;5;6;7;8;9;10;-40;300;1;1;1\nPARENTCLASS=A\n",
+        "[A]\nPATTERN=nothing.jpg\nGLYPH=C:\\nowhere\\x.bmp\n[B]\nPARENTCLASS=\n",
+    };
+    int loaded = 0;
+    for (const QByteArray& options : files) {
+        writeSkin(QStringLiteral("Odd"), options);
+        try {
+            manager->setSkinName(QStringLiteral("Odd"));
+            ++loaded;
+            EXPECT_TRUE(skinData().ready);
+        } catch (const AppError& error) {
+            EXPECT_FALSE(error.message().isEmpty());
+        }
+        for (qsizetype i = 0; i < skinMasks().size(); ++i)
+            stateImageSize(int(i));
+    }
+    EXPECT_GE(loaded, 4);
+    const int a = FindSection(QStringLiteral("A"));
+    ASSERT_GE(a, 0);
+    EXPECT_EQ(skinSections()[a].color, 0xFFFFFF);
+    EXPECT_EQ(skinSections()[a].gradient.size(), 0);
+}
+
 TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
 {
     writePicture(QStringLiteral("Skins/Old/master.bmp"), QSize(20, 20), "BMP");
