@@ -141,7 +141,8 @@ void DBGrid::moveCursorTo(int row)
 
 void DBGrid::writeOpenEditor()
 {
-    if (QLineEdit* editor = delegate_->activeEditor())
+    QLineEdit* editor = delegate_->activeEditor();
+    if (editor && state() == EditingState)
         commitData(editor);
 }
 

@@ -88,10 +88,11 @@ TForm9::TForm9()
     sButton1 = new TsButton(Panel1);
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Вход"));
-    sButton1->setDefault(true);
-    sButton1->setAutoDefault(true);
     sButton1->setGeometry(0, clientSize.height() - 32, width, 32);
     connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    // Enter in either box presses "Вход", as in any login dialog.
+    connect(Edit1, &QLineEdit::returnPressed, sButton1, &QPushButton::click);
+    connect(Edit2, &QLineEdit::returnPressed, sButton1, &QPushButton::click);
 }
 
 void TForm9::sButton1Click()
