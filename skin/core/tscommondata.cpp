@@ -191,7 +191,7 @@ void TsCommonData::copyCacheToWindow(QWidget* control, QPainter& painter, const 
     QRegion area(0, 0, control->width(), control->height());
     for (QObject* object : control->children()) {
         auto* child = qobject_cast<QWidget*>(object);
-        if (!child || child->isWindow() || !child->isVisible())
+        if (!child || child->isWindow() || !child->isVisibleTo(control))
             continue;
         const bool windowless = child->property(windowlessProperty).toBool();
         const bool opaque = child->testAttribute(Qt::WA_OpaquePaintEvent) || child->autoFillBackground();

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QFocusEvent>
+#include <QPainter>
 
 namespace {
 
@@ -206,6 +207,37 @@ TEST_F(CommonDataTest, MessagesSetTheirFlags)
     // Unknown skin message values pass through.
     SkinMessageEvent unknown(0xA51E, 0, 0);
     EXPECT_FALSE(probe.skin.handleMessage(&unknown));
+}
+
+TEST_F(CommonDataTest, CopyingTheCacheToTheWindowLeavesOutOpaqueAndWindowlessChildren)
+{
+    SkinProbe control(&parent, 51);
+    control.resize(12, 4);
+    control.skin.prepareCacheBitmap();
+    control.skin.cacheBitmap.fill(Qt::red);
+    auto* opaque = new QWidget(&control);
+    opaque->setGeometry(0, 0, 2, 4);
+    opaque->setAutoFillBackground(true);
+    auto* windowless = new QWidget(&control);
+    windowless->setGeometry(4, 0, 2, 4);
+    windowless->setProperty(TsCommonData::windowlessProperty, true);
+    auto* seeThrough = new QWidget(&control);
+    seeThrough->setGeometry(8, 0, 2, 4);
+    auto* hidden = new QWidget(&control);
+    hidden->setGeometry(10, 0, 2, 4);
+    hidden->setAutoFillBackground(true);
+    control.show();
+    hidden->hide();
+
+    QImage window(12, 4, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    QPainter painter(&window);
+    control.skin.copyCacheToWindow(&control, painter, QRect(0, 0, 12, 4));
+    painter.end();
+    QString row;
+    for (int x = 0; x < 12; ++x)
+        row += window.pixel(x, 1) == qRgb(255, 0, 0) ? QLatin1Char('r') : QLatin1Char('.');
+    EXPECT_EQ(row, QStringLiteral("..rr..rrrrrr"));
 }
 
 TEST_F(CommonDataTest, RemoveSkinLeavesADyingControlAlone)

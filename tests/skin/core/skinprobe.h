@@ -10,6 +10,7 @@
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/programfolder.h"
+#include "tests/support/printers.h"
 
 #include <QDir>
 #include <QFile>
