@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -42,69 +43,92 @@ bool gradientCovers(const TsGradArray& gradient, QSize size)
     return (mode == 0 && size.height() >= 2) || (mode == 1 && size.width() >= 2);
 }
 
-// Lays a gradient that covers the whole rectangle over what the bitmap holds there, the bitmap
-// keeping weight/256. Every row of a horizontal gradient is the same, and every row of a vertical
-// one is one colour, so one row at a time is enough: no bitmap of the rectangle's size is needed.
-void blendGradientOver(QImage& bitmap, const QRect& rect, const TsGradArray& gradient, int weight)
-{
-    const QRect area = rect.intersected(bitmap.rect());
-    if (area.isEmpty())
-        return;
-    const int skip = area.left() - rect.left();
-    const int bytes = area.width() * 3;
-    if (gradient.first().mode == 1) {
-        QImage strip(rect.width(), 1, QImage::Format_BGR888);
-        paintGradient(strip, strip.rect(), gradient);
-        const uint8_t* line = strip.constScanLine(0) + skip * 3;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            blendBytes(bitmap.scanLine(y) + area.left() * 3, line, bytes, weight);
-        return;
+// A gradient that covers the whole rectangle, laid over what the bitmap holds there one row at a
+// time, the bitmap keeping weight/256. Every row of a horizontal gradient is the same and every
+// row of a vertical one is one colour, so no bitmap of the rectangle's size is needed, and a row
+// can be finished right after the texture was tiled into it.
+class GradientOverlay {
+public:
+    GradientOverlay(const QImage& bitmap, const QRect& rect, const TsGradArray& gradient, int weight)
+        : m_rect(rect), m_area(rect.intersected(bitmap.rect())), m_weight(weight),
+          m_horizontal(gradient.first().mode == 1)
+    {
+        if (m_area.isEmpty())
+            return;
+        if (m_horizontal) {
+            QImage strip(rect.width(), 1, QImage::Format_BGR888);
+            paintGradient(strip, strip.rect(), gradient);
+            m_line = strip.copy(m_area.left() - rect.left(), 0, m_area.width(), 1);
+        } else {
+            m_column = QImage(1, rect.height(), QImage::Format_BGR888);
+            paintGradient(m_column, m_column.rect(), gradient);
+            m_line = QImage(m_area.width(), 1, QImage::Format_BGR888);
+        }
     }
-    QImage column(1, rect.height(), QImage::Format_BGR888);
-    paintGradient(column, column.rect(), gradient);
-    QImage line(area.width(), 1, QImage::Format_BGR888);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uint8_t* colour = column.constScanLine(y - rect.top());
-        uint8_t* p = line.scanLine(0);
-        for (int x = 0; x < area.width(); ++x, p += 3)
-            std::memcpy(p, colour, 3);
-        blendBytes(bitmap.scanLine(y) + area.left() * 3, line.constScanLine(0), bytes, weight);
+
+    void blendRow(QImage& bitmap, int y)
+    {
+        if (y < m_area.top() || y > m_area.bottom())
+            return;
+        if (!m_horizontal) {
+            const uint8_t* colour = m_column.constScanLine(y - m_rect.top());
+            uint8_t* p = m_line.scanLine(0);
+            for (int x = 0; x < m_area.width(); ++x, p += 3)
+                std::memcpy(p, colour, 3);
+        }
+        blendBytes(bitmap.scanLine(y) + m_area.left() * 3, m_line.constScanLine(0), m_area.width() * 3, m_weight);
     }
-}
+
+private:
+    QRect m_rect;
+    QRect m_area;
+    int m_weight;
+    bool m_horizontal;
+    QImage m_column;
+    QImage m_line;
+};
 
 void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
 {
+    // Texture and gradient are mixed row by row as the texture is laid, when the gradient covers
+    // the rectangle; otherwise the gradient goes through a bitmap of its own.
+    std::optional<GradientOverlay> overlay;
+    TileRowDone rowDone;
+    if (v.gradientPercent > 0 && !v.gradientData->isEmpty() && gradientCovers(*v.gradient, rect.size())) {
+        rowDone = [&](int y) {
+            if (!overlay)
+                overlay.emplace(bitmap, rect, *v.gradient, v.imageWeight);
+            overlay->blendRow(bitmap, y);
+        };
+    }
     bool imagePainted = false;
     if (v.imagePercent > 0) {
         if (v.texture.kind == Texture::Mask) {
             if (!isValidMaskIndex(v.texture.index)) {
                 solidFill(bitmap, rect, v.color);
             } else {
-                tileTexture(bitmap, rect, skinMasks()[v.texture.index], skinMasterBitmap());
+                tileTexture(bitmap, rect, skinMasks()[v.texture.index], skinMasterBitmap(), rowDone);
                 imagePainted = true;
             }
         } else if (v.texture.kind == Texture::Pattern && isValidPatternIndex(v.texture.index)) {
-            tilePattern(bitmap, rect, skinPatterns()[v.texture.index].image);
+            tilePattern(bitmap, rect, skinPatterns()[v.texture.index].image, rowDone);
             imagePainted = true;
         }
     }
-    if (v.gradientPercent > 0) {
-        if (imagePainted && !v.gradientData->isEmpty() && gradientCovers(*v.gradient, rect.size())) {
-            blendGradientOver(bitmap, rect, *v.gradient, v.imageWeight);
-        } else if (imagePainted) {
-            // A gradient that leaves pixels out leaves the texture there as it was.
-            QImage gradient = bitmap.copy(rect);
-            if (v.gradientData->isEmpty())
-                gradient.fill(toQColor(v.color));
-            else
-                paintGradient(gradient, gradient.rect(), *v.gradient);
-            regionBlend(bitmap, gradient, v.imageWeight, rect.topLeft(),
-                        QRect(0, 0, gradient.width() - 1, gradient.height()));
-        } else if (v.gradientData->isEmpty()) {
+    if (v.gradientPercent > 0 && imagePainted && !rowDone) {
+        // A gradient that leaves pixels out leaves the texture there as it was.
+        QImage gradient = bitmap.copy(rect);
+        if (v.gradientData->isEmpty())
+            gradient.fill(toQColor(v.color));
+        else
+            paintGradient(gradient, gradient.rect(), *v.gradient);
+        regionBlend(bitmap, gradient, v.imageWeight, rect.topLeft(),
+                    QRect(0, 0, gradient.width() - 1, gradient.height()));
+    } else if (v.gradientPercent > 0 && !imagePainted) {
+        if (v.gradientData->isEmpty())
             solidFill(bitmap, rect, v.color);
-        } else {
+        else
             paintGradient(bitmap, rect, *v.gradient);
-        }
     }
     const int sum = v.imagePercent + v.gradientPercent;
     if (sum >= 1 && sum <= 99)
