@@ -65,4 +65,23 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
     setProgramFolderOverride(QString());
 }
 
+// A control on a page takes its background from the page control's cache, at the page's place.
+TEST(SkinnedControls, ControlsOnAPageReadThePageControlsCache)
+{
+    TsPageControl pages;
+    pages.resize(200, 120);
+    auto* sheet = new TsTabSheet;
+    pages.addTab(sheet, QStringLiteral("Page"));
+    pages.show();
+    pages.SkinData.prepareCacheBitmap();
+    auto* button = new TsButton(sheet);
+
+    const TsCacheInfo cache = button->SkinData.parentCache();
+    EXPECT_TRUE(cache.ready);
+    EXPECT_EQ(cache.bitmap, &pages.SkinData.cacheBitmap);
+    const QPoint sheetPlace = sheet->mapTo(&pages, QPoint(0, 0));
+    EXPECT_EQ(QPoint(cache.x, cache.y), sheetPlace);
+    EXPECT_NE(sheetPlace, QPoint(0, 0));
+}
+
 } // namespace
