@@ -1,0 +1,138 @@
+// The material editor's results page over 10,000 stored results: one step of the cursor, by the
+// navigator or the grid's keys, up to the moment the grid has repainted itself.
+#include "app/startup.h"
+#include "data/table.h"
+#include "data/tdatamodule2.h"
+#include "platform/programfolder.h"
+#include "skin/controls/tspagecontrol.h"
+#include "teacher/dbgrid.h"
+#include "teacher/tform10.h"
+#include "teacher/tsdbnavigator.h"
+#include "teacher/tsnavbutton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int resultCount = 10000;
+
+void makeCourse(const QString& folder)
+{
+    QFile schema(QStringLiteral(VESTORIA_SCHEMA_FILE));
+    schema.open(QIODevice::ReadOnly);
+    QByteArray script = "BEGIN;" + schema.readAll();
+    static const char* const grades[] = {"A", "B", "C", "D", "F"};
+    for (int i = 0; i < resultCount; ++i)
+        script += QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Студент номер %1', '2026-05-%2', 20, '%3');")
+                      .arg(i)
+                      .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                      .arg(QLatin1String(grades[i % 5]))
+                      .toUtf8();
+    script += "COMMIT;";
+    sqlite3* db = nullptr;
+    sqlite3_open(QDir(folder).filePath(QStringLiteral("db1.mdb")).toUtf8().constData(), &db);
+    sqlite3_exec(db, script.constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+// The grid as a user sees it after the step: cells and indicator column painted now.
+void repaintGrid()
+{
+    Form10->DBGrid4->viewport()->repaint();
+    Form10->DBGrid4->verticalHeader()->viewport()->repaint();
+}
+
+void BM_NavigatorNextWithRepaint(benchmark::State& state)
+{
+    Table* results = DataModule2->ADOTable6;
+    results->first();
+    TsNavButton* next = Form10->sDBNavigator4->button(TsDBNavigator::nbNext);
+    for (auto _ : state) {
+        if (results->eof()) {
+            state.PauseTiming();
+            results->first();
+            state.ResumeTiming();
+        }
+        next->click();
+        repaintGrid();
+    }
+    if (Form10->DBGrid4->currentIndex().row() != results->recordIndex())
+        state.SkipWithError("the grid did not follow the cursor");
+}
+BENCHMARK(BM_NavigatorNextWithRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_NavigatorFirstLastWithRepaint(benchmark::State& state)
+{
+    TsDBNavigator* navigator = Form10->sDBNavigator4;
+    bool toLast = true;
+    for (auto _ : state) {
+        navigator->btnClick(toLast ? TsDBNavigator::nbLast : TsDBNavigator::nbFirst);
+        toLast = !toLast;
+        repaintGrid();
+    }
+}
+BENCHMARK(BM_NavigatorFirstLastWithRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_GridKeyDownWithRepaint(benchmark::State& state)
+{
+    Table* results = DataModule2->ADOTable6;
+    results->first();
+    DBGrid* grid = Form10->DBGrid4;
+    for (auto _ : state) {
+        if (results->recordIndex() == resultCount - 1) {
+            state.PauseTiming();
+            results->first();
+            state.ResumeTiming();
+        }
+        QTest::keyClick(grid, Qt::Key_Down);
+        repaintGrid();
+    }
+}
+BENCHMARK(BM_GridKeyDownWithRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_GridPageDownWithRepaint(benchmark::State& state)
+{
+    Table* results = DataModule2->ADOTable6;
+    results->first();
+    DBGrid* grid = Form10->DBGrid4;
+    for (auto _ : state) {
+        if (results->recordIndex() >= resultCount - 100) {
+            state.PauseTiming();
+            results->first();
+            state.ResumeTiming();
+        }
+        QTest::keyClick(grid, Qt::Key_PageDown);
+        repaintGrid();
+    }
+}
+BENCHMARK(BM_GridPageDownWithRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    makeCourse(folder.path());
+    QDir::setCurrent(folder.path());
+    setProgramFolderOverride(folder.path());
+    if (!createProgram())
+        return 1;
+    Form10->show();
+    Form10->sPageControl1->setCurrentWidget(Form10->DBGrid4->parentWidget());
+    Form10->DBGrid4->setFocus();
+    QApplication::processEvents();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    destroyProgram();
+    return 0;
+}
