@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QSet>
 #include <QTransform>
 
 #include <algorithm>
@@ -592,10 +593,12 @@ QString warmGradient(const QString& data)
     return words.join(QLatin1Char(';'));
 }
 
-struct OptionsWriter {
-    QString text;
-    void section(const QString& name) { text += QStringLiteral("\n[%1]\n").arg(name); }
-    void value(const char* key, const QString& v) { text += QStringLiteral("%1=%2\n").arg(QLatin1String(key), v); }
+using Lines = QList<QPair<QString, QString>>;
+
+// The values of a section that differ from the skin format's defaults, as Options.dat keys.
+struct SectionValues {
+    Lines lines;
+    void value(const char* key, const QString& v) { lines.append({QLatin1String(key), v}); }
     void number(const char* key, int v, int fallback)
     {
         if (v != fallback)
@@ -616,44 +619,105 @@ struct OptionsWriter {
     }
 };
 
-QString amberlightOptions(const TsSkinImages& items)
+Lines warmValues(const TsSkinGeneral& g)
 {
-    OptionsWriter w;
-    w.text = QStringLiteral("; Amberlight: an example skin of Vestoria in warm, light colours.\n"
-                            "; Made by resources/skin/skin_generator; see tools/SKINCHECK.md.\n");
     static const char* const fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
     static const char* const hotFontKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"};
-    for (const TsSkinGeneral& g : ferroluxSections()) {
+    SectionValues w;
+    w.number("COLOR", warmColour(g.Color), int(clWhite));
+    w.number("HOTCOLOR", warmColour(g.HotColor), int(clWhite));
+    w.number("TRANSPARENCY", g.Transparency, 0);
+    w.number("HOTTRANSPARENCY", g.HotTransparency, 0);
+    w.number("GRADIENTPERCENT", g.GradientPercent, 0);
+    w.number("HOTGRADIENTPERCENT", g.HotGradientPercent, 0);
+    if (!g.GradientData.trimmed().isEmpty())
+        w.value("GRADIENTDATA", warmGradient(g.GradientData));
+    if (!g.HotGradientData.trimmed().isEmpty())
+        w.value("HOTGRADIENTDATA", warmGradient(g.HotGradientData));
+    w.number("IMAGEPERCENT", g.ImagePercent, 0);
+    w.number("HOTIMAGEPERCENT", g.HotImagePercent, 0);
+    w.font(fontKeys, g.FontColor);
+    w.font(hotFontKeys, g.HotFontColor);
+    w.number("SHADOWTRANSPARENCY", g.ShadowTransparency, 50);
+    w.flag("RESERVEDBOOLEAN", g.ReservedBoolean);
+    w.flag("SHOWFOCUS", g.ShowFocus);
+    w.flag("FADINGENABLED", g.FadingEnabled);
+    w.flag("SHADOWENABLED", g.ShadowEnabled);
+    return w.lines;
+}
+
+// How a key that a section leaves out must be written to override what its parent gives; empty
+// for the outline colours, whose default -1 cannot be given (it means "not given").
+QString formatDefault(const QString& key)
+{
+    static const QHash<QString, QString> defaults{
+        {"COLOR", "16777215"}, {"HOTCOLOR", "16777215"}, {"TRANSPARENCY", "0"}, {"HOTTRANSPARENCY", "0"},
+        {"GRADIENTPERCENT", "0"}, {"HOTGRADIENTPERCENT", "0"}, {"GRADIENTDATA", ""}, {"HOTGRADIENTDATA", ""},
+        {"IMAGEPERCENT", "0"}, {"HOTIMAGEPERCENT", "0"}, {"FONTCOLOR", "0"}, {"HOTFONTCOLOR", "0"},
+        {"SHADOWTRANSPARENCY", "50"}, {"RESERVEDBOOLEAN", "FALSE"}, {"SHOWFOCUS", "FALSE"},
+        {"FADINGENABLED", "FALSE"}, {"SHADOWENABLED", "FALSE"}};
+    return defaults.value(key, QStringLiteral("-1"));
+}
+
+// What a section gets from its parent chain in Options.dat.
+QHash<QString, QString> inheritedValues(const TsSkinGenerals& sections, const QString& parent, int depth = 0)
+{
+    QHash<QString, QString> values;
+    for (const TsSkinGeneral& g : sections) {
+        if (g.SectionName != parent)
+            continue;
+        if (!g.ParentClass.isEmpty() && depth < sections.size())
+            values = inheritedValues(sections, g.ParentClass, depth + 1);
+        for (const auto& [key, value] : warmValues(g))
+            values.insert(key, value);
+        break;
+    }
+    return values;
+}
+
+// Child sections write only what differs from their parents, as a skin author would.
+QString amberlightOptions(const TsSkinImages& items)
+{
+    QString text = QStringLiteral("; Amberlight: an example skin of Vestoria in warm, light colours.\n"
+                                  "; Made by resources/skin/skin_generator; see tools/SKINCHECK.md.\n"
+                                  "; A section with PARENTCLASS takes every value it does not give from its parent.\n");
+    auto line = [&](const QString& key, const QString& value) { text += key + QLatin1Char('=') + value + QLatin1Char('\n'); };
+    const TsSkinGenerals sections = ferroluxSections();
+    for (const TsSkinGeneral& g : sections) {
         if (g.SectionName.isEmpty())
             continue;
-        w.section(g.SectionName);
+        text += QStringLiteral("\n[%1]\n").arg(g.SectionName);
         if (g.SectionName == QLatin1String("GLOBALINFO")) {
-            w.value("VERSION", QStringLiteral("1.0"));
-            w.value("AUTHOR", QStringLiteral("Vestoria"));
-            w.value("DESCRIPTION", QStringLiteral("Warm, light example skin"));
-            w.value("MASTERBITMAP", QStringLiteral("master.bmp"));
+            line(QStringLiteral("VERSION"), QStringLiteral("1.0"));
+            line(QStringLiteral("AUTHOR"), QStringLiteral("Vestoria"));
+            line(QStringLiteral("DESCRIPTION"), QStringLiteral("Warm, light example skin"));
+            line(QStringLiteral("MASTERBITMAP"), QStringLiteral("master.bmp"));
         }
-        if (!g.ParentClass.isEmpty())
-            w.value("PARENTCLASS", g.ParentClass);
-        w.number("COLOR", warmColour(g.Color), int(clWhite));
-        w.number("HOTCOLOR", warmColour(g.HotColor), int(clWhite));
-        w.number("TRANSPARENCY", g.Transparency, 0);
-        w.number("HOTTRANSPARENCY", g.HotTransparency, 0);
-        w.number("GRADIENTPERCENT", g.GradientPercent, 0);
-        w.number("HOTGRADIENTPERCENT", g.HotGradientPercent, 0);
-        if (g.GradientData.trimmed().size() > 0)
-            w.value("GRADIENTDATA", warmGradient(g.GradientData));
-        if (g.HotGradientData.trimmed().size() > 0)
-            w.value("HOTGRADIENTDATA", warmGradient(g.HotGradientData));
-        w.number("IMAGEPERCENT", g.ImagePercent, 0);
-        w.number("HOTIMAGEPERCENT", g.HotImagePercent, 0);
-        w.font(fontKeys, g.FontColor);
-        w.font(hotFontKeys, g.HotFontColor);
-        w.number("SHADOWTRANSPARENCY", g.ShadowTransparency, 50);
-        w.flag("RESERVEDBOOLEAN", g.ReservedBoolean);
-        w.flag("SHOWFOCUS", g.ShowFocus);
-        w.flag("FADINGENABLED", g.FadingEnabled);
-        w.flag("SHADOWENABLED", g.ShadowEnabled);
+        const Lines own = warmValues(g);
+        QHash<QString, QString> inherited;
+        if (!g.ParentClass.isEmpty()) {
+            line(QStringLiteral("PARENTCLASS"), g.ParentClass);
+            inherited = inheritedValues(sections, g.ParentClass);
+        }
+        QSet<QString> given;
+        for (const auto& [key, value] : own) {
+            given.insert(key);
+            if (inherited.value(key) != value)
+                line(key, value);
+        }
+        QStringList overridden;
+        for (auto it = inherited.cbegin(); it != inherited.cend(); ++it) {
+            if (!given.contains(it.key()))
+                overridden.append(it.key());
+        }
+        std::sort(overridden.begin(), overridden.end());
+        for (const QString& key : overridden) {
+            if (formatDefault(key) == QStringLiteral("-1")) {
+                std::fprintf(stderr, "%s cannot take back %s from its parent\n", qPrintable(g.SectionName), qPrintable(key));
+                std::exit(1);
+            }
+            line(key, formatDefault(key));
+        }
         for (const TsSkinImage& item : items) {
             if (item.SectionName != g.SectionName || item.ImageCount == 0 || !insideBitmap(item))
                 continue;
@@ -662,10 +726,10 @@ QString amberlightOptions(const TsSkinImages& items)
                                .arg(item.ImageCount).arg(item.MaskType);
             if (item.BorderWidth > 0)
                 rect += QStringLiteral(",%1").arg(item.BorderWidth);
-            w.value(qPrintable(item.PropertyName), rect + QLatin1Char(')'));
+            line(item.PropertyName, rect + QLatin1Char(')'));
         }
     }
-    return w.text;
+    return text;
 }
 
 QImage indexedCopy(const QImage& image, bool* ok)
