@@ -121,6 +121,7 @@ DBGrid* TForm10::addGridPage(TsTabSheet* page, const QString& gridName, TsDBNavi
 {
     auto* grid = new DBGrid(page);
     grid->setObjectName(gridName);
+    grid->setAccessibleName(sPageControl1->tabText(sPageControl1->indexOf(page)));
     pageLayout(page)->addWidget(grid, 1);
     navigator = addNavigator(page, navigatorName);
     return grid;
@@ -131,6 +132,7 @@ TsDBNavigator* TForm10::addNavigator(TsTabSheet* page, const QString& name)
     auto* navigator = new TsDBNavigator(page);
     navigator->setObjectName(name);
     navigator->setFixedHeight(25);
+    navigator->setAccessibleName(QStringLiteral("Навигатор: ") + sPageControl1->tabText(sPageControl1->indexOf(page)));
     static_cast<QVBoxLayout*>(page->layout())->addWidget(navigator);
     return navigator;
 }

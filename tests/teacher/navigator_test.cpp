@@ -1,6 +1,7 @@
 #include "data/connection.h"
 #include "data/datasource.h"
 #include "data/table.h"
+#include "skin/core/skinmessage.h"
 #include "teacher/tsdbnavigator.h"
 #include "teacher/tsnavbutton.h"
 #include "tests/support/messagerecorder.h"
@@ -271,6 +272,34 @@ TEST(NavigatorGlyphs, BuiltInGlyphsUnlessImagesReplaceThem)
     navigator.setFirstImageIndex(1);
     EXPECT_EQ(navigator.button(0)->iconSize(), QSize(20, 20));
     EXPECT_EQ(navigator.button(1)->iconSize().height(), 13);
+}
+
+// Counts the skin messages that reach a button.
+class SkinMessageCounter : public QObject {
+public:
+    QList<unsigned> messages;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (const unsigned message = skinMessageOf(event))
+            messages.append(message);
+        return false;
+    }
+};
+
+TEST(NavigatorSkin, SkinChangesAndRepaintsArePassedOnToEveryButton)
+{
+    TsDBNavigator navigator;
+    std::vector<std::unique_ptr<SkinMessageCounter>> counters;
+    for (int index = 0; index < TsDBNavigator::buttonCount; ++index) {
+        counters.push_back(std::make_unique<SkinMessageCounter>());
+        navigator.button(index)->installEventFilter(counters.back().get());
+    }
+    sendSkinMessage(&navigator, SKM_SETNEWSKIN);
+    sendSkinMessage(&navigator, SKM_STOPFADING);
+    sendSkinMessage(&navigator, SKM_REPAINT);
+    sendSkinMessage(&navigator, SKM_REMOVESKIN);
+    for (const auto& counter : counters)
+        EXPECT_EQ(counter->messages, QList<unsigned>({SKM_SETNEWSKIN, SKM_REPAINT, SKM_REMOVESKIN}));
 }
 
 TEST(NavigatorKeyboard, ArrowsMoveTheMarkAndSpacePressesIt)
