@@ -28,6 +28,7 @@ TForm13::TForm13()
       sEdit1(new TsEdit(client()))
 {
     sListBox1->setObjectName(QStringLiteral("sListBox1"));
+    sListBox1->SkinData.setSkinSection(QStringLiteral("EDIT"));
     sListBox1->setGeometry(8, 8, 401, 153);
     sListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     sListBox1->setUniformItemSizes(true);

@@ -1,5 +1,7 @@
 #include "platform/htmlview.h"
 
+#include "platform/apperror.h"
+#include "platform/picture.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
 
@@ -32,6 +34,20 @@ QString readLocalText(const QString& path, qint64 limit, QString* reason)
         return {};
     }
     return HtmlView::decodeHtml(file.readAll());
+}
+
+// Pictures in pages go through Qt's readers first (PNG and GIF are common on the web), then ours,
+// which also know metafiles and do not depend on an image plugin being installed.
+QImage documentImage(const QByteArray& bytes, const QString& path)
+{
+    QImage image = QImage::fromData(bytes);
+    if (!image.isNull())
+        return image;
+    try {
+        return Picture::fromData(bytes, Picture::extensionOf(path)).image();
+    } catch (const AppError&) {
+        return {};
+    }
 }
 
 bool isHtmlFile(const QString& path)
@@ -123,7 +139,7 @@ QVariant HtmlView::loadResource(int type, const QUrl& name)
     const QByteArray bytes = file.readAll();
     switch (type) {
     case QTextDocument::ImageResource:
-        return QImage::fromData(bytes);
+        return documentImage(bytes, url.toLocalFile());
     case QTextDocument::StyleSheetResource:
     case QTextDocument::HtmlResource:
         return decodeHtml(bytes);

@@ -88,10 +88,10 @@ TEST_F(HtmlViewTest, LoadsAfterTheCallerReturnsAndOnlyTheLastOfSeveral)
     EXPECT_EQ(view.toPlainText(), QStringLiteral("second"));
 }
 
-TEST_F(HtmlViewTest, RelativePicturesComeFromTheDocumentsFolder)
+TEST_F(HtmlViewTest, RelativePicturesComeFromTheDocumentsFolderEvenAsMetafiles)
 {
-    write(QStringLiteral("Teoria/Лекция 1.htm"), "<p>text</p><img src=\"pics/map.bmp\">");
-    write(QStringLiteral("Teoria/pics/map.bmp"), fixtures::bmp24({{Qt::red, Qt::red}, {Qt::red, Qt::red}}));
+    write(QStringLiteral("Teoria/Лекция 1.htm"), "<p>text</p><img src=\"pics/map.wmf\">");
+    write(QStringLiteral("Teoria/pics/map.wmf"), fixtures::wmf(0, 0, 720, 360, 1440, {}));
     view.navigate(dir.filePath(QStringLiteral("Teoria/Лекция 1.htm")));
     settle();
     QString imageName;
@@ -99,9 +99,9 @@ TEST_F(HtmlViewTest, RelativePicturesComeFromTheDocumentsFolder)
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat())
                 imageName = it.fragment().charFormat().toImageFormat().name();
-    ASSERT_EQ(imageName, QStringLiteral("pics/map.bmp"));
+    ASSERT_EQ(imageName, QStringLiteral("pics/map.wmf"));
     const QImage image = view.document()->resource(QTextDocument::ImageResource, QUrl(imageName)).value<QImage>();
-    EXPECT_EQ(image.size(), QSize(2, 2));
+    EXPECT_EQ(image.size(), QSize(48, 24));
 }
 
 TEST_F(HtmlViewTest, MissingOrUnreadableFileShowsANoticeNotABox)
