@@ -155,6 +155,18 @@ TEST_F(InternalSkinTest, CommonIndexesAreLookedUpOnce)
     EXPECT_TRUE(skinMasterBitmap().isNull());
 }
 
+// A folder of the same name with an Options.dat in the skins folder takes precedence.
+TEST_F(SkinFixture, AnExternalSkinOfTheSameNameWinsOverTheStoredOne)
+{
+    writeFile(QStringLiteral("Skins/Ferrolux (internal)/Options.dat"), "[FORM]\nCOLOR=42\n");
+    TsSkinManager* manager = newManager();
+    loadStartSkinManager(manager);
+    EXPECT_NE(skinData().skinFile, nullptr);
+    EXPECT_EQ(skinSections().size(), 1);
+    EXPECT_EQ(skinSections()[0].color, 42);
+    EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
+}
+
 TEST(StoredSkinCopy, AFontColourThatIsNotANumberEndsTheCopyOfThatRecordOnly)
 {
     TsStoredSkin skin;
