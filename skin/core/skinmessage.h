@@ -25,10 +25,6 @@ constexpr unsigned SKM_PARENTBGCHANGED = 0xA514;
 constexpr unsigned SKM_GETSKININDEX = 0xA515;
 // 0xA506 and 0xA50C belong to the window frame and the scrolling-container adapters.
 
-// The range of private skin messages; the common handler ignores the values it does not know.
-constexpr unsigned SKM_FIRST = 0xA101;
-constexpr unsigned SKM_LAST = 0xA51E;
-
 class SkinMessageEvent : public QEvent {
 public:
     SkinMessageEvent(unsigned message, intptr_t wParam, intptr_t lParam);

@@ -43,7 +43,6 @@ public:
     // Loaded() is called.
     void beginLoading() { m_loading = true; }
     void Loaded();
-    bool loading() const { return m_loading; }
 
     bool isMainManager() const;
     QString ResolvedSkinDirectory() const;
