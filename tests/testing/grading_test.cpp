@@ -8,6 +8,7 @@
 #include "tests/testing/testingcourse.h"
 
 #include <QDate>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +105,31 @@ TEST(Grading, AStudentsWholeTestIsShownAndStored)
     EXPECT_EQ(run.column(QStringLiteral("SELECT nom || otv FROM testing WHERE otv IS NOT NULL ORDER BY rowid")),
               (QStringList{"3E", "4E"}));
     EXPECT_TRUE(run.boxes.empty());
+}
+
+TEST(Grading, EachCountBoxStandsInTheGapOfItsLine)
+{
+    TestingCourse run(0);
+    const struct {
+        TsLabel* label;
+        TsEdit* box;
+        QString before;
+        QString caption;
+    } lines[] = {
+        {Form6->Label2, Form6->Edit1, QStringLiteral("Всего"), QStringLiteral("Всего            вопроса (-ов)")},
+        {Form6->Label3, Form6->Edit2, QStringLiteral("Вы ответили правильно на"),
+         QStringLiteral("Вы ответили правильно на             вопроса (-ов)")},
+    };
+    for (const auto& line : lines) {
+        EXPECT_EQ(line.label->text(), line.caption);
+        const QFontMetrics metrics(line.label->font());
+        const int gapStart = line.label->x() + metrics.horizontalAdvance(line.before);
+        const int gapEnd = gapStart + metrics.horizontalAdvance(line.caption.mid(line.before.size()).section(u'в', 0, 0));
+        EXPECT_GE(line.box->x(), gapStart) << line.caption.toStdString();
+        EXPECT_LE(line.box->geometry().right(), gapEnd) << line.caption.toStdString();
+        EXPECT_TRUE(line.box->font().bold());
+        EXPECT_EQ(line.box->palette().color(QPalette::Text), QColor(Qt::red));
+    }
 }
 
 TEST(Grading, AnEmptyNameIsShownAndStoredAsEmpty)
