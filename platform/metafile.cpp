@@ -117,6 +117,33 @@ void playWmfRecord(MetafileCanvas& canvas, quint16 function, const WmfRecord& r,
     case 0x041B: canvas.rectangle(r.rectBRTL(0)); break;
     case 0x0418: canvas.ellipse(r.rectBRTL(0)); break;
     case 0x061C: canvas.roundRect(r.rectBRTL(2), QSizeF(r.word(1), r.word(0))); break;
+    case 0x0817:
+    case 0x0830:
+    case 0x081A: {
+        // Parameters run backwards: end point, start point, then the bounding box.
+        const auto kind = function == 0x0817 ? MetafileCanvas::ArcKind::Arc
+            : function == 0x0830 ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
+        canvas.arc(kind, r.rectBRTL(4), r.pointYX(2), r.pointYX(0));
+        break;
+    }
+    case 0x0F43: {
+        DibLayout layout;
+        qint64 end = 0;
+        const QImage bitmap = decodeDib(r.bytes, 6 + 22, layout, &end);
+        canvas.image(bitmap, QRectF(r.word(6), r.word(5), r.word(4), r.word(3)),
+                     QRectF(r.word(10), r.word(9), r.word(8), r.word(7)));
+        break;
+    }
+    case 0x0B41: {
+        if (r.bytes.size() == 2 * 14)
+            break;  // a raster operation without a bitmap of its own
+        DibLayout layout;
+        qint64 end = 0;
+        const QImage bitmap = decodeDib(r.bytes, 6 + 20, layout, &end);
+        canvas.image(bitmap, QRectF(r.word(5), r.word(4), r.word(3), r.word(2)),
+                     QRectF(r.word(9), r.word(8), r.word(7), r.word(6)));
+        break;
+    }
     case 0x0324: canvas.polygon(wmfPoints(r, 1, r.uword(0))); break;
     case 0x0325: canvas.polyline(wmfPoints(r, 1, r.uword(0))); break;
     case 0x0538: {
@@ -282,6 +309,25 @@ void playEmfRecord(MetafileCanvas& canvas, quint32 type, const PictureBytes& r)
             text = ansiText(r.span(textAt, length), length, 1);
         }
         canvas.text(reference, text, false);
+        break;
+    }
+    case 45:
+    case 46:
+    case 47: {
+        const auto kind = type == 45 ? MetafileCanvas::ArcKind::Arc
+            : type == 46 ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
+        canvas.arc(kind, emfRect(r, 8), QPointF(r.s32(24), r.s32(28)), QPointF(r.s32(32), r.s32(36)));
+        break;
+    }
+    case 81: {
+        if (r.u32(52) == 0)
+            break;  // a raster operation without a bitmap of its own
+        DibLayout layout;
+        layout.pixelsAt = r.u32(56);
+        qint64 end = 0;
+        const QImage bitmap = decodeDib(r, r.u32(48), layout, &end);
+        canvas.image(bitmap, QRectF(r.s32(32), r.s32(36), r.s32(40), r.s32(44)),
+                     QRectF(r.s32(24), r.s32(28), r.s32(72), r.s32(76)));
         break;
     }
     case 42: canvas.ellipse(emfRect(r, 8)); break;

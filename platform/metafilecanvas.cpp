@@ -316,3 +316,36 @@ void MetafileCanvas::text(const QPointF& at, const QString& text, bool usePositi
     if (state_.textAlign & UpdatePosition)
         state_.position = mapping.inverted().map(QPointF(anchor.x() + width, anchor.y()));
 }
+
+void MetafileCanvas::arc(ArcKind kind, const QRectF& area, const QPointF& start, const QPointF& end)
+{
+    const QRectF rect = area.normalized();
+    if (rect.isEmpty())
+        return;
+    const QPointF centre = rect.center();
+    auto angleOf = [&](const QPointF& point) {
+        return std::atan2(-(point.y() - centre.y()) / rect.height(), (point.x() - centre.x()) / rect.width()) * 180 / M_PI;
+    };
+    const double from = angleOf(start);
+    double sweep = angleOf(end) - from;
+    if (sweep <= 0)
+        sweep += 360;
+    QPainterPath path;
+    if (kind == ArcKind::Pie) {
+        path.moveTo(centre);
+        path.arcTo(rect, from, sweep);
+    } else {
+        path.arcMoveTo(rect, from);
+        path.arcTo(rect, from, sweep);
+    }
+    if (kind != ArcKind::Arc)
+        path.closeSubpath();
+    prepare(kind != ArcKind::Arc);
+    painter_.drawPath(path);
+}
+
+void MetafileCanvas::image(const QImage& picture, const QRectF& source, const QRectF& destination)
+{
+    prepare(false);
+    painter_.drawImage(destination, picture, source);
+}

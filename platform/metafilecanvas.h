@@ -68,6 +68,12 @@ public:
     void polyPolygon(const QVector<QPolygonF>& polygons);
     void polyBezier(const QPolygonF& points, bool fromPosition);
     void text(const QPointF& at, const QString& text, bool usePosition);
+    // Arcs run counter-clockwise on the ellipse in rect, from the ray through start to the ray
+    // through end; a pie closes through the centre, a chord straight across.
+    enum class ArcKind { Arc, Chord, Pie };
+    void arc(ArcKind kind, const QRectF& rect, const QPointF& start, const QPointF& end);
+    // A bitmap's source part stretched over the destination, both in logical units.
+    void image(const QImage& image, const QRectF& source, const QRectF& destination);
 
     // Slots and points beyond these are taken as damage, not honoured.
     static constexpr int largestHandleTable = 65535;

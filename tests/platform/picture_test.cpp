@@ -256,6 +256,40 @@ TEST(Metafile, EnhancedDrawsItsShapesAtTheFrameSize)
     EXPECT_EQ(qAlpha(image.pixel(12, 40)), 0);
 }
 
+TEST(Metafile, PieCoversTheCounterClockwiseSweepFromStartToEnd)
+{
+    // A circle of 24 pixels; the pie runs from the ray to the right up to the ray to the top.
+    const QByteArray file = wmf(0, 0, 720, 360, 1440,
+                                {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}), wmfRecord(0x012D, {0}),
+                                 wmfRecord(0x02FA, {5, 0, 0, 0, 0}), wmfRecord(0x012D, {1}),
+                                 wmfRecord(0x081A, {0, 180, 180, 360, 360, 360, 0, 0})});
+    const QImage image = Picture::fromData(file, QStringLiteral("wmf")).image();
+    EXPECT_EQ(image.pixel(17, 6), qRgb(255, 0, 0));
+    EXPECT_EQ(qAlpha(image.pixel(6, 6)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(17, 18)), 0);
+}
+
+// A stretched-bitmap record: a 2 x 1 bitmap (red, blue) over the top 24 x 24 pixels.
+QByteArray stretchedBitmap(const QByteArray& dibBytes)
+{
+    Bytes b;
+    b.u32(81).u32(quint32(80 + dibBytes.size()));
+    for (quint32 value : {0u, 0u, 24u, 24u, 0u, 0u, 0u, 0u, 2u, 1u, 80u, 40u, 120u, 8u, 0u, 0xCC0020u, 24u, 24u})
+        b.u32(value);
+    return b.raw(dibBytes);
+}
+
+TEST(Metafile, EnhancedStretchesItsBitmaps)
+{
+    Dib bitmap;
+    bitmap.width = 2;
+    bitmap.pixels = QByteArray("\0\0\xFF\xFF\0\0\0\0", 8);
+    const QImage image = Picture::fromData(emf(635, 1270, {stretchedBitmap(bitmap.bytes())}), QStringLiteral("emf")).image();
+    EXPECT_EQ(image.pixel(3, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(20, 12), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(image.pixel(12, 40)), 0);
+}
+
 TEST(MetafileDamage, EveryDamagedFileIsRefused)
 {
     const QByteArray rectangle = wmfRecord(0x041B, {10, 10, 0, 0});
@@ -273,6 +307,7 @@ TEST(MetafileDamage, EveryDamagedFileIsRefused)
         {"enhanced: points past the record", {emf(635, 635, {emfRecord(3, {0, 0, 1, 1, 0x10000000, 1, 1})}), "emf"}},
         {"enhanced: text past the record", {emf(635, 635, {emfRecord(84, {0, 0, 0, 0, 1, 0, 0, 0, 0, 900, 76, 0, 0, 0, 0, 0, 0})}), "emf"}},
         {"enhanced: empty frame", {emf(0, 635, {}), "emf"}},
+        {"enhanced: bitmap cut short", {emf(635, 635, {stretchedBitmap(Dib().header())}), "emf"}},
         {"enhanced: header cut short", {emf(635, 635, {}).left(60), "emf"}},
     };
     for (const auto& [name, file] : damaged)
