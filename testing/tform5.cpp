@@ -70,10 +70,13 @@ TForm5::TForm5()
 
 void TForm5::sTreeView1Change()
 {
-    const QTreeWidgetItem* entry = sTreeView1->currentItem();
+    QTreeWidgetItem* entry = sTreeView1->currentItem();
     sRadioGroup1->setEnabled(entry != nullptr);
     if (!entry)
         return;
+    // The list makes its first entry current on getting the focus without selecting it; the
+    // entry shown is the one marked.
+    sTreeView1->setCurrentItem(entry);
     const QString position = entry->text(0);
     Label1->setText(QStringLiteral("Вопрос №") + position);
 

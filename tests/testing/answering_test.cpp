@@ -7,6 +7,8 @@
 #include "testing/tform5.h"
 #include "tests/testing/testingcourse.h"
 
+#include <QApplication>
+#include <QTest>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
 
@@ -142,6 +144,22 @@ TEST(Answering, EmptyingTheListForANewTestShowsNothingNewAndDisablesTheLetters)
     Form5->sTreeView1->clear();
     EXPECT_FALSE(Form5->sRadioGroup1->isEnabled());
     EXPECT_TRUE(run.boxes.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Answering, TheFirstEntryIsShownAndMarkedWhenTheListGetsTheFocus)
+{
+    TestingCourse run(30);
+    run.startTest();
+    Form5->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form5));
+    ASSERT_EQ(QApplication::focusWidget(), Form5->sTreeView1);
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №1"));
+    ASSERT_EQ(Form5->sTreeView1->selectedItems().size(), 1);
+    EXPECT_EQ(Form5->sTreeView1->selectedItems()[0]->text(0), QStringLiteral("1"));
 }
 
 } // namespace
