@@ -7,6 +7,8 @@
 #include "platform/jpegdecoder.h"
 #include "platform/pictureview.h"
 #include "resources/resourcepaths.h"
+#include "skin/core/startskinmanager.h"
+#include "skin/core/tsskinmanager.h"
 #include "skin/controls/tspanel.h"
 #include "skin/controls/tstreeview.h"
 
@@ -30,8 +32,11 @@ QImage loadCoverPicture()
 
 TForm1::TForm1()
     : Form(QStringLiteral("Form1"), QStringLiteral("Электронный учебник"), QRect(354, 118, 466, 497)),
-      Image2(new PictureView(client()))
+      Image2(new PictureView(client())),
+      sSkinManager1(new TsSkinManager(this))
 {
+    sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
+    guarded([this] { loadStartSkinManager(sSkinManager1); });
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setProportional(true);
     auto* layout = new QVBoxLayout(client());

@@ -3,6 +3,7 @@
 #include "platform/form.h"
 
 class PictureView;
+class TsSkinManager;
 
 // The start window: the cover picture of the textbook. A press on it opens the main window;
 // closing it closes the course database and ends the program.
@@ -13,6 +14,9 @@ public:
     TForm1();
 
     PictureView* Image2;
+    // The program-wide skin manager; it lives on the start window so that the skin is active
+    // before any other window exists.
+    TsSkinManager* sSkinManager1;
 
     void Image2MouseDown();
     void FormClose();

@@ -6,6 +6,7 @@
 #include "platform/form.h"
 #include "platform/pictureview.h"
 #include "skin/controls/tspanel.h"
+#include "skin/core/tsskinmanager.h"
 #include "skin/controls/tstreeview.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
@@ -119,6 +120,8 @@ TEST_F(CoverPressTest, EveryWindowExistsInStartOrderWithItsCaption)
                                      "Form10=Редактирование материала", "Form13=Мультимедиа",
                                      "Form14=Фотографии"}));
     EXPECT_EQ(Form1->client()->size(), QSize(458, 463));
+    EXPECT_EQ(Form1->sSkinManager1->SkinName(), QStringLiteral("Ferrolux (internal)"));
+    EXPECT_TRUE(Form1->sSkinManager1->Active());
     EXPECT_EQ(Form1->Image2->drawnSize(), QSize(457, 463));
 }
 
