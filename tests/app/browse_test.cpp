@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
@@ -195,6 +196,22 @@ TEST_F(BrowseTest, LectureClickShowsTheExactTopicsFileInTheView)
     EXPECT_EQ(shown(), lecture(QStringLiteral("epoch.htm")));
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(BrowseTest, LectureInASubfolderIsReadAfterTheClickInItsOwnCharset)
+{
+    course.exec(QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Ведомости', 'Россия\\Ведомости.htm')"));
+    DataModule2->ADOTable3->close();
+    DataModule2->ADOTable3->open();
+    QStringEncoder cyrillic("windows-1251");
+    course.writeFile(QStringLiteral("Teoria/Россия/Ведомости.htm"),
+                     "<meta http-equiv='Content-Type' content='text/html; charset=windows-1251'><h1>"
+                         + QByteArray(cyrillic.encode(QStringLiteral("Первая газета"))) + "</h1>");
+    Form3->N1->trigger();
+    clickTopic(QStringLiteral("Ведомости"));
+    EXPECT_EQ(shown(), lecture(QStringLiteral("Россия\\Ведомости.htm")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form3->WebBrowser1->toPlainText(), QStringLiteral("Первая газета"));
 }
 
 TEST_F(BrowseTest, PresentationClickHandsTheRelativePathToTheDesktop)
