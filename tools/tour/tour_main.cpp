@@ -1,6 +1,7 @@
 // vestoria_tour <program folder> <screenshot folder>
-// Starts the program on the course in the program folder, walks its main roads and saves a PNG
-// of every window it reaches. Message boxes are answered with their first button and printed.
+// Starts the program on a copy of the course in the program folder (the tour registers, answers
+// and edits, and the course a user meets must stay as it was), walks its main roads and saves a
+// PNG of every window it reaches. Message boxes are answered with their first button and printed.
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "platform/apperror.h"
@@ -10,7 +11,25 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
+
+namespace {
+bool copyFolder(const QString& from, const QString& to)
+{
+    QDirIterator entries(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString source = entries.next();
+        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,7 +39,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: vestoria_tour <program folder> <screenshot folder>\n");
         return 2;
     }
-    const QString programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QTemporaryDir copy;
+    const QString programDir = copy.path();
+    if (!copy.isValid() || !copyFolder(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), programDir)) {
+        std::fprintf(stderr, "cannot copy the program folder\n");
+        return 1;
+    }
     Tour::setOutputFolder(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
     QDir::setCurrent(programDir);
     setProgramFolderOverride(programDir);
