@@ -117,7 +117,7 @@ void Table::readSnapshot()
         record.rowid = select.columnInteger(0);
         record.values.reserve(fields.size());
         for (int column = 1; column <= fields.size(); ++column)
-            record.values.append(storedValue(column - 1, select.columnValue(column), fields));
+            record.values.append(convertedValue(fields[column - 1], select.columnValue(column)));
         records.append(std::move(record));
     }
     fields_ = std::move(fields);
@@ -260,40 +260,43 @@ FieldValue Table::valueAt(int record, int field) const
     return records_[record].values[field];
 }
 
-FieldValue Table::storedValue(int field, const FieldValue& value, const QVector<FieldDef>& fields)
+FieldValue Table::convertedValue(const FieldDef& field, const FieldValue& value)
 {
-    const FieldDef& def = fields[field];
-    if (value.isNull())
+    if (value.isNull() || value.kind() != FieldValue::Kind::Text) {
+        if (!value.isNull() && (field.kind == FieldDef::Kind::Text || field.kind == FieldDef::Kind::Memo))
+            return FieldValue(value.asText());
         return value;
-    switch (def.kind) {
-    case FieldDef::Kind::Integer:
-        if (value.kind() == FieldValue::Kind::Text && value.asText().trimmed().isEmpty())
+    }
+    const QString text = value.asText().trimmed();
+    switch (field.kind) {
+    case FieldDef::Kind::Integer: {
+        if (text.isEmpty())
             return {};
-        if (value.kind() == FieldValue::Kind::Text) {
-            bool ok = false;
-            const qint64 number = value.asText().trimmed().toLongLong(&ok);
-            return ok ? FieldValue(number) : value;
-        }
-        return value;
-    case FieldDef::Kind::Date:
-        if (value.kind() == FieldValue::Kind::Text) {
-            const QString text = value.asText().trimmed();
-            if (text.isEmpty())
-                return {};
-            QDate date = QDate::fromString(text.left(10), Qt::ISODate);
-            if (!date.isValid())
-                date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
-            return date.isValid() ? FieldValue(date) : value;
-        }
-        return value;
+        bool ok = false;
+        const qint64 number = text.toLongLong(&ok);
+        return ok ? FieldValue(number) : value;
+    }
+    case FieldDef::Kind::Date: {
+        if (text.isEmpty())
+            return {};
+        QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+        if (!date.isValid())
+            date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+        return date.isValid() ? FieldValue(date) : value;
+    }
     case FieldDef::Kind::Text:
-        if (def.size > 0 && value.asText().size() > def.size)
-            return FieldValue(value.asText().left(def.size));
-        return value.kind() == FieldValue::Kind::Text ? value : FieldValue(value.asText());
     case FieldDef::Kind::Memo:
-        return value.kind() == FieldValue::Kind::Text ? value : FieldValue(value.asText());
+        break;
     }
     return value;
+}
+
+FieldValue Table::storedValue(const FieldDef& field, const FieldValue& value)
+{
+    const FieldValue converted = convertedValue(field, value);
+    if (field.kind == FieldDef::Kind::Text && field.size > 0 && converted.asText().size() > field.size)
+        return FieldValue(converted.asText().left(field.size));
+    return converted;
 }
 
 void Table::setFieldValue(const QString& field, const FieldValue& value)
@@ -301,7 +304,7 @@ void Table::setFieldValue(const QString& field, const FieldValue& value)
     const int index = requireField(field);
     if (state_ != State::Edit && state_ != State::Insert)
         fail(notEditingMessage);
-    FieldValue stored = storedValue(index, value, fields_);
+    FieldValue stored = storedValue(fields_[index], value);
     // A value the column's kind cannot hold is refused here rather than stored as something else.
     if (fields_[index].kind == FieldDef::Kind::Integer && stored.kind() == FieldValue::Kind::Text)
         throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(stored.asText()));
@@ -407,7 +410,7 @@ void Table::storeInsert()
     reread.bind(1, FieldValue(stored.rowid));
     if (reread.step())
         for (int field = 0; field < fields_.size() && field < reread.columnCount(); ++field)
-            stored.values[field] = storedValue(field, reread.columnValue(field), fields_);
+            stored.values[field] = convertedValue(fields_[field], reread.columnValue(field));
     records_.remove(cursor_);
     records_.append(std::move(stored));
     cursor_ = records_.size() - 1;
@@ -501,7 +504,7 @@ void Table::refresh()
     while (select.step()) {
         QVector<FieldValue> values;
         for (int column = 1; column <= fields_.size() && column < select.columnCount(); ++column)
-            values.append(storedValue(column - 1, select.columnValue(column), fields_));
+            values.append(convertedValue(fields_[column - 1], select.columnValue(column)));
         values.resize(fields_.size());
         rows.insert(select.columnInteger(0), std::move(values));
     }
@@ -545,12 +548,10 @@ bool Table::locate(const QString& field, const FieldValue& value, int options)
         return false;
 
     // The searched value in the field's own kind; one that cannot be converted finds nothing.
-    FieldValue searched = storedValue(index, value, fields_);
+    const FieldValue searched = convertedValue(fields_[index], value);
     const FieldDef::Kind kind = fields_[index].kind;
     if ((kind == FieldDef::Kind::Integer || kind == FieldDef::Kind::Date) && searched.kind() == FieldValue::Kind::Text)
         return false;
-    if (kind == FieldDef::Kind::Text && !searched.isNull())
-        searched = FieldValue(value.asText());  // a longer search text must not be cut to the field size
 
     const bool isText = searched.kind() == FieldValue::Kind::Text;
     const bool prefix = isText && (options & PartialKey) && !searched.asText().isEmpty();

@@ -80,8 +80,10 @@ private:
     void checkOpen() const;
     void checkCanModify() const;
     int requireField(const QString& field) const;
-    // A value as the field holds it: texts cut to the declared size, numbers and dates parsed.
-    static FieldValue storedValue(int field, const FieldValue& value, const QVector<FieldDef>& fields);
+    // A value in the kind of its field: numbers and dates parsed from text where they can be.
+    static FieldValue convertedValue(const FieldDef& field, const FieldValue& value);
+    // A value about to be written: converted, and text cut to the field's declared size.
+    static FieldValue storedValue(const FieldDef& field, const FieldValue& value);
     void readSnapshot();
     void completePending();
     void startInsert(int at);

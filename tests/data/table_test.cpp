@@ -249,6 +249,11 @@ TEST_F(TableTest, TextIsCutToTheDeclaredSizeAndKindsAreKept)
     table->post();
     EXPECT_EQ(course.rows(QStringLiteral("SELECT typeof(nom), typeof(nom1), otv FROM testing")),
               QStringList{"text|integer|A"});
+
+    // What another program stored longer than the declared size is shown whole, not cut on reading.
+    course.exec(QStringLiteral("UPDATE testing SET otv = 'XYZ'"));
+    table->refresh();
+    EXPECT_EQ(table->fieldAsText(QStringLiteral("otv")), QStringLiteral("XYZ"));
 }
 
 TEST_F(TableTest, DatesAreStoredWithoutTime)
