@@ -36,7 +36,7 @@ DBGrid::DBGrid(QWidget* parent) : QTableView(parent), model_(new DBGridModel(thi
     horizontalHeader()->setHighlightSections(false);
 
     connect(model_, &DBGridModel::cursorMoved, this, &DBGrid::followCursor);
-    connect(model_, &DBGridModel::updateDataRequested, this, &DBGrid::writeOpenEditor);
+    model_->setEditorWriter([this] { writeOpenEditor(); });
     connect(model_, &QAbstractItemModel::modelReset, this, &DBGrid::applyDefaultWidths);
     // Rows leave the grid only after the table has moved its cursor; the view's own choice of a
     // new current row must not move it again.
@@ -107,7 +107,13 @@ void DBGrid::followCursor()
     const QModelIndex current = currentIndex();
     if (current.isValid() && current.row() == row)
         return;
-    const int column = current.isValid() ? current.column() : 0;
+    int column = current.isValid() ? current.column() : 0;
+    // A grid without a current cell starts in its first column that can be typed into.
+    for (; !current.isValid() && column < model_->columnCount(); ++column)
+        if (model_->flags(model_->index(row, column)) & Qt::ItemIsEditable)
+            break;
+    if (column >= model_->columnCount())
+        column = 0;
     following_ = true;
     setCurrentIndex(model_->index(row, column));
     following_ = false;
@@ -148,9 +154,10 @@ void DBGrid::moveCursorTo(int row)
 
 void DBGrid::writeOpenEditor()
 {
+    // Straight into the record, so that a value the field refuses stops the post that asked.
     QLineEdit* editor = delegate_->activeEditor();
     if (editor && state() == EditingState)
-        commitData(editor);
+        model_->writeCell(currentIndex(), editor->text());
 }
 
 bool DBGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)

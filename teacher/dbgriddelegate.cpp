@@ -2,6 +2,7 @@
 
 #include "teacher/dbgridmodel.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 
 QWidget* DBGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -15,4 +16,14 @@ QWidget* DBGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
         editor_ = line;
     }
     return editor;
+}
+
+bool DBGridDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }

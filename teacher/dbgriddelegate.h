@@ -18,6 +18,11 @@ public:
     // The editor open now, or null.
     QLineEdit* activeEditor() const { return editor_; }
 
+protected:
+    // Switching to another window (or a popup) keeps the cell being edited as it is; only a move
+    // of the focus inside the window ends the edit.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     mutable QPointer<QLineEdit> editor_;
 };

@@ -98,30 +98,34 @@ Qt::ItemFlags DBGridModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags result = QAbstractTableModel::flags(index);
     Table* open = table();
-    if (open && open->canModify() && fieldOf(index.column()) >= 0)
+    if (open && open->canModify() && fieldOf(index.column()) >= 0 && !columns_.value(index.column()).readOnly)
         result |= Qt::ItemIsEditable;
     return result;
 }
 
 bool DBGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
+    if (role != Qt::EditRole)
+        return false;
+    bool written = false;
+    guarded([&] { written = writeCell(index, value.toString()); });
+    return written;
+}
+
+bool DBGridModel::writeCell(const QModelIndex& index, const QString& text)
+{
     Table* open = table();
-    if (role != Qt::EditRole || !open || !index.isValid() || index.row() != open->recordIndex())
+    if (!open || !index.isValid() || index.row() != open->recordIndex())
         return false;
     const int field = fieldOf(index.column());
-    if (field < 0)
+    if (field < 0 || columns_[index.column()].readOnly)
         return false;
-    const QString text = value.toString();
     if (text == open->valueAt(index.row(), field).asText())
         return true;
-    bool written = false;
-    guarded([&] {
-        if (open->state() == Table::State::Browse)
-            open->edit();
-        open->setFieldValue(open->fields()[field].name, text);
-        written = true;
-    });
-    return written;
+    if (open->state() == Table::State::Browse)
+        open->edit();
+    open->setFieldValue(open->fields()[field].name, text);
+    return true;
 }
 
 void DBGridModel::syncRows()
@@ -193,5 +197,6 @@ void DBGridModel::editingChanged()
 
 void DBGridModel::updateData()
 {
-    emit updateDataRequested();
+    if (editorWriter_)
+        editorWriter_();
 }

@@ -5,15 +5,17 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QVector>
+#include <functional>
 
 class Table;
 
-// A column of a data grid: the field it shows, its title and its width in pixels (0 for the
-// default width of its field).
+// A column of a data grid: the field it shows, its title, its width in pixels (0 for the
+// default width of its field), and whether it only shows (the key the engine numbers itself).
 struct DBGridColumn {
     QString field;
     QString title;
     int width = 0;
+    bool readOnly = false;
 };
 
 // The records of a data source's table as the rows of a grid, read straight from the table's
@@ -42,9 +44,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Writes a cell's text into the field of the current record (which must be the cell's row),
-    // putting the table into edit mode first. Unchanged text writes nothing.
+    // The cell editor's way in: writeCell, with a refused value shown to the user.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Writes a cell's text into the field of the current record (which must be the cell's row),
+    // putting the table into edit mode first. Unchanged text writes nothing; a value the field
+    // refuses throws. False when the cell is not one that can be written.
+    bool writeCell(const QModelIndex& index, const QString& text);
 
     void activeChanged() override;
     void dataSetChanged() override;
@@ -53,11 +59,14 @@ public:
     void editingChanged() override;
     void updateData() override;
 
+    // Called when the table is about to store its pending change, so that an open cell editor
+    // writes its text first. A plain call rather than a signal: a refused value throws through it
+    // and stops the post.
+    void setEditorWriter(std::function<void()> writer) { editorWriter_ = std::move(writer); }
+
 signals:
     // The table's cursor may stand on another row now.
     void cursorMoved();
-    // The table is about to store its pending change: an open cell editor must write its text.
-    void updateDataRequested();
 
 private:
     void readFields();
@@ -68,4 +77,5 @@ private:
     QVector<int> fieldIndexes_;
     int rows_ = 0;
     int indicatorRow_ = -1;
+    std::function<void()> editorWriter_;
 };

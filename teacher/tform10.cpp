@@ -53,17 +53,17 @@ TForm10::TForm10()
 
     DBGrid1 = addGridPage(sTabSheet1, QStringLiteral("DBGrid1"), sDBNavigator1, QStringLiteral("sDBNavigator1"));
     DBGrid1->setDataSource(DataModule2->DataSource3);
-    DBGrid1->setColumns({{"id", number, 0}, {"tema", topic, 400}, {"file", file, 400}});
+    DBGrid1->setColumns({{"id", number, 0, true}, {"tema", topic, 400}, {"file", file, 400}});
     sDBNavigator1->setDataSource(DataModule2->DataSource3);
 
     DBGrid2 = addGridPage(sTabSheet2, QStringLiteral("DBGrid2"), sDBNavigator2, QStringLiteral("sDBNavigator2"));
     DBGrid2->setDataSource(DataModule2->DataSource2);
-    DBGrid2->setColumns({{"id", number, 0}, {"name", QStringLiteral("Название"), 400}, {"file", file, 400}});
+    DBGrid2->setColumns({{"id", number, 0, true}, {"name", QStringLiteral("Название"), 400}, {"file", file, 400}});
     sDBNavigator2->setDataSource(DataModule2->DataSource2);
 
     DBGrid3 = addGridPage(sTabSheet3, QStringLiteral("DBGrid3"), sDBNavigator3, QStringLiteral("sDBNavigator3"));
     DBGrid3->setDataSource(DataModule2->DataSource7);
-    DBGrid3->setColumns({{"id", number, 0}, {"tema", topic, 400}, {"file", file, 400}});
+    DBGrid3->setColumns({{"id", number, 0, true}, {"tema", topic, 400}, {"file", file, 400}});
     sDBNavigator3->setDataSource(DataModule2->DataSource7);
 
     // The question bank has no grid: its text and correct letter are edited record by record.
@@ -92,7 +92,7 @@ TForm10::TForm10()
 
     DBGrid4 = addGridPage(sTabSheet5, QStringLiteral("DBGrid4"), sDBNavigator4, QStringLiteral("sDBNavigator4"));
     DBGrid4->setDataSource(DataModule2->DataSource6);
-    DBGrid4->setColumns({{"id", number, 0},
+    DBGrid4->setColumns({{"id", number, 0, true},
                          {"fio", QStringLiteral("ФИО"), 0},
                          {"data", QStringLiteral("Дата"), 0},
                          {"kol", QStringLiteral("Кол-во вопросов"), 0},

@@ -252,6 +252,45 @@ TEST(EditorGrid, CtrlDeleteOnAnEmptyGridAsksNothing)
     EXPECT_EQ(DataModule2->ADOTable3->recordCount(), 0);
 }
 
+TEST(EditorGrid, TypingIntoAnEmptyGridStartsItsFirstRecord)
+{
+    TeacherProgram program;
+    ASSERT_TRUE(program.created);
+    DBGrid* grid = Form10->DBGrid1;
+    openOn(Form10->sTabSheet1, grid);
+    MessageRecorder boxes;
+    type(QStringLiteral("Первая"));
+    EXPECT_EQ(DataModule2->ADOTable3->state(), Table::State::Insert);
+    // The engine numbers the key itself: the typing went to the first column that takes text.
+    EXPECT_EQ(grid->currentIndex().column(), 1);
+    EXPECT_FALSE(grid->model()->flags(grid->model()->index(0, 0)) & Qt::ItemIsEditable);
+    press(Qt::Key_Return);
+    Form10->sDBNavigator1->button(TsDBNavigator::nbPost)->click();
+    EXPECT_EQ(program.course.rows(QStringLiteral("SELECT id, tema FROM Lekcia")), QStringList({"1|Первая"}));
+    EXPECT_TRUE(boxes.empty()) << boxes.texts().join(u' ').toStdString();
+}
+
+TEST(EditorGrid, PostStopsAtAValueTheFieldRefusesInAnOpenCell)
+{
+    TeacherProgram program(QStringLiteral("INSERT INTO result (fio, kol) VALUES ('Иванов', 20);"));
+    ASSERT_TRUE(program.created);
+    DBGrid* grid = Form10->DBGrid4;
+    Table* table = DataModule2->ADOTable6;
+    openOn(Form10->sTabSheet5, grid);
+    MessageRecorder boxes;
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    type(QStringLiteral("Петров"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(grid->currentIndex().column(), 3);
+    type(QStringLiteral("двадцать"));
+    Form10->sDBNavigator4->button(TsDBNavigator::nbPost)->click();
+    EXPECT_EQ(boxes.texts(), QStringList({"'двадцать' is not a valid integer value."}));
+    EXPECT_EQ(table->state(), Table::State::Edit);
+    EXPECT_EQ(table->fieldAsText(QStringLiteral("fio")), QStringLiteral("Петров"));
+    EXPECT_EQ(program.course.rows(QStringLiteral("SELECT fio, kol FROM result")), QStringList({"Иванов|20"}));
+}
+
 TEST(EditorGrid, CurrentRowAndTheCursorMoveTogether)
 {
     TeacherProgram program(lectures);
