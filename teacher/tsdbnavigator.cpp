@@ -18,6 +18,7 @@ TsDBNavigator::TsDBNavigator(QWidget* parent) : TsPanel(parent), link_(std::make
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(bevelWidth);
     setFocusPolicy(Qt::NoFocus);
+    SkinData.setSkinSection(QStringLiteral("TOOLBAR"));
     for (int index = 0; index < buttonCount; ++index) {
         auto* button = new TsNavButton(this, index);
         connect(button, &QAbstractButton::pressed, this, [this, index] { buttonPressed(index); });

@@ -45,6 +45,7 @@ TsNavButton::TsNavButton(TsDBNavigator* navigator, int index)
 {
     setObjectName(QStringLiteral("NavButton%1").arg(index));
     setFocusPolicy(Qt::NoFocus);
+    SkinData.setSkinSection(QStringLiteral("TOOLBUTTON"));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setAutoRaise(false);
     if (index == TsDBNavigator::nbPrior || index == TsDBNavigator::nbNext) {

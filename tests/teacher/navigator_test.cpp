@@ -298,6 +298,8 @@ TEST(NavigatorSkin, SkinChangesAndRepaintsArePassedOnToEveryButton)
     sendSkinMessage(&navigator, SKM_STOPFADING);
     sendSkinMessage(&navigator, SKM_REPAINT);
     sendSkinMessage(&navigator, SKM_REMOVESKIN);
+    EXPECT_EQ(navigator.SkinData.SkinSection(), QStringLiteral("TOOLBAR"));
+    EXPECT_EQ(navigator.button(0)->SkinData.SkinSection(), QStringLiteral("TOOLBUTTON"));
     for (const auto& counter : counters)
         EXPECT_EQ(counter->messages, QList<unsigned>({SKM_SETNEWSKIN, SKM_REPAINT, SKM_REMOVESKIN}));
 }
