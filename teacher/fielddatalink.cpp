@@ -6,22 +6,43 @@
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QWidget>
 
-FieldDataLink::FieldDataLink(std::function<void()> show, std::function<QString()> text)
-    : show_(std::move(show)), text_(std::move(text))
+FieldDataLink::FieldDataLink(QWidget* control, std::function<void()> show, std::function<QString()> text)
+    : control_(control), show_(std::move(show)), text_(std::move(text))
 {
+}
+
+void FieldDataLink::refresh()
+{
+    if (!control_->isVisible()) {
+        // Whatever was typed has been written by now; what the control holds is simply old.
+        modified_ = false;
+        stale_ = true;
+        return;
+    }
+    stale_ = false;
+    show_();
+}
+
+void FieldDataLink::showWhenShown()
+{
+    if (stale_) {
+        stale_ = false;
+        show_();
+    }
 }
 
 void FieldDataLink::setDataField(const QString& field)
 {
     field_ = field;
-    show_();
+    refresh();
 }
 
 void FieldDataLink::bindTo(DataSource* source)
 {
     setDataSource(source);
-    show_();
+    refresh();
 }
 
 Table* FieldDataLink::table() const
@@ -51,7 +72,7 @@ int FieldDataLink::fieldSize() const
 void FieldDataLink::recordChanged(const QString& field)
 {
     if (field.isEmpty() || field.compare(field_, Qt::CaseInsensitive) == 0)
-        show_();
+        refresh();
 }
 
 bool FieldDataLink::edit()

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QWidget;
 class Table;
 
 // The binding of one text control to one field of a data source's table: it tells the control
@@ -13,7 +14,7 @@ class Table;
 class FieldDataLink : public DataLink {
 public:
     // show: put the field's text into the control; text: the control's current text.
-    FieldDataLink(std::function<void()> show, std::function<QString()> text);
+    FieldDataLink(QWidget* control, std::function<void()> show, std::function<QString()> text);
 
     QString dataField() const { return field_; }
     void setDataField(const QString& field);
@@ -39,13 +40,21 @@ public:
     // Whether a keystroke changes a control's text; multiLine adds Enter and Tab.
     static bool changesText(const QKeyEvent* event, bool multiLine);
 
-    void activeChanged() override { show_(); }
-    void dataSetChanged() override { show_(); }
-    void dataSetScrolled(int) override { show_(); }
+    // A hidden control is not refreshed on every move of its table (the answering window locates
+    // the question bank twenty times when a test is handed in); it catches up when it is shown.
+    void showWhenShown();
+
+    void activeChanged() override { refresh(); }
+    void dataSetChanged() override { refresh(); }
+    void dataSetScrolled(int) override { refresh(); }
     void recordChanged(const QString& field) override;
     void updateData() override { updateRecord(); }
 
 private:
+    void refresh();
+
+    QWidget* control_;
+    bool stale_ = false;
     std::function<void()> show_;
     std::function<QString()> text_;
     QString field_;

@@ -3,9 +3,10 @@
 #include "platform/guarded.h"
 
 #include <QKeyEvent>
+#include <QShowEvent>
 
 TsDBEdit::TsDBEdit(QWidget* parent)
-    : TsEdit(parent), link_([this] { showField(); }, [this] { return text(); })
+    : TsEdit(parent), link_(this, [this] { showField(); }, [this] { return text(); })
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!showing_)
@@ -44,4 +45,10 @@ void TsDBEdit::focusOutEvent(QFocusEvent* event)
     TsEdit::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         guarded([this] { link_.updateRecord(); });
+}
+
+void TsDBEdit::showEvent(QShowEvent* event)
+{
+    TsEdit::showEvent(event);
+    link_.showWhenShown();
 }

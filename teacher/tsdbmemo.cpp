@@ -3,9 +3,10 @@
 #include "platform/guarded.h"
 
 #include <QKeyEvent>
+#include <QShowEvent>
 
 TsDBMemo::TsDBMemo(QWidget* parent)
-    : TsMemo(parent), link_([this] { showField(); }, [this] { return toPlainText(); })
+    : TsMemo(parent), link_(this, [this] { showField(); }, [this] { return toPlainText(); })
 {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_)
@@ -42,4 +43,10 @@ void TsDBMemo::focusOutEvent(QFocusEvent* event)
     TsMemo::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         guarded([this] { link_.updateRecord(); });
+}
+
+void TsDBMemo::showEvent(QShowEvent* event)
+{
+    TsMemo::showEvent(event);
+    link_.showWhenShown();
 }

@@ -385,4 +385,18 @@ TEST(EditorQuestions, MemoAndEditShowWriteAndRestoreTheCurrentQuestion)
     EXPECT_EQ(program.course.rows(QStringLiteral("SELECT otv FROM test ORDER BY nom")), QStringList({"B", "C"}));
 }
 
+TEST(EditorQuestions, AHiddenEditorCatchesUpWithTheQuestionBankWhenShownAgain)
+{
+    TeacherProgram program(QStringLiteral(
+        "INSERT INTO test (nom, test, otv) VALUES (1, 'Кто изобрёл радио?', 'A'), (2, 'Когда вышла газета?', 'C');"));
+    ASSERT_TRUE(program.created);
+    openOn(Form10->sTabSheet4, Form10->sDBMemo1);
+    Form10->hide();
+    // Grading moves the question bank while the editor is hidden.
+    DataModule2->ADOTable1->last();
+    Form10->show();
+    EXPECT_EQ(Form10->sDBMemo1->toPlainText(), QStringLiteral("Когда вышла газета?"));
+    EXPECT_EQ(Form10->sDBEdit1->text(), QStringLiteral("C"));
+}
+
 } // namespace
