@@ -3,38 +3,27 @@
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "app/tform3.h"
+#include "bench/benchcourse.h"
 #include "platform/htmlview.h"
-#include "platform/programfolder.h"
 #include "skin/controls/tstreeview.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
 constexpr int topicCount = 1000;
 
-void makeCourse(const QString& folder)
+QString courseRows()
 {
-    QFile schema(QStringLiteral(VESTORIA_SCHEMA_FILE));
-    schema.open(QIODevice::ReadOnly);
-    QByteArray script = "BEGIN;" + schema.readAll();
+    QString script;
     for (int i = 0; i < topicCount; ++i)
         script += QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Тема лекции номер %1', 'lecture%1.htm');")
-                      .arg(i)
-                      .toUtf8();
-    script += "COMMIT;";
-    sqlite3* db = nullptr;
-    sqlite3_open(QDir(folder).filePath(QStringLiteral("db1.mdb")).toUtf8().constData(), &db);
-    sqlite3_exec(db, script.constData(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+                      .arg(i);
+    return script;
 }
 
 void clickTopic(int index)
@@ -91,10 +80,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    makeCourse(folder.path());
-    QDir::setCurrent(folder.path());
-    setProgramFolderOverride(folder.path());
+    BenchCourse course(courseRows());
     if (!createProgram())
         return 1;
     Form3->show();

@@ -2,42 +2,19 @@
 // showing one window), the cover press with 1,000 lecture topics, and Locate in 10,000 records.
 #include "app/startup.h"
 #include "app/tform1.h"
+#include "bench/benchcourse.h"
 #include "data/connection.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
-#include "platform/programfolder.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 #include <sys/resource.h>
 
 namespace {
-
-// A course folder with the given SQL run over the empty schema.
-class BenchCourse {
-public:
-    explicit BenchCourse(const QString& sql)
-    {
-        QFile schema(QStringLiteral(VESTORIA_SCHEMA_FILE));
-        schema.open(QIODevice::ReadOnly);
-        sqlite3* db = nullptr;
-        sqlite3_open(QDir(dir_.path()).filePath(QStringLiteral("db1.mdb")).toUtf8().constData(), &db);
-        const QByteArray script = "BEGIN;" + schema.readAll() + sql.toUtf8() + ";COMMIT;";
-        sqlite3_exec(db, script.constData(), nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        QDir::setCurrent(dir_.path());
-        setProgramFolderOverride(dir_.path());
-    }
-
-private:
-    QTemporaryDir dir_;
-};
 
 QString manyRows(const QString& table, const QString& column, int count)
 {

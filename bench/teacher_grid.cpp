@@ -1,9 +1,9 @@
 // The material editor's results page over 10,000 stored results: one step of the cursor, by the
 // navigator or the grid's keys, up to the moment the grid has repainted itself.
 #include "app/startup.h"
+#include "bench/benchcourse.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
-#include "platform/programfolder.h"
 #include "skin/controls/tspagecontrol.h"
 #include "teacher/dbgrid.h"
 #include "teacher/tform10.h"
@@ -11,35 +11,24 @@
 #include "teacher/tsnavbutton.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
 constexpr int resultCount = 10000;
 
-void makeCourse(const QString& folder)
+QString courseRows()
 {
-    QFile schema(QStringLiteral(VESTORIA_SCHEMA_FILE));
-    schema.open(QIODevice::ReadOnly);
-    QByteArray script = "BEGIN;" + schema.readAll();
+    QString script;
     static const char* const grades[] = {"A", "B", "C", "D", "F"};
     for (int i = 0; i < resultCount; ++i)
         script += QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Студент номер %1', '2026-05-%2', 20, '%3');")
                       .arg(i)
                       .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
-                      .arg(QLatin1String(grades[i % 5]))
-                      .toUtf8();
-    script += "COMMIT;";
-    sqlite3* db = nullptr;
-    sqlite3_open(QDir(folder).filePath(QStringLiteral("db1.mdb")).toUtf8().constData(), &db);
-    sqlite3_exec(db, script.constData(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+                      .arg(QLatin1String(grades[i % 5]));
+    return script;
 }
 
 // The grid as a user sees it after the step: cells and indicator column painted now.
@@ -120,10 +109,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    makeCourse(folder.path());
-    QDir::setCurrent(folder.path());
-    setProgramFolderOverride(folder.path());
+    BenchCourse course(courseRows());
     if (!createProgram())
         return 1;
     Form10->show();
