@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
 TForm1* Form1 = nullptr;
