@@ -31,6 +31,7 @@ function(vestoria_tests target)
   target_link_libraries(${target} PRIVATE test_support ${ARG_DEPENDS})
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
+    NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endfunction()

@@ -17,6 +17,7 @@
 #include "testing/tform4.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
+#include "tests/support/casename.h"
 
 #include <QAction>
 #include <QMenu>
@@ -132,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         Visibility{"DocumentAfterTesting", {"N1", "N2", "N14"}, false, false, true, false, "лекции"},
         Visibility{"MediaAndPhotosChangeNothing", {"N1", "N16", "N4"}, true, true, true, true, "лекции"},
         Visibility{"LecturesAfterTesting", {"N2", "N1"}, true, true, true, true, "лекции"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(BrowseTest, TestingAndTeacherPrepareTheirWindows)
 {

@@ -10,6 +10,7 @@
 #include "skin/controls/tstreeview.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
+#include "tests/support/casename.h"
 
 #include <QApplication>
 #include <QFile>
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                          file.write(QByteArray(4096, 'x'));
                      },
                      "file is not a database."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(Startup, RunEndsWithStatusOneWithoutADatabase)
 {

@@ -2,8 +2,9 @@
 #include "data/datalink.h"
 #include "data/datasource.h"
 #include "data/table.h"
-#include "platform/apperror.h"
+#include "tests/support/errorcapture.h"
 #include "tests/support/testcourse.h"
+#include "tests/support/casename.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -31,16 +32,6 @@ protected:
             table->next();
         }
         return values;
-    }
-
-    static QString messageOf(const std::function<void()>& work)
-    {
-        try {
-            work();
-        } catch (const AppError& error) {
-            return error.message();
-        }
-        return QStringLiteral("<no error>");
     }
 
     TestCourse course;
@@ -128,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"EmptyTextNeverMatchesNull", {"<null>", "Радио"}, FieldValue(""), topicLookup, "<stays>"},
         LocateCase{"WithoutOptionsCaseCounts", {"Радио", "радио"}, FieldValue("радио"), Table::NoLocateOptions, "радио"},
         LocateCase{"WithoutOptionsNoPrefix", {"Радио XX века"}, FieldValue("Радио"), Table::NoLocateOptions, "<stays>"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(TableTest, LocateOnAWholeNumberFieldTakesTheNumberAsText)
 {
@@ -165,7 +156,7 @@ TEST_F(TableTest, DeletingRecordCountTimesFromFirstEmptiesTheTable)
         table->deleteRecord();
     EXPECT_EQ(table->recordCount(), 0);
     EXPECT_EQ(course.rows(QStringLiteral("SELECT count(*) FROM testing")), QStringList{"0"});
-    EXPECT_EQ(messageOf([&] { table->deleteRecord(); }),
+    EXPECT_EQ(errorMessageOf([&] { table->deleteRecord(); }),
               QStringLiteral("ADOTable5: Cannot perform this operation on an empty dataset"));
 }
 
@@ -270,11 +261,11 @@ TEST_F(TableTest, FailuresNameTheComponentAndChangeNothing)
 {
     course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('a')"));
     openTable(QStringLiteral("Lekcia"));
-    EXPECT_EQ(messageOf([&] { table->fieldValue(QStringLiteral("nope")); }),
+    EXPECT_EQ(errorMessageOf([&] { table->fieldValue(QStringLiteral("nope")); }),
               QStringLiteral("ADOTable3: Field 'nope' not found"));
-    EXPECT_EQ(messageOf([&] { table->setFieldValue(QStringLiteral("tema"), FieldValue("x")); }),
+    EXPECT_EQ(errorMessageOf([&] { table->setFieldValue(QStringLiteral("tema"), FieldValue("x")); }),
               QStringLiteral("ADOTable3: Dataset not in edit or insert mode"));
-    EXPECT_EQ(messageOf([&] { table->post(); }), QStringLiteral("ADOTable3: Dataset not in edit or insert mode"));
+    EXPECT_EQ(errorMessageOf([&] { table->post(); }), QStringLiteral("ADOTable3: Dataset not in edit or insert mode"));
     EXPECT_EQ(course.rows(QStringLiteral("SELECT tema FROM Lekcia")), QStringList{"a"});
 }
 
@@ -290,7 +281,7 @@ TEST_F(TableTest, EveryOperationButOpenAndCloseFailsOnAClosedTable)
         [&] { table->edit(); }, [&] { table->post(); }, [&] { table->cancel(); }, [&] { table->deleteRecord(); },
         [&] { table->refresh(); }};
     for (const auto& operation : operations)
-        EXPECT_EQ(messageOf(operation), QStringLiteral("ADOTable3: Cannot perform this operation on a closed dataset"));
+        EXPECT_EQ(errorMessageOf(operation), QStringLiteral("ADOTable3: Cannot perform this operation on a closed dataset"));
 }
 
 TEST_F(TableTest, NullConvertedToTextFailsButReadsAsEmptyText)
@@ -298,9 +289,9 @@ TEST_F(TableTest, NullConvertedToTextFailsButReadsAsEmptyText)
     course.exec(QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('a', NULL)"));
     openTable(QStringLiteral("Lekcia"));
     EXPECT_EQ(table->fieldAsText(QStringLiteral("file")), QString());
-    EXPECT_EQ(messageOf([&] { table->fieldValue(QStringLiteral("file")).toText(); }),
+    EXPECT_EQ(errorMessageOf([&] { table->fieldValue(QStringLiteral("file")).toText(); }),
               QStringLiteral("Could not convert variant of type (Null) into type (String)"));
-    EXPECT_EQ(messageOf([&] { table->fieldValue(QStringLiteral("file")).toText(QStringLiteral("OleStr")); }),
+    EXPECT_EQ(errorMessageOf([&] { table->fieldValue(QStringLiteral("file")).toText(QStringLiteral("OleStr")); }),
               QStringLiteral("Could not convert variant of type (Null) into type (OleStr)"));
 }
 
@@ -309,8 +300,8 @@ TEST_F(TableTest, ReadOnlyDatabaseRefusesChanges)
     course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('a')"));
     openTable(QStringLiteral("Lekcia"), QStringLiteral("ADOTable3"), Connection::Mode::ReadOnly);
     EXPECT_FALSE(table->canModify());
-    EXPECT_EQ(messageOf([&] { table->edit(); }), QStringLiteral("ADOTable3: Cannot modify a read-only dataset"));
-    EXPECT_EQ(messageOf([&] { table->insert(); }), QStringLiteral("ADOTable3: Cannot modify a read-only dataset"));
+    EXPECT_EQ(errorMessageOf([&] { table->edit(); }), QStringLiteral("ADOTable3: Cannot modify a read-only dataset"));
+    EXPECT_EQ(errorMessageOf([&] { table->insert(); }), QStringLiteral("ADOTable3: Cannot modify a read-only dataset"));
     EXPECT_EQ(table->state(), Table::State::Browse);
 }
 
@@ -335,7 +326,7 @@ TEST_F(TableTest, ALockedDatabaseFailsWithTheEngineMessageAndKeepsTheChangePendi
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     table->insert();
     table->setFieldValue(QStringLiteral("tema"), FieldValue("kept"));
-    EXPECT_EQ(messageOf([&] { table->post(); }), QStringLiteral("database is locked"));
+    EXPECT_EQ(errorMessageOf([&] { table->post(); }), QStringLiteral("database is locked"));
     EXPECT_EQ(table->state(), Table::State::Insert);
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);

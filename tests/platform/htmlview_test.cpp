@@ -2,6 +2,7 @@
 #include "platform/shellopen.h"
 #include "tests/platform/picture_fixtures.h"
 #include "tests/support/messagerecorder.h"
+#include "tests/support/casename.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                  QByteArray("\xEF\xBB\xBF") + page("<meta charset=windows-1251>", "UTF-8")},
         Encoding{"undeclared UTF-8", page("", "UTF-8")},
         Encoding{"undeclared windows-1251", page("", "windows-1251")},
-        Encoding{"unknown charset name, UTF-8 text", page("<meta charset=no-such-charset>", "UTF-8")}));
+        Encoding{"unknown charset name, UTF-8 text", page("<meta charset=no-such-charset>", "UTF-8")}), CaseName());
 
 class HtmlViewTest : public ::testing::Test {
 protected:

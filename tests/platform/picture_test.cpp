@@ -1,8 +1,9 @@
-#include "platform/apperror.h"
 #include "platform/picture.h"
 #include "platform/pictureview.h"
 #include "tests/platform/picture_fixtures.h"
+#include "tests/support/errorcapture.h"
 #include "tests/support/messagerecorder.h"
+#include "tests/support/casename.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -15,16 +16,6 @@
 using namespace fixtures;
 
 namespace {
-
-QString failureOf(const std::function<void()>& work)
-{
-    try {
-        work();
-    } catch (const AppError& error) {
-        return error.message();
-    }
-    return {};
-}
 
 QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
@@ -51,7 +42,7 @@ TEST_P(PictureLoadTest, LoadsOrFailsWithItsMessage)
     const NamedFile& file = GetParam();
     const QString path = write(dir, QString::fromUtf8(file.name), file.bytes());
     Picture picture;
-    const QString failure = failureOf([&] { picture = Picture::load(path); });
+    const QString failure = errorMessageOf([&] { picture = Picture::load(path); });
     EXPECT_EQ(failure, file.failure.contains(u"%1") ? file.failure.arg(path) : file.failure);
     EXPECT_EQ(picture.size(), file.size);
 }
@@ -75,15 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
         NamedFile{"text.ico", [] { return QByteArray("\0\0\1\0\1\0", 6); }, {}, QStringLiteral("Icon image is not valid")},
         NamedFile{"text.wmf", [] { return QByteArray("not a metafile"); }, {}, QStringLiteral("Metafile is not valid")},
         NamedFile{"text.emf", [] { return QByteArray(200, 'x'); }, {}, QStringLiteral("Metafile is not valid")},
-        NamedFile{"unknown content", [] { return QByteArray("hello"); }, {}, QStringLiteral("Unknown picture format")}));
+        NamedFile{"unknown content", [] { return QByteArray("hello"); }, {}, QStringLiteral("Unknown picture format")}), CaseName());
 
 TEST(PictureLoad, MissingFileNamesThePathAndTheReason)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("нет такого.jpg"));
-    EXPECT_EQ(failureOf([&] { Picture::load(path); }),
+    EXPECT_EQ(errorMessageOf([&] { Picture::load(path); }),
               QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
-    EXPECT_EQ(failureOf([&] { Picture::load(dir.path() + QStringLiteral("/.bmp")); }).left(11), QStringLiteral("Cannot open"));
+    EXPECT_EQ(errorMessageOf([&] { Picture::load(dir.path() + QStringLiteral("/.bmp")); }).left(11), QStringLiteral("Cannot open"));
 }
 
 TEST(PictureLoad, CoursePathWithBackslashesIsFound)
@@ -102,8 +93,8 @@ TEST(JpegPicture, DamageFurtherInIsReportedOnceAtFirstUse)
     const Picture picture = Picture::fromData(whole.left(whole.size() - 20), QStringLiteral("jpg"));
     EXPECT_EQ(picture.size(), QSize(64, 48));
     EXPECT_FALSE(picture.decoded());
-    EXPECT_EQ(failureOf([&] { picture.image(); }), QStringLiteral("JPEG error #%1").arg(JWRN_JPEG_EOF));
-    EXPECT_EQ(failureOf([&] { EXPECT_TRUE(picture.image().isNull()); }), QString());
+    EXPECT_EQ(errorMessageOf([&] { picture.image(); }), QStringLiteral("JPEG error #%1").arg(JWRN_JPEG_EOF));
+    EXPECT_EQ(errorMessageOf([&] { EXPECT_TRUE(picture.image().isNull()); }), QString());
 }
 
 TEST(JpegPicture, DecodesFullSizeOnFirstUse)
@@ -166,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         BitmapCase{"RLE8", dib(5, 1, 8, QByteArray("\2\1\0\3\2\0\1\0\0\0\0\1", 12), {0x000000, 0xFF0000, 0x00FF00}, 1), {R, R, G, K, R}},
         BitmapCase{"RLE4", dib(4, 1, 4, QByteArray("\4\x12\0\1", 4), {0x000000, 0xFF0000, 0x00FF00}, 2), {R, G, R, G}},
         // A run and a delta that leave the picture are dropped, not written past it.
-        BitmapCase{"RLE8 running off", dib(2, 1, 8, QByteArray("\xFF\1\0\2\x50\x50\5\2\0\1", 10), {0x000000, 0xFF0000, 0x00FF00}, 1), {R, R}}));
+        BitmapCase{"RLE8 running off", dib(2, 1, 8, QByteArray("\xFF\1\0\2\x50\x50\5\2\0\1", 10), {0x000000, 0xFF0000, 0x00FF00}, 1), {R, R}}), CaseName());
 
 TEST(BitmapDamage, EveryDamagedFileIsRefusedWithoutReadingOutsideIt)
 {
@@ -185,7 +176,7 @@ TEST(BitmapDamage, EveryDamagedFileIsRefusedWithoutReadingOutsideIt)
         {"RLE top-down", bmpFile(dib(4, -4, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1))},
     };
     for (const auto& [name, bytes] : damaged)
-        EXPECT_EQ(failureOf([&] { Picture::fromData(bytes, QStringLiteral("bmp")); }), QStringLiteral("Bitmap image is not valid")) << name;
+        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("bmp")); }), QStringLiteral("Bitmap image is not valid")) << name;
 }
 
 // ---- Icons -----------------------------------------------------------------------------------
@@ -222,7 +213,7 @@ TEST(IconDamage, EveryDamagedFileIsRefused)
         {"directory cut short", icoFile({{16, 16, iconDib(16, Qt::red)}}).left(12)},
     };
     for (const auto& [name, bytes] : damaged)
-        EXPECT_EQ(failureOf([&] { Picture::fromData(bytes, QStringLiteral("ico")); }), QStringLiteral("Icon image is not valid")) << name;
+        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("ico")); }), QStringLiteral("Icon image is not valid")) << name;
 }
 
 // ---- Metafiles -------------------------------------------------------------------------------
@@ -311,7 +302,7 @@ TEST(MetafileDamage, EveryDamagedFileIsRefused)
         {"enhanced: header cut short", {emf(635, 635, {}).left(60), "emf"}},
     };
     for (const auto& [name, file] : damaged)
-        EXPECT_EQ(failureOf([&] { Picture::fromData(file.first, QString::fromLatin1(file.second)); }),
+        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(file.first, QString::fromLatin1(file.second)); }),
                   QStringLiteral("Metafile is not valid"))
             << name;
 }

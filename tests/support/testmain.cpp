@@ -3,6 +3,10 @@
 
 int main(int argc, char** argv)
 {
+    // Tests never need a screen; without this, listing them (as CTest does to find them) would
+    // fail on a machine without a display unless the caller remembered the variable.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -6,6 +6,7 @@
 #include "teacher/tform9.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/teacher/teacherprogram.h"
+#include "tests/support/casename.h"
 
 #include <QAction>
 #include <QStyle>
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LoginCase{"BoxesSwapped", password, "1", false},
                       LoginCase{"WrongLogin", "2", password, false},
                       LoginCase{"EmptyPassword", "1", "", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(Login, WindowShowsTheTextsAndMasksThePassword)
 {

@@ -6,6 +6,7 @@
 #include "teacher/tsnavbutton.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
+#include "tests/support/casename.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "NEXT LAST INSERT DELETE EDIT REFRESH"},
         EnableCase{"NoDataSource", two, rw, [](NavigatorBench& b) { b.navigator->setDataSource(nullptr); }, ""},
         EnableCase{"DataSourceDestroyed", two, rw, [](NavigatorBench& b) { b.source.reset(); }, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 struct LayoutCase {
     const char* name;
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LayoutCase{"MovingButtonsOnly", 100, 0b1111, {24, 25, 24, 25}},
                       LayoutCase{"ThreeScattered", 50, (1u << 4) | (1u << 7) | (1u << 8), {16, 16, 16}},
                       LayoutCase{"NoneVisible", 300, 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(NavigatorLayout, NeverSmallerThanSixPixelsAButton)
 {

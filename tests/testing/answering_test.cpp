@@ -6,6 +6,7 @@
 #include "skin/controls/tstreeview.h"
 #include "testing/tform5.h"
 #include "tests/testing/testingcourse.h"
+#include "tests/support/casename.h"
 
 #include <QApplication>
 #include <QTest>
@@ -115,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadEntry{"NullNumber", "('3', NULL, NULL)", "Could not convert variant of type (Null) into type (String)"},
         BadEntry{"TextNumber", "('3', 'zwei', NULL)", "'zwei' is not a valid integer value."},
         BadEntry{"NullQuestionText", "('3', 5, NULL)", "Could not convert variant of type (Null) into type (String)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(Answering, OnlyAStoredCapitalLetterSelectsAChoice)
 {

@@ -6,6 +6,7 @@
 #include "testing/tform5.h"
 #include "testing/tform6.h"
 #include "tests/testing/testingcourse.h"
+#include "tests/support/casename.h"
 
 #include <QDate>
 #include <QFontMetrics>
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, AnswerComparison,
                                            Comparison{"UnansweredAgainstMissing", FieldValue(), FieldValue(), true},
                                            Comparison{"UnansweredAgainstEmpty", FieldValue(), "", false},
                                            Comparison{"EmptyAgainstMissing", "", FieldValue(), false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST(Grading, AStudentsWholeTestIsShownAndStored)
 {

@@ -4,6 +4,7 @@
 #include "testing/tform4.h"
 #include "testing/tform5.h"
 #include "tests/testing/testingcourse.h"
+#include "tests/support/casename.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         DrawCase{"Hundred", 100, numbers({0, 3, 86, 20, 27, 67, 32, 16, 37, 42, 8, 47, 7, 84, 6, 29, 92, 37, 78, 33})},
         DrawCase{"Thirty", 30, numbers({0, 0, 26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10})},
         DrawCase{"Empty", 0, QStringList(20, QStringLiteral("0"))}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(Registration, SecondTestOfARunDrawsTheNextNumbersAndReplacesTheSet)
 {
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeftoverCase{"Oversized", "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 25) "
                                                 "INSERT INTO testing SELECT k, k, 'A' FROM n"},
                       LeftoverCase{"Damaged", "INSERT INTO testing VALUES (NULL, NULL, NULL), ('x', 'y', 'zz')"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(Registration, StoresThePositionAsTextAndTheDrawnNumberAsWholeNumber)
 {

@@ -317,7 +317,7 @@ TEST_F(OptionsTest, LoaderReportsFilesItCannotUse)
 
 TEST_F(OptionsTest, TheExampleSkinLoadsByNameWithoutProblems)
 {
-    const QDir source(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../../resources/skin/Amberlight")));
+    const QDir source(QStringLiteral(VESTORIA_EXAMPLE_SKIN_DIR));
     ASSERT_TRUE(source.exists());
     for (const QString& file : {QStringLiteral("Options.dat"), QStringLiteral("master.bmp")}) {
         QFile in(source.filePath(file));
