@@ -538,7 +538,7 @@ void Table::completePending()
         cancel();
 }
 
-bool Table::locate(const QString& field, const FieldValue& value, int options)
+bool Table::locate(const QString& field, const FieldValue& value, LocateOptions options)
 {
     checkOpen();
     completePending();
@@ -553,8 +553,8 @@ bool Table::locate(const QString& field, const FieldValue& value, int options)
         return false;
 
     const bool isText = searched.kind() == FieldValue::Kind::Text;
-    const bool prefix = isText && (options & PartialKey) && !searched.asText().isEmpty();
-    const bool ignoreCase = options & CaseInsensitive;
+    const bool prefix = isText && options.testFlag(PartialKey) && !searched.asText().isEmpty();
+    const bool ignoreCase = options.testFlag(CaseInsensitive);
     const SortKey key = SortKey::of(searched);
 
     const TableOrdering& ordering = orderBy(index);

@@ -83,7 +83,7 @@ struct LocateCase {
     const char* name;
     QStringList stored;  // tema values in stored order
     FieldValue searched;
-    int options;
+    Table::LocateOptions options;
     QString expected;  // the tema the cursor ends on; "<stays>" when not found
 };
 
@@ -111,7 +111,7 @@ TEST_P(LocateTest, FindsByKeyOrderAndLeavesTheCursorWhenNothingMatches)
     }
 }
 
-const int topicLookup = Table::CaseInsensitive | Table::PartialKey;
+const Table::LocateOptions topicLookup = Table::CaseInsensitive | Table::PartialKey;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocateTest,
