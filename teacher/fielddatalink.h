@@ -55,5 +55,6 @@ private:
     std::function<QString()> text_;
     QString field_;
     bool modified_ = false;
+    // Last, so that it leaves its data source before the functions it calls are gone.
     ForwardingDataLink link_;
 };
