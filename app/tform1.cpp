@@ -5,6 +5,7 @@
 #include "data/table.h"
 #include "platform/guarded.h"
 #include "platform/jpegdecoder.h"
+#include "platform/metrics.h"
 #include "platform/pictureview.h"
 #include "resources/resourcepaths.h"
 #include "skin/core/startskinmanager.h"
@@ -30,7 +31,7 @@ QImage loadCoverPicture()
 } // namespace
 
 TForm1::TForm1()
-    : Form(QStringLiteral("Form1"), QStringLiteral("Электронный учебник"), QRect(354, 118, 466, 497)),
+    : Form(QStringLiteral("Form1"), QStringLiteral("Электронный учебник"), metrics::startWindow::frame),
       Image2(new PictureView(client())),
       sSkinManager1(new TsSkinManager(this))
 {

@@ -4,6 +4,7 @@
 #include "data/tdatamodule2.h"
 #include "platform/apperror.h"
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "platform/shellopen.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
@@ -12,12 +13,8 @@
 
 TForm13* Form13 = nullptr;
 
-namespace {
-constexpr int itemHeight = 16;
-} // namespace
-
 TForm13::TForm13()
-    : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), QRect(223, 137, 430, 339)),
+    : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), metrics::mediaWindow::frame),
       sListBox1(new TsListBox(client())),
       sButton1(new TsButton(client())),
       sLabel1(new TsLabel(client())),
@@ -27,40 +24,41 @@ TForm13::TForm13()
       sButton2(new TsButton(client())),
       sEdit1(new TsEdit(client()))
 {
+    using namespace metrics::mediaWindow;
     sListBox1->setObjectName(QStringLiteral("sListBox1"));
     sListBox1->SkinData.setSkinSection(QStringLiteral("EDIT"));
-    sListBox1->setGeometry(8, 8, 401, 153);
+    sListBox1->setGeometry(list);
     sListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     sListBox1->setUniformItemSizes(true);
     sListBox1->setSortingEnabled(false);
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Запустить"));
-    sButton1->setGeometry(8, 168, 105, 25);
+    sButton1->setGeometry(runButton);
 
     sLabel1->setObjectName(QStringLiteral("sLabel1"));
     sLabel1->setText(QStringLiteral("Тема: "));
-    sLabel1->move(16, 208);
+    sLabel1->move(topicLabel);
     sLabel1->adjustSize();
     sEdit2->setObjectName(QStringLiteral("sEdit2"));
-    sEdit2->setGeometry(64, 200, 345, 28);
+    sEdit2->setGeometry(topicEdit);
     sLabel1->setBuddy(sEdit2);
 
     sLabel2->setObjectName(QStringLiteral("sLabel2"));
     sLabel2->setText(QStringLiteral("Название файла:"));
-    sLabel2->move(16, 240);
+    sLabel2->move(fileLabel);
     sLabel2->adjustSize();
     sEdit3->setObjectName(QStringLiteral("sEdit3"));
-    sEdit3->setGeometry(152, 232, 257, 28);
+    sEdit3->setGeometry(fileEdit);
     sLabel2->setBuddy(sEdit3);
 
     sButton2->setObjectName(QStringLiteral("sButton2"));
     sButton2->setText(QStringLiteral("Добавить"));
-    sButton2->setGeometry(8, 272, 105, 25);
+    sButton2->setGeometry(addButton);
 
     sEdit1->setObjectName(QStringLiteral("sEdit1"));
     sEdit1->setText(QStringLiteral("sEdit1"));
-    sEdit1->setGeometry(176, 272, 121, 21);
+    sEdit1->setGeometry(searchEdit);
     sEdit1->hide();
 
     connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
@@ -74,7 +72,7 @@ void TForm13::fillList()
     const int count = media->recordCount();
     for (int index = 0; index < count; ++index) {
         auto* item = new QListWidgetItem(media->fieldValue(QStringLiteral("name")).toText(), sListBox1);
-        item->setSizeHint(QSize(0, itemHeight));
+        item->setSizeHint(QSize(0, metrics::mediaWindow::itemHeight));
         media->next();
     }
 }

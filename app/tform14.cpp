@@ -5,6 +5,7 @@
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "platform/picture.h"
 #include "platform/pictureview.h"
 #include "platform/programfolder.h"
@@ -17,13 +18,13 @@
 TForm14* Form14 = nullptr;
 
 TForm14::TForm14()
-    : Form(QStringLiteral("Form14"), QStringLiteral("Фотографии"), QRect(190, 35, 775, 535)),
+    : Form(QStringLiteral("Form14"), QStringLiteral("Фотографии"), metrics::photoWindow::frame),
       TreeView1(new TsTreeView(client())),
       Image1(new PictureView(client())),
       ImageList1{quillIcon()}
 {
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setFixedWidth(265);
+    TreeView1->setFixedWidth(metrics::photoWindow::treeWidth);
     setUpTopicTree(TreeView1);
     TreeView1->hide();
     TreeView1->viewport()->installEventFilter(this);

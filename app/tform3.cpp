@@ -8,6 +8,7 @@
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
 #include "platform/htmlview.h"
+#include "platform/metrics.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
 #include "skin/controls/tsedit.h"
@@ -33,7 +34,7 @@ const QString presentationMode = QStringLiteral("презентации");
 } // namespace
 
 TForm3::TForm3()
-    : Form(QStringLiteral("Form3"), QStringLiteral("Вестория"), QRect(0, 0, 1009, 601)),
+    : Form(QStringLiteral("Form3"), QStringLiteral("Вестория"), metrics::lectureWindow::frame),
       MainMenu1(new QMenuBar(this)),
       Panel1(new TsPanel(client())),
       TreeView1(new TsTreeView(Panel1)),
@@ -77,7 +78,7 @@ TForm3::TForm3()
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     Panel2->setObjectName(QStringLiteral("Panel2"));
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    Panel1->setFixedWidth(289);
+    Panel1->setFixedWidth(metrics::lectureWindow::treePanelWidth);
     setUpTopicTree(TreeView1);
     TreeView1->hide();
     TreeView1->viewport()->installEventFilter(this);

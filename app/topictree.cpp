@@ -1,5 +1,7 @@
 #include "app/topictree.h"
 
+#include "platform/metrics.h"
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,9 +12,9 @@ void setUpTopicTree(QTreeWidget* tree)
 {
     tree->setHeaderHidden(true);
     tree->setRootIsDecorated(false);
-    tree->setIndentation(19);
-    tree->setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
-    tree->setIconSize(QSize(16, 16));
+    tree->setIndentation(metrics::topicTree::indentation);
+    tree->setFont(QFont(QStringLiteral("MS Sans Serif"), metrics::topicTree::fontPointSize));
+    tree->setIconSize(QSize(metrics::smallIconSize, metrics::smallIconSize));
     tree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     QPalette white = tree->palette();
     white.setColor(QPalette::Base, Qt::white);

@@ -46,6 +46,16 @@ void Connection::setBusyTimeout(int milliseconds)
         sqlite3_busy_timeout(db_, milliseconds);
 }
 
+qint64 Connection::lastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
+
+int Connection::changes() const
+{
+    return sqlite3_changes(db_);
+}
+
 QString Connection::engineMessage() const
 {
     return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("Database is not connected");

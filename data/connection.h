@@ -29,6 +29,11 @@ public:
 
     sqlite3* handle() const { return db_; }
 
+    // The row number the engine gave the last row this connection inserted.
+    qint64 lastInsertRowId() const;
+    // How many rows the last insert, update or delete on this connection touched.
+    int changes() const;
+
     // The engine's message for the last failed call on this connection.
     QString engineMessage() const;
 

@@ -7,7 +7,11 @@ class DataSource;
 // A control bound to a table through a data source hears of every change it may have to show.
 class DataLink {
 public:
+    DataLink() = default;
     virtual ~DataLink();
+    // A copy would hear nothing: the data source knows the link by its address.
+    DataLink(const DataLink&) = delete;
+    DataLink& operator=(const DataLink&) = delete;
 
     // The table opened or closed.
     virtual void activeChanged() {}

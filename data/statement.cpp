@@ -1,10 +1,11 @@
 #include "data/statement.h"
 
+#include "data/connection.h"
 #include "platform/apperror.h"
 
 #include <sqlite3.h>
 
-Statement::Statement(sqlite3* db, const QString& sql) : db_(db)
+Statement::Statement(const Connection& connection, const QString& sql) : db_(connection.handle())
 {
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &statement_, nullptr) != SQLITE_OK)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class Connection;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -11,7 +12,7 @@ struct sqlite3_stmt;
 // message and nothing else.
 class Statement {
 public:
-    Statement(sqlite3* db, const QString& sql);
+    Statement(const Connection& connection, const QString& sql);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;

@@ -8,7 +8,6 @@
 
 #include <QHash>
 #include <algorithm>
-#include <sqlite3.h>
 
 namespace {
 
@@ -107,7 +106,7 @@ void Table::open()
 
 void Table::readSnapshot()
 {
-    Statement select(connection_->handle(), QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
+    Statement select(*connection_, QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
     QVector<FieldDef> fields;
     for (int column = 1; column < select.columnCount(); ++column)
         fields.append(FieldDef::fromDeclaration(select.columnName(column), select.columnDeclaredType(column)));
@@ -396,16 +395,16 @@ void Table::storeInsert()
         sql += QStringLiteral(" (") + columns.join(u',') + QStringLiteral(") VALUES (");
         sql += QStringList(values.size(), QStringLiteral("?")).join(u',') + u')';
     }
-    Statement statement(connection_->handle(), sql);
+    Statement statement(*connection_, sql);
     for (int index = 0; index < values.size(); ++index)
         statement.bind(index + 1, values[index]);
     statement.run();
 
     Record stored;
-    stored.rowid = sqlite3_last_insert_rowid(connection_->handle());
+    stored.rowid = connection_->lastInsertRowId();
     stored.values = record.values;
     // Read the row back so that the key the engine numbered and any defaults show at once.
-    Statement reread(connection_->handle(),
+    Statement reread(*connection_,
                      QStringLiteral("SELECT * FROM ") + quoted(tableName_) + QStringLiteral(" WHERE rowid = ?"));
     reread.bind(1, FieldValue(stored.rowid));
     if (reread.step())
@@ -429,16 +428,16 @@ void Table::storeEdit()
     }
     if (assignments.isEmpty())
         return;
-    Statement statement(connection_->handle(), QStringLiteral("UPDATE ") + quoted(tableName_) + QStringLiteral(" SET ")
-                                                   + assignments.join(u',') + QStringLiteral(" WHERE rowid = ?"));
+    Statement statement(*connection_, QStringLiteral("UPDATE ") + quoted(tableName_) + QStringLiteral(" SET ")
+                                          + assignments.join(u',') + QStringLiteral(" WHERE rowid = ?"));
     for (int index = 0; index < values.size(); ++index)
         statement.bind(index + 1, values[index]);
     statement.bind(values.size() + 1, FieldValue(record.rowid));
     statement.run();
-    if (sqlite3_changes(connection_->handle()) == 0)
+    if (connection_->changes() == 0)
         throw AppError(QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read."));
     // Writing the key that the engine uses as row number moves the row under another number.
-    Statement reread(connection_->handle(),
+    Statement reread(*connection_,
                      QStringLiteral("SELECT rowid FROM ") + quoted(tableName_) + QStringLiteral(" WHERE rowid = ?"));
     reread.bind(1, FieldValue(record.rowid));
     if (!reread.step()) {
@@ -480,7 +479,7 @@ void Table::deleteRecord()
         fail(emptyMessage);
     checkCanModify();
     const qint64 rowid = records_[cursor_].rowid;
-    Statement statement(connection_->handle(),
+    Statement statement(*connection_,
                         QStringLiteral("DELETE FROM ") + quoted(tableName_) + QStringLiteral(" WHERE rowid = ?"));
     statement.bind(1, FieldValue(rowid));
     statement.run();
@@ -499,7 +498,7 @@ void Table::refresh()
 {
     checkOpen();
     completePending();
-    Statement select(connection_->handle(), QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
+    Statement select(*connection_, QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
     QHash<qint64, QVector<FieldValue>> rows;
     while (select.step()) {
         QVector<FieldValue> values;
@@ -539,7 +538,7 @@ void Table::completePending()
         cancel();
 }
 
-bool Table::locate(const QString& field, const FieldValue& value, int options)
+bool Table::locate(const QString& field, const FieldValue& value, LocateOptions options)
 {
     checkOpen();
     completePending();
@@ -554,8 +553,8 @@ bool Table::locate(const QString& field, const FieldValue& value, int options)
         return false;
 
     const bool isText = searched.kind() == FieldValue::Kind::Text;
-    const bool prefix = isText && (options & PartialKey) && !searched.asText().isEmpty();
-    const bool ignoreCase = options & CaseInsensitive;
+    const bool prefix = isText && options.testFlag(PartialKey) && !searched.asText().isEmpty();
+    const bool ignoreCase = options.testFlag(CaseInsensitive);
     const SortKey key = SortKey::of(searched);
 
     const TableOrdering& ordering = orderBy(index);

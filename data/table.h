@@ -22,6 +22,7 @@ class Table : public QObject {
 public:
     enum class State { Closed, Browse, Edit, Insert };
     enum LocateOption { NoLocateOptions = 0, CaseInsensitive = 1, PartialKey = 2 };
+    Q_DECLARE_FLAGS(LocateOptions, LocateOption)
 
     Table(Connection* connection, const QString& componentName, const QString& tableName, QObject* parent);
     ~Table() override;
@@ -47,7 +48,7 @@ public:
     // 0-based place of the cursor in the snapshot, -1 when empty.
     int recordIndex() const;
 
-    bool locate(const QString& field, const FieldValue& value, int options);
+    bool locate(const QString& field, const FieldValue& value, LocateOptions options);
 
     const QVector<FieldDef>& fields() const { return fields_; }
     int fieldIndex(const QString& field) const;  // -1 when the table has no such field
@@ -109,3 +110,5 @@ private:
     // Orderings by key field for Locate, built once and kept until the snapshot changes.
     mutable QVector<std::shared_ptr<const TableOrdering>> orderings_;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Table::LocateOptions)

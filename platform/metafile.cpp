@@ -17,6 +17,98 @@ constexpr qint64 placeableHeaderSize = 22;
 constexpr qint64 metaHeaderSize = 18;
 constexpr qint64 enhancedHeaderSize = 88;
 
+// The function numbers of the placeable metafile records we play or must count.
+enum class WmfFunction : quint16 {
+    EndOfFile = 0x0000,
+    SaveDeviceContext = 0x001E,
+    CreatePalette = 0x00F7,
+    SetBackgroundMode = 0x0102,
+    SetPolyFillMode = 0x0106,
+    RestoreDeviceContext = 0x0127,
+    SelectObject = 0x012D,
+    SetTextAlign = 0x012E,
+    DibCreatePatternBrush = 0x0142,
+    DeleteObject = 0x01F0,
+    CreatePatternBrush = 0x01F9,
+    SetBackgroundColor = 0x0201,
+    SetTextColor = 0x0209,
+    SetWindowOrigin = 0x020B,
+    SetWindowExtent = 0x020C,
+    LineTo = 0x0213,
+    MoveTo = 0x0214,
+    CreatePenIndirect = 0x02FA,
+    CreateFontIndirect = 0x02FB,
+    CreateBrushIndirect = 0x02FC,
+    Polygon = 0x0324,
+    Polyline = 0x0325,
+    Ellipse = 0x0418,
+    Rectangle = 0x041B,
+    TextOut = 0x0521,
+    PolyPolygon = 0x0538,
+    RoundRect = 0x061C,
+    CreateRegion = 0x06FF,
+    Arc = 0x0817,
+    Pie = 0x081A,
+    Chord = 0x0830,
+    ExtendedTextOut = 0x0A32,
+    DibStretchBlt = 0x0B41,
+    StretchDib = 0x0F43,
+};
+
+// The types of the enhanced metafile records we play or must count.
+enum class EmfRecord : quint32 {
+    Header = 1,
+    PolyBezier = 2,
+    Polygon = 3,
+    Polyline = 4,
+    PolyBezierTo = 5,
+    PolylineTo = 6,
+    PolyPolyline = 7,
+    PolyPolygon = 8,
+    SetWindowExtent = 9,
+    SetWindowOrigin = 10,
+    SetViewportExtent = 11,
+    SetViewportOrigin = 12,
+    EndOfFile = 14,
+    SetMapMode = 17,
+    SetBackgroundMode = 18,
+    SetPolyFillMode = 19,
+    SetTextAlign = 22,
+    SetTextColor = 24,
+    SetBackgroundColor = 25,
+    MoveTo = 27,
+    SaveDeviceContext = 33,
+    RestoreDeviceContext = 34,
+    SetWorldTransform = 35,
+    ModifyWorldTransform = 36,
+    SelectObject = 37,
+    CreatePen = 38,
+    CreateBrushIndirect = 39,
+    DeleteObject = 40,
+    Ellipse = 42,
+    Rectangle = 43,
+    RoundRect = 44,
+    Arc = 45,
+    Chord = 46,
+    Pie = 47,
+    CreatePalette = 49,
+    LineTo = 54,
+    StretchDiBits = 81,
+    ExtendedCreateFontIndirect = 82,
+    ExtendedTextOutAnsi = 83,
+    ExtendedTextOutWide = 84,
+    PolyBezier16 = 85,
+    Polygon16 = 86,
+    Polyline16 = 87,
+    PolyBezierTo16 = 88,
+    PolylineTo16 = 89,
+    PolyPolyline16 = 90,
+    PolyPolygon16 = 91,
+    CreateMonochromeBrush = 93,
+    CreateDibPatternBrush = 94,
+    ExtendedCreatePen = 95,
+};
+
 [[noreturn]] void damaged()
 {
     throw PictureDataError{};
@@ -71,27 +163,27 @@ QPolygonF wmfPoints(const WmfRecord& record, int firstWord, int count)
     return points;
 }
 
-void playWmfRecord(MetafileCanvas& canvas, quint16 function, const WmfRecord& r, int& fontCharset)
+void playWmfRecord(MetafileCanvas& canvas, WmfFunction function, const WmfRecord& r, int& fontCharset)
 {
     switch (function) {
-    case 0x0201: canvas.setBackgroundColor(r.colour(0)); break;
-    case 0x0102: canvas.setBackgroundMode(r.uword(0)); break;
-    case 0x0106: canvas.setPolyFillMode(r.uword(0)); break;
-    case 0x0209: canvas.setTextColor(r.colour(0)); break;
-    case 0x012E: canvas.setTextAlign(r.uword(0)); break;
-    case 0x020B: canvas.setWindowOrg(r.pointYX(0)); break;
-    case 0x020C: canvas.setWindowExt(QSizeF(r.word(1), r.word(0))); break;
-    case 0x001E: canvas.save(); break;
-    case 0x0127: canvas.restore(r.word(0)); break;
-    case 0x012D: canvas.selectObject(r.uword(0)); break;
-    case 0x01F0: canvas.deleteObject(r.uword(0)); break;
-    case 0x02FA:
+    case WmfFunction::SetBackgroundColor: canvas.setBackgroundColor(r.colour(0)); break;
+    case WmfFunction::SetBackgroundMode: canvas.setBackgroundMode(r.uword(0)); break;
+    case WmfFunction::SetPolyFillMode: canvas.setPolyFillMode(r.uword(0)); break;
+    case WmfFunction::SetTextColor: canvas.setTextColor(r.colour(0)); break;
+    case WmfFunction::SetTextAlign: canvas.setTextAlign(r.uword(0)); break;
+    case WmfFunction::SetWindowOrigin: canvas.setWindowOrg(r.pointYX(0)); break;
+    case WmfFunction::SetWindowExtent: canvas.setWindowExt(QSizeF(r.word(1), r.word(0))); break;
+    case WmfFunction::SaveDeviceContext: canvas.save(); break;
+    case WmfFunction::RestoreDeviceContext: canvas.restore(r.word(0)); break;
+    case WmfFunction::SelectObject: canvas.selectObject(r.uword(0)); break;
+    case WmfFunction::DeleteObject: canvas.deleteObject(r.uword(0)); break;
+    case WmfFunction::CreatePenIndirect:
         canvas.createObject(canvas.firstFreeSlot(), MetafileCanvas::pen(r.uword(0), r.word(1), r.colour(3)));
         break;
-    case 0x02FC:
+    case WmfFunction::CreateBrushIndirect:
         canvas.createObject(canvas.firstFreeSlot(), MetafileCanvas::brush(r.uword(0), r.colour(1), r.uword(3)));
         break;
-    case 0x02FB: {
+    case WmfFunction::CreateFontIndirect: {
         const int charset = r.bytes.u8(6 + 13);
         const qint64 faceAt = 6 + 18;
         const qint64 faceLength = std::clamp<qint64>(r.bytes.size() - faceAt, 0, 32);
@@ -102,31 +194,31 @@ void playWmfRecord(MetafileCanvas& canvas, quint16 function, const WmfRecord& r,
         fontCharset = charset;
         break;
     }
-    case 0x00F7:
-    case 0x01F9:
-    case 0x0142:
-    case 0x06FF: {
+    case WmfFunction::CreatePalette:
+    case WmfFunction::CreatePatternBrush:
+    case WmfFunction::DibCreatePatternBrush:
+    case WmfFunction::CreateRegion: {
         // Objects we do not draw with still take their slot, so later slot numbers stay right.
         MetafileCanvas::Object other;
         other.kind = MetafileCanvas::Object::Kind::Other;
         canvas.createObject(canvas.firstFreeSlot(), other);
         break;
     }
-    case 0x0214: canvas.moveTo(r.pointYX(0)); break;
-    case 0x0213: canvas.lineTo(r.pointYX(0)); break;
-    case 0x041B: canvas.rectangle(r.rectBRTL(0)); break;
-    case 0x0418: canvas.ellipse(r.rectBRTL(0)); break;
-    case 0x061C: canvas.roundRect(r.rectBRTL(2), QSizeF(r.word(1), r.word(0))); break;
-    case 0x0817:
-    case 0x0830:
-    case 0x081A: {
+    case WmfFunction::MoveTo: canvas.moveTo(r.pointYX(0)); break;
+    case WmfFunction::LineTo: canvas.lineTo(r.pointYX(0)); break;
+    case WmfFunction::Rectangle: canvas.rectangle(r.rectBRTL(0)); break;
+    case WmfFunction::Ellipse: canvas.ellipse(r.rectBRTL(0)); break;
+    case WmfFunction::RoundRect: canvas.roundRect(r.rectBRTL(2), QSizeF(r.word(1), r.word(0))); break;
+    case WmfFunction::Arc:
+    case WmfFunction::Chord:
+    case WmfFunction::Pie: {
         // Parameters run backwards: end point, start point, then the bounding box.
-        const auto kind = function == 0x0817 ? MetafileCanvas::ArcKind::Arc
-            : function == 0x0830 ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
+        const auto kind = function == WmfFunction::Arc ? MetafileCanvas::ArcKind::Arc
+            : function == WmfFunction::Chord ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
         canvas.arc(kind, r.rectBRTL(4), r.pointYX(2), r.pointYX(0));
         break;
     }
-    case 0x0F43: {
+    case WmfFunction::StretchDib: {
         DibLayout layout;
         qint64 end = 0;
         const QImage bitmap = decodeDib(r.bytes, 6 + 22, layout, &end);
@@ -134,7 +226,7 @@ void playWmfRecord(MetafileCanvas& canvas, quint16 function, const WmfRecord& r,
                      QRectF(r.word(10), r.word(9), r.word(8), r.word(7)));
         break;
     }
-    case 0x0B41: {
+    case WmfFunction::DibStretchBlt: {
         if (r.bytes.size() == 2 * 14)
             break;  // a raster operation without a bitmap of its own
         DibLayout layout;
@@ -144,9 +236,9 @@ void playWmfRecord(MetafileCanvas& canvas, quint16 function, const WmfRecord& r,
                      QRectF(r.word(9), r.word(8), r.word(7), r.word(6)));
         break;
     }
-    case 0x0324: canvas.polygon(wmfPoints(r, 1, r.uword(0))); break;
-    case 0x0325: canvas.polyline(wmfPoints(r, 1, r.uword(0))); break;
-    case 0x0538: {
+    case WmfFunction::Polygon: canvas.polygon(wmfPoints(r, 1, r.uword(0))); break;
+    case WmfFunction::Polyline: canvas.polyline(wmfPoints(r, 1, r.uword(0))); break;
+    case WmfFunction::PolyPolygon: {
         const int polygonCount = r.uword(0);
         QVector<QPolygonF> polygons;
         int word = 1 + polygonCount;
@@ -158,14 +250,14 @@ void playWmfRecord(MetafileCanvas& canvas, quint16 function, const WmfRecord& r,
         canvas.polyPolygon(polygons);
         break;
     }
-    case 0x0521: {
+    case WmfFunction::TextOut: {
         const int length = r.uword(0);
         const QString text = ansiText(r.bytes.span(8, length), length, fontCharset);
         const int after = 1 + (length + 1) / 2;
         canvas.text(r.pointYX(after), text, false);
         break;
     }
-    case 0x0A32: {
+    case WmfFunction::ExtendedTextOut: {
         const int length = r.uword(2);
         const quint16 options = r.uword(3);
         const qint64 textAt = 6 + 8 + ((options & 0x0006) ? 8 : 0);
@@ -225,44 +317,44 @@ QRectF emfRect(const PictureBytes& r, qint64 at)
     return QRectF(QPointF(r.s32(at), r.s32(at + 4)), QPointF(r.s32(at + 8), r.s32(at + 12)));
 }
 
-void playEmfRecord(MetafileCanvas& canvas, quint32 type, const PictureBytes& r)
+void playEmfRecord(MetafileCanvas& canvas, EmfRecord type, const PictureBytes& r)
 {
     const QPointF point(r.size() >= 16 ? QPointF(r.s32(8), r.s32(12)) : QPointF());
     switch (type) {
-    case 2: canvas.polyBezier(emfPoints(r, 28, r.u32(24), false), false); break;
-    case 3: canvas.polygon(emfPoints(r, 28, r.u32(24), false)); break;
-    case 4: canvas.polyline(emfPoints(r, 28, r.u32(24), false)); break;
-    case 5: canvas.polyBezier(emfPoints(r, 28, r.u32(24), false), true); break;
-    case 6: canvas.polylineTo(emfPoints(r, 28, r.u32(24), false)); break;
-    case 85: canvas.polyBezier(emfPoints(r, 28, r.u32(24), true), false); break;
-    case 86: canvas.polygon(emfPoints(r, 28, r.u32(24), true)); break;
-    case 87: canvas.polyline(emfPoints(r, 28, r.u32(24), true)); break;
-    case 88: canvas.polyBezier(emfPoints(r, 28, r.u32(24), true), true); break;
-    case 89: canvas.polylineTo(emfPoints(r, 28, r.u32(24), true)); break;
-    case 7:
-    case 90:
-        for (const QPolygonF& line : emfPolyPoints(r, type == 90))
+    case EmfRecord::PolyBezier: canvas.polyBezier(emfPoints(r, 28, r.u32(24), false), false); break;
+    case EmfRecord::Polygon: canvas.polygon(emfPoints(r, 28, r.u32(24), false)); break;
+    case EmfRecord::Polyline: canvas.polyline(emfPoints(r, 28, r.u32(24), false)); break;
+    case EmfRecord::PolyBezierTo: canvas.polyBezier(emfPoints(r, 28, r.u32(24), false), true); break;
+    case EmfRecord::PolylineTo: canvas.polylineTo(emfPoints(r, 28, r.u32(24), false)); break;
+    case EmfRecord::PolyBezier16: canvas.polyBezier(emfPoints(r, 28, r.u32(24), true), false); break;
+    case EmfRecord::Polygon16: canvas.polygon(emfPoints(r, 28, r.u32(24), true)); break;
+    case EmfRecord::Polyline16: canvas.polyline(emfPoints(r, 28, r.u32(24), true)); break;
+    case EmfRecord::PolyBezierTo16: canvas.polyBezier(emfPoints(r, 28, r.u32(24), true), true); break;
+    case EmfRecord::PolylineTo16: canvas.polylineTo(emfPoints(r, 28, r.u32(24), true)); break;
+    case EmfRecord::PolyPolyline:
+    case EmfRecord::PolyPolyline16:
+        for (const QPolygonF& line : emfPolyPoints(r, type == EmfRecord::PolyPolyline16))
             canvas.polyline(line);
         break;
-    case 8:
-    case 91: canvas.polyPolygon(emfPolyPoints(r, type == 91)); break;
-    case 9: canvas.setWindowExt(QSizeF(point.x(), point.y())); break;
-    case 10: canvas.setWindowOrg(point); break;
-    case 11: canvas.setViewportExt(QSizeF(point.x(), point.y())); break;
-    case 12: canvas.setViewportOrg(point); break;
-    case 17: canvas.setMapMode(int(r.u32(8))); break;
-    case 18: canvas.setBackgroundMode(int(r.u32(8))); break;
-    case 19: canvas.setPolyFillMode(int(r.u32(8))); break;
-    case 22: canvas.setTextAlign(r.u32(8)); break;
-    case 24: canvas.setTextColor(r.u32(8)); break;
-    case 25: canvas.setBackgroundColor(r.u32(8)); break;
-    case 27: canvas.moveTo(point); break;
-    case 54: canvas.lineTo(point); break;
-    case 33: canvas.save(); break;
-    case 34: canvas.restore(r.s32(8)); break;
-    case 35: canvas.setWorldTransform(emfTransform(r, 8)); break;
-    case 36: canvas.modifyWorldTransform(emfTransform(r, 8), int(r.u32(32))); break;
-    case 37: {
+    case EmfRecord::PolyPolygon:
+    case EmfRecord::PolyPolygon16: canvas.polyPolygon(emfPolyPoints(r, type == EmfRecord::PolyPolygon16)); break;
+    case EmfRecord::SetWindowExtent: canvas.setWindowExt(QSizeF(point.x(), point.y())); break;
+    case EmfRecord::SetWindowOrigin: canvas.setWindowOrg(point); break;
+    case EmfRecord::SetViewportExtent: canvas.setViewportExt(QSizeF(point.x(), point.y())); break;
+    case EmfRecord::SetViewportOrigin: canvas.setViewportOrg(point); break;
+    case EmfRecord::SetMapMode: canvas.setMapMode(int(r.u32(8))); break;
+    case EmfRecord::SetBackgroundMode: canvas.setBackgroundMode(int(r.u32(8))); break;
+    case EmfRecord::SetPolyFillMode: canvas.setPolyFillMode(int(r.u32(8))); break;
+    case EmfRecord::SetTextAlign: canvas.setTextAlign(r.u32(8)); break;
+    case EmfRecord::SetTextColor: canvas.setTextColor(r.u32(8)); break;
+    case EmfRecord::SetBackgroundColor: canvas.setBackgroundColor(r.u32(8)); break;
+    case EmfRecord::MoveTo: canvas.moveTo(point); break;
+    case EmfRecord::LineTo: canvas.lineTo(point); break;
+    case EmfRecord::SaveDeviceContext: canvas.save(); break;
+    case EmfRecord::RestoreDeviceContext: canvas.restore(r.s32(8)); break;
+    case EmfRecord::SetWorldTransform: canvas.setWorldTransform(emfTransform(r, 8)); break;
+    case EmfRecord::ModifyWorldTransform: canvas.modifyWorldTransform(emfTransform(r, 8), int(r.u32(32))); break;
+    case EmfRecord::SelectObject: {
         const quint32 handle = r.u32(8);
         if (handle & 0x80000000u)
             canvas.selectStockObject(int(handle & 0x7FFFFFFFu));
@@ -270,19 +362,26 @@ void playEmfRecord(MetafileCanvas& canvas, quint32 type, const PictureBytes& r)
             canvas.selectObject(int(handle));
         break;
     }
-    case 40: canvas.deleteObject(int(r.u32(8))); break;
-    case 38: canvas.createObject(int(r.u32(8)), MetafileCanvas::pen(r.u32(12), r.s32(16), r.u32(24))); break;
-    case 95: canvas.createObject(int(r.u32(8)), MetafileCanvas::pen(r.u32(28), int(std::min<quint32>(r.u32(32), 65535)), r.u32(40))); break;
-    case 39: canvas.createObject(int(r.u32(8)), MetafileCanvas::brush(r.u32(12), r.u32(16), r.u32(20))); break;
-    case 49:
-    case 93:
-    case 94: {
+    case EmfRecord::DeleteObject: canvas.deleteObject(int(r.u32(8))); break;
+    case EmfRecord::CreatePen:
+        canvas.createObject(int(r.u32(8)), MetafileCanvas::pen(r.u32(12), r.s32(16), r.u32(24)));
+        break;
+    case EmfRecord::ExtendedCreatePen:
+        canvas.createObject(int(r.u32(8)),
+                            MetafileCanvas::pen(r.u32(28), int(std::min<quint32>(r.u32(32), 65535)), r.u32(40)));
+        break;
+    case EmfRecord::CreateBrushIndirect:
+        canvas.createObject(int(r.u32(8)), MetafileCanvas::brush(r.u32(12), r.u32(16), r.u32(20)));
+        break;
+    case EmfRecord::CreatePalette:
+    case EmfRecord::CreateMonochromeBrush:
+    case EmfRecord::CreateDibPatternBrush: {
         MetafileCanvas::Object other;
         other.kind = MetafileCanvas::Object::Kind::Other;
         canvas.createObject(int(r.u32(8)), other);
         break;
     }
-    case 82: {
+    case EmfRecord::ExtendedCreateFontIndirect: {
         QString face;
         for (int i = 0; i < 32; ++i) {
             const quint16 unit = r.u16(40 + 2 * i);
@@ -293,13 +392,13 @@ void playEmfRecord(MetafileCanvas& canvas, quint32 type, const PictureBytes& r)
         canvas.createObject(int(r.u32(8)), MetafileCanvas::font(r.s32(12), r.s32(28), r.u8(32), r.u8(33), r.u8(34), r.u8(35), face));
         break;
     }
-    case 83:
-    case 84: {
+    case EmfRecord::ExtendedTextOutAnsi:
+    case EmfRecord::ExtendedTextOutWide: {
         const QPointF reference(r.s32(36), r.s32(40));
         const qint64 length = r.u32(44);
         const qint64 textAt = r.u32(48);
         QString text;
-        if (type == 84) {
+        if (type == EmfRecord::ExtendedTextOutWide) {
             if (length > r.size() / 2)
                 damaged();
             const uchar* units = r.span(textAt, 2 * length);
@@ -311,15 +410,15 @@ void playEmfRecord(MetafileCanvas& canvas, quint32 type, const PictureBytes& r)
         canvas.text(reference, text, false);
         break;
     }
-    case 45:
-    case 46:
-    case 47: {
-        const auto kind = type == 45 ? MetafileCanvas::ArcKind::Arc
-            : type == 46 ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
+    case EmfRecord::Arc:
+    case EmfRecord::Chord:
+    case EmfRecord::Pie: {
+        const auto kind = type == EmfRecord::Arc ? MetafileCanvas::ArcKind::Arc
+            : type == EmfRecord::Chord ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
         canvas.arc(kind, emfRect(r, 8), QPointF(r.s32(24), r.s32(28)), QPointF(r.s32(32), r.s32(36)));
         break;
     }
-    case 81: {
+    case EmfRecord::StretchDiBits: {
         if (r.u32(52) == 0)
             break;  // a raster operation without a bitmap of its own
         DibLayout layout;
@@ -330,9 +429,9 @@ void playEmfRecord(MetafileCanvas& canvas, quint32 type, const PictureBytes& r)
                      QRectF(r.s32(24), r.s32(28), r.s32(72), r.s32(76)));
         break;
     }
-    case 42: canvas.ellipse(emfRect(r, 8)); break;
-    case 43: canvas.rectangle(emfRect(r, 8)); break;
-    case 44: canvas.roundRect(emfRect(r, 8), QSizeF(r.s32(24), r.s32(28))); break;
+    case EmfRecord::Ellipse: canvas.ellipse(emfRect(r, 8)); break;
+    case EmfRecord::Rectangle: canvas.rectangle(emfRect(r, 8)); break;
+    case EmfRecord::RoundRect: canvas.roundRect(emfRect(r, 8), QSizeF(r.s32(24), r.s32(28))); break;
     default:
         break;
     }
@@ -353,7 +452,8 @@ bool isPlaceableMetafile(const QByteArray& data)
 bool isEnhancedMetafile(const QByteArray& data)
 {
     const PictureBytes bytes(data);
-    return bytes.contains(0, enhancedHeaderSize) && bytes.u32(0) == 1 && bytes.u32(40) == enhancedSignature;
+    return bytes.contains(0, enhancedHeaderSize) && EmfRecord(bytes.u32(0)) == EmfRecord::Header
+        && bytes.u32(40) == enhancedSignature;
 }
 
 QImage renderPlaceableMetafile(const QByteArray& data)
@@ -386,8 +486,8 @@ QImage renderPlaceableMetafile(const QByteArray& data)
             if (words < 3 || words > bytes.size() / 2)
                 damaged();
             const WmfRecord record{bytes.slice(at, 2 * words)};
-            const quint16 function = bytes.u16(at + 4);
-            if (function == 0)
+            const auto function = WmfFunction(bytes.u16(at + 4));
+            if (function == WmfFunction::EndOfFile)
                 break;
             playWmfRecord(canvas, function, record, fontCharset);
             at += 2 * words;
@@ -428,14 +528,14 @@ QImage renderEnhancedMetafile(const QByteArray& data)
         MetafileCanvas canvas(size, deviceToPicture);
         canvas.setDevicePixelsPerMillimetre(perMmX, perMmY);
         for (qint64 at = 0;;) {
-            const quint32 type = bytes.u32(at);
+            const auto type = EmfRecord(bytes.u32(at));
             const qint64 length = bytes.u32(at + 4);
             if (length < 8 || length % 4 != 0)
                 damaged();
             const PictureBytes record = bytes.slice(at, length);
-            if (type == 14)
+            if (type == EmfRecord::EndOfFile)
                 break;
-            if (type != 1)
+            if (type != EmfRecord::Header)
                 playEmfRecord(canvas, type, record);
             at += length;
         }

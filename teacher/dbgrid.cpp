@@ -3,6 +3,7 @@
 #include "data/datasource.h"
 #include "data/table.h"
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "teacher/dbgriddelegate.h"
 #include "teacher/deleteconfirmation.h"
 
@@ -23,11 +24,11 @@ DBGrid::DBGrid(QWidget* parent) : QTableView(parent), model_(new DBGridModel(thi
     setWordWrap(false);
     setTabKeyNavigation(true);
 
-    const int rowHeight = fontMetrics().height() + 4;
+    const int rowHeight = fontMetrics().height() + metrics::grid::rowPadding;
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     verticalHeader()->setMinimumSectionSize(rowHeight);
-    verticalHeader()->setFixedWidth(fontMetrics().height() + 2);
+    verticalHeader()->setFixedWidth(fontMetrics().height() + metrics::grid::indicatorPadding);
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -75,25 +76,28 @@ void DBGrid::applyDefaultWidths()
 {
     // A column without a width of its own is as wide as a typical value of its field, and never
     // narrower than its title.
+    using namespace metrics::grid;
     Table* open = table();
     const QList<DBGridColumn>& columns = model_->columns();
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int column = 0; column < columns.size(); ++column) {
         if (columns[column].width > 0)
             continue;
-        int characters = 20;
+        int characters = textCharacters;
         const int field = model_->fieldOf(column);
         if (open && field >= 0) {
             const FieldDef& def = open->fields()[field];
             switch (def.kind) {
-            case FieldDef::Kind::Integer: characters = 6; break;
-            case FieldDef::Kind::Date: characters = 10; break;
-            case FieldDef::Kind::Text: characters = def.size > 0 ? std::min(def.size, 20) : 20; break;
-            case FieldDef::Kind::Memo: characters = 20; break;
+            case FieldDef::Kind::Integer: characters = integerCharacters; break;
+            case FieldDef::Kind::Date: characters = dateCharacters; break;
+            case FieldDef::Kind::Text:
+                characters = def.size > 0 ? std::min(def.size, textCharacters) : textCharacters;
+                break;
+            case FieldDef::Kind::Memo: characters = textCharacters; break;
             }
         }
         const int title = horizontalHeader()->fontMetrics().horizontalAdvance(columns[column].title);
-        setColumnWidth(column, std::max(characters * digit, title) + 12);
+        setColumnWidth(column, std::max(characters * digit, title) + cellPadding);
     }
     followCursor();
 }

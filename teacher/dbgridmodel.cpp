@@ -4,19 +4,33 @@
 #include "data/table.h"
 #include "platform/guarded.h"
 
-DBGridModel::DBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+DBGridModel::DBGridModel(QObject* parent)
+    : QAbstractTableModel(parent),
+      link_({.activeChanged = [this] { activeChanged(); },
+             .dataSetChanged = [this] { dataSetChanged(); },
+             .dataSetScrolled = [this](int) { dataSetScrolled(); },
+             .recordChanged = [this](const QString&) { recordChanged(); },
+             .editingChanged = [this] { editingChanged(); },
+             .updateData =
+                 [this] {
+                     if (editorWriter_)
+                         editorWriter_();
+                 }})
+{
+}
 
 void DBGridModel::bindTo(DataSource* source)
 {
-    setDataSource(source);
+    link_.setDataSource(source);
     activeChanged();
 }
 
 Table* DBGridModel::table() const
 {
-    if (!dataSource() || !dataSource()->table() || !dataSource()->table()->isOpen())
+    DataSource* source = link_.dataSource();
+    if (!source || !source->table() || !source->table()->isOpen())
         return nullptr;
-    return dataSource()->table();
+    return source->table();
 }
 
 void DBGridModel::setColumns(const QList<DBGridColumn>& columns)
@@ -175,13 +189,13 @@ void DBGridModel::dataSetChanged()
     emit cursorMoved();
 }
 
-void DBGridModel::dataSetScrolled(int)
+void DBGridModel::dataSetScrolled()
 {
     updateIndicator();
     emit cursorMoved();
 }
 
-void DBGridModel::recordChanged(const QString&)
+void DBGridModel::recordChanged()
 {
     Table* open = table();
     const int row = open ? open->recordIndex() : -1;
@@ -193,10 +207,4 @@ void DBGridModel::recordChanged(const QString&)
 void DBGridModel::editingChanged()
 {
     updateIndicator();
-}
-
-void DBGridModel::updateData()
-{
-    if (editorWriter_)
-        editorWriter_();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/datalink.h"
+#include "data/forwardingdatalink.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -21,7 +21,7 @@ struct DBGridColumn {
 // The records of a data source's table as the rows of a grid, read straight from the table's
 // snapshot, so that the grid never holds a copy of its own. The vertical header is the indicator
 // column: it marks the current record and its edit state.
-class DBGridModel : public QAbstractTableModel, public DataLink {
+class DBGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
@@ -30,6 +30,7 @@ public:
 
     explicit DBGridModel(QObject* parent = nullptr);
 
+    DataSource* dataSource() const { return link_.dataSource(); }
     void bindTo(DataSource* source);
     // The bound table when it is open, else null.
     Table* table() const;
@@ -52,13 +53,6 @@ public:
     // refuses throws. False when the cell is not one that can be written.
     bool writeCell(const QModelIndex& index, const QString& text);
 
-    void activeChanged() override;
-    void dataSetChanged() override;
-    void dataSetScrolled(int distance) override;
-    void recordChanged(const QString& field) override;
-    void editingChanged() override;
-    void updateData() override;
-
     // Called when the table is about to store its pending change, so that an open cell editor
     // writes its text first. A plain call rather than a signal: a refused value throws through it
     // and stops the post.
@@ -69,10 +63,16 @@ signals:
     void cursorMoved();
 
 private:
+    void activeChanged();
+    void dataSetChanged();
+    void dataSetScrolled();
+    void recordChanged();
+    void editingChanged();
     void readFields();
     void syncRows();
     void updateIndicator();
 
+    ForwardingDataLink link_;
     QList<DBGridColumn> columns_;
     QVector<int> fieldIndexes_;
     int rows_ = 0;

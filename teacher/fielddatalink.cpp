@@ -9,7 +9,14 @@
 #include <QWidget>
 
 FieldDataLink::FieldDataLink(QWidget* control, std::function<void()> show, std::function<QString()> text)
-    : control_(control), show_(std::move(show)), text_(std::move(text))
+    : control_(control),
+      show_(std::move(show)),
+      text_(std::move(text)),
+      link_({.activeChanged = [this] { refresh(); },
+             .dataSetChanged = [this] { refresh(); },
+             .dataSetScrolled = [this](int) { refresh(); },
+             .recordChanged = [this](const QString& field) { recordChanged(field); },
+             .updateData = [this] { updateRecord(); }})
 {
 }
 
@@ -41,15 +48,16 @@ void FieldDataLink::setDataField(const QString& field)
 
 void FieldDataLink::bindTo(DataSource* source)
 {
-    setDataSource(source);
+    link_.setDataSource(source);
     refresh();
 }
 
 Table* FieldDataLink::table() const
 {
-    if (!dataSource() || !dataSource()->table() || !dataSource()->table()->isOpen())
+    DataSource* source = link_.dataSource();
+    if (!source || !source->table() || !source->table()->isOpen())
         return nullptr;
-    return dataSource()->table();
+    return source->table();
 }
 
 QString FieldDataLink::fieldText() const

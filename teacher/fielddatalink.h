@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/datalink.h"
+#include "data/forwardingdatalink.h"
 
 #include <QString>
 #include <functional>
@@ -11,11 +11,12 @@ class Table;
 
 // The binding of one text control to one field of a data source's table: it tells the control
 // when to show the field afresh and when to write its text, and does the writing.
-class FieldDataLink : public DataLink {
+class FieldDataLink {
 public:
     // show: put the field's text into the control; text: the control's current text.
     FieldDataLink(QWidget* control, std::function<void()> show, std::function<QString()> text);
 
+    DataSource* dataSource() const { return link_.dataSource(); }
     QString dataField() const { return field_; }
     void setDataField(const QString& field);
     void bindTo(DataSource* source);
@@ -44,14 +45,9 @@ public:
     // the question bank twenty times when a test is handed in); it catches up when it is shown.
     void showWhenShown();
 
-    void activeChanged() override { refresh(); }
-    void dataSetChanged() override { refresh(); }
-    void dataSetScrolled(int) override { refresh(); }
-    void recordChanged(const QString& field) override;
-    void updateData() override { updateRecord(); }
-
 private:
     void refresh();
+    void recordChanged(const QString& field);
 
     QWidget* control_;
     bool stale_ = false;
@@ -59,4 +55,6 @@ private:
     std::function<QString()> text_;
     QString field_;
     bool modified_ = false;
+    // Last, so that it leaves its data source before the functions it calls are gone.
+    ForwardingDataLink link_;
 };

@@ -1,6 +1,7 @@
 #include "teacher/tform10.h"
 
 #include "data/tdatamodule2.h"
+#include "platform/metrics.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tstabsheet.h"
 #include "teacher/dbgrid.h"
@@ -32,7 +33,7 @@ QVBoxLayout* pageLayout(QWidget* page)
 } // namespace
 
 TForm10::TForm10()
-    : Form(QStringLiteral("Form10"), QStringLiteral("Редактирование материала"), QRect(20, 20, 986, 675))
+    : Form(QStringLiteral("Form10"), QStringLiteral("Редактирование материала"), metrics::editorWindow::frame)
 {
     auto* layout = new QVBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,20 +51,21 @@ TForm10::TForm10()
     const QString number = QStringLiteral("№");
     const QString topic = QStringLiteral("Тема");
     const QString file = QStringLiteral("Файл");
+    const int wide = metrics::editorWindow::textColumnWidth;
 
     DBGrid1 = addGridPage(sTabSheet1, QStringLiteral("DBGrid1"), sDBNavigator1, QStringLiteral("sDBNavigator1"));
     DBGrid1->setDataSource(DataModule2->DataSource3);
-    DBGrid1->setColumns({{"id", number, 0, true}, {"tema", topic, 400}, {"file", file, 400}});
+    DBGrid1->setColumns({{"id", number, 0, true}, {"tema", topic, wide}, {"file", file, wide}});
     sDBNavigator1->setDataSource(DataModule2->DataSource3);
 
     DBGrid2 = addGridPage(sTabSheet2, QStringLiteral("DBGrid2"), sDBNavigator2, QStringLiteral("sDBNavigator2"));
     DBGrid2->setDataSource(DataModule2->DataSource2);
-    DBGrid2->setColumns({{"id", number, 0, true}, {"name", QStringLiteral("Название"), 400}, {"file", file, 400}});
+    DBGrid2->setColumns({{"id", number, 0, true}, {"name", QStringLiteral("Название"), wide}, {"file", file, wide}});
     sDBNavigator2->setDataSource(DataModule2->DataSource2);
 
     DBGrid3 = addGridPage(sTabSheet3, QStringLiteral("DBGrid3"), sDBNavigator3, QStringLiteral("sDBNavigator3"));
     DBGrid3->setDataSource(DataModule2->DataSource7);
-    DBGrid3->setColumns({{"id", number, 0, true}, {"tema", topic, 400}, {"file", file, 400}});
+    DBGrid3->setColumns({{"id", number, 0, true}, {"tema", topic, wide}, {"file", file, wide}});
     sDBNavigator3->setDataSource(DataModule2->DataSource7);
 
     // The question bank has no grid: its text and correct letter are edited record by record.
@@ -71,8 +73,8 @@ TForm10::TForm10()
     questionBox->setObjectName(QStringLiteral("questionBox"));
     sDBMemo1 = new TsDBMemo(questionBox);
     sDBMemo1->setObjectName(QStringLiteral("sDBMemo1"));
-    sDBMemo1->setGeometry(0, 0, 961, 233);
-    sDBMemo1->setFont(pixelFont(16));
+    sDBMemo1->setGeometry(metrics::editorWindow::questionText);
+    sDBMemo1->setFont(pixelFont(metrics::textPixelSize));
     QPalette white = sDBMemo1->palette();
     white.setColor(QPalette::Base, Qt::white);
     sDBMemo1->setPalette(white);
@@ -81,8 +83,8 @@ TForm10::TForm10()
     sDBMemo1->setDataField(QStringLiteral("test"));
     sDBEdit1 = new TsDBEdit(questionBox);
     sDBEdit1->setObjectName(QStringLiteral("sDBEdit1"));
-    sDBEdit1->setGeometry(0, 241, 121, 33);
-    sDBEdit1->setFont(pixelFont(16));
+    sDBEdit1->setGeometry(metrics::editorWindow::correctAnswer);
+    sDBEdit1->setFont(pixelFont(metrics::textPixelSize));
     sDBEdit1->setAccessibleName(QStringLiteral("Правильный ответ"));
     sDBEdit1->setDataSource(DataModule2->DataSource1);
     sDBEdit1->setDataField(QStringLiteral("otv"));
@@ -102,7 +104,7 @@ TForm10::TForm10()
     // The photo catalogue gets its own page here, so that photos can be edited like the rest.
     DBGrid5 = addGridPage(sTabSheet6, QStringLiteral("DBGrid5"), sDBNavigator6, QStringLiteral("sDBNavigator6"));
     DBGrid5->setDataSource(DataModule2->DataSource8);
-    DBGrid5->setColumns({{"tema", topic, 400}, {"file", file, 400}});
+    DBGrid5->setColumns({{"tema", topic, wide}, {"file", file, wide}});
     sDBNavigator6->setDataSource(DataModule2->DataSource8);
 
     sPageControl1->setCurrentWidget(sTabSheet6);
@@ -131,7 +133,7 @@ TsDBNavigator* TForm10::addNavigator(TsTabSheet* page, const QString& name)
 {
     auto* navigator = new TsDBNavigator(page);
     navigator->setObjectName(name);
-    navigator->setFixedHeight(25);
+    navigator->setFixedHeight(metrics::navigator::height);
     navigator->setAccessibleName(QStringLiteral("Навигатор: ") + sPageControl1->tabText(sPageControl1->indexOf(page)));
     static_cast<QVBoxLayout*>(page->layout())->addWidget(navigator);
     return navigator;

@@ -1,6 +1,7 @@
 #include "teacher/tform9.h"
 
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -20,7 +21,7 @@ QFont boldFont()
 {
     QFont font;
     font.setBold(true);
-    font.setPixelSize(16);
+    font.setPixelSize(metrics::textPixelSize);
     return font;
 }
 
@@ -35,8 +36,9 @@ void makeRed(QWidget* widget)
 } // namespace
 
 TForm9::TForm9()
-    : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), QRect(300, 200, 431, 187))
+    : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), metrics::loginWindow::frame)
 {
+    using namespace metrics::loginWindow;
     auto* layout = new QVBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);
     Panel1 = new TsPanel(client());
@@ -44,7 +46,7 @@ TForm9::TForm9()
     layout->addWidget(Panel1);
 
     // The client child gets its size only when the window's layout first runs.
-    const QSize clientSize = clientSizeForOuter(QSize(431, 187));
+    const QSize clientSize = clientSizeForOuter(frame.size());
     const int width = clientSize.width();
     const QFont font = boldFont();
 
@@ -53,27 +55,27 @@ TForm9::TForm9()
     Label1->setText(QStringLiteral("Ваш логин  или пароль неверны! "));
     Label1->setFont(font);
     makeRed(Label1);
-    Label1->setGeometry(16, 8, width - 32, 24);
+    Label1->setGeometry(labelLeft, messageTop, width - 2 * labelLeft, lineHeight);
     Label1->hide();
 
     Label2 = new TsLabel(Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setText(QStringLiteral("Введите логин"));
     Label2->setFont(font);
-    Label2->setGeometry(16, 44, 160, 24);
+    Label2->setGeometry(labelLeft, loginTop, labelWidth, lineHeight);
 
     Edit1 = new TsEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFont(font);
     makeRed(Edit1);
-    Edit1->setGeometry(184, 42, width - 200, 28);
+    Edit1->setGeometry(editLeft, loginTop - editRaise, width - editLeft - editRightMargin, editHeight);
     Edit1->setAccessibleName(Label2->text());
 
     Label3 = new TsLabel(Panel1);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setText(QStringLiteral("Введите пароль"));
     Label3->setFont(font);
-    Label3->setGeometry(16, 84, 160, 24);
+    Label3->setGeometry(labelLeft, passwordTop, labelWidth, lineHeight);
 
     Edit2 = new TsEdit(Panel1);
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -82,13 +84,13 @@ TForm9::TForm9()
     Edit2->setEchoMode(QLineEdit::Password);
     // Each typed character shows as "*", whatever the platform style's own mask character is.
     Edit2->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    Edit2->setGeometry(184, 82, width - 200, 28);
+    Edit2->setGeometry(editLeft, passwordTop - editRaise, width - editLeft - editRightMargin, editHeight);
     Edit2->setAccessibleName(Label3->text());
 
     sButton1 = new TsButton(Panel1);
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Вход"));
-    sButton1->setGeometry(0, clientSize.height() - 32, width, 32);
+    sButton1->setGeometry(0, clientSize.height() - buttonHeight, width, buttonHeight);
     connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
     // Enter in either box presses "Вход", as in any login dialog.
     connect(Edit1, &QLineEdit::returnPressed, sButton1, &QPushButton::click);

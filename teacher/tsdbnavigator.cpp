@@ -3,32 +3,51 @@
 #include "data/datasource.h"
 #include "data/table.h"
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "resources/navigator/navigatorglyphs.h"
 #include "skin/core/skinmessage.h"
 #include "teacher/deleteconfirmation.h"
 #include "teacher/tsnavbutton.h"
-#include "teacher/tsnavdatalink.h"
 
 #include <QKeyEvent>
 #include <bit>
 
-TsDBNavigator::TsDBNavigator(QWidget* parent) : TsPanel(parent), link_(std::make_unique<TsNavDataLink>(this))
+namespace {
+
+// The smallest size the navigator takes with the given number of buttons shown.
+QSize minimumSizeFor(int shownButtons)
+{
+    using namespace metrics::navigator;
+    return {shownButtons * minButtonSize + 2 * bevelWidth, minButtonSize + 2 * bevelWidth};
+}
+
+} // namespace
+
+TsDBNavigator::TsDBNavigator(QWidget* parent)
+    : TsPanel(parent),
+      link_({.activeChanged = [this] { activeChanged(); },
+             .dataSetChanged = [this] { dataChanged(); },
+             .dataSetScrolled = [this](int) { dataChanged(); },
+             .recordChanged = [this](const QString&) { dataChanged(); },
+             .editingChanged = [this] { editingChanged(); }})
 {
     setObjectName(QStringLiteral("TsDBNavigator"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(bevelWidth);
+    setLineWidth(metrics::navigator::bevelWidth);
     setFocusPolicy(Qt::NoFocus);
     SkinData.setSkinSection(QStringLiteral("TOOLBAR"));
     for (int index = 0; index < buttonCount; ++index) {
-        auto* button = new TsNavButton(this, index);
+        auto* button = new TsNavButton(index, this);
+        if (index == nbPrior || index == nbNext)
+            button->repeatWhileHeld();
         connect(button, &QAbstractButton::pressed, this, [this, index] { buttonPressed(index); });
         connect(button, &QAbstractButton::clicked, this, [this, index] { guarded([this, index] { btnClick(index); }); });
         buttons_.append(button);
     }
     updateGlyphs();
     updateHints();
-    setMinimumSize(buttonCount * minButtonSize + 2 * bevelWidth, minButtonSize + 2 * bevelWidth);
-    resize(240, 25);
+    setMinimumSize(minimumSizeFor(buttonCount));
+    resize(metrics::navigator::defaultWidth, metrics::navigator::height);
     layoutButtons();
     activeChanged();
 }
@@ -48,28 +67,32 @@ void TsDBNavigator::setDataSource(DataSource* source)
     if (dataSource_)
         disconnect(dataSource_, &QObject::destroyed, this, nullptr);
     dataSource_ = source;
-    link_->setDataSource(source);
+    link_.setDataSource(source);
     // The data source tells its links nothing when it goes; the navigator then has no table.
     if (source)
         connect(source, &QObject::destroyed, this, [this] { activeChanged(); });
     activeChanged();
 }
 
-void TsDBNavigator::setVisibleButtons(unsigned buttons)
+void TsDBNavigator::setVisibleButtons(VisibleButtons buttons)
 {
-    visibleButtons_ = buttons & allButtons;
+    visibleButtons_ = buttons & AllButtons;
     for (int index = 0; index < buttonCount; ++index)
-        buttons_[index]->setVisible(visibleButtons_ & (1u << index));
-    const int shown = std::max(1, static_cast<int>(std::popcount(visibleButtons_)));
-    setMinimumSize(shown * minButtonSize + 2 * bevelWidth, minButtonSize + 2 * bevelWidth);
+        buttons_[index]->setVisible(isShown(index));
+    setMinimumSize(minimumSizeFor(std::max(1, shownButtonCount())));
     if (!buttons_[focusedButton_]->isVisibleTo(this)) {
         for (int index = 0; index < buttonCount; ++index)
-            if (visibleButtons_ & (1u << index)) {
+            if (isShown(index)) {
                 setFocusedButton(index);
                 break;
             }
     }
     layoutButtons();
+}
+
+int TsDBNavigator::shownButtonCount() const
+{
+    return std::popcount(static_cast<unsigned>(visibleButtons_.toInt()));
 }
 
 void TsDBNavigator::setHints(const QStringList& hints)
@@ -218,15 +241,20 @@ void TsDBNavigator::setFocusedButton(int index)
 {
     if (index == focusedButton_)
         return;
-    buttons_[focusedButton_]->update();
     focusedButton_ = index;
-    buttons_[focusedButton_]->update();
+    updateFocusMark();
+}
+
+void TsDBNavigator::updateFocusMark()
+{
+    for (int index = 0; index < buttonCount; ++index)
+        buttons_[index]->setFocusMarked(hasFocus() && index == focusedButton_);
 }
 
 void TsDBNavigator::layoutButtons()
 {
-    const int b = bevelWidth;
-    const int shown = static_cast<int>(std::popcount(visibleButtons_));
+    const int b = metrics::navigator::bevelWidth;
+    const int shown = shownButtonCount();
     const int n = std::max(1, shown);
     const int inner = width() - 2 * b;
     const int w = inner / n;
@@ -237,7 +265,7 @@ void TsDBNavigator::layoutButtons()
     int x = b;
     for (int index = 0; index < buttonCount; ++index) {
         TsNavButton* button = buttons_[index];
-        if (!(visibleButtons_ & (1u << index))) {
+        if (!isShown(index)) {
             button->setGeometry(width() + 1, b, w, h);
             continue;
         }
@@ -282,14 +310,14 @@ void TsDBNavigator::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Left:
         for (int index = focusedButton_ - 1; index >= 0; --index)
-            if (visibleButtons_ & (1u << index)) {
+            if (isShown(index)) {
                 setFocusedButton(index);
                 break;
             }
         return;
     case Qt::Key_Right:
         for (int index = focusedButton_ + 1; index < buttonCount; ++index)
-            if (visibleButtons_ & (1u << index)) {
+            if (isShown(index)) {
                 setFocusedButton(index);
                 break;
             }
@@ -306,11 +334,11 @@ void TsDBNavigator::keyPressEvent(QKeyEvent* event)
 void TsDBNavigator::focusInEvent(QFocusEvent* event)
 {
     TsPanel::focusInEvent(event);
-    buttons_[focusedButton_]->update();
+    updateFocusMark();
 }
 
 void TsDBNavigator::focusOutEvent(QFocusEvent* event)
 {
     TsPanel::focusOutEvent(event);
-    buttons_[focusedButton_]->update();
+    updateFocusMark();
 }

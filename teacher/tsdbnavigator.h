@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/datasource.h"
+#include "data/forwardingdatalink.h"
 #include "skin/controls/tspanel.h"
 
 #include <QImage>
@@ -8,11 +9,9 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
-#include <memory>
 
 class Table;
 class TsNavButton;
-class TsNavDataLink;
 
 // A bar of ten buttons that moves through and edits the table of one data source, keeping each
 // button enabled only where its action makes sense for the table's position and edit state.
@@ -23,11 +22,21 @@ public:
     // Button indexes, in their fixed order from left to right.
     enum NavigateBtn { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh };
     static constexpr int buttonCount = 10;
-    // A set of buttons as a bit mask: bit i stands for button i.
-    static constexpr unsigned allButtons = (1u << buttonCount) - 1;
-    // Inner margin of the panel (a raised outer bevel of width 1).
-    static constexpr int bevelWidth = 1;
-    static constexpr int minButtonSize = 6;
+    // A set of buttons: the flag of button i is bit i.
+    enum VisibleButton {
+        FirstButton = 1 << nbFirst,
+        PriorButton = 1 << nbPrior,
+        NextButton = 1 << nbNext,
+        LastButton = 1 << nbLast,
+        InsertButton = 1 << nbInsert,
+        DeleteButton = 1 << nbDelete,
+        EditButton = 1 << nbEdit,
+        PostButton = 1 << nbPost,
+        CancelButton = 1 << nbCancel,
+        RefreshButton = 1 << nbRefresh,
+        AllButtons = (1 << buttonCount) - 1
+    };
+    Q_DECLARE_FLAGS(VisibleButtons, VisibleButton)
 
     explicit TsDBNavigator(QWidget* parent = nullptr);
     ~TsDBNavigator() override;
@@ -35,8 +44,8 @@ public:
     DataSource* dataSource() const { return dataSource_; }
     void setDataSource(DataSource* source);
 
-    unsigned visibleButtons() const { return visibleButtons_; }
-    void setVisibleButtons(unsigned buttons);
+    VisibleButtons visibleButtons() const { return visibleButtons_; }
+    void setVisibleButtons(VisibleButtons buttons);
 
     bool confirmDelete() const { return confirmDelete_; }
     void setConfirmDelete(bool confirm) { confirmDelete_ = confirm; }
@@ -72,11 +81,6 @@ public:
     // What pressing button index does: the action on the table, then OnClick.
     void btnClick(int index);
 
-    // The three updates, called by the data link and on changes of the navigator itself.
-    void activeChanged();
-    void dataChanged();
-    void editingChanged();
-
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -86,6 +90,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The three updates, called by the data link and on changes of the navigator itself.
+    void activeChanged();
+    void dataChanged();
+    void editingChanged();
+
+    bool isShown(int index) const { return visibleButtons_.testFlag(VisibleButton(1 << index)); }
+    int shownButtonCount() const;
     Table* openTable() const;
     bool isActive() const;     // enabled and the table open
     bool canModify() const;    // and the table accepts changes
@@ -95,11 +106,12 @@ private:
     void updateGlyphs();
     void updateHints();
     void setFocusedButton(int index);
+    void updateFocusMark();
 
-    std::unique_ptr<TsNavDataLink> link_;
+    ForwardingDataLink link_;
     QPointer<DataSource> dataSource_;
     QList<TsNavButton*> buttons_;
-    unsigned visibleButtons_ = allButtons;
+    VisibleButtons visibleButtons_ = AllButtons;
     bool confirmDelete_ = true;
     QStringList hints_;
     bool showHint_ = false;
@@ -107,3 +119,5 @@ private:
     int firstImageIndex_ = 0;
     int focusedButton_ = 0;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TsDBNavigator::VisibleButtons)

@@ -1,6 +1,6 @@
 #include "teacher/tsnavbutton.h"
 
-#include "teacher/tsdbnavigator.h"
+#include "platform/metrics.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -40,19 +40,28 @@ QImage blendedInto(const QImage& glyph, QColor face)
 
 } // namespace
 
-TsNavButton::TsNavButton(TsDBNavigator* navigator, int index)
-    : TsSpeedButton(navigator), navigator_(navigator), index_(index)
+TsNavButton::TsNavButton(int index, QWidget* parent) : TsSpeedButton(parent)
 {
     setObjectName(QStringLiteral("NavButton%1").arg(index));
     setFocusPolicy(Qt::NoFocus);
     SkinData.setSkinSection(QStringLiteral("TOOLBUTTON"));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setAutoRaise(false);
-    if (index == TsDBNavigator::nbPrior || index == TsDBNavigator::nbNext) {
-        setAutoRepeat(true);
-        setAutoRepeatDelay(400);
-        setAutoRepeatInterval(100);
-    }
+}
+
+void TsNavButton::repeatWhileHeld()
+{
+    setAutoRepeat(true);
+    setAutoRepeatDelay(metrics::navigator::repeatDelayMs);
+    setAutoRepeatInterval(metrics::navigator::repeatIntervalMs);
+}
+
+void TsNavButton::setFocusMarked(bool marked)
+{
+    if (focusMarked_ == marked)
+        return;
+    focusMarked_ = marked;
+    update();
 }
 
 void TsNavButton::setGlyph(const QImage& glyph)
@@ -68,11 +77,12 @@ void TsNavButton::setGlyph(const QImage& glyph)
 void TsNavButton::paintEvent(QPaintEvent* event)
 {
     TsSpeedButton::paintEvent(event);
-    if (!navigator_->hasFocus() || navigator_->focusedButton() != index_)
+    if (!focusMarked_)
         return;
     QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
-    option.rect = rect().adjusted(3, 3, -3, -3);
+    const int inset = metrics::navigator::focusMarkInset;
+    option.rect = rect().adjusted(inset, inset, -inset, -inset);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

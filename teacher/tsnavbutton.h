@@ -2,25 +2,24 @@
 
 #include "skin/controls/tsspeedbutton.h"
 
-class TsDBNavigator;
-
-// One button of the table navigator: a glyph without caption. "PRIOR" and "NEXT" repeat while
-// held (the first repeat after 400 ms, then every 100 ms).
+// One button of the table navigator: a glyph without caption. The navigator tells it whether it
+// repeats while held and whether it carries the keyboard's focus mark, and hears its presses
+// through its signals.
 class TsNavButton : public TsSpeedButton {
     Q_OBJECT
 
 public:
-    TsNavButton(TsDBNavigator* navigator, int index);
-
-    int index() const { return index_; }
+    TsNavButton(int index, QWidget* parent);
 
     // Shows the glyph, with a disabled look that is the glyph blended into the button's face.
     void setGlyph(const QImage& glyph);
+    // Presses the button again and again while it is held down.
+    void repeatWhileHeld();
+    void setFocusMarked(bool marked);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TsDBNavigator* navigator_;
-    int index_;
+    bool focusMarked_ = false;
 };

@@ -1,10 +1,12 @@
 #include "testing/headingfont.h"
 
+#include "platform/metrics.h"
+
 QFont headingFont()
 {
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(16);
+    font.setPixelSize(metrics::textPixelSize);
     font.setBold(true);
     return font;
 }

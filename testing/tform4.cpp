@@ -3,6 +3,7 @@
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "platform/randomsource.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
@@ -14,25 +15,26 @@
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4()
-    : Form(QStringLiteral("Form4"), QStringLiteral("Регистрация"), QRect(300, 250, 581, 109))
+    : Form(QStringLiteral("Form4"), QStringLiteral("Регистрация"), metrics::registrationWindow::frame)
     , Label1(new TsLabel(client()))
     , Edit1(new TsEdit(client()))
     , sButton1(new TsButton(client()))
 {
+    using namespace metrics::registrationWindow;
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Введите ваше ФИО:"));
     Label1->setFont(headingFont());
-    Label1->move(8, 12);
+    Label1->move(nameLabel);
     Label1->adjustSize();
     Label1->setBuddy(Edit1);
 
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    const int editLeft = Label1->geometry().right() + 9;
-    Edit1->setGeometry(editLeft, 10, width() - editLeft - 12, 24);
+    const int editLeft = Label1->geometry().right() + nameEditGap;
+    Edit1->setGeometry(editLeft, nameEditTop, width() - editLeft - nameEditRightMargin, nameEditHeight);
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Начать тестирование"));
-    sButton1->setGeometry(0, 44, width(), height() - 44);
+    sButton1->setGeometry(0, startButtonTop, width(), height() - startButtonTop);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
     connect(Edit1, &TsEdit::returnPressed, sButton1, &TsButton::click);
 }

@@ -3,6 +3,7 @@
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
+#include "platform/metrics.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -26,18 +27,18 @@ const QString otvField = QStringLiteral("otv");
 } // namespace
 
 TForm5::TForm5()
-    : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), QRect(150, 100, 714, 508))
+    : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame)
     , sTreeView1(new TsTreeView(client()))
     , Label1(new TsLabel(client()))
     , sMemo1(new TsMemo(client()))
     , sRadioGroup1(new TsRadioGroup(client()))
     , sButton1(new TsButton(client()))
 {
-    const int buttonHeight = 25;
+    using namespace metrics::answeringWindow;
     const int listHeight = height() - buttonHeight;
 
     sTreeView1->setObjectName(QStringLiteral("sTreeView1"));
-    sTreeView1->setGeometry(0, 0, 81, listHeight);
+    sTreeView1->setGeometry(0, 0, listWidth, listHeight);
     sTreeView1->setHeaderHidden(true);
     sTreeView1->setRootIsDecorated(false);
     sTreeView1->setColumnCount(1);
@@ -48,15 +49,15 @@ TForm5::TForm5()
     Label1->setFont(headingFont());
     Label1->setTextFormat(Qt::PlainText);
     Label1->setText(QStringLiteral("Вопросы:"));
-    Label1->setGeometry(93, 8, 601, 20);
+    Label1->setGeometry(heading);
 
     sMemo1->setObjectName(QStringLiteral("sMemo1"));
-    sMemo1->setGeometry(93, 32, 601, 329);
+    sMemo1->setGeometry(question);
 
     sRadioGroup1->setObjectName(QStringLiteral("sRadioGroup1"));
     sRadioGroup1->setTitle(QStringLiteral("Варианты ответов"));
-    sRadioGroup1->setGeometry(93, 369, 601, 57);
-    sRadioGroup1->setColumns(5);
+    sRadioGroup1->setGeometry(answers);
+    sRadioGroup1->setColumns(answerColumns);
     sRadioGroup1->setItems(answerLetters);
     // Until a position is shown there is no entry an answer could belong to.
     sRadioGroup1->setEnabled(false);

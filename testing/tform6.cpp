@@ -1,5 +1,6 @@
 #include "testing/tform6.h"
 
+#include "platform/metrics.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
@@ -11,10 +12,6 @@
 TForm6* Form6 = nullptr;
 
 namespace {
-constexpr int lineHeight = 28;
-constexpr int lineSpacing = 36;
-constexpr int leftMargin = 12;
-
 QFont lineFont()
 {
     QFont font = headingFont();
@@ -31,7 +28,7 @@ QPalette redText(QPalette palette)
 } // namespace
 
 TForm6::TForm6()
-    : Form(QStringLiteral("Form6"), QStringLiteral("Результаты тестирования"), QRect(300, 200, 491, 222))
+    : Form(QStringLiteral("Form6"), QStringLiteral("Результаты тестирования"), metrics::resultWindow::frame)
     , sPanel1(new TsPanel(client()))
     , Label1(new TsLabel(sPanel1))
     , Label2(new TsLabel(sPanel1))
@@ -43,6 +40,7 @@ TForm6::TForm6()
     , Edit3(new TsEdit(sPanel1))
     , Edit4(new TsEdit(sPanel1))
 {
+    using namespace metrics::resultWindow;
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
     sPanel1->setGeometry(rect());
     sPanel1->setFrameShape(QFrame::Panel);
@@ -62,7 +60,7 @@ TForm6::TForm6()
         label->setTextFormat(Qt::PlainText);
         label->setFont(line == 0 ? headingFont() : lineFont());
         label->setText(captions[line]);
-        label->setGeometry(leftMargin, 8 + line * lineSpacing, sPanel1->width() - 2 * leftMargin, lineHeight);
+        label->setGeometry(leftMargin, firstLineTop + line * lineSpacing, sPanel1->width() - 2 * leftMargin, lineHeight);
     }
     Label1->setPalette(redText(Label1->palette()));
 
@@ -74,16 +72,16 @@ TForm6::TForm6()
     }
     placeBox(Label2, Edit1, QStringLiteral("Всего"), 12);
     placeBox(Label3, Edit2, QStringLiteral("Вы ответили правильно на"), 13);
-    placeBox(Label4, Edit3, Label4->text(), 0, 40);
-    placeBox(Label5, Edit4, Label5->text(), 0, 110);
+    placeBox(Label4, Edit3, Label4->text(), 0, markBoxWidth);
+    placeBox(Label5, Edit4, Label5->text(), 0, scoreBoxWidth);
 }
 
 void TForm6::placeBox(TsLabel* label, TsEdit* box, const QString& lead, int blanks, int widthAfter)
 {
-    const QFontMetrics metrics(label->font());
-    const int gap = 3;
-    const int left = label->x() + metrics.horizontalAdvance(lead) + gap;
-    const int width = blanks > 0 ? metrics.horizontalAdvance(QString(blanks, u' ')) - 2 * gap : widthAfter;
+    const QFontMetrics font(label->font());
+    const int gap = metrics::resultWindow::boxGap;
+    const int left = label->x() + font.horizontalAdvance(lead) + gap;
+    const int width = blanks > 0 ? font.horizontalAdvance(QString(blanks, u' ')) - 2 * gap : widthAfter;
     box->setGeometry(left, label->y(), width, label->height());
 }
 

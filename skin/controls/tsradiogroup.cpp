@@ -1,5 +1,6 @@
 #include "skin/controls/tsradiogroup.h"
 
+#include "platform/metrics.h"
 #include "skin/controls/tsradiobutton.h"
 
 #include <QEvent>
@@ -35,7 +36,7 @@ void TsRadioGroup::setItems(const QStringList& items)
 
 void TsRadioGroup::setColumns(int columns)
 {
-    columns = std::clamp(columns, 1, 16);
+    columns = std::clamp(columns, 1, metrics::radioGroup::maxColumns);
     if (columns == columns_)
         return;
     columns_ = columns;
@@ -78,15 +79,16 @@ void TsRadioGroup::arrange()
 {
     if (buttons_.isEmpty())
         return;
+    using namespace metrics::radioGroup;
     const int textHeight = QFontMetrics(font()).height();
     const int count = buttons_.size();
     const int rows = (count + columns_ - 1) / columns_;
-    const int columnWidth = std::max(0, (width() - 10) / columns_);
-    const int inner = height() - textHeight - 5;
+    const int columnWidth = std::max(0, (width() - horizontalMargins) / columns_);
+    const int inner = height() - textHeight - verticalMargins;
     const int rowHeight = std::max(0, inner / rows);
-    const int topMargin = textHeight + 3 + (inner % rows) / 2;
+    const int topMargin = textHeight + captionGap + (inner % rows) / 2;
     for (int index = 0; index < count; ++index) {
-        int left = index / rows * columnWidth + 8;
+        int left = index / rows * columnWidth + leftMargin;
         if (layoutDirection() == Qt::RightToLeft)
             left = width() - left - columnWidth;
         buttons_[index]->setGeometry(left, index % rows * rowHeight + topMargin, columnWidth, rowHeight);

@@ -74,7 +74,7 @@ struct LocateCase {
     const char* name;
     QStringList stored;  // tema values in stored order
     FieldValue searched;
-    int options;
+    Table::LocateOptions options;
     QString expected;  // the tema the cursor ends on; "<stays>" when not found
 };
 
@@ -102,7 +102,7 @@ TEST_P(LocateTest, FindsByKeyOrderAndLeavesTheCursorWhenNothingMatches)
     }
 }
 
-const int topicLookup = Table::CaseInsensitive | Table::PartialKey;
+const Table::LocateOptions topicLookup = Table::CaseInsensitive | Table::PartialKey;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocateTest,

@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct LayoutCase {
     const char* name;
     int width;
-    unsigned visible;
+    TsDBNavigator::VisibleButtons visible;
     std::vector<int> widths;  // of the visible buttons, left to right
 };
 
@@ -140,7 +140,7 @@ TEST_P(NavigatorLayoutTest, SpreadsTheWidthOverTheVisibleButtons)
     int x = 1;
     for (int index = 0; index < TsDBNavigator::buttonCount; ++index) {
         const QRect geometry = navigator.button(index)->geometry();
-        if (!(GetParam().visible & (1u << index))) {
+        if (!(GetParam().visible & (1 << index))) {
             EXPECT_FALSE(navigator.button(index)->isVisibleTo(&navigator)) << index;
             EXPECT_GT(geometry.x(), GetParam().width) << index;
             continue;
@@ -156,19 +156,24 @@ TEST_P(NavigatorLayoutTest, SpreadsTheWidthOverTheVisibleButtons)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NavigatorLayoutTest,
-    ::testing::Values(LayoutCase{"EditorWidth", 970, TsDBNavigator::allButtons, {97, 97, 96, 97, 97, 97, 97, 96, 97, 97}},
-                      LayoutCase{"DefaultWidth", 240, TsDBNavigator::allButtons, {24, 24, 23, 24, 24, 24, 24, 23, 24, 24}},
-                      LayoutCase{"ExactFit", 202, TsDBNavigator::allButtons, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20}},
-                      LayoutCase{"MovingButtonsOnly", 100, 0b1111, {24, 25, 24, 25}},
-                      LayoutCase{"ThreeScattered", 50, (1u << 4) | (1u << 7) | (1u << 8), {16, 16, 16}},
-                      LayoutCase{"NoneVisible", 300, 0, {}}),
+    ::testing::Values(LayoutCase{"EditorWidth", 970, TsDBNavigator::AllButtons, {97, 97, 96, 97, 97, 97, 97, 96, 97, 97}},
+                      LayoutCase{"DefaultWidth", 240, TsDBNavigator::AllButtons, {24, 24, 23, 24, 24, 24, 24, 23, 24, 24}},
+                      LayoutCase{"ExactFit", 202, TsDBNavigator::AllButtons, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20}},
+                      LayoutCase{"MovingButtonsOnly", 100,
+                                 TsDBNavigator::FirstButton | TsDBNavigator::PriorButton | TsDBNavigator::NextButton
+                                     | TsDBNavigator::LastButton,
+                                 {24, 25, 24, 25}},
+                      LayoutCase{"ThreeScattered", 50,
+                                 TsDBNavigator::InsertButton | TsDBNavigator::PostButton | TsDBNavigator::CancelButton,
+                                 {16, 16, 16}},
+                      LayoutCase{"NoneVisible", 300, {}, {}}),
     CaseName());
 
 TEST(NavigatorLayout, NeverSmallerThanSixPixelsAButton)
 {
     TsDBNavigator navigator;
     EXPECT_EQ(navigator.minimumSize(), QSize(62, 8));
-    navigator.setVisibleButtons(0b111);
+    navigator.setVisibleButtons(TsDBNavigator::FirstButton | TsDBNavigator::PriorButton | TsDBNavigator::NextButton);
     EXPECT_EQ(navigator.minimumSize(), QSize(20, 8));
     EXPECT_EQ(navigator.size(), QSize(240, 25));
 }
@@ -328,7 +333,7 @@ TEST(NavigatorKeyboard, ArrowsSkipHiddenButtons)
 {
     TsDBNavigator navigator;
     navigator.setTabStop(true);
-    navigator.setVisibleButtons((1u << 0) | (1u << 5) | (1u << 9));
+    navigator.setVisibleButtons(TsDBNavigator::FirstButton | TsDBNavigator::DeleteButton | TsDBNavigator::RefreshButton);
     QTest::keyClick(&navigator, Qt::Key_Right);
     EXPECT_EQ(navigator.focusedButton(), 5);
     QTest::keyClick(&navigator, Qt::Key_Right);
