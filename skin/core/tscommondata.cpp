@@ -30,12 +30,6 @@ TsCacheInfo& skinCacheReply()
     return reply;
 }
 
-QString& skinChangedSection()
-{
-    static QString section;
-    return section;
-}
-
 TsCommonData::TsCommonData(QObject* owner, bool withCacheBitmap)
     : ownerControl(qobject_cast<QWidget*>(owner)), ownerObject(owner), hasCacheBitmap(withCacheBitmap)
 {
@@ -267,10 +261,7 @@ bool TsCommonData::handleMessage(QEvent* event)
         message->result = 0;
         return true;
     case SKM_SECTIONCHANGED:
-        if (!skinChangedSection().isEmpty() && m_skinSection.toUpper() == skinChangedSection() && ownerControl) {
-            invalidate();
-            ownerControl->repaint();
-        }
+        // Sections change only with the whole skin here, and that comes as SKM_SETNEWSKIN.
         return true;
     case SKM_SETUPDATING:
         updatingFlag = message->lParam != 0;

@@ -81,6 +81,3 @@ private:
 
 // The one reply record a control fills for SKM_GETCACHE; valid only right after the send.
 TsCacheInfo& skinCacheReply();
-
-// The section whose controls SKM_SECTIONCHANGED repaints; nothing in the program sets it.
-QString& skinChangedSection();
