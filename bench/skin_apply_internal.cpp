@@ -20,7 +20,7 @@ namespace {
 
 class Control : public QWidget {
 public:
-    Control(QWidget* parent, int kind) : QWidget(parent), skin(this, true)
+    Control(QWidget* parent, ControlKind kind) : QWidget(parent), skin(this, true)
     {
         skin.controlKind = kind;
         skin.updateSection();
@@ -40,8 +40,9 @@ std::vector<std::unique_ptr<Form>> makeForms()
     for (int f = 0; f < 10; ++f) {
         auto form = std::make_unique<Form>(QStringLiteral("Form%1").arg(f), QStringLiteral("Form"), QRect(0, 0, 640, 480));
         for (int p = 0; p < 3; ++p) {
-            auto* panel = new Control(form->client(), 51);
-            for (int kind : {93, 93, 3, 7, 97, 96, 33})
+            auto* panel = new Control(form->client(), ControlKind::Panel);
+            using enum ControlKind;
+            for (ControlKind kind : {Button, Button, Edit, Memo, ListBox, TreeView, RadioButton})
                 new Control(panel, kind);
         }
         forms.push_back(std::move(form));

@@ -1,21 +1,13 @@
 #pragma once
 
-#include "skin/core/tscommondata.h"
+#include "skin/controls/skinned.h"
 
 #include <QListWidget>
 
-// Until it paints itself from the skin, a skinned QListWidget is the platform's own control, so that
-// windows built with it need no change when skinning arrives.
-class TsListBox : public QListWidget {
+// A list of items.
+class TsListBox : public Skinned<TsListBox, QListWidget, ControlKind::ListBox> {
     Q_OBJECT
 
 public:
-    explicit TsListBox(QWidget* parent = nullptr);
-    ~TsListBox() override;
-
-    TsCommonData SkinData;
-
-protected:
-    // Skin messages reach the skin data first; everything else goes on to the framework control.
-    bool event(QEvent* event) override;
+    using Skinned::Skinned;
 };

@@ -1,21 +1,13 @@
 #pragma once
 
-#include "skin/core/tscommondata.h"
+#include "skin/controls/skinned.h"
 
 #include <QTabWidget>
 
-// Until it paints itself from the skin, a skinned QTabWidget is the platform's own control, so that
-// windows built with it need no change when skinning arrives.
-class TsPageControl : public QTabWidget {
+// A set of pages with a tab each.
+class TsPageControl : public Skinned<TsPageControl, QTabWidget, ControlKind::PageControl> {
     Q_OBJECT
 
 public:
-    explicit TsPageControl(QWidget* parent = nullptr);
-    ~TsPageControl() override;
-
-    TsCommonData SkinData;
-
-protected:
-    // Skin messages reach the skin data first; everything else goes on to the framework control.
-    bool event(QEvent* event) override;
+    using Skinned::Skinned;
 };

@@ -1,19 +1,27 @@
 #include "skin/controls/tstabsheet.h"
 
-TsTabSheet::TsTabSheet(QWidget* parent) : QWidget(parent), SkinData(this, false)
-{
-    SkinData.controlKind = 57;
-    SkinData.updateSection();
-}
+#include "skin/controls/tspagecontrol.h"
+#include "skin/core/skinmessage.h"
 
-TsTabSheet::~TsTabSheet()
+TsPageControl* TsTabSheet::pageControl() const
 {
-    SkinData.setOwnerDestroying();
+    // A page control keeps its pages inside a stack of its own, so the page is not its direct child.
+    for (QWidget* widget = parentWidget(); widget; widget = widget->parentWidget()) {
+        if (auto* pages = qobject_cast<TsPageControl*>(widget))
+            return pages;
+    }
+    return nullptr;
 }
 
 bool TsTabSheet::event(QEvent* event)
 {
-    if (SkinData.handleMessage(event))
-        return true;
-    return QWidget::event(event);
+    TsPageControl* pages = skinMessageOf(event) == SKM_GETCACHE ? pageControl() : nullptr;
+    if (!pages)
+        return Skinned::event(event);
+    auto* request = static_cast<SkinMessageEvent*>(event);
+    request->cache = requestSkinCache(pages);
+    const QPoint place = mapTo(pages, QPoint(0, 0));
+    request->cache.x += place.x();
+    request->cache.y += place.y();
+    return true;
 }

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "skin/core/tscommondata.h"
+#include "skin/controls/skinned.h"
 
 #include <QWidget>
 
-// Until it paints itself from the skin, a skinned QWidget is the platform's own control, so that
-// windows built with it need no change when skinning arrives.
-class TsTabSheet : public QWidget {
+class TsPageControl;
+
+// One page of a page control. It keeps no painted image of its own: the controls on it paint over
+// their page control's image, at the page's place in it.
+class TsTabSheet : public Skinned<TsTabSheet, QWidget, ControlKind::TabSheet, CacheBitmap::NotKept> {
     Q_OBJECT
 
 public:
-    explicit TsTabSheet(QWidget* parent = nullptr);
-    ~TsTabSheet() override;
+    using Skinned::Skinned;
 
-    TsCommonData SkinData;
+    // The page control that shows this page; none before the page is added to one.
+    TsPageControl* pageControl() const;
 
 protected:
-    // Skin messages reach the skin data first; everything else goes on to the framework control.
+    // Answers its children's cache request for its page control.
     bool event(QEvent* event) override;
 };

@@ -1,21 +1,13 @@
 #pragma once
 
-#include "skin/core/tscommondata.h"
+#include "skin/controls/skinned.h"
 
 #include <QTreeWidget>
 
-// Until it paints itself from the skin, a skinned QTreeWidget is the platform's own control, so that
-// windows built with it need no change when skinning arrives.
-class TsTreeView : public QTreeWidget {
+// A tree of items.
+class TsTreeView : public Skinned<TsTreeView, QTreeWidget, ControlKind::TreeView> {
     Q_OBJECT
 
 public:
-    explicit TsTreeView(QWidget* parent = nullptr);
-    ~TsTreeView() override;
-
-    TsCommonData SkinData;
-
-protected:
-    // Skin messages reach the skin data first; everything else goes on to the framework control.
-    bool event(QEvent* event) override;
+    using Skinned::Skinned;
 };

@@ -22,6 +22,15 @@ intptr_t sendSkinMessage(QObject* receiver, unsigned message, intptr_t wParam, i
     return event.result;
 }
 
+TsCacheInfo requestSkinCache(QObject* receiver)
+{
+    if (!receiver)
+        return {};
+    SkinMessageEvent event(SKM_GETCACHE, 0, 0);
+    QCoreApplication::sendEvent(receiver, &event);
+    return event.cache;
+}
+
 unsigned skinMessageOf(const QEvent* event)
 {
     if (event && event->type() == SkinMessageEvent::eventType())

@@ -2,7 +2,10 @@
 
 // The skin command messages by which the skin manager, parents and children coordinate skin
 // changes, cache copies and repaints. They travel as one event type, sent synchronously, so the
-// sender reads the receiver's answer from `result` right after the send returns.
+// sender reads the receiver's answer from the event it sent (`result`, or `cache` for SKM_GETCACHE)
+// right after the send returns.
+
+#include "skin/core/skintypes.h"
 
 #include <QEvent>
 
@@ -35,10 +38,15 @@ public:
     intptr_t wParam;
     intptr_t lParam;
     intptr_t result = 0;
+    TsCacheInfo cache;  // SKM_GETCACHE: filled by a receiver that has a cache, else not ready
 };
 
 // Sends the message synchronously and returns its result (0 when nobody answered).
 intptr_t sendSkinMessage(QObject* receiver, unsigned message, intptr_t wParam = 0, intptr_t lParam = 0);
+
+// Asks the receiver for the cache its children paint over (not ready when it has none or does not
+// answer).
+TsCacheInfo requestSkinCache(QObject* receiver);
 
 // An object reference carried in LParam, and back.
 inline intptr_t toLParam(const void* object) { return reinterpret_cast<intptr_t>(object); }

@@ -9,32 +9,48 @@
 
 namespace {
 
-bool inRange(int kind, int first, int last) { return kind >= first && kind <= last; }
+bool inRange(ControlKind kind, ControlKind first, ControlKind last) { return kind >= first && kind <= last; }
 
-QWidget* pageControlOfSheet(QWidget* sheet)
+QString defaultSectionForKind(ControlKind kind, const QString& ownerClassName)
 {
-    if (!sheet->inherits("TsTabSheet"))
-        return nullptr;
-    for (QWidget* w = sheet->parentWidget(); w; w = w->parentWidget()) {
-        if (w->inherits("TsPageControl"))
-            return w;
+    using enum ControlKind;
+    switch (kind) {
+    case EditLike2: case Edit: case EditLike4: case EditLike5: case EditLike6: case Memo: case EditLike8:
+    case EditLike10: case EditLike41: case EditLike76: case EditLike78: case EditLike83: case EditLike84:
+    case TreeView: case ListBox: case EditLike131: case EditLike140: case EditLike227:
+        return QStringLiteral("EDIT");
+    case ComboBox: case ComboBoxLike12: case ComboBoxLike13: case ComboBoxLike14: case ComboBoxLike15:
+    case ComboBoxLike16: case ComboBoxLike17: case ComboBoxLike18: case ComboBoxLike81: case ComboBoxLike82:
+        return QStringLiteral("COMBOBOX");
+    case CheckBox: return QStringLiteral("CHECKBOX");
+    case RadioButton: return QStringLiteral("RADIOBUTTON");
+    case Panel: case PanelLike59: case PanelLike68: case PanelLike73: return QStringLiteral("PANEL");
+    case Toolbar: case ToolbarLike60: return QStringLiteral("TOOLBAR");
+    case DragBar: return QStringLiteral("DRAGBAR");
+    case TabSheet: return QStringLiteral("TABSHEET");
+    case LowPanel: return QStringLiteral("PANEL_LOW");
+    case GroupBox: case GroupBoxLike226: return QStringLiteral("GROUPBOX");
+    case Splitter: return QStringLiteral("SPLITTER");
+    case SpeedButton: case SpeedButtonLike95: return QStringLiteral("SPEEDBUTTON");
+    case Button: case BitButton: return QStringLiteral("BUTTON");
+    case ToolButton: return QStringLiteral("TOOLBUTTON");
+    case PageControl: return QStringLiteral("PAGECONTROL");
+    case TabControl: return QStringLiteral("TABCONTROL");
+    case StatusBar: return QStringLiteral("STATUSBAR");
+    case Gauge: return QStringLiteral("GAUGE");
+    case TrackBar: return QStringLiteral("TRACKBAR");
+    default: return ownerClassName;
     }
-    return nullptr;
+}
+
+// Containers never show a hot state from the mouse alone.
+bool isNoHotKind(ControlKind kind)
+{
+    using enum ControlKind;
+    return inRange(kind, Panel, GroupBox) || kind == ContainerLike110 || inRange(kind, PageControl, Gauge);
 }
 
 } // namespace
-
-TsCacheInfo& skinCacheReply()
-{
-    static TsCacheInfo reply;
-    return reply;
-}
-
-QString& skinChangedSection()
-{
-    static QString section;
-    return section;
-}
 
 TsCommonData::TsCommonData(QObject* owner, bool withCacheBitmap)
     : ownerControl(qobject_cast<QWidget*>(owner)), ownerObject(owner), hasCacheBitmap(withCacheBitmap)
@@ -68,48 +84,16 @@ void TsCommonData::updateIndexes()
     borderIndex = skinIndex >= 0 ? FindMask(skinIndex, m_skinSection, QStringLiteral("BORDERSMASK")) : -1;
 }
 
-void TsCommonData::updateSection()
+void TsCommonData::updateSection(const QMetaObject* ownerClass)
 {
     if (m_skinSection.isEmpty()) {
-        const QString className = ownerObject ? QString::fromLatin1(ownerObject->metaObject()->className()) : QString();
+        if (!ownerClass && ownerObject)
+            ownerClass = ownerObject->metaObject();
+        const QString className = ownerClass ? QString::fromLatin1(ownerClass->className()) : QString();
         setSkinSection(defaultSectionForKind(controlKind, className));
     } else {
         updateIndexes();
     }
-}
-
-QString TsCommonData::defaultSectionForKind(int kind, const QString& ownerClassName)
-{
-    switch (kind) {
-    case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 10: case 41: case 76: case 78:
-    case 83: case 84: case 96: case 97: case 131: case 140: case 227:
-        return QStringLiteral("EDIT");
-    case 11: case 12: case 13: case 14: case 15: case 16: case 17: case 18: case 81: case 82:
-        return QStringLiteral("COMBOBOX");
-    case 32: return QStringLiteral("CHECKBOX");
-    case 33: return QStringLiteral("RADIOBUTTON");
-    case 51: case 59: case 68: case 73: return QStringLiteral("PANEL");
-    case 54: case 60: return QStringLiteral("TOOLBAR");
-    case 56: return QStringLiteral("DRAGBAR");
-    case 57: return QStringLiteral("TABSHEET");
-    case 58: return QStringLiteral("PANEL_LOW");
-    case 74: case 226: return QStringLiteral("GROUPBOX");
-    case 75: return QStringLiteral("SPLITTER");
-    case 92: case 95: return QStringLiteral("SPEEDBUTTON");
-    case 93: case 94: return QStringLiteral("BUTTON");
-    case 98: return QStringLiteral("TOOLBUTTON");
-    case 141: return QStringLiteral("PAGECONTROL");
-    case 143: return QStringLiteral("TABCONTROL");
-    case 151: return QStringLiteral("STATUSBAR");
-    case 161: return QStringLiteral("GAUGE");
-    case 165: return QStringLiteral("TRACKBAR");
-    default: return ownerClassName;
-    }
-}
-
-bool TsCommonData::isNoHotKind(int kind)
-{
-    return inRange(kind, 51, 74) || kind == 110 || inRange(kind, 141, 161);
 }
 
 bool TsCommonData::skinned() const
@@ -134,20 +118,7 @@ bool TsCommonData::updating() const
 
 TsCacheInfo TsCommonData::parentCache() const
 {
-    QWidget* parent = ownerControl ? ownerControl->parentWidget() : nullptr;
-    if (!parent)
-        return {};
-    if (QWidget* pageControl = pageControlOfSheet(parent)) {
-        sendSkinMessage(pageControl, SKM_GETCACHE);
-        TsCacheInfo info = skinCacheReply();
-        const QPoint sheetPos = parent->mapTo(pageControl, QPoint(0, 0));
-        info.x = sheetPos.x();
-        info.y = sheetPos.y();
-        return info;
-    }
-    skinCacheReply() = {};
-    sendSkinMessage(parent, SKM_GETCACHE);
-    return skinCacheReply();
+    return requestSkinCache(ownerControl ? ownerControl->parentWidget() : nullptr);
 }
 
 void TsCommonData::prepareCacheBitmap()
@@ -259,18 +230,14 @@ bool TsCommonData::handleMessage(QEvent* event)
         invalidate();
         return true;
     case SKM_GETCACHE:
-        skinCacheReply().ready = false;
         if (hasCacheBitmap)
-            skinCacheReply() = {&cacheBitmap, 0, 0, true};
+            message->cache = {&cacheBitmap, 0, 0, true};
         return true;
     case SKM_REPAINTCHILD:
         message->result = 0;
         return true;
     case SKM_SECTIONCHANGED:
-        if (!skinChangedSection().isEmpty() && m_skinSection.toUpper() == skinChangedSection() && ownerControl) {
-            invalidate();
-            ownerControl->repaint();
-        }
+        // Sections change only with the whole skin here, and that comes as SKM_SETNEWSKIN.
         return true;
     case SKM_SETUPDATING:
         updatingFlag = message->lParam != 0;

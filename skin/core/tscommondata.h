@@ -3,6 +3,7 @@
 // The skin data every skinned control owns: its section, the indexes looked up for it, the state
 // flags, and the cache bitmap the control is painted into before it reaches the screen.
 
+#include "skin/core/controlkind.h"
 #include "skin/core/skintypes.h"
 
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QString>
 
 class QEvent;
+struct QMetaObject;
 class QObject;
 class QPainter;
 class QWidget;
@@ -26,8 +28,9 @@ public:
     void setSkinSection(const QString& section);
 
     void updateIndexes();
-    // Gives an empty section the default of the control kind, else looks the indexes up again.
-    void updateSection();
+    // Gives an empty section the default of the control kind, else looks the indexes up again. A
+    // kind without a default section takes the name of `ownerClass` (the owner's class if none).
+    void updateSection(const QMetaObject* ownerClass = nullptr);
 
     bool skinned() const;
     bool hot() const;
@@ -53,8 +56,6 @@ public:
     void setOwnerDestroying() { m_ownerDestroying = true; }
     bool ownerDestroying() const { return m_ownerDestroying; }
 
-    static QString defaultSectionForKind(int kind, const QString& ownerClassName);
-    static bool isNoHotKind(int kind);
     // Controls that their container paints (no window of their own in the skin's sense) carry
     // this dynamic property set to true.
     static constexpr const char* windowlessProperty = "skinWindowless";
@@ -70,7 +71,7 @@ public:
     QObject* ownerObject = nullptr;
     QImage cacheBitmap;           // Format_BGR888, sized to the control
     bool hasCacheBitmap = false;
-    int controlKind = 0;
+    ControlKind controlKind = ControlKind::Unlisted;
     bool focused = false;
     bool mouseAbove = false;
 
@@ -78,9 +79,3 @@ private:
     QString m_skinSection;
     bool m_ownerDestroying = false;
 };
-
-// The one reply record a control fills for SKM_GETCACHE; valid only right after the send.
-TsCacheInfo& skinCacheReply();
-
-// The section whose controls SKM_SECTIONCHANGED repaints; nothing in the program sets it.
-QString& skinChangedSection();

@@ -19,6 +19,7 @@
 
 #include "platform/form.h"
 #include "platform/programfolder.h"
+#include "tests/support/printers.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -63,6 +64,33 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
         EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), 0) << entry.section;
     delete manager;
     setProgramFolderOverride(QString());
+}
+
+template <class Control>
+QString sectionOfNew()
+{
+    const Control control;
+    return control.SkinData.SkinSection();
+}
+
+// A control given no section takes the one a skin provides for its kind of control, and a control
+// of a kind without one is known by its class name.
+TEST(SkinnedControls, TakeTheSectionOfTheirKind)
+{
+    const struct {
+        QString (*section)();
+        const char* expected;
+    } cases[] = {
+        {sectionOfNew<TsButton>, "BUTTON"},           {sectionOfNew<TsBitBtn>, "BUTTON"},
+        {sectionOfNew<TsSpeedButton>, "SPEEDBUTTON"}, {sectionOfNew<TsPanel>, "PANEL"},
+        {sectionOfNew<TsEdit>, "EDIT"},               {sectionOfNew<TsMemo>, "EDIT"},
+        {sectionOfNew<TsListBox>, "EDIT"},            {sectionOfNew<TsTreeView>, "EDIT"},
+        {sectionOfNew<TsRadioButton>, "RADIOBUTTON"}, {sectionOfNew<TsGroupBox>, "GROUPBOX"},
+        {sectionOfNew<TsRadioGroup>, "GROUPBOX"},     {sectionOfNew<TsPageControl>, "PAGECONTROL"},
+        {sectionOfNew<TsTabSheet>, "TABSHEET"},       {sectionOfNew<TsScrollBar>, "TsScrollBar"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.section(), QString::fromLatin1(c.expected));
 }
 
 // A control on a page takes its background from the page control's cache, at the page's place.

@@ -54,28 +54,10 @@ TEST_F(CommonDataTest, SectionAssignment)
     EXPECT_TRUE(probe.skin.bgChanged);
 }
 
-TEST(CommonDataKinds, DefaultSectionByControlKind)
-{
-    const struct {
-        int kind;
-        const char* section;
-    } cases[] = {
-        {3, "EDIT"}, {7, "EDIT"}, {96, "EDIT"}, {97, "EDIT"}, {227, "EDIT"}, {12, "COMBOBOX"}, {82, "COMBOBOX"},
-        {32, "CHECKBOX"}, {33, "RADIOBUTTON"}, {51, "PANEL"}, {73, "PANEL"}, {60, "TOOLBAR"}, {56, "DRAGBAR"},
-        {57, "TABSHEET"}, {58, "PANEL_LOW"}, {74, "GROUPBOX"}, {226, "GROUPBOX"}, {75, "SPLITTER"},
-        {92, "SPEEDBUTTON"}, {93, "BUTTON"}, {94, "BUTTON"}, {98, "TOOLBUTTON"}, {141, "PAGECONTROL"},
-        {143, "TABCONTROL"}, {151, "STATUSBAR"}, {161, "GAUGE"}, {165, "TRACKBAR"}, {142, "TsScrollBar"},
-        {224, "TsScrollBar"}, {0, "TsScrollBar"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TsCommonData::defaultSectionForKind(c.kind, QStringLiteral("TsScrollBar")), QLatin1String(c.section))
-            << c.kind;
-}
-
 TEST_F(CommonDataTest, ContainersNeverTurnHotFromTheMouse)
 {
-    SkinProbe panel(&parent, 51);
-    SkinProbe button(&parent, 93);
+    SkinProbe panel(&parent, ControlKind::Panel);
+    SkinProbe button(&parent, ControlKind::Button);
     for (SkinProbe* probe : {&panel, &button}) {
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(probe, &enter);
@@ -98,9 +80,9 @@ TEST_F(CommonDataTest, ContainersNeverTurnHotFromTheMouse)
 
 TEST_F(CommonDataTest, FocusCountsOnlyForControlsReachedByTab)
 {
-    SkinProbe tabStop(&parent, 93);
+    SkinProbe tabStop(&parent, ControlKind::Button);
     tabStop.setFocusPolicy(Qt::StrongFocus);
-    SkinProbe noStop(&parent, 93);
+    SkinProbe noStop(&parent, ControlKind::Button);
     noStop.setFocusPolicy(Qt::NoFocus);
     for (SkinProbe* probe : {&tabStop, &noStop}) {
         probe->skin.bgChanged = false;
@@ -121,8 +103,8 @@ TEST_F(CommonDataTest, FocusCountsOnlyForControlsReachedByTab)
 TEST_F(CommonDataTest, AChildWaitsWhileItsParentIsStaleOrUpdating)
 {
     loadSkin();
-    SkinProbe outer(&parent, 51);
-    SkinProbe child(&outer, 93);
+    SkinProbe outer(&parent, ControlKind::Panel);
+    SkinProbe child(&outer, ControlKind::Button);
     child.skin.updatingFlag = false;
     outer.skin.updatingFlag = false;
 
@@ -146,30 +128,47 @@ TEST_F(CommonDataTest, AChildWaitsWhileItsParentIsStaleOrUpdating)
 
 TEST_F(CommonDataTest, ParentCacheComesFromTheParentsAnswer)
 {
-    SkinProbe withCache(&parent, 51, true);
+    SkinProbe withCache(&parent, ControlKind::Panel, true);
     withCache.resize(30, 20);
     withCache.skin.prepareCacheBitmap();
     EXPECT_EQ(withCache.skin.cacheBitmap.size(), QSize(30, 20));
     EXPECT_EQ(withCache.skin.cacheBitmap.format(), QImage::Format_BGR888);
-    SkinProbe child(&withCache, 93);
+    SkinProbe child(&withCache, ControlKind::Button);
     const TsCacheInfo info = child.skin.parentCache();
     EXPECT_TRUE(info.ready);
     EXPECT_EQ(info.bitmap, &withCache.skin.cacheBitmap);
 
-    SkinProbe withoutCache(&parent, 51, false);
-    SkinProbe orphanChild(&withoutCache, 93);
+    SkinProbe withoutCache(&parent, ControlKind::Panel, false);
+    SkinProbe orphanChild(&withoutCache, ControlKind::Button);
     EXPECT_FALSE(orphanChild.skin.parentCache().ready);
 
-    SkinProbe top(nullptr, 93);
+    SkinProbe top(nullptr, ControlKind::Button);
     EXPECT_FALSE(top.skin.parentCache().ready);
     EXPECT_EQ(top.skin.parentCache().bitmap, nullptr);
+}
+
+// The answer travels in the request: a parent that keeps quiet leaves its child without a cache,
+// however recently another parent answered another child.
+TEST_F(CommonDataTest, AParentThatDoesNotAnswerGivesNoCacheEvenRightAfterOneThatDid)
+{
+    SkinProbe answering(&parent, ControlKind::Panel, true);
+    answering.resize(30, 20);
+    answering.skin.prepareCacheBitmap();
+    SkinProbe answered(&answering);
+    QWidget silent(&parent);
+    SkinProbe unanswered(&silent);
+
+    ASSERT_TRUE(answered.skin.parentCache().ready);
+    const TsCacheInfo info = unanswered.skin.parentCache();
+    EXPECT_FALSE(info.ready);
+    EXPECT_EQ(info.bitmap, nullptr);
 }
 
 TEST_F(CommonDataTest, MessagesSetTheirFlags)
 {
     loadSkin();
-    SkinProbe probe(&parent, 93);
-    SkinProbe child(&probe, 93);
+    SkinProbe probe(&parent, ControlKind::Button);
+    SkinProbe child(&probe, ControlKind::Button);
 
     sendSkinMessage(&probe, SKM_SETBGCHANGED, 0, 0);
     EXPECT_FALSE(probe.skin.bgChanged);
@@ -211,7 +210,7 @@ TEST_F(CommonDataTest, MessagesSetTheirFlags)
 
 TEST_F(CommonDataTest, CopyingTheCacheToTheWindowLeavesOutOpaqueAndWindowlessChildren)
 {
-    SkinProbe control(&parent, 51);
+    SkinProbe control(&parent, ControlKind::Panel);
     control.resize(12, 4);
     control.skin.prepareCacheBitmap();
     control.skin.cacheBitmap.fill(Qt::red);
@@ -243,7 +242,7 @@ TEST_F(CommonDataTest, CopyingTheCacheToTheWindowLeavesOutOpaqueAndWindowlessChi
 TEST_F(CommonDataTest, RemoveSkinLeavesADyingControlAlone)
 {
     loadSkin();
-    SkinProbe probe(&parent, 93);
+    SkinProbe probe(&parent, ControlKind::Button);
     probe.resize(10, 10);
     probe.skin.prepareCacheBitmap();
     const int index = probe.skin.skinIndex;

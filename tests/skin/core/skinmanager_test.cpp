@@ -141,9 +141,9 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
 {
     Form first(QStringLiteral("FormA"), QStringLiteral("A"), QRect(0, 0, 200, 150));
     Form second(QStringLiteral("FormB"), QStringLiteral("B"), QRect(0, 0, 200, 150));
-    auto* button = new SkinProbe(first.client(), 93);
-    auto* panel = new SkinProbe(second.client(), 51);
-    auto* nested = new SkinProbe(panel, 3);
+    auto* button = new SkinProbe(first.client(), ControlKind::Button);
+    auto* panel = new SkinProbe(second.client(), ControlKind::Panel);
+    auto* nested = new SkinProbe(panel, ControlKind::Edit);
     EXPECT_EQ(button->skin.SkinSection(), QStringLiteral("BUTTON"));
     EXPECT_EQ(button->skin.skinIndex, -1);
     EXPECT_FALSE(second.testAttribute(Qt::WA_WState_Created));
@@ -178,7 +178,7 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
 
     // Controls made after a skin is ready find their section at once.
     manager->setActive(true);
-    SkinProbe late(first.client(), 33);
+    SkinProbe late(first.client(), ControlKind::RadioButton);
     EXPECT_EQ(late.skin.skinIndex, FindSection(QStringLiteral("RADIOBUTTON")));
 }
 

@@ -20,7 +20,7 @@
 
 class SkinProbe : public QWidget {
 public:
-    explicit SkinProbe(QWidget* parent, int kind = 93, bool withCache = true)
+    explicit SkinProbe(QWidget* parent, ControlKind kind = ControlKind::Button, bool withCache = true)
         : QWidget(parent), skin(this, withCache)
     {
         skin.controlKind = kind;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "skin/core/controlkind.h"
+#include "skin/core/tscommondata.h"
+
+#include <QEvent>
+#include <QWidget>
+
+// Whether a control keeps its painted image between paints. A page is drawn from its page
+// control's image and a radio button paints afresh each time, so neither keeps one.
+enum class CacheBitmap { Kept, NotKept };
+
+// What every skinned control adds to the framework control it extends: skin data of its kind,
+// with the section of that kind, that sees the skin messages before the framework control does.
+// Until it paints itself from the skin, the control looks like the platform's own, so that windows
+// built with it need no change when skinning arrives.
+//
+// A control is one small Q_OBJECT class over this, which gives it the class name that skins and
+// inherits() know it by:
+//     class TsButton : public Skinned<TsButton, QPushButton, ControlKind::Button> { Q_OBJECT ... };
+template <class Control, class Base, ControlKind Kind, CacheBitmap Cache = CacheBitmap::Kept>
+class Skinned : public Base {
+public:
+    explicit Skinned(QWidget* parent = nullptr) : Base(parent), SkinData(this, Cache == CacheBitmap::Kept)
+    {
+        SkinData.controlKind = Kind;
+        // While this base is built, metaObject() does not name the control's class yet.
+        SkinData.updateSection(&Control::staticMetaObject);
+    }
+    ~Skinned() override { SkinData.setOwnerDestroying(); }
+
+    TsCommonData SkinData;
+
+protected:
+    bool event(QEvent* event) override { return SkinData.handleMessage(event) || Base::event(event); }
+};
