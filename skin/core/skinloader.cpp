@@ -4,9 +4,7 @@
 #include "skin/core/skintables.h"
 
 #include "platform/apperror.h"
-#include "platform/applicationtitle.h"
 #include "platform/jpegdecoder.h"
-#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 
 #include <QFile>
@@ -21,11 +19,13 @@ namespace {
 
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 
-void report(const SkinSource& source, const QString& problem)
-{
-    if (source.problems)
-        source.problems->append(problem);
-}
+// What one load builds up: the skin and the problems met on the way.
+struct Loading {
+    LoadedSkin& result;
+
+    SkinTables& skin() { return result.tables; }
+    void report(const QString& problem) { result.problems.append(problem); }
+};
 
 const TsStoredSkin* internalSkin(const SkinSource& source)
 {
@@ -42,9 +42,9 @@ bool isAbsolute(const QString& path)
 }
 
 // File names in a skin are relative to the skin's folder unless they carry a drive or root.
-QString skinFilePath(const QString& value)
+QString skinFilePath(const SkinTables& skin, const QString& value)
 {
-    return nativePath(isAbsolute(value) ? value : skinData().skinFolder + value);
+    return nativePath(isAbsolute(value) ? value : skin.skinFolder + value);
 }
 
 bool fileExists(const QString& path)
@@ -83,10 +83,9 @@ QList<int> numbersOf(const QString& word, qsizetype wanted, const QString& secti
         const QString part = parts.value(i);
         bool ok = false;
         numbers.append(part.toInt(&ok));
-        if (!ok) {
-            throw AppError(QStringLiteral("Skin section [%1], key %2: '%3' is not a valid integer value")
-                               .arg(section, key, part));
-        }
+        // Thrown up to loadSkinTables, which turns it into its result.
+        if (!ok)
+            throw SkinLoadError{section, key, part};
     }
     return numbers;
 }
@@ -117,41 +116,42 @@ TsMaskData parseRectangle(const QString& section, const QString& key, const QStr
 }
 
 // The rules for one key of an ini section: a rectangle of the master bitmap, or an own bitmap.
-void scanMaskValue(const SkinSource& source, const QString& section, const QString& key, const QString& value)
+void scanMaskValue(Loading& loading, const QString& section, const QString& key, const QString& value)
 {
-    if (!skinMasterBitmap().isNull() && value.contains(QLatin1Char('#'))) {
+    SkinTables& skin = loading.skin();
+    if (!skin.masterBitmap.isNull() && value.contains(QLatin1Char('#'))) {
         if (value != QStringLiteral("#"))
-            skinMasks().append(parseRectangle(section, key, value));
+            skin.masks.append(parseRectangle(section, key, value));
         return;
     }
     if (!value.toUpper().contains(QStringLiteral(".BMP")))
         return;
-    const QString path = skinFilePath(value);
+    const QString path = skinFilePath(skin, value);
     if (!fileExists(path)) {
         // A missing master bitmap has been reported already.
         if (key.compare(QStringLiteral("MASTERBITMAP"), Qt::CaseInsensitive) != 0)
-            report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
+            loading.report(QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
         return;
     }
     TsMaskData mask;
     mask.image = loadBitmap(path);
     if (mask.image.width() < 1) {
-        report(source, QStringLiteral("[%1] %2: image file \"%3\" cannot be read").arg(section, key, path));
+        loading.report(QStringLiteral("[%1] %2: image file \"%3\" cannot be read").arg(section, key, path));
         return;
     }
     mask.sectionName = section.toUpper();
     mask.propertyName = key.toUpper();
     mask.imageCount = 0;
-    skinMasks().append(mask);
+    skin.masks.append(mask);
 }
 
-void scanMaskSections(const SkinSource& source, const MemoryIniFile& ini, bool skipGlobalInfo)
+void scanMaskSections(Loading& loading, const MemoryIniFile& ini, bool skipGlobalInfo)
 {
     for (const MemoryIniFile::Section& section : ini.allSections()) {
         if (skipGlobalInfo && section.name.compare(globalInfo, Qt::CaseInsensitive) == 0)
             continue;
         for (const auto& entry : section.values)
-            scanMaskValue(source, section.name, entry.first, entry.second);
+            scanMaskValue(loading, section.name, entry.first, entry.second);
     }
 }
 
@@ -162,12 +162,12 @@ bool isJpegValue(const QString& value)
 }
 
 // Large pictures stay patterns; small ones become ready bitmaps of masks, unless `alwaysPattern`.
-void addPicture(const QImage& picture, const QString& section, const QString& key, bool alwaysPattern)
+void addPicture(SkinTables& skin, const QImage& picture, const QString& section, const QString& key, bool alwaysPattern)
 {
     if (picture.width() < 1)
         return;
     if (alwaysPattern || qint64(picture.width()) * picture.height() > largestMaskPicture) {
-        skinPatterns().append({picture.convertToFormat(QImage::Format_BGR888), section.toUpper(), key.toUpper()});
+        skin.patterns.append({picture.convertToFormat(QImage::Format_BGR888), section.toUpper(), key.toUpper()});
         return;
     }
     TsMaskData mask;
@@ -175,24 +175,24 @@ void addPicture(const QImage& picture, const QString& section, const QString& ke
     mask.sectionName = section.toUpper();
     mask.propertyName = key.toUpper();
     mask.imageCount = 0;
-    skinMasks().append(mask);
+    skin.masks.append(mask);
 }
 
-void scanPatternSections(const SkinSource& source, const MemoryIniFile& ini, bool alwaysPattern)
+void scanPatternSections(Loading& loading, const MemoryIniFile& ini, bool alwaysPattern)
 {
     for (const MemoryIniFile::Section& section : ini.allSections()) {
         for (const auto& [key, value] : section.values) {
             if (!isJpegValue(value))
                 continue;
-            const QString path = skinFilePath(value);
+            const QString path = skinFilePath(loading.skin(), value);
             if (!fileExists(path)) {
-                report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section.name, key, path));
+                loading.report(QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section.name, key, path));
                 continue;
             }
             try {
-                addPicture(loadJpeg(path), section.name, key, alwaysPattern);
+                addPicture(loading.skin(), loadJpeg(path), section.name, key, alwaysPattern);
             } catch (const AppError& error) {
-                report(source, QStringLiteral("[%1] %2: \"%3\": %4").arg(section.name, key, path, error.message()));
+                loading.report(QStringLiteral("[%1] %2: \"%3\": %4").arg(section.name, key, path, error.message()));
             }
         }
     }
@@ -467,10 +467,8 @@ TsGeneralData readCommonSection(const MemoryIniFile::Section& section, const TsG
     return record;
 }
 
-void addCommonSections(const SkinSource& source)
+void addCommonSections(TsGeneralDataArray& sections, const MemoryIniFile& ini)
 {
-    const MemoryIniFile ini(source.commonSections.join(QLatin1Char('\n')));
-    TsGeneralDataArray& sections = skinSections();
     for (const MemoryIniFile::Section& section : ini.allSections()) {
         const QString* parentClass = commonValue(section, "PARENTCLASS");
         const QString parentName = parentClass ? parentClass->toUpper() : QStringLiteral("-1");
@@ -487,7 +485,81 @@ void addCommonSections(const SkinSource& source)
     }
 }
 
+void loadMasks(Loading& loading, const MemoryIniFile* file, const TsStoredSkin* stored)
+{
+    SkinTables& skin = loading.skin();
+    if (file) {
+        const QString master = file->readString(globalInfo, QStringLiteral("MASTERBITMAP"), QString());
+        if (!master.isEmpty()) {
+            const QString path = skinFilePath(skin, master);
+            if (fileExists(path)) {
+                skin.masterBitmap = loadBitmap(path);
+                if (skin.masterBitmap.isNull())
+                    loading.report(QStringLiteral("master bitmap \"%1\" cannot be read").arg(path));
+            } else {
+                loading.report(QStringLiteral("master bitmap \"%1\" not found").arg(path));
+            }
+        }
+        scanMaskSections(loading, *file, false);
+        return;
+    }
+    skin.masterBitmap = stored->MasterBitmap.convertToFormat(QImage::Format_BGR888);
+    for (const TsSkinImage& item : stored->Images) {
+        TsMaskData mask;
+        mask.sectionName = item.SectionName.toUpper();
+        mask.propertyName = item.PropertyName.toUpper();
+        mask.left = item.Left;
+        mask.top = item.Top;
+        mask.right = item.Right;
+        mask.bottom = item.Bottom;
+        mask.imageCount = toInt16(item.ImageCount);
+        mask.maskType = toInt16(item.MaskType);
+        mask.borderWidth = toInt16(item.BorderWidth);
+        if (item.ImageCount == 0)
+            mask.image = item.Image.convertToFormat(QImage::Format_BGR888);
+        skin.masks.append(mask);
+    }
+}
+
+void loadPatterns(Loading& loading, const MemoryIniFile* file, const TsStoredSkin* stored)
+{
+    if (file) {
+        scanPatternSections(loading, *file, false);
+        return;
+    }
+    for (const TsSkinPattern& item : stored->Patterns)
+        addPicture(loading.skin(), item.Image, item.SectionName, item.PropertyName, false);
+}
+
+void loadSections(Loading& loading, const MemoryIniFile* file, const TsStoredSkin* stored)
+{
+    SkinTables& skin = loading.skin();
+    if (!file) {
+        for (const TsSkinGeneral& general : stored->GeneralData)
+            skin.sections.append(copyStoredSection(general));
+        return;
+    }
+    skin.version = file->readFloat(globalInfo, QStringLiteral("VERSION"), 0);
+    skin.author = file->readString(globalInfo, QStringLiteral("AUTHOR"), QString());
+    skin.description = file->readString(globalInfo, QStringLiteral("DESCRIPTION"), QString());
+    const QStringList names = file->sections();
+    for (const QString& name : names) {
+        if (name.compare(QStringLiteral("TSEDIT"), Qt::CaseInsensitive) == 0) {
+            loading.result.oldFormat = true;
+            return;
+        }
+    }
+    const InheritedReader reader(*file);
+    for (const QString& name : names)
+        skin.sections.append(readFileSection(reader, *file, name));
+}
+
 } // namespace
+
+QString SkinLoadError::message() const
+{
+    return QStringLiteral("Skin section [%1], key %2: '%3' is not a valid integer value").arg(section, key, value);
+}
 
 QString oldSkinMessage()
 {
@@ -495,86 +567,38 @@ QString oldSkinMessage()
                           "https://skins.vestoria.example!");
 }
 
-void LoadSkinMasks(const SkinSource& source)
+SkinLoadResult loadSkinTables(const SkinSource& source)
 {
-    skinMasks().clear();
-    skinMasterBitmap() = QImage();
-    if (const MemoryIniFile* file = skinData().skinFile.get()) {
-        const QString master = file->readString(globalInfo, QStringLiteral("MASTERBITMAP"), QString());
-        if (!master.isEmpty()) {
-            const QString path = skinFilePath(master);
-            if (fileExists(path)) {
-                skinMasterBitmap() = loadBitmap(path);
-                if (skinMasterBitmap().isNull())
-                    report(source, QStringLiteral("master bitmap \"%1\" cannot be read").arg(path));
-            } else {
-                report(source, QStringLiteral("master bitmap \"%1\" not found").arg(path));
-            }
-        }
-        scanMaskSections(source, *file, false);
+    LoadedSkin result;
+    Loading loading{result};
+    SkinTables& skin = result.tables;
+    const TsStoredSkin* stored = nullptr;
+    if (!source.skinFolder.isEmpty()) {
+        skin.skinFolder = source.skinFolder;
+        skin.skinFile = std::make_shared<const MemoryIniFile>(
+            MemoryIniFile::fromFile(source.skinFolder + QStringLiteral("Options.dat")));
     } else {
-        const TsStoredSkin* skin = internalSkin(source);
-        if (!skin)
-            return;
-        skinMasterBitmap() = skin->MasterBitmap.convertToFormat(QImage::Format_BGR888);
-        for (const TsSkinImage& item : skin->Images) {
-            TsMaskData mask;
-            mask.sectionName = item.SectionName.toUpper();
-            mask.propertyName = item.PropertyName.toUpper();
-            mask.left = item.Left;
-            mask.top = item.Top;
-            mask.right = item.Right;
-            mask.bottom = item.Bottom;
-            mask.imageCount = toInt16(item.ImageCount);
-            mask.maskType = toInt16(item.MaskType);
-            mask.borderWidth = toInt16(item.BorderWidth);
-            if (item.ImageCount == 0)
-                mask.image = item.Image.convertToFormat(QImage::Format_BGR888);
-            skinMasks().append(mask);
-        }
+        stored = internalSkin(source);
+        if (!stored)
+            return result;
     }
-    if (!source.commonSections.isEmpty())
-        scanMaskSections(source, MemoryIniFile(source.commonSections.join(QLatin1Char('\n'))), true);
-}
-
-void LoadSkinPatterns(const SkinSource& source)
-{
-    skinPatterns().clear();
-    if (const MemoryIniFile* file = skinData().skinFile.get()) {
-        scanPatternSections(source, *file, false);
-    } else if (const TsStoredSkin* skin = internalSkin(source)) {
-        for (const TsSkinPattern& item : skin->Patterns)
-            addPicture(item.Image, item.SectionName, item.PropertyName, false);
+    const MemoryIniFile* file = skin.skinFile.get();
+    const bool withCommon = !source.commonSections.isEmpty();
+    const MemoryIniFile common(source.commonSections.join(QLatin1Char('\n')));
+    try {
+        loadMasks(loading, file, stored);
+        if (withCommon)
+            scanMaskSections(loading, common, true);
+    } catch (const SkinLoadError& error) {
+        return error;
     }
-    if (!source.commonSections.isEmpty())
-        scanPatternSections(source, MemoryIniFile(source.commonSections.join(QLatin1Char('\n'))), true);
-}
-
-void LoadSkinSections(const SkinSource& source)
-{
-    if (const MemoryIniFile* file = skinData().skinFile.get()) {
-        skinData().version = file->readFloat(globalInfo, QStringLiteral("VERSION"), 0);
-        skinData().author = file->readString(globalInfo, QStringLiteral("AUTHOR"), QString());
-        skinData().description = file->readString(globalInfo, QStringLiteral("DESCRIPTION"), QString());
-        skinSections().clear();
-        const QStringList names = file->sections();
-        for (const QString& name : names) {
-            if (name.compare(QStringLiteral("TSEDIT"), Qt::CaseInsensitive) == 0) {
-                showMessageBox({applicationTitle(), oldSkinMessage(), MessageIcon::Error, MessageButtons::Ok});
-                return;
-            }
-        }
-        const InheritedReader reader(*file);
-        for (const QString& name : names)
-            skinSections().append(readFileSection(reader, *file, name));
-    } else {
-        const TsStoredSkin* skin = internalSkin(source);
-        if (!skin)
-            return;
-        skinSections().clear();
-        for (const TsSkinGeneral& general : skin->GeneralData)
-            skinSections().append(copyStoredSection(general));
-    }
-    if (!source.commonSections.isEmpty())
-        addCommonSections(source);
+    loadPatterns(loading, file, stored);
+    if (withCommon)
+        scanPatternSections(loading, common, true);
+    loadSections(loading, file, stored);
+    // An old skin's sections are not read, and the common sections are not added to nothing.
+    if (withCommon && !result.oldFormat)
+        addCommonSections(skin.sections, common);
+    skin.UpdateCommonIndexes();
+    return result;
 }
