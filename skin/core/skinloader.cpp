@@ -1,7 +1,7 @@
 #include "skin/core/skinloader.h"
 
 #include "skin/core/memoryinifile.h"
-#include "skin/core/skintables.h"
+#include "skin/core/sectionkeys.h"
 
 #include "platform/apperror.h"
 #include "platform/jpegdecoder.h"
@@ -200,59 +200,6 @@ void scanPatternSections(Loading& loading, const MemoryIniFile& ini, bool always
 
 // --- Section records --------------------------------------------------------------------------
 
-struct IntField {
-    const char* key;
-    int32_t TsGeneralData::*field;
-    int32_t fallback;
-};
-
-// SHADOWCOLOR is missing on purpose: Options.dat gives it without inheritance.
-constexpr IntField intFields[] = {
-    {"COLOR", &TsGeneralData::color, clWhite},
-    {"FONTCOLOR", &TsGeneralData::fontColor, 0},
-    {"TCLEFT", &TsGeneralData::tcLeft, clNoColor},
-    {"TCTOP", &TsGeneralData::tcTop, clNoColor},
-    {"TCRIGHT", &TsGeneralData::tcRight, clNoColor},
-    {"TCBOTTOM", &TsGeneralData::tcBottom, clNoColor},
-    {"HOTFONTCOLOR", &TsGeneralData::hotFontColor, 0},
-    {"HOTTCLEFT", &TsGeneralData::hotTcLeft, clNoColor},
-    {"HOTTCTOP", &TsGeneralData::hotTcTop, clNoColor},
-    {"HOTTCRIGHT", &TsGeneralData::hotTcRight, clNoColor},
-    {"HOTTCBOTTOM", &TsGeneralData::hotTcBottom, clNoColor},
-    {"SHADOWBLUR", &TsGeneralData::shadowBlur, 6},
-    {"SHADOWOFFSET", &TsGeneralData::shadowOffset, 3},
-    {"SHADOWTRANSPARENCY", &TsGeneralData::shadowTransparency, 50},
-    {"TRANSPARENCY", &TsGeneralData::transparency, 0},
-    {"GRADIENTPERCENT", &TsGeneralData::gradientPercent, 0},
-    {"IMAGEPERCENT", &TsGeneralData::imagePercent, 0},
-    {"FADINGINTERVALIN", &TsGeneralData::fadingIntervalIn, 5},
-    {"FADINGINTERVALOUT", &TsGeneralData::fadingIntervalOut, 5},
-    {"FADINGITERATIONS", &TsGeneralData::fadingIterations, 5},
-    {"HOTCOLOR", &TsGeneralData::hotColor, clWhite},
-    {"HOTTRANSPARENCY", &TsGeneralData::hotTransparency, 0},
-    {"HOTGRADIENTPERCENT", &TsGeneralData::hotGradientPercent, 0},
-    {"HOTIMAGEPERCENT", &TsGeneralData::hotImagePercent, 0},
-    {"BORDERCOLOR1", &TsGeneralData::borderColor1, 0},
-    {"BORDERCOLOR2", &TsGeneralData::borderColor2, 0},
-};
-
-struct BevelField {
-    const char* key;
-    TsControlBevel TsGeneralData::*field;
-};
-constexpr BevelField bevelFields[] = {{"BEVEL", &TsGeneralData::bevel}, {"HOTBEVEL", &TsGeneralData::hotBevel}};
-
-struct BoolField {
-    const char* key;
-    bool TsGeneralData::*field;
-};
-constexpr BoolField boolFields[] = {
-    {"RESERVEDBOOLEAN", &TsGeneralData::reservedBoolean},
-    {"SHADOWENABLED", &TsGeneralData::shadowEnabled},
-    {"SHOWFOCUS", &TsGeneralData::showFocus},
-    {"FADINGENABLED", &TsGeneralData::fadingEnabled},
-};
-
 // Values beyond the five bevel kinds draw no bevel.
 TsControlBevel toBevel(int value)
 {
@@ -319,32 +266,45 @@ private:
     qsizetype m_limit;
 };
 
+bool isTrue(const QString& text) { return text.toUpper() == QStringLiteral("TRUE"); }
+
 TsGeneralData readFileSection(const InheritedReader& reader, const MemoryIniFile& ini, const QString& section)
 {
+    static const TsGeneralData defaults;
     TsGeneralData record;
     record.sectionName = section;
     record.parentClass = ini.readString(section, QStringLiteral("PARENTCLASS"), QString());
-    for (const IntField& f : intFields)
-        record.*f.field = reader.readInteger(section, QLatin1String(f.key), f.fallback);
-    for (const BevelField& f : bevelFields)
-        record.*f.field = toBevel(reader.readInteger(section, QLatin1String(f.key), cbNone));
-    for (const BoolField& f : boolFields)
-        record.*f.field = reader.readString(section, QLatin1String(f.key), QStringLiteral("FALSE")).toUpper() == QStringLiteral("TRUE");
-    record.shadowColor = ini.readInteger(section, QStringLiteral("SHADOWCOLOR"), 0);
-    record.gradientData = reader.readString(section, QStringLiteral("GRADIENTDATA"), QStringLiteral(" "));
-    record.hotGradientData = reader.readString(section, QStringLiteral("HOTGRADIENTDATA"), QString());
+    for (const SectionKey& key : sectionKeys) {
+        const QString name = QLatin1String(key.name);
+        if (key.number && !key.inherited)
+            record.*key.number = ini.readInteger(section, name, defaults.*key.number);
+        else if (key.number)
+            record.*key.number = reader.readInteger(section, name, defaults.*key.number);
+        else if (key.bevel)
+            record.*key.bevel = toBevel(reader.readInteger(section, name, defaults.*key.bevel));
+        else if (key.flag)
+            record.*key.flag = isTrue(reader.readString(section, name, QStringLiteral("FALSE")));
+        else
+            record.*key.text = reader.readString(section, name, defaults.*key.text);
+    }
     parseGradients(record);
     return record;
 }
 
-// A record with every field 0, the start of a copied stored section.
+// A record with every value 0 or empty, the start of a copied stored section.
 TsGeneralData zeroRecord()
 {
     TsGeneralData r;
-    for (const IntField& f : intFields)
-        r.*f.field = 0;
-    r.shadowColor = 0;
-    r.gradientData.clear();
+    for (const SectionKey& key : sectionKeys) {
+        if (key.number)
+            r.*key.number = 0;
+        else if (key.bevel)
+            r.*key.bevel = cbNone;
+        else if (key.flag)
+            r.*key.flag = false;
+        else
+            (r.*key.text).clear();
+    }
     return r;
 }
 
@@ -363,54 +323,29 @@ std::optional<QList<int>> fiveColours(const QString& text)
     return colours;
 }
 
-// Copies field by field; a font colour word that is not a number ends the copy, and the record
-// keeps what it has.
+// Copies key by key; a colour word that is not a number ends the copy, and the record keeps what
+// it has.
 TsGeneralData copyStoredSection(const TsSkinGeneral& g)
 {
     TsGeneralData r = zeroRecord();
     r.parentClass = g.ParentClass;
     r.sectionName = g.SectionName;
-    r.color = g.Color;
-    r.bevel = g.Bevel;
-    const auto font = fiveColours(g.FontColor);
-    if (!font)
-        return r;
-    r.fontColor = (*font)[0];
-    r.tcLeft = (*font)[1];
-    r.tcTop = (*font)[2];
-    r.tcRight = (*font)[3];
-    r.tcBottom = (*font)[4];
-    const auto hotFont = fiveColours(g.HotFontColor);
-    if (!hotFont)
-        return r;
-    r.hotFontColor = (*hotFont)[0];
-    r.hotTcLeft = (*hotFont)[1];
-    r.hotTcTop = (*hotFont)[2];
-    r.hotTcRight = (*hotFont)[3];
-    r.hotTcBottom = (*hotFont)[4];
-    r.reservedBoolean = g.ReservedBoolean;
-    r.shadowBlur = g.ShadowBlur;
-    r.shadowColor = g.ShadowColor;
-    r.shadowEnabled = g.ShadowEnabled;
-    r.shadowOffset = g.ShadowOffset;
-    r.shadowTransparency = g.ShadowTransparency;
-    r.transparency = g.Transparency;
-    r.gradientPercent = g.GradientPercent;
-    r.gradientData = g.GradientData;
-    r.imagePercent = g.ImagePercent;
-    r.showFocus = g.ShowFocus;
-    r.fadingEnabled = g.FadingEnabled;
-    r.fadingIntervalIn = g.FadingIntervalIn;
-    r.fadingIntervalOut = g.FadingIntervalOut;
-    r.fadingIterations = g.FadingIterations;
-    r.hotColor = g.HotColor;
-    r.hotTransparency = g.HotTransparency;
-    r.hotBevel = g.HotBevel;
-    r.hotGradientPercent = g.HotGradientPercent;
-    r.hotGradientData = g.HotGradientData;
-    r.hotImagePercent = g.HotImagePercent;
-    r.borderColor1 = g.BorderColor1;
-    r.borderColor2 = g.BorderColor2;
+    for (const SectionKey& key : sectionKeys) {
+        if (key.word >= 0) {
+            const auto colours = fiveColours(g.*key.storedText);
+            if (!colours)
+                break;
+            r.*key.number = (*colours)[key.word];
+        } else if (key.number) {
+            r.*key.number = g.*key.storedNumber;
+        } else if (key.bevel) {
+            r.*key.bevel = g.*key.storedBevel;
+        } else if (key.flag) {
+            r.*key.flag = g.*key.storedFlag;
+        } else {
+            r.*key.text = g.*key.storedText;
+        }
+    }
     r.gradient = parseGradient(r.gradientData);
     r.hotGradient = parseGradient(r.hotGradientData);
     return r;
@@ -442,27 +377,29 @@ std::optional<int> commonInteger(const MemoryIniFile::Section& section, const ch
     return value;
 }
 
+// A common section gives every key it leaves out from its parent record, or the default.
 TsGeneralData readCommonSection(const MemoryIniFile::Section& section, const TsGeneralData* parent)
 {
+    static const TsGeneralData defaults;
+    const TsGeneralData& inherited = parent ? *parent : defaults;
     TsGeneralData record;
     record.sectionName = section.name;
     const QString* parentClass = commonValue(section, "PARENTCLASS");
     record.parentClass = parentClass ? parentClass->toUpper() : QStringLiteral("-1");
-    for (const IntField& f : intFields)
-        record.*f.field = commonInteger(section, f.key).value_or(parent ? parent->*f.field : f.fallback);
-    record.shadowColor = commonInteger(section, "SHADOWCOLOR").value_or(parent ? parent->shadowColor : 0);
-    for (const BevelField& f : bevelFields) {
-        const auto value = commonInteger(section, f.key);
-        record.*f.field = value ? toBevel(*value) : (parent ? parent->*f.field : cbNone);
+    for (const SectionKey& key : sectionKeys) {
+        if (key.number) {
+            record.*key.number = commonInteger(section, key.name).value_or(inherited.*key.number);
+        } else if (key.bevel) {
+            const auto value = commonInteger(section, key.name);
+            record.*key.bevel = value ? toBevel(*value) : inherited.*key.bevel;
+        } else {
+            const QString* text = commonValue(section, key.name);
+            if (key.flag)
+                record.*key.flag = text ? isTrue(*text) : inherited.*key.flag;
+            else
+                record.*key.text = text ? *text : inherited.*key.text;
+        }
     }
-    for (const BoolField& f : boolFields) {
-        const QString* text = commonValue(section, f.key);
-        record.*f.field = text ? text->toUpper() == QStringLiteral("TRUE") : (parent && parent->*f.field);
-    }
-    const QString* gradient = commonValue(section, "GRADIENTDATA");
-    record.gradientData = gradient ? *gradient : (parent ? parent->gradientData : QStringLiteral(" "));
-    const QString* hotGradient = commonValue(section, "HOTGRADIENTDATA");
-    record.hotGradientData = hotGradient ? *hotGradient : (parent ? parent->hotGradientData : QString());
     parseGradients(record);
     return record;
 }

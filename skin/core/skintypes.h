@@ -40,7 +40,8 @@ using TsGradArray = QList<TsGradSegment>;
 // list, so " " and "" give no segments. Percent is limited to 0..100.
 TsGradArray parseGradient(const QString& data);
 
-// One section of the active skin, fields in the order of the stored skin format.
+// One section of a skin, fields in the order of the stored skin format. The member defaults are
+// the defaults of the section keys; sectionkeys.h gives each key's name and how it is read.
 struct TsGeneralData {
     QString parentClass;
     QString sectionName;

@@ -5,6 +5,7 @@
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/memoryinifile.h"
 #include "skin/core/paintsection.h"
+#include "skin/core/sectionkeys.h"
 #include "skin/core/skinloader.h"
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
@@ -34,13 +35,12 @@ QString hex(int32_t colour) { return QStringLiteral("%1").arg(uint32_t(colour), 
 
 const QSet<QString>& knownKeys()
 {
-    static const QSet<QString> keys{
-        "PARENTCLASS", "COLOR", "BEVEL", "SHADOWBLUR", "SHADOWCOLOR", "SHADOWENABLED", "RESERVEDBOOLEAN",
-        "SHADOWOFFSET", "SHADOWTRANSPARENCY", "FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM",
-        "HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM", "TRANSPARENCY", "GRADIENTPERCENT",
-        "GRADIENTDATA", "IMAGEPERCENT", "SHOWFOCUS", "FADINGENABLED", "FADINGINTERVALIN", "FADINGINTERVALOUT",
-        "FADINGITERATIONS", "HOTCOLOR", "HOTTRANSPARENCY", "HOTBEVEL", "HOTGRADIENTPERCENT", "HOTGRADIENTDATA",
-        "HOTIMAGEPERCENT", "BORDERCOLOR1", "BORDERCOLOR2", "VERSION", "AUTHOR", "DESCRIPTION", "MASTERBITMAP"};
+    static const QSet<QString> keys = [] {
+        QSet<QString> known{"PARENTCLASS", "VERSION", "AUTHOR", "DESCRIPTION", "MASTERBITMAP"};
+        for (const SectionKey& key : sectionKeys)
+            known.insert(QLatin1String(key.name));
+        return known;
+    }();
     return keys;
 }
 
