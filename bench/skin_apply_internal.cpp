@@ -58,7 +58,7 @@ void ApplyInternalSkin(benchmark::State& state)
     manager.setSkinName(ferroluxSkinName);
     for (auto _ : state) {
         manager.setSkinName(ferroluxSkinName);
-        benchmark::DoNotOptimize(skinSections().size());
+        benchmark::DoNotOptimize(currentSkin().sections.size());
     }
     state.counters["controls"] = 10 * 3 * 8;
 }

@@ -38,10 +38,8 @@ QImage noise(int width, int height, unsigned seed)
 // The internal skin's tables, as after a skin change.
 void loadSkin()
 {
-    const SkinSource source{ferroluxSkinName, {ferroluxSkin()}, {}, nullptr};
-    LoadSkinMasks(source);
-    LoadSkinPatterns(source);
-    LoadSkinSections(source);
+    const SkinSource source{{}, ferroluxSkinName, {ferroluxSkin()}, {}};
+    setCurrentSkin(std::get<LoadedSkin>(loadSkinTables(source)).tables);
     skinData().ready = true;
 }
 

@@ -7,6 +7,7 @@
 //   skin_generator amberlight <skin folder>
 
 #include "skin/core/ferroluxskin.h"
+#include "skin/core/sectionkeys.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -595,13 +597,29 @@ QString warmGradient(const QString& data)
 
 using Lines = QList<QPair<QString, QString>>;
 
+const TsGeneralData& sectionDefaults()
+{
+    static const TsGeneralData defaults;
+    return defaults;
+}
+
+const SectionKey& sectionKey(const QString& name)
+{
+    for (const SectionKey& key : sectionKeys) {
+        if (name == QLatin1String(key.name))
+            return key;
+    }
+    std::fprintf(stderr, "no section key %s\n", qPrintable(name));
+    std::exit(1);
+}
+
 // The values of a section that differ from the skin format's defaults, as Options.dat keys.
 struct SectionValues {
     Lines lines;
     void value(const char* key, const QString& v) { lines.append({QLatin1String(key), v}); }
-    void number(const char* key, int v, int fallback)
+    void number(const char* key, int v)
     {
-        if (v != fallback)
+        if (v != sectionDefaults().*sectionKey(QLatin1String(key)).number)
             value(key, QString::number(v));
     }
     void flag(const char* key, bool v)
@@ -614,7 +632,7 @@ struct SectionValues {
         const QStringList words = colours.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int i = 0; i < 5 && i < words.size(); ++i) {
             const int colour = words[i].toInt();
-            number(keys[i], colour == -1 ? -1 : warmColour(colour), i == 0 ? 0 : -1);
+            number(keys[i], colour == -1 ? -1 : warmColour(colour));
         }
     }
 };
@@ -624,21 +642,21 @@ Lines warmValues(const TsSkinGeneral& g)
     static const char* const fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
     static const char* const hotFontKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"};
     SectionValues w;
-    w.number("COLOR", warmColour(g.Color), int(clWhite));
-    w.number("HOTCOLOR", warmColour(g.HotColor), int(clWhite));
-    w.number("TRANSPARENCY", g.Transparency, 0);
-    w.number("HOTTRANSPARENCY", g.HotTransparency, 0);
-    w.number("GRADIENTPERCENT", g.GradientPercent, 0);
-    w.number("HOTGRADIENTPERCENT", g.HotGradientPercent, 0);
+    w.number("COLOR", warmColour(g.Color));
+    w.number("HOTCOLOR", warmColour(g.HotColor));
+    w.number("TRANSPARENCY", g.Transparency);
+    w.number("HOTTRANSPARENCY", g.HotTransparency);
+    w.number("GRADIENTPERCENT", g.GradientPercent);
+    w.number("HOTGRADIENTPERCENT", g.HotGradientPercent);
     if (!g.GradientData.trimmed().isEmpty())
         w.value("GRADIENTDATA", warmGradient(g.GradientData));
     if (!g.HotGradientData.trimmed().isEmpty())
         w.value("HOTGRADIENTDATA", warmGradient(g.HotGradientData));
-    w.number("IMAGEPERCENT", g.ImagePercent, 0);
-    w.number("HOTIMAGEPERCENT", g.HotImagePercent, 0);
+    w.number("IMAGEPERCENT", g.ImagePercent);
+    w.number("HOTIMAGEPERCENT", g.HotImagePercent);
     w.font(fontKeys, g.FontColor);
     w.font(hotFontKeys, g.HotFontColor);
-    w.number("SHADOWTRANSPARENCY", g.ShadowTransparency, 50);
+    w.number("SHADOWTRANSPARENCY", g.ShadowTransparency);
     w.flag("RESERVEDBOOLEAN", g.ReservedBoolean);
     w.flag("SHOWFOCUS", g.ShowFocus);
     w.flag("FADINGENABLED", g.FadingEnabled);
@@ -646,17 +664,22 @@ Lines warmValues(const TsSkinGeneral& g)
     return w.lines;
 }
 
-// How a key that a section leaves out must be written to override what its parent gives; empty
-// for the outline colours, whose default -1 cannot be given (it means "not given").
-QString formatDefault(const QString& key)
+// How a key that a section leaves out must be written to override what its parent gives: its
+// default; none for the outline colours, whose default -1 cannot be given (it means "not given").
+std::optional<QString> formatDefault(const QString& name)
 {
-    static const QHash<QString, QString> defaults{
-        {"COLOR", "16777215"}, {"HOTCOLOR", "16777215"}, {"TRANSPARENCY", "0"}, {"HOTTRANSPARENCY", "0"},
-        {"GRADIENTPERCENT", "0"}, {"HOTGRADIENTPERCENT", "0"}, {"GRADIENTDATA", ""}, {"HOTGRADIENTDATA", ""},
-        {"IMAGEPERCENT", "0"}, {"HOTIMAGEPERCENT", "0"}, {"FONTCOLOR", "0"}, {"HOTFONTCOLOR", "0"},
-        {"SHADOWTRANSPARENCY", "50"}, {"RESERVEDBOOLEAN", "FALSE"}, {"SHOWFOCUS", "FALSE"},
-        {"FADINGENABLED", "FALSE"}, {"SHADOWENABLED", "FALSE"}};
-    return defaults.value(key, QStringLiteral("-1"));
+    const SectionKey& key = sectionKey(name);
+    const TsGeneralData& defaults = sectionDefaults();
+    if (key.number) {
+        if (defaults.*key.number == -1)
+            return std::nullopt;
+        return QString::number(defaults.*key.number);
+    }
+    if (key.bevel)
+        return QString::number(defaults.*key.bevel);
+    if (key.flag)
+        return defaults.*key.flag ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    return (defaults.*key.text).trimmed();
 }
 
 // What a section gets from its parent chain in Options.dat.
@@ -712,11 +735,12 @@ QString amberlightOptions(const TsSkinImages& items)
         }
         std::sort(overridden.begin(), overridden.end());
         for (const QString& key : overridden) {
-            if (formatDefault(key) == QStringLiteral("-1")) {
+            const std::optional<QString> fallback = formatDefault(key);
+            if (!fallback) {
                 std::fprintf(stderr, "%s cannot take back %s from its parent\n", qPrintable(g.SectionName), qPrintable(key));
                 std::exit(1);
             }
-            line(key, formatDefault(key));
+            line(key, *fallback);
         }
         for (const TsSkinImage& item : items) {
             if (item.SectionName != g.SectionName || item.ImageCount == 0 || !insideBitmap(item))

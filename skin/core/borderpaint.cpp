@@ -71,7 +71,7 @@ void paintBorder(QImage& target, const QRect& rect, bool fillCentre, int state, 
         return;
     if (kind == BorderKind::Tab && mask.hasOwnImage())
         return;
-    const MaskStateImage image = maskStateImage(mask, state, skinMasterBitmap());
+    const MaskStateImage image = maskStateImage(mask, state, currentSkin().masterBitmap);
     if (!image.isValid())
         return;
 

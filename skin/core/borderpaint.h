@@ -12,7 +12,7 @@
 
 // `parentCache` has its offsets already moved to the rectangle's top-left corner: the parent's
 // pixel under target pixel (x, y) is at (x - rect.left() + parentCache.x, y - rect.top() +
-// parentCache.y). The picture of master-bitmap masks is skinMasterBitmap().
+// parentCache.y). The picture of master-bitmap masks is currentSkin().masterBitmap.
 void paintBorderMask(QImage& target, const QRect& rect, bool fillCentre, int state, const TsMaskData& mask,
                      const TsCacheInfo& parentCache);
 

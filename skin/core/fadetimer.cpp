@@ -38,7 +38,7 @@ void TsFadeTimer::prepare(TsCommonData& data)
     ownerData = &data;
     startImage = data.cacheBitmap.copy();
     const bool sectionKnown = isValidSectionIndex(data.skinIndex);
-    const TsGeneralData* section = sectionKnown ? &skinSections()[data.skinIndex] : nullptr;
+    const TsGeneralData* section = sectionKnown ? &currentSkin().sections[data.skinIndex] : nullptr;
     if (section && section->fadingIntervalIn < 0)
         throw AppError(QStringLiteral("Range check error"));
     if (section)
@@ -119,5 +119,5 @@ bool TsFadeTimer::eventFilter(QObject* watched, QEvent* event)
 bool canFade(QWidget* button, const TsCommonData& data)
 {
     return button && button->isEnabled() && isValidSectionIndex(data.skinIndex)
-           && skinSections()[data.skinIndex].fadingEnabled;
+           && currentSkin().sections[data.skinIndex].fadingEnabled;
 }

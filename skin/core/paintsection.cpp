@@ -107,11 +107,11 @@ void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
             if (!isValidMaskIndex(v.texture.index)) {
                 solidFill(bitmap, rect, v.color);
             } else {
-                tileTexture(bitmap, rect, skinMasks()[v.texture.index], skinMasterBitmap(), rowDone);
+                tileTexture(bitmap, rect, currentSkin().masks[v.texture.index], currentSkin().masterBitmap, rowDone);
                 imagePainted = true;
             }
         } else if (v.texture.kind == Texture::Pattern && isValidPatternIndex(v.texture.index)) {
-            tilePattern(bitmap, rect, skinPatterns()[v.texture.index].image, rowDone);
+            tilePattern(bitmap, rect, currentSkin().patterns[v.texture.index].image, rowDone);
             imagePainted = true;
         }
     }
@@ -200,7 +200,7 @@ void paintSectionBackground(int sectionIndex, const QString& sectionName, const 
 {
     if (!isValidSectionIndex(sectionIndex))
         return;
-    const TsGeneralData& section = skinSections()[sectionIndex];
+    const TsGeneralData& section = currentSkin().sections[sectionIndex];
     FillValues values = stateValues(section, state);
     if (baseOverride != clSkinKey)
         values.color = baseOverride;
@@ -221,7 +221,7 @@ void paintSectionBackgroundFixed(int sectionIndex, int textureIndex, int hotText
 {
     if (!isValidSectionIndex(sectionIndex))
         return;
-    const TsGeneralData& section = skinSections()[sectionIndex];
+    const TsGeneralData& section = currentSkin().sections[sectionIndex];
     FillValues values = stateValues(section, state);
     values.finalFill = values.color;
     values.imageWeight = (values.imagePercent * 256 / 100) & 0xFF;
@@ -237,7 +237,7 @@ void paintItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& 
     paintSectionBackground(sectionIndex, sectionName, parentCache, target, position, rect, state);
     const int mask = FindMask(sectionIndex, sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintBorderMask(target, rect, fillCentre, state, skinMasks()[mask], movedBy(parentCache, position));
+        paintBorderMask(target, rect, fillCentre, state, currentSkin().masks[mask], movedBy(parentCache, position));
 }
 
 void paintItemFixed(int sectionIndex, int borderMaskIndex, int textureIndex, QImage& target, QPoint position,
@@ -249,7 +249,7 @@ void paintItemFixed(int sectionIndex, int borderMaskIndex, int textureIndex, QIm
     paintSectionBackgroundFixed(sectionIndex, textureIndex, hotTextureIndex, target, position, rect, state,
                                 parentCache, sectionName);
     if (isValidMaskIndex(borderMaskIndex))
-        paintBorderMask(target, rect, fillCentre, state, skinMasks()[borderMaskIndex],
+        paintBorderMask(target, rect, fillCentre, state, currentSkin().masks[borderMaskIndex],
                         movedBy(parentCache, position));
 }
 
@@ -261,18 +261,7 @@ void paintTabItem(int sectionIndex, const QString& sectionName, const TsCacheInf
     paintSectionBackground(sectionIndex, sectionName, parentCache, target, position, rect, state);
     const int mask = FindMask(sectionIndex, sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintTabBorderMask(target, rect, fillCentre, state, skinMasks()[mask], movedBy(parentCache, position));
-}
-
-void paintItemTo(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QPainter& device,
-                 QPoint position, const QRect& rect, int state, bool fillCentre)
-{
-    if (!isValidSectionIndex(sectionIndex) || rect.left() < 0 || rect.top() < 0 || rect.isEmpty())
-        return;
-    QImage item(rect.size(), QImage::Format_BGR888);
-    item.fill(Qt::black);
-    paintItem(sectionIndex, sectionName, parentCache, item, position, item.rect(), state, fillCentre);
-    device.drawImage(rect.topLeft(), item);
+        paintTabBorderMask(target, rect, fillCentre, state, currentSkin().masks[mask], movedBy(parentCache, position));
 }
 
 void paintWholeItem(int sectionIndex, const QString& sectionName, QImage& target, QPoint position, int state,

@@ -7,7 +7,6 @@
 #include "skin/core/skintypes.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QPoint>
 #include <QRect>
 
@@ -45,10 +44,6 @@ void paintItemFixed(int sectionIndex, int borderMaskIndex, int textureIndex, QIm
 // As paintItem, with the border laid by the tab border painter.
 void paintTabItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
                   QPoint position, const QRect& rect, int state, bool fillCentre);
-
-// Paints the item into a bitmap of the rectangle's size and draws that at the rectangle's corner.
-void paintItemTo(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QPainter& device,
-                 QPoint position, const QRect& rect, int state, bool fillCentre);
 
 // The item over the whole of `target`.
 void paintWholeItem(int sectionIndex, const QString& sectionName, QImage& target, QPoint position, int state,

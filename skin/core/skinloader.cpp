@@ -1,12 +1,10 @@
 #include "skin/core/skinloader.h"
 
 #include "skin/core/memoryinifile.h"
-#include "skin/core/skintables.h"
+#include "skin/core/sectionkeys.h"
 
 #include "platform/apperror.h"
-#include "platform/applicationtitle.h"
 #include "platform/jpegdecoder.h"
-#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 
 #include <QFile>
@@ -21,11 +19,13 @@ namespace {
 
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 
-void report(const SkinSource& source, const QString& problem)
-{
-    if (source.problems)
-        source.problems->append(problem);
-}
+// What one load builds up: the skin and the problems met on the way.
+struct Loading {
+    LoadedSkin& result;
+
+    SkinTables& skin() { return result.tables; }
+    void report(const QString& problem) { result.problems.append(problem); }
+};
 
 const TsStoredSkin* internalSkin(const SkinSource& source)
 {
@@ -42,9 +42,9 @@ bool isAbsolute(const QString& path)
 }
 
 // File names in a skin are relative to the skin's folder unless they carry a drive or root.
-QString skinFilePath(const QString& value)
+QString skinFilePath(const SkinTables& skin, const QString& value)
 {
-    return nativePath(isAbsolute(value) ? value : skinData().skinFolder + value);
+    return nativePath(isAbsolute(value) ? value : skin.skinFolder + value);
 }
 
 bool fileExists(const QString& path)
@@ -83,10 +83,9 @@ QList<int> numbersOf(const QString& word, qsizetype wanted, const QString& secti
         const QString part = parts.value(i);
         bool ok = false;
         numbers.append(part.toInt(&ok));
-        if (!ok) {
-            throw AppError(QStringLiteral("Skin section [%1], key %2: '%3' is not a valid integer value")
-                               .arg(section, key, part));
-        }
+        // Thrown up to loadSkinTables, which turns it into its result.
+        if (!ok)
+            throw SkinLoadError{section, key, part};
     }
     return numbers;
 }
@@ -117,41 +116,42 @@ TsMaskData parseRectangle(const QString& section, const QString& key, const QStr
 }
 
 // The rules for one key of an ini section: a rectangle of the master bitmap, or an own bitmap.
-void scanMaskValue(const SkinSource& source, const QString& section, const QString& key, const QString& value)
+void scanMaskValue(Loading& loading, const QString& section, const QString& key, const QString& value)
 {
-    if (!skinMasterBitmap().isNull() && value.contains(QLatin1Char('#'))) {
+    SkinTables& skin = loading.skin();
+    if (!skin.masterBitmap.isNull() && value.contains(QLatin1Char('#'))) {
         if (value != QStringLiteral("#"))
-            skinMasks().append(parseRectangle(section, key, value));
+            skin.masks.append(parseRectangle(section, key, value));
         return;
     }
     if (!value.toUpper().contains(QStringLiteral(".BMP")))
         return;
-    const QString path = skinFilePath(value);
+    const QString path = skinFilePath(skin, value);
     if (!fileExists(path)) {
         // A missing master bitmap has been reported already.
         if (key.compare(QStringLiteral("MASTERBITMAP"), Qt::CaseInsensitive) != 0)
-            report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
+            loading.report(QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section, key, path));
         return;
     }
     TsMaskData mask;
     mask.image = loadBitmap(path);
     if (mask.image.width() < 1) {
-        report(source, QStringLiteral("[%1] %2: image file \"%3\" cannot be read").arg(section, key, path));
+        loading.report(QStringLiteral("[%1] %2: image file \"%3\" cannot be read").arg(section, key, path));
         return;
     }
     mask.sectionName = section.toUpper();
     mask.propertyName = key.toUpper();
     mask.imageCount = 0;
-    skinMasks().append(mask);
+    skin.masks.append(mask);
 }
 
-void scanMaskSections(const SkinSource& source, const MemoryIniFile& ini, bool skipGlobalInfo)
+void scanMaskSections(Loading& loading, const MemoryIniFile& ini, bool skipGlobalInfo)
 {
     for (const MemoryIniFile::Section& section : ini.allSections()) {
         if (skipGlobalInfo && section.name.compare(globalInfo, Qt::CaseInsensitive) == 0)
             continue;
         for (const auto& entry : section.values)
-            scanMaskValue(source, section.name, entry.first, entry.second);
+            scanMaskValue(loading, section.name, entry.first, entry.second);
     }
 }
 
@@ -162,12 +162,12 @@ bool isJpegValue(const QString& value)
 }
 
 // Large pictures stay patterns; small ones become ready bitmaps of masks, unless `alwaysPattern`.
-void addPicture(const QImage& picture, const QString& section, const QString& key, bool alwaysPattern)
+void addPicture(SkinTables& skin, const QImage& picture, const QString& section, const QString& key, bool alwaysPattern)
 {
     if (picture.width() < 1)
         return;
     if (alwaysPattern || qint64(picture.width()) * picture.height() > largestMaskPicture) {
-        skinPatterns().append({picture.convertToFormat(QImage::Format_BGR888), section.toUpper(), key.toUpper()});
+        skin.patterns.append({picture.convertToFormat(QImage::Format_BGR888), section.toUpper(), key.toUpper()});
         return;
     }
     TsMaskData mask;
@@ -175,83 +175,30 @@ void addPicture(const QImage& picture, const QString& section, const QString& ke
     mask.sectionName = section.toUpper();
     mask.propertyName = key.toUpper();
     mask.imageCount = 0;
-    skinMasks().append(mask);
+    skin.masks.append(mask);
 }
 
-void scanPatternSections(const SkinSource& source, const MemoryIniFile& ini, bool alwaysPattern)
+void scanPatternSections(Loading& loading, const MemoryIniFile& ini, bool alwaysPattern)
 {
     for (const MemoryIniFile::Section& section : ini.allSections()) {
         for (const auto& [key, value] : section.values) {
             if (!isJpegValue(value))
                 continue;
-            const QString path = skinFilePath(value);
+            const QString path = skinFilePath(loading.skin(), value);
             if (!fileExists(path)) {
-                report(source, QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section.name, key, path));
+                loading.report(QStringLiteral("[%1] %2: image file \"%3\" not found").arg(section.name, key, path));
                 continue;
             }
             try {
-                addPicture(loadJpeg(path), section.name, key, alwaysPattern);
+                addPicture(loading.skin(), loadJpeg(path), section.name, key, alwaysPattern);
             } catch (const AppError& error) {
-                report(source, QStringLiteral("[%1] %2: \"%3\": %4").arg(section.name, key, path, error.message()));
+                loading.report(QStringLiteral("[%1] %2: \"%3\": %4").arg(section.name, key, path, error.message()));
             }
         }
     }
 }
 
 // --- Section records --------------------------------------------------------------------------
-
-struct IntField {
-    const char* key;
-    int32_t TsGeneralData::*field;
-    int32_t fallback;
-};
-
-// SHADOWCOLOR is missing on purpose: Options.dat gives it without inheritance.
-constexpr IntField intFields[] = {
-    {"COLOR", &TsGeneralData::color, clWhite},
-    {"FONTCOLOR", &TsGeneralData::fontColor, 0},
-    {"TCLEFT", &TsGeneralData::tcLeft, clNoColor},
-    {"TCTOP", &TsGeneralData::tcTop, clNoColor},
-    {"TCRIGHT", &TsGeneralData::tcRight, clNoColor},
-    {"TCBOTTOM", &TsGeneralData::tcBottom, clNoColor},
-    {"HOTFONTCOLOR", &TsGeneralData::hotFontColor, 0},
-    {"HOTTCLEFT", &TsGeneralData::hotTcLeft, clNoColor},
-    {"HOTTCTOP", &TsGeneralData::hotTcTop, clNoColor},
-    {"HOTTCRIGHT", &TsGeneralData::hotTcRight, clNoColor},
-    {"HOTTCBOTTOM", &TsGeneralData::hotTcBottom, clNoColor},
-    {"SHADOWBLUR", &TsGeneralData::shadowBlur, 6},
-    {"SHADOWOFFSET", &TsGeneralData::shadowOffset, 3},
-    {"SHADOWTRANSPARENCY", &TsGeneralData::shadowTransparency, 50},
-    {"TRANSPARENCY", &TsGeneralData::transparency, 0},
-    {"GRADIENTPERCENT", &TsGeneralData::gradientPercent, 0},
-    {"IMAGEPERCENT", &TsGeneralData::imagePercent, 0},
-    {"FADINGINTERVALIN", &TsGeneralData::fadingIntervalIn, 5},
-    {"FADINGINTERVALOUT", &TsGeneralData::fadingIntervalOut, 5},
-    {"FADINGITERATIONS", &TsGeneralData::fadingIterations, 5},
-    {"HOTCOLOR", &TsGeneralData::hotColor, clWhite},
-    {"HOTTRANSPARENCY", &TsGeneralData::hotTransparency, 0},
-    {"HOTGRADIENTPERCENT", &TsGeneralData::hotGradientPercent, 0},
-    {"HOTIMAGEPERCENT", &TsGeneralData::hotImagePercent, 0},
-    {"BORDERCOLOR1", &TsGeneralData::borderColor1, 0},
-    {"BORDERCOLOR2", &TsGeneralData::borderColor2, 0},
-};
-
-struct BevelField {
-    const char* key;
-    TsControlBevel TsGeneralData::*field;
-};
-constexpr BevelField bevelFields[] = {{"BEVEL", &TsGeneralData::bevel}, {"HOTBEVEL", &TsGeneralData::hotBevel}};
-
-struct BoolField {
-    const char* key;
-    bool TsGeneralData::*field;
-};
-constexpr BoolField boolFields[] = {
-    {"RESERVEDBOOLEAN", &TsGeneralData::reservedBoolean},
-    {"SHADOWENABLED", &TsGeneralData::shadowEnabled},
-    {"SHOWFOCUS", &TsGeneralData::showFocus},
-    {"FADINGENABLED", &TsGeneralData::fadingEnabled},
-};
 
 // Values beyond the five bevel kinds draw no bevel.
 TsControlBevel toBevel(int value)
@@ -319,32 +266,45 @@ private:
     qsizetype m_limit;
 };
 
+bool isTrue(const QString& text) { return text.toUpper() == QStringLiteral("TRUE"); }
+
 TsGeneralData readFileSection(const InheritedReader& reader, const MemoryIniFile& ini, const QString& section)
 {
+    static const TsGeneralData defaults;
     TsGeneralData record;
     record.sectionName = section;
     record.parentClass = ini.readString(section, QStringLiteral("PARENTCLASS"), QString());
-    for (const IntField& f : intFields)
-        record.*f.field = reader.readInteger(section, QLatin1String(f.key), f.fallback);
-    for (const BevelField& f : bevelFields)
-        record.*f.field = toBevel(reader.readInteger(section, QLatin1String(f.key), cbNone));
-    for (const BoolField& f : boolFields)
-        record.*f.field = reader.readString(section, QLatin1String(f.key), QStringLiteral("FALSE")).toUpper() == QStringLiteral("TRUE");
-    record.shadowColor = ini.readInteger(section, QStringLiteral("SHADOWCOLOR"), 0);
-    record.gradientData = reader.readString(section, QStringLiteral("GRADIENTDATA"), QStringLiteral(" "));
-    record.hotGradientData = reader.readString(section, QStringLiteral("HOTGRADIENTDATA"), QString());
+    for (const SectionKey& key : sectionKeys) {
+        const QString name = QLatin1String(key.name);
+        if (key.number && !key.inherited)
+            record.*key.number = ini.readInteger(section, name, defaults.*key.number);
+        else if (key.number)
+            record.*key.number = reader.readInteger(section, name, defaults.*key.number);
+        else if (key.bevel)
+            record.*key.bevel = toBevel(reader.readInteger(section, name, defaults.*key.bevel));
+        else if (key.flag)
+            record.*key.flag = isTrue(reader.readString(section, name, QStringLiteral("FALSE")));
+        else
+            record.*key.text = reader.readString(section, name, defaults.*key.text);
+    }
     parseGradients(record);
     return record;
 }
 
-// A record with every field 0, the start of a copied stored section.
+// A record with every value 0 or empty, the start of a copied stored section.
 TsGeneralData zeroRecord()
 {
     TsGeneralData r;
-    for (const IntField& f : intFields)
-        r.*f.field = 0;
-    r.shadowColor = 0;
-    r.gradientData.clear();
+    for (const SectionKey& key : sectionKeys) {
+        if (key.number)
+            r.*key.number = 0;
+        else if (key.bevel)
+            r.*key.bevel = cbNone;
+        else if (key.flag)
+            r.*key.flag = false;
+        else
+            (r.*key.text).clear();
+    }
     return r;
 }
 
@@ -363,54 +323,29 @@ std::optional<QList<int>> fiveColours(const QString& text)
     return colours;
 }
 
-// Copies field by field; a font colour word that is not a number ends the copy, and the record
-// keeps what it has.
+// Copies key by key; a colour word that is not a number ends the copy, and the record keeps what
+// it has.
 TsGeneralData copyStoredSection(const TsSkinGeneral& g)
 {
     TsGeneralData r = zeroRecord();
     r.parentClass = g.ParentClass;
     r.sectionName = g.SectionName;
-    r.color = g.Color;
-    r.bevel = g.Bevel;
-    const auto font = fiveColours(g.FontColor);
-    if (!font)
-        return r;
-    r.fontColor = (*font)[0];
-    r.tcLeft = (*font)[1];
-    r.tcTop = (*font)[2];
-    r.tcRight = (*font)[3];
-    r.tcBottom = (*font)[4];
-    const auto hotFont = fiveColours(g.HotFontColor);
-    if (!hotFont)
-        return r;
-    r.hotFontColor = (*hotFont)[0];
-    r.hotTcLeft = (*hotFont)[1];
-    r.hotTcTop = (*hotFont)[2];
-    r.hotTcRight = (*hotFont)[3];
-    r.hotTcBottom = (*hotFont)[4];
-    r.reservedBoolean = g.ReservedBoolean;
-    r.shadowBlur = g.ShadowBlur;
-    r.shadowColor = g.ShadowColor;
-    r.shadowEnabled = g.ShadowEnabled;
-    r.shadowOffset = g.ShadowOffset;
-    r.shadowTransparency = g.ShadowTransparency;
-    r.transparency = g.Transparency;
-    r.gradientPercent = g.GradientPercent;
-    r.gradientData = g.GradientData;
-    r.imagePercent = g.ImagePercent;
-    r.showFocus = g.ShowFocus;
-    r.fadingEnabled = g.FadingEnabled;
-    r.fadingIntervalIn = g.FadingIntervalIn;
-    r.fadingIntervalOut = g.FadingIntervalOut;
-    r.fadingIterations = g.FadingIterations;
-    r.hotColor = g.HotColor;
-    r.hotTransparency = g.HotTransparency;
-    r.hotBevel = g.HotBevel;
-    r.hotGradientPercent = g.HotGradientPercent;
-    r.hotGradientData = g.HotGradientData;
-    r.hotImagePercent = g.HotImagePercent;
-    r.borderColor1 = g.BorderColor1;
-    r.borderColor2 = g.BorderColor2;
+    for (const SectionKey& key : sectionKeys) {
+        if (key.word >= 0) {
+            const auto colours = fiveColours(g.*key.storedText);
+            if (!colours)
+                break;
+            r.*key.number = (*colours)[key.word];
+        } else if (key.number) {
+            r.*key.number = g.*key.storedNumber;
+        } else if (key.bevel) {
+            r.*key.bevel = g.*key.storedBevel;
+        } else if (key.flag) {
+            r.*key.flag = g.*key.storedFlag;
+        } else {
+            r.*key.text = g.*key.storedText;
+        }
+    }
     r.gradient = parseGradient(r.gradientData);
     r.hotGradient = parseGradient(r.hotGradientData);
     return r;
@@ -442,35 +377,35 @@ std::optional<int> commonInteger(const MemoryIniFile::Section& section, const ch
     return value;
 }
 
+// A common section gives every key it leaves out from its parent record, or the default.
 TsGeneralData readCommonSection(const MemoryIniFile::Section& section, const TsGeneralData* parent)
 {
+    static const TsGeneralData defaults;
+    const TsGeneralData& inherited = parent ? *parent : defaults;
     TsGeneralData record;
     record.sectionName = section.name;
     const QString* parentClass = commonValue(section, "PARENTCLASS");
     record.parentClass = parentClass ? parentClass->toUpper() : QStringLiteral("-1");
-    for (const IntField& f : intFields)
-        record.*f.field = commonInteger(section, f.key).value_or(parent ? parent->*f.field : f.fallback);
-    record.shadowColor = commonInteger(section, "SHADOWCOLOR").value_or(parent ? parent->shadowColor : 0);
-    for (const BevelField& f : bevelFields) {
-        const auto value = commonInteger(section, f.key);
-        record.*f.field = value ? toBevel(*value) : (parent ? parent->*f.field : cbNone);
+    for (const SectionKey& key : sectionKeys) {
+        if (key.number) {
+            record.*key.number = commonInteger(section, key.name).value_or(inherited.*key.number);
+        } else if (key.bevel) {
+            const auto value = commonInteger(section, key.name);
+            record.*key.bevel = value ? toBevel(*value) : inherited.*key.bevel;
+        } else {
+            const QString* text = commonValue(section, key.name);
+            if (key.flag)
+                record.*key.flag = text ? isTrue(*text) : inherited.*key.flag;
+            else
+                record.*key.text = text ? *text : inherited.*key.text;
+        }
     }
-    for (const BoolField& f : boolFields) {
-        const QString* text = commonValue(section, f.key);
-        record.*f.field = text ? text->toUpper() == QStringLiteral("TRUE") : (parent && parent->*f.field);
-    }
-    const QString* gradient = commonValue(section, "GRADIENTDATA");
-    record.gradientData = gradient ? *gradient : (parent ? parent->gradientData : QStringLiteral(" "));
-    const QString* hotGradient = commonValue(section, "HOTGRADIENTDATA");
-    record.hotGradientData = hotGradient ? *hotGradient : (parent ? parent->hotGradientData : QString());
     parseGradients(record);
     return record;
 }
 
-void addCommonSections(const SkinSource& source)
+void addCommonSections(TsGeneralDataArray& sections, const MemoryIniFile& ini)
 {
-    const MemoryIniFile ini(source.commonSections.join(QLatin1Char('\n')));
-    TsGeneralDataArray& sections = skinSections();
     for (const MemoryIniFile::Section& section : ini.allSections()) {
         const QString* parentClass = commonValue(section, "PARENTCLASS");
         const QString parentName = parentClass ? parentClass->toUpper() : QStringLiteral("-1");
@@ -487,7 +422,81 @@ void addCommonSections(const SkinSource& source)
     }
 }
 
+void loadMasks(Loading& loading, const MemoryIniFile* file, const TsStoredSkin* stored)
+{
+    SkinTables& skin = loading.skin();
+    if (file) {
+        const QString master = file->readString(globalInfo, QStringLiteral("MASTERBITMAP"), QString());
+        if (!master.isEmpty()) {
+            const QString path = skinFilePath(skin, master);
+            if (fileExists(path)) {
+                skin.masterBitmap = loadBitmap(path);
+                if (skin.masterBitmap.isNull())
+                    loading.report(QStringLiteral("master bitmap \"%1\" cannot be read").arg(path));
+            } else {
+                loading.report(QStringLiteral("master bitmap \"%1\" not found").arg(path));
+            }
+        }
+        scanMaskSections(loading, *file, false);
+        return;
+    }
+    skin.masterBitmap = stored->MasterBitmap.convertToFormat(QImage::Format_BGR888);
+    for (const TsSkinImage& item : stored->Images) {
+        TsMaskData mask;
+        mask.sectionName = item.SectionName.toUpper();
+        mask.propertyName = item.PropertyName.toUpper();
+        mask.left = item.Left;
+        mask.top = item.Top;
+        mask.right = item.Right;
+        mask.bottom = item.Bottom;
+        mask.imageCount = toInt16(item.ImageCount);
+        mask.maskType = toInt16(item.MaskType);
+        mask.borderWidth = toInt16(item.BorderWidth);
+        if (item.ImageCount == 0)
+            mask.image = item.Image.convertToFormat(QImage::Format_BGR888);
+        skin.masks.append(mask);
+    }
+}
+
+void loadPatterns(Loading& loading, const MemoryIniFile* file, const TsStoredSkin* stored)
+{
+    if (file) {
+        scanPatternSections(loading, *file, false);
+        return;
+    }
+    for (const TsSkinPattern& item : stored->Patterns)
+        addPicture(loading.skin(), item.Image, item.SectionName, item.PropertyName, false);
+}
+
+void loadSections(Loading& loading, const MemoryIniFile* file, const TsStoredSkin* stored)
+{
+    SkinTables& skin = loading.skin();
+    if (!file) {
+        for (const TsSkinGeneral& general : stored->GeneralData)
+            skin.sections.append(copyStoredSection(general));
+        return;
+    }
+    skin.version = file->readFloat(globalInfo, QStringLiteral("VERSION"), 0);
+    skin.author = file->readString(globalInfo, QStringLiteral("AUTHOR"), QString());
+    skin.description = file->readString(globalInfo, QStringLiteral("DESCRIPTION"), QString());
+    const QStringList names = file->sections();
+    for (const QString& name : names) {
+        if (name.compare(QStringLiteral("TSEDIT"), Qt::CaseInsensitive) == 0) {
+            loading.result.oldFormat = true;
+            return;
+        }
+    }
+    const InheritedReader reader(*file);
+    for (const QString& name : names)
+        skin.sections.append(readFileSection(reader, *file, name));
+}
+
 } // namespace
+
+QString SkinLoadError::message() const
+{
+    return QStringLiteral("Skin section [%1], key %2: '%3' is not a valid integer value").arg(section, key, value);
+}
 
 QString oldSkinMessage()
 {
@@ -495,86 +504,38 @@ QString oldSkinMessage()
                           "https://skins.vestoria.example!");
 }
 
-void LoadSkinMasks(const SkinSource& source)
+SkinLoadResult loadSkinTables(const SkinSource& source)
 {
-    skinMasks().clear();
-    skinMasterBitmap() = QImage();
-    if (const MemoryIniFile* file = skinData().skinFile.get()) {
-        const QString master = file->readString(globalInfo, QStringLiteral("MASTERBITMAP"), QString());
-        if (!master.isEmpty()) {
-            const QString path = skinFilePath(master);
-            if (fileExists(path)) {
-                skinMasterBitmap() = loadBitmap(path);
-                if (skinMasterBitmap().isNull())
-                    report(source, QStringLiteral("master bitmap \"%1\" cannot be read").arg(path));
-            } else {
-                report(source, QStringLiteral("master bitmap \"%1\" not found").arg(path));
-            }
-        }
-        scanMaskSections(source, *file, false);
+    LoadedSkin result;
+    Loading loading{result};
+    SkinTables& skin = result.tables;
+    const TsStoredSkin* stored = nullptr;
+    if (!source.skinFolder.isEmpty()) {
+        skin.skinFolder = source.skinFolder;
+        skin.skinFile = std::make_shared<const MemoryIniFile>(
+            MemoryIniFile::fromFile(source.skinFolder + QStringLiteral("Options.dat")));
     } else {
-        const TsStoredSkin* skin = internalSkin(source);
-        if (!skin)
-            return;
-        skinMasterBitmap() = skin->MasterBitmap.convertToFormat(QImage::Format_BGR888);
-        for (const TsSkinImage& item : skin->Images) {
-            TsMaskData mask;
-            mask.sectionName = item.SectionName.toUpper();
-            mask.propertyName = item.PropertyName.toUpper();
-            mask.left = item.Left;
-            mask.top = item.Top;
-            mask.right = item.Right;
-            mask.bottom = item.Bottom;
-            mask.imageCount = toInt16(item.ImageCount);
-            mask.maskType = toInt16(item.MaskType);
-            mask.borderWidth = toInt16(item.BorderWidth);
-            if (item.ImageCount == 0)
-                mask.image = item.Image.convertToFormat(QImage::Format_BGR888);
-            skinMasks().append(mask);
-        }
+        stored = internalSkin(source);
+        if (!stored)
+            return result;
     }
-    if (!source.commonSections.isEmpty())
-        scanMaskSections(source, MemoryIniFile(source.commonSections.join(QLatin1Char('\n'))), true);
-}
-
-void LoadSkinPatterns(const SkinSource& source)
-{
-    skinPatterns().clear();
-    if (const MemoryIniFile* file = skinData().skinFile.get()) {
-        scanPatternSections(source, *file, false);
-    } else if (const TsStoredSkin* skin = internalSkin(source)) {
-        for (const TsSkinPattern& item : skin->Patterns)
-            addPicture(item.Image, item.SectionName, item.PropertyName, false);
+    const MemoryIniFile* file = skin.skinFile.get();
+    const bool withCommon = !source.commonSections.isEmpty();
+    const MemoryIniFile common(source.commonSections.join(QLatin1Char('\n')));
+    try {
+        loadMasks(loading, file, stored);
+        if (withCommon)
+            scanMaskSections(loading, common, true);
+    } catch (const SkinLoadError& error) {
+        return error;
     }
-    if (!source.commonSections.isEmpty())
-        scanPatternSections(source, MemoryIniFile(source.commonSections.join(QLatin1Char('\n'))), true);
-}
-
-void LoadSkinSections(const SkinSource& source)
-{
-    if (const MemoryIniFile* file = skinData().skinFile.get()) {
-        skinData().version = file->readFloat(globalInfo, QStringLiteral("VERSION"), 0);
-        skinData().author = file->readString(globalInfo, QStringLiteral("AUTHOR"), QString());
-        skinData().description = file->readString(globalInfo, QStringLiteral("DESCRIPTION"), QString());
-        skinSections().clear();
-        const QStringList names = file->sections();
-        for (const QString& name : names) {
-            if (name.compare(QStringLiteral("TSEDIT"), Qt::CaseInsensitive) == 0) {
-                showMessageBox({applicationTitle(), oldSkinMessage(), MessageIcon::Error, MessageButtons::Ok});
-                return;
-            }
-        }
-        const InheritedReader reader(*file);
-        for (const QString& name : names)
-            skinSections().append(readFileSection(reader, *file, name));
-    } else {
-        const TsStoredSkin* skin = internalSkin(source);
-        if (!skin)
-            return;
-        skinSections().clear();
-        for (const TsSkinGeneral& general : skin->GeneralData)
-            skinSections().append(copyStoredSection(general));
-    }
-    if (!source.commonSections.isEmpty())
-        addCommonSections(source);
+    loadPatterns(loading, file, stored);
+    if (withCommon)
+        scanPatternSections(loading, common, true);
+    loadSections(loading, file, stored);
+    // An old skin's sections are not read, and the common sections are not added to nothing.
+    if (withCommon && !result.oldFormat)
+        addCommonSections(skin.sections, common);
+    skin.UpdateCommonIndexes();
+    return result;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
-// What the skin manager needs of the menu skinner, which lives with the skinned controls. The
-// skinned controls register a factory; without one the manager simply has no menu skinner.
+// What the skin manager tells the menu skinner, which lives with the skinned controls.
+//
+// The menu skinner is made by a factory registered with setSkinMenuHookFactory(). The main skin
+// manager asks for its skinner once, when it is created, so the factory must be registered before
+// the start window (TForm1, which creates the main manager) is made: in createProgram()
+// (app/startup.cpp) before `new TForm1`. Without a factory the manager has no menu skinner.
 
 #include <functional>
 #include <memory>
@@ -11,6 +15,11 @@ class TsSkinManager;
 class SkinMenuHook {
 public:
     virtual ~SkinMenuHook() = default;
+    // A new skin is in force and every control has taken it. Pop-up backgrounds made for the
+    // previous skin are stale: empty them and skin the menus anew.
+    virtual void skinApplied() = 0;
+    // The skin was removed: empty the pop-up backgrounds and give the menus back their plain look.
+    virtual void skinRemoved() = 0;
     // SkinnedPopups changed: re-skin or un-skin the pop-up menus.
     virtual void setPopupsSkinned(bool skinned) = 0;
 };

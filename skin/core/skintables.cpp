@@ -1,35 +1,29 @@
 #include "skin/core/skintables.h"
 
-#include "skin/core/memoryinifile.h"
-
 #include <limits>
 
 namespace {
 
 TsSkinData gSkinData;
-TsGeneralDataArray gSections;
-TsMaskArray gMasks;
-TsPatternArray gPatterns;
-QImage gMasterBitmap;
-TsCommonIndexes gCommonIndexes;
-bool gSkinChanging = false;
+SkinTables gCurrentSkin;
 
 template <typename Table>
-int findInTable(const Table& table, int sectionIndex, const QString& sectionName, const QString& propertyName)
+int findInTable(const SkinTables& skin, const Table& table, int sectionIndex, const QString& sectionName,
+                const QString& propertyName)
 {
-    if (!isValidSectionIndex(sectionIndex) || sectionName.isEmpty())
+    if (!skin.isValidSectionIndex(sectionIndex) || sectionName.isEmpty())
         return -1;
     QString section = sectionName.toUpper();
     // Each step moves to another section; more steps than sections means the chain has a cycle.
-    for (qsizetype step = 0; step <= gSections.size(); ++step) {
+    for (qsizetype step = 0; step <= skin.sections.size(); ++step) {
         for (qsizetype k = 0; k < table.size(); ++k) {
             if (table[k].propertyName == propertyName && table[k].sectionName == section)
                 return int(k);
         }
-        const QString parent = gSections[sectionIndex].parentClass.toUpper();
+        const QString parent = skin.sections[sectionIndex].parentClass.toUpper();
         if (parent.isEmpty() || parent == section)
             return -1;
-        const int parentIndex = FindSection(parent);
+        const int parentIndex = skin.FindSection(parent);
         if (parentIndex < 0)
             return -1;
         sectionIndex = parentIndex;
@@ -43,73 +37,57 @@ int16_t narrow(int index)
     return index >= 0 && index <= std::numeric_limits<int16_t>::max() ? int16_t(index) : int16_t(-1);
 }
 
-int16_t maskOf(int sectionIndex, const QString& sectionName, const QString& propertyName)
+int16_t maskOf(const SkinTables& skin, int sectionIndex, const QString& sectionName, const QString& propertyName)
 {
-    return narrow(FindMask(sectionIndex, sectionName, propertyName));
+    return narrow(skin.FindMask(sectionIndex, sectionName, propertyName));
 }
 
-void lookUpScrollPart(TsScrollPartIndexes& part, const QString& name, bool withGlyph)
+void lookUpScrollPart(const SkinTables& skin, TsScrollPartIndexes& part, const QString& name, bool withGlyph)
 {
     part = {};
-    part.section = narrow(FindSection(name));
-    part.bordersMask = maskOf(part.section, name, QStringLiteral("BORDERSMASK"));
+    part.section = narrow(skin.FindSection(name));
+    part.bordersMask = maskOf(skin, part.section, name, QStringLiteral("BORDERSMASK"));
     if (withGlyph && part.section >= 0)
-        part.glyphMask = maskOf(part.section, name, QStringLiteral("GLYPHMASK"));
-    part.pattern = maskOf(part.section, name, QStringLiteral("PATTERN"));
-    part.hotPattern = maskOf(part.section, name, QStringLiteral("HOTPATTERN"));
+        part.glyphMask = maskOf(skin, part.section, name, QStringLiteral("GLYPHMASK"));
+    part.pattern = maskOf(skin, part.section, name, QStringLiteral("PATTERN"));
+    part.hotPattern = maskOf(skin, part.section, name, QStringLiteral("HOTPATTERN"));
 }
 
-void lookUpTab(TsTabIndexes& tab, const QString& name)
+void lookUpTab(const SkinTables& skin, TsTabIndexes& tab, const QString& name)
 {
-    tab.section = narrow(FindSection(name));
-    tab.bordersMask = maskOf(tab.section, name, QStringLiteral("BORDERSMASK"));
+    tab.section = narrow(skin.FindSection(name));
+    tab.bordersMask = maskOf(skin, tab.section, name, QStringLiteral("BORDERSMASK"));
 }
 
 } // namespace
 
-TsSkinData& skinData() { return gSkinData; }
-TsGeneralDataArray& skinSections() { return gSections; }
-TsMaskArray& skinMasks() { return gMasks; }
-TsPatternArray& skinPatterns() { return gPatterns; }
-QImage& skinMasterBitmap() { return gMasterBitmap; }
-TsCommonIndexes& skinCommonIndexes() { return gCommonIndexes; }
-
-bool skinChanging() { return gSkinChanging; }
-void setSkinChanging(bool changing) { gSkinChanging = changing; }
-
-int FindSection(const QString& name)
+int SkinTables::FindSection(const QString& name) const
 {
     // A record without a name closes some skins; no name finds it.
     if (name.isEmpty())
         return -1;
-    for (qsizetype i = 0; i < gSections.size(); ++i) {
-        if (gSections[i].sectionName.compare(name, Qt::CaseInsensitive) == 0)
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        if (sections[i].sectionName.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;
 }
 
-int FindMask(int sectionIndex, const QString& sectionName, const QString& propertyName)
+int SkinTables::FindMask(int sectionIndex, const QString& sectionName, const QString& propertyName) const
 {
-    return findInTable(gMasks, sectionIndex, sectionName, propertyName);
+    return findInTable(*this, masks, sectionIndex, sectionName, propertyName);
 }
 
-int FindPattern(int sectionIndex, const QString& sectionName, const QString& propertyName)
+int SkinTables::FindPattern(int sectionIndex, const QString& sectionName, const QString& propertyName) const
 {
-    if (!gSkinData.ready)
-        return -1;
-    return findInTable(gPatterns, sectionIndex, sectionName, propertyName);
+    return findInTable(*this, patterns, sectionIndex, sectionName, propertyName);
 }
 
-bool isValidSectionIndex(int index) { return index >= 0 && index < gSections.size(); }
-bool isValidMaskIndex(int index) { return index >= 0 && index < gMasks.size(); }
-bool isValidPatternIndex(int index) { return index >= 0 && index < gPatterns.size(); }
-
-QSize stateImageSize(int maskIndex)
+QSize SkinTables::stateImageSize(int maskIndex) const
 {
     if (!isValidMaskIndex(maskIndex))
         return {};
-    const TsMaskData& mask = gMasks[maskIndex];
+    const TsMaskData& mask = masks[maskIndex];
     if (mask.hasOwnImage())
         return {mask.image.width() / 3, mask.image.height() / 2};
     // Stored skins may carry any count or type; a zero divisor must not take the program down.
@@ -118,52 +96,62 @@ QSize stateImageSize(int maskIndex)
     return {mask.width() / count, mask.height() / rows};
 }
 
-void clearSkinTables()
+void SkinTables::UpdateCommonIndexes()
 {
-    gSkinData.skinFile.reset();
-    gSkinData.skinFolder.clear();
-    gSkinData.ready = false;
-    gSkinData.version = 0;
-    gSkinData.author.clear();
-    gSkinData.description.clear();
-    gSections.clear();
-    gMasks.clear();
-    gPatterns.clear();
-    gMasterBitmap = QImage();
-    gCommonIndexes = {};
-    gSkinChanging = false;
-}
-
-void UpdateCommonIndexes()
-{
-    TsCommonIndexes& c = gCommonIndexes;
+    TsCommonIndexes& c = commonIndexes;
     c = {};
+    const SkinTables& skin = *this;
     const QString global = QStringLiteral("GLOBALINFO");
     c.globalInfo = narrow(FindSection(global));
-    c.boxChecked = maskOf(c.globalInfo, global, QStringLiteral("BOXCHECKED"));
-    c.boxUnchecked = maskOf(c.globalInfo, global, QStringLiteral("BOXUNCHECKED"));
-    c.boxGrayed = maskOf(c.globalInfo, global, QStringLiteral("BOXGRAYED"));
-    c.radioChecked = maskOf(c.globalInfo, global, QStringLiteral("RADIOCHECKED"));
-    c.radioUnchecked = maskOf(c.globalInfo, global, QStringLiteral("RADIOUNCHECKED"));
-    c.radioGrayed = maskOf(c.globalInfo, global, QStringLiteral("RADIOGRAYED"));
-    c.smallChecked = maskOf(c.globalInfo, global, QStringLiteral("SMALLCHECKED"));
-    c.smallUnchecked = maskOf(c.globalInfo, global, QStringLiteral("SMALLUNCHECKED"));
-    c.smallGrayed = maskOf(c.globalInfo, global, QStringLiteral("SMALLGRAYED"));
+    c.boxChecked = maskOf(skin, c.globalInfo, global, QStringLiteral("BOXCHECKED"));
+    c.boxUnchecked = maskOf(skin, c.globalInfo, global, QStringLiteral("BOXUNCHECKED"));
+    c.boxGrayed = maskOf(skin, c.globalInfo, global, QStringLiteral("BOXGRAYED"));
+    c.radioChecked = maskOf(skin, c.globalInfo, global, QStringLiteral("RADIOCHECKED"));
+    c.radioUnchecked = maskOf(skin, c.globalInfo, global, QStringLiteral("RADIOUNCHECKED"));
+    c.radioGrayed = maskOf(skin, c.globalInfo, global, QStringLiteral("RADIOGRAYED"));
+    c.smallChecked = maskOf(skin, c.globalInfo, global, QStringLiteral("SMALLCHECKED"));
+    c.smallUnchecked = maskOf(skin, c.globalInfo, global, QStringLiteral("SMALLUNCHECKED"));
+    c.smallGrayed = maskOf(skin, c.globalInfo, global, QStringLiteral("SMALLGRAYED"));
 
-    lookUpTab(c.tabTop, QStringLiteral("TABTOP"));
-    lookUpTab(c.tabBottom, QStringLiteral("TABBOTTOM"));
-    lookUpTab(c.tabLeft, QStringLiteral("TABLEFT"));
-    lookUpTab(c.tabRight, QStringLiteral("TABRIGHT"));
+    lookUpTab(skin, c.tabTop, QStringLiteral("TABTOP"));
+    lookUpTab(skin, c.tabBottom, QStringLiteral("TABBOTTOM"));
+    lookUpTab(skin, c.tabLeft, QStringLiteral("TABLEFT"));
+    lookUpTab(skin, c.tabRight, QStringLiteral("TABRIGHT"));
 
-    lookUpScrollPart(c.scrollBtnTop, QStringLiteral("SCROLLBTNTOP"), true);
-    lookUpScrollPart(c.scrollBtnBottom, QStringLiteral("SCROLLBTNBOTTOM"), true);
-    lookUpScrollPart(c.scrollBtnLeft, QStringLiteral("SCROLLBTNLEFT"), true);
-    lookUpScrollPart(c.scrollBtnRight, QStringLiteral("SCROLLBTNRIGHT"), true);
-    lookUpScrollPart(c.scrollSliderV, QStringLiteral("SCROLLSLIDERV"), true);
-    lookUpScrollPart(c.scrollSliderH, QStringLiteral("SCROLLSLIDERH"), true);
+    lookUpScrollPart(skin, c.scrollBtnTop, QStringLiteral("SCROLLBTNTOP"), true);
+    lookUpScrollPart(skin, c.scrollBtnBottom, QStringLiteral("SCROLLBTNBOTTOM"), true);
+    lookUpScrollPart(skin, c.scrollBtnLeft, QStringLiteral("SCROLLBTNLEFT"), true);
+    lookUpScrollPart(skin, c.scrollBtnRight, QStringLiteral("SCROLLBTNRIGHT"), true);
+    lookUpScrollPart(skin, c.scrollSliderV, QStringLiteral("SCROLLSLIDERV"), true);
+    lookUpScrollPart(skin, c.scrollSliderH, QStringLiteral("SCROLLSLIDERH"), true);
 
-    lookUpScrollPart(c.scrollBar1H, QStringLiteral("SCROLLBAR1H"), false);
-    lookUpScrollPart(c.scrollBar1V, QStringLiteral("SCROLLBAR1V"), false);
-    lookUpScrollPart(c.scrollBar2H, QStringLiteral("SCROLLBAR2H"), false);
-    lookUpScrollPart(c.scrollBar2V, QStringLiteral("SCROLLBAR2V"), false);
+    lookUpScrollPart(skin, c.scrollBar1H, QStringLiteral("SCROLLBAR1H"), false);
+    lookUpScrollPart(skin, c.scrollBar1V, QStringLiteral("SCROLLBAR1V"), false);
+    lookUpScrollPart(skin, c.scrollBar2H, QStringLiteral("SCROLLBAR2H"), false);
+    lookUpScrollPart(skin, c.scrollBar2V, QStringLiteral("SCROLLBAR2V"), false);
 }
+
+const SkinTables& currentSkin() { return gCurrentSkin; }
+void setCurrentSkin(SkinTables skin) { gCurrentSkin = std::move(skin); }
+
+TsSkinData& skinData() { return gSkinData; }
+
+int FindSection(const QString& name) { return gCurrentSkin.FindSection(name); }
+
+int FindMask(int sectionIndex, const QString& sectionName, const QString& propertyName)
+{
+    return gCurrentSkin.FindMask(sectionIndex, sectionName, propertyName);
+}
+
+int FindPattern(int sectionIndex, const QString& sectionName, const QString& propertyName)
+{
+    // While a skin is announced its patterns are not handed out yet.
+    if (!gSkinData.ready)
+        return -1;
+    return gCurrentSkin.FindPattern(sectionIndex, sectionName, propertyName);
+}
+
+bool isValidSectionIndex(int index) { return gCurrentSkin.isValidSectionIndex(index); }
+bool isValidMaskIndex(int index) { return gCurrentSkin.isValidMaskIndex(index); }
+bool isValidPatternIndex(int index) { return gCurrentSkin.isValidPatternIndex(index); }
+QSize stateImageSize(int maskIndex) { return gCurrentSkin.stateImageSize(maskIndex); }

@@ -82,7 +82,7 @@ void write(QPainter& canvas, const QString& text, bool enabled, bool hot, int se
         drawAt(canvas, area, QPoint(1, 1), drawFlags, text, toQColor(clBtnHighlight));
         drawAt(canvas, area, QPoint(0, 0), drawFlags, text, toQColor(clBtnShadow));
     } else if (useSection && isValidSectionIndex(sectionIndex)) {
-        const TsGeneralData& section = skinSections()[sectionIndex];
+        const TsGeneralData& section = currentSkin().sections[sectionIndex];
         const struct {
             int32_t color;
             QPoint shift;

@@ -1,18 +1,16 @@
 #pragma once
 
-// The run-time tables of the active skin: section records, masks, patterns, the master bitmap and
-// the indexes that many controls share. Everything here is plain data; the lookups over it live in
-// skintables.h and the loading in skinloader.h.
+// The records a skin is made of: section records, masks, patterns and the indexes that many
+// controls share. Everything here is plain data; the whole skin (SkinTables) and its lookups live
+// in skintables.h, the loading in skinloader.h.
 
 #include <QImage>
 #include <QList>
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 
 class TsSkinManager;
-class MemoryIniFile;
 
 // Colours are 0x00BBGGRR, red in the low byte.
 constexpr int32_t clBlack = 0x000000;
@@ -42,7 +40,8 @@ using TsGradArray = QList<TsGradSegment>;
 // list, so " " and "" give no segments. Percent is limited to 0..100.
 TsGradArray parseGradient(const QString& data);
 
-// One section of the active skin, fields in the order of the stored skin format.
+// One section of a skin, fields in the order of the stored skin format. The member defaults are
+// the defaults of the section keys; sectionkeys.h gives each key's name and how it is read.
 struct TsGeneralData {
     QString parentClass;
     QString sectionName;
@@ -159,16 +158,11 @@ struct TsCommonIndexes {
     TsScrollPartIndexes scrollBar2V;
 };
 
-// The process-wide skin state: who loads skins, where the active external skin lives, and whether
-// the tables may be painted from.
+// The process-wide state beside the skin itself: who loads skins, and whether the current skin may
+// be painted from (false while a skin is being announced or after it was removed).
 struct TsSkinData {
     TsSkinManager* mainManager = nullptr;
-    std::unique_ptr<MemoryIniFile> skinFile;   // the external skin's Options.dat, none for internal
-    QString skinFolder;                        // with a trailing separator; empty for internal
     bool ready = false;
-    double version = 0;
-    QString author;
-    QString description;
 };
 
 // Where a partly transparent control finds its parent's pixels: the parent's cache bitmap and the

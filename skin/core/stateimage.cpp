@@ -6,7 +6,7 @@
 
 void paintStateImage(QImage& target, QPoint at, int state, const TsMaskData& mask, StateImageMode mode)
 {
-    const MaskStateImage image = maskStateImage(mask, state, skinMasterBitmap());
+    const MaskStateImage image = maskStateImage(mask, state, currentSkin().masterBitmap);
     if (!image.isValid())
         return;
     if (image.ownImage || mask.maskType == 1) {

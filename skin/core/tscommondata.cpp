@@ -70,7 +70,7 @@ void TsCommonData::setSkinSection(const QString& section)
     if (section == m_skinSection)
         return;
     m_skinSection = section.isEmpty() ? QStringLiteral("UNKNOWN") : section;
-    if (skinSections().isEmpty())
+    if (currentSkin().sections.isEmpty())
         skinIndex = -1;
     else
         updateIndexes();
@@ -142,12 +142,12 @@ void TsCommonData::invalidate()
 
 bool TsCommonData::sectionIsTransparent() const
 {
-    return isValidSectionIndex(skinIndex) && skinSections()[skinIndex].transparency > 0;
+    return isValidSectionIndex(skinIndex) && currentSkin().sections[skinIndex].transparency > 0;
 }
 
 bool TsCommonData::sectionHasGradient() const
 {
-    return isValidSectionIndex(skinIndex) && skinSections()[skinIndex].gradientPercent > 0;
+    return isValidSectionIndex(skinIndex) && currentSkin().sections[skinIndex].gradientPercent > 0;
 }
 
 void TsCommonData::copyCache(QPainter& painter, int x, int y, int width, int height) const

@@ -1,7 +1,7 @@
 #pragma once
 
 // One section of a skin kept inside the program, as its author wrote it. The loader turns it into
-// a run-time section record (TsGeneralData).
+// a run-time section record (TsGeneralData) key by key, as sectionkeys.h pairs the members.
 
 #include "skin/core/skintypes.h"
 

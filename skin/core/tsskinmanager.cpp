@@ -1,12 +1,14 @@
 #include "skin/core/tsskinmanager.h"
 
-#include "skin/core/memoryinifile.h"
 #include "skin/core/skinbroadcast.h"
 #include "skin/core/skinloader.h"
 #include "skin/core/skinmenuhook.h"
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintables.h"
 
+#include "platform/apperror.h"
+#include "platform/applicationtitle.h"
+#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
@@ -24,53 +26,6 @@ bool isAbsoluteDirectory(const QString& directory)
     return directory.contains(QLatin1Char(':')) || directory.startsWith(QLatin1Char('/'));
 #endif
 }
-
-// Everything a failed load must put back so that the previous skin stays in force.
-struct SkinSnapshot {
-    std::unique_ptr<MemoryIniFile> skinFile;
-    QString skinFolder;
-    bool ready = false;
-    double version = 0;
-    QString author;
-    QString description;
-    TsGeneralDataArray sections;
-    TsMaskArray masks;
-    TsPatternArray patterns;
-    QImage masterBitmap;
-
-    static SkinSnapshot take()
-    {
-        TsSkinData& d = skinData();
-        SkinSnapshot s;
-        if (d.skinFile)
-            s.skinFile = std::make_unique<MemoryIniFile>(*d.skinFile);
-        s.skinFolder = d.skinFolder;
-        s.ready = d.ready;
-        s.version = d.version;
-        s.author = d.author;
-        s.description = d.description;
-        s.sections = skinSections();
-        s.masks = skinMasks();
-        s.patterns = skinPatterns();
-        s.masterBitmap = skinMasterBitmap();
-        return s;
-    }
-
-    void restore()
-    {
-        TsSkinData& d = skinData();
-        d.skinFile = std::move(skinFile);
-        d.skinFolder = skinFolder;
-        d.ready = ready;
-        d.version = version;
-        d.author = author;
-        d.description = description;
-        skinSections() = sections;
-        skinMasks() = masks;
-        skinPatterns() = patterns;
-        skinMasterBitmap() = masterBitmap;
-    }
-};
 
 } // namespace
 
@@ -90,7 +45,6 @@ TsSkinManager::~TsSkinManager()
 {
     if (isMainManager()) {
         BroadcastRemoveSkin();
-        UpdateCommonIndexes();
         skinData().mainManager = nullptr;
     }
 }
@@ -117,7 +71,6 @@ void TsSkinManager::setActive(bool active)
         setSkinName(m_skinName);
     } else if (!m_loading) {
         BroadcastRemoveSkin();
-        UpdateCommonIndexes();
     }
 }
 
@@ -146,8 +99,11 @@ void TsSkinManager::setSkinDirectory(const QString& directory)
     if (directory == m_skinDirectory)
         return;
     m_skinDirectory = directory;
-    if (isMainManager())
-        skinData().skinFolder = ResolvedSkinDirectory();
+    if (!isMainManager())
+        return;
+    SkinTables skin = currentSkin();
+    skin.skinFolder = ResolvedSkinDirectory();
+    setCurrentSkin(std::move(skin));
 }
 
 void TsSkinManager::setSkinnedPopups(bool skinned)
@@ -170,29 +126,25 @@ void TsSkinManager::setSkinName(const QString& name)
     if (name.isEmpty())
         setSkinDirectory(QString());
 
-    // A skin that cannot be read leaves the previous one in force, tables and all.
-    SkinSnapshot previous = SkinSnapshot::take();
-    try {
-        skinData().ready = false;
-        skinData().skinFile.reset();
-        const QString folder = ResolvedSkinDirectory() + name + QDir::separator();
-        const QString options = folder + QStringLiteral("Options.dat");
-        if (!name.isEmpty() && QFileInfo(options).isFile()) {
-            skinData().skinFile = std::make_unique<MemoryIniFile>(MemoryIniFile::fromFile(options));
-            skinData().skinFolder = folder;
-        } else {
-            skinData().skinFolder.clear();
-            const bool stored = std::any_of(m_internalSkins.cbegin(), m_internalSkins.cend(),
-                                            [&](const TsStoredSkin& skin) { return skin.Name == name; });
-            if (!stored && !m_internalSkins.isEmpty())
-                m_skinName = m_internalSkins.first().Name;
-        }
-        if (!m_loading)
+    const QString previousFolder = m_skinFolder;
+    const QString folder = ResolvedSkinDirectory() + name + QDir::separator();
+    if (!name.isEmpty() && QFileInfo(folder + QStringLiteral("Options.dat")).isFile()) {
+        m_skinFolder = folder;
+    } else {
+        m_skinFolder.clear();
+        const bool stored = std::any_of(m_internalSkins.cbegin(), m_internalSkins.cend(),
+                                        [&](const TsStoredSkin& skin) { return skin.Name == name; });
+        if (!stored && !m_internalSkins.isEmpty())
+            m_skinName = m_internalSkins.first().Name;
+    }
+    if (!m_loading) {
+        try {
             loadAndBroadcast();
-    } catch (...) {
-        m_skinName = previousName;
-        previous.restore();
-        throw;
+        } catch (...) {
+            m_skinName = previousName;
+            m_skinFolder = previousFolder;
+            throw;
+        }
     }
     if (OnAfterChange)
         OnAfterChange(this);
@@ -203,21 +155,20 @@ void TsSkinManager::Loaded()
     m_loading = false;
     if (!isMainManager() || !m_active || m_skinName.isEmpty())
         return;
-    SkinSnapshot previous = SkinSnapshot::take();
-    try {
-        loadAndBroadcast();
-    } catch (...) {
-        previous.restore();
-        throw;
-    }
+    loadAndBroadcast();
 }
 
 void TsSkinManager::loadAndBroadcast()
 {
-    const SkinSource source{m_skinName, m_internalSkins, m_commonSections, nullptr};
-    LoadSkinMasks(source);
-    LoadSkinPatterns(source);
-    LoadSkinSections(source);
+    // A skin that cannot be read leaves the previous one in force: nothing is replaced before the
+    // new one is whole.
+    SkinLoadResult result = loadSkinTables({m_skinFolder, m_skinName, m_internalSkins, m_commonSections});
+    if (const auto* error = std::get_if<SkinLoadError>(&result))
+        throw AppError(error->message());
+    LoadedSkin& loaded = std::get<LoadedSkin>(result);
+    if (loaded.oldFormat)
+        showMessageBox({applicationTitle(), oldSkinMessage(), MessageIcon::Error, MessageButtons::Ok});
+    setCurrentSkin(std::move(loaded.tables));
     BroadcastNewSkin();
 }
 
@@ -263,11 +214,10 @@ QString TsSkinManager::ListSkins(QStringList& list) const
 void TsSkinManager::BroadcastNewSkin()
 {
     skinData().ready = false;
-    setSkinChanging(true);
     deliverToAllForms(SKM_SETNEWSKIN, this);
-    UpdateCommonIndexes();
-    setSkinChanging(false);
     skinData().ready = true;
+    if (m_menuSkinner)
+        m_menuSkinner->skinApplied();
     deliverToAllForms(SKM_REPAINT, this);
 }
 
@@ -275,8 +225,7 @@ void TsSkinManager::BroadcastRemoveSkin()
 {
     skinData().ready = false;
     deliverToAllForms(SKM_REMOVESKIN, this);
-    skinMasks().clear();
-    skinMasterBitmap() = QImage();
-    skinPatterns().clear();
-    skinSections().clear();
+    setCurrentSkin({});
+    if (m_menuSkinner)
+        m_menuSkinner->skinRemoved();
 }

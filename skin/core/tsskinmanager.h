@@ -2,7 +2,8 @@
 
 // The skin manager: holds the skins stored in the program, chooses the active skin by name, and
 // tells every window when the skin changes. The first manager created is the main one; only it
-// loads skins and broadcasts.
+// loads skins, puts them in force (setCurrentSkin, skintables.h) and broadcasts. A skin that
+// cannot be loaded is refused whole: the skin in force stays as it was.
 
 #include "skin/core/tsstoredskin.h"
 
@@ -50,7 +51,10 @@ public:
     // case; returns the first stored skin's name, else the first folder found, else empty.
     QString ListSkins(QStringList& list) const;
 
+    // The current skin is new: every control looks its sections up again, then the menu skinner
+    // and a repaint follow.
     void BroadcastNewSkin();
+    // Every control lets go of the skin, then the current skin is emptied and the menu skinner told.
     void BroadcastRemoveSkin();
 
     SkinMenuHook* menuSkinner() const { return m_menuSkinner.get(); }
@@ -60,6 +64,8 @@ public:
     static QString defaultSkinDirectory();
 
 private:
+    // Loads the chosen skin and, when it loads, puts it in force and broadcasts it; a refused skin
+    // throws AppError.
     void loadAndBroadcast();
 
     bool m_active = false;
@@ -67,6 +73,8 @@ private:
     TsStoredSkins m_internalSkins;
     QString m_skinDirectory;
     QString m_skinName;
+    // The chosen external skin's folder; empty when the chosen skin is a stored one.
+    QString m_skinFolder;
     bool m_skinnedPopups = false;
     bool m_loading = false;
     std::unique_ptr<SkinMenuHook> m_menuSkinner;

@@ -5,6 +5,7 @@
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/memoryinifile.h"
 #include "skin/core/paintsection.h"
+#include "skin/core/sectionkeys.h"
 #include "skin/core/skinloader.h"
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
@@ -34,13 +35,12 @@ QString hex(int32_t colour) { return QStringLiteral("%1").arg(uint32_t(colour), 
 
 const QSet<QString>& knownKeys()
 {
-    static const QSet<QString> keys{
-        "PARENTCLASS", "COLOR", "BEVEL", "SHADOWBLUR", "SHADOWCOLOR", "SHADOWENABLED", "RESERVEDBOOLEAN",
-        "SHADOWOFFSET", "SHADOWTRANSPARENCY", "FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM",
-        "HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM", "TRANSPARENCY", "GRADIENTPERCENT",
-        "GRADIENTDATA", "IMAGEPERCENT", "SHOWFOCUS", "FADINGENABLED", "FADINGINTERVALIN", "FADINGINTERVALOUT",
-        "FADINGITERATIONS", "HOTCOLOR", "HOTTRANSPARENCY", "HOTBEVEL", "HOTGRADIENTPERCENT", "HOTGRADIENTDATA",
-        "HOTIMAGEPERCENT", "BORDERCOLOR1", "BORDERCOLOR2", "VERSION", "AUTHOR", "DESCRIPTION", "MASTERBITMAP"};
+    static const QSet<QString> keys = [] {
+        QSet<QString> known{"PARENTCLASS", "VERSION", "AUTHOR", "DESCRIPTION", "MASTERBITMAP"};
+        for (const SectionKey& key : sectionKeys)
+            known.insert(QLatin1String(key.name));
+        return known;
+    }();
     return keys;
 }
 
@@ -67,7 +67,7 @@ void checkFile(const MemoryIniFile& file, Report& report)
 
 void checkTables(Report& report)
 {
-    const TsGeneralDataArray& sections = skinSections();
+    const TsGeneralDataArray& sections = currentSkin().sections;
     for (qsizetype i = 0; i < sections.size(); ++i) {
         QStringList chain{sections[i].sectionName};
         QSet<int> seen{int(i)};
@@ -88,9 +88,9 @@ void checkTables(Report& report)
             parent = sections[index].parentClass;
         }
     }
-    const QImage& master = skinMasterBitmap();
-    for (qsizetype i = 0; i < skinMasks().size(); ++i) {
-        const TsMaskData& m = skinMasks()[i];
+    const QImage& master = currentSkin().masterBitmap;
+    for (qsizetype i = 0; i < currentSkin().masks.size(); ++i) {
+        const TsMaskData& m = currentSkin().masks[i];
         if (m.hasOwnImage())
             continue;
         if (master.isNull() || m.left < 0 || m.top < 0 || m.right > master.width() || m.bottom > master.height() ||
@@ -105,10 +105,10 @@ void checkTables(Report& report)
 
 void printTables()
 {
-    out(QStringLiteral("\nSections (%1):").arg(skinSections().size()));
+    out(QStringLiteral("\nSections (%1):").arg(currentSkin().sections.size()));
     out(QStringLiteral("  #   name                 parent               color  hot    transp grad%  img%   segs"));
-    for (qsizetype i = 0; i < skinSections().size(); ++i) {
-        const TsGeneralData& s = skinSections()[i];
+    for (qsizetype i = 0; i < currentSkin().sections.size(); ++i) {
+        const TsGeneralData& s = currentSkin().sections[i];
         out(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8 %9")
                 .arg(i, -3)
                 .arg(s.sectionName.isEmpty() ? QStringLiteral("(no name)") : s.sectionName, -20)
@@ -120,9 +120,9 @@ void printTables()
                 .arg(QStringLiteral("%1/%2").arg(s.gradient.size()).arg(s.hotGradient.size())));
     }
     out(QStringLiteral("\nMasks (%1), master bitmap %2x%3:")
-            .arg(skinMasks().size()).arg(skinMasterBitmap().width()).arg(skinMasterBitmap().height()));
-    for (qsizetype i = 0; i < skinMasks().size(); ++i) {
-        const TsMaskData& m = skinMasks()[i];
+            .arg(currentSkin().masks.size()).arg(currentSkin().masterBitmap.width()).arg(currentSkin().masterBitmap.height()));
+    for (qsizetype i = 0; i < currentSkin().masks.size(); ++i) {
+        const TsMaskData& m = currentSkin().masks[i];
         const QSize state = stateImageSize(int(i));
         const QString place = m.hasOwnImage()
             ? QStringLiteral("own picture %1x%2").arg(m.image.width()).arg(m.image.height())
@@ -132,9 +132,9 @@ void printTables()
                 .arg(i, -3).arg(m.sectionName, -18).arg(m.propertyName, -24).arg(place)
                 .arg(state.width()).arg(state.height()));
     }
-    out(QStringLiteral("\nPatterns (%1):").arg(skinPatterns().size()));
-    for (qsizetype i = 0; i < skinPatterns().size(); ++i) {
-        const TsPatternData& p = skinPatterns()[i];
+    out(QStringLiteral("\nPatterns (%1):").arg(currentSkin().patterns.size()));
+    for (qsizetype i = 0; i < currentSkin().patterns.size(); ++i) {
+        const TsPatternData& p = currentSkin().patterns[i];
         out(QStringLiteral("  %1 %2 %3 %4x%5").arg(i, -3).arg(p.sectionName, -18).arg(p.propertyName, -24)
                 .arg(p.image.width()).arg(p.image.height()));
     }
@@ -216,24 +216,21 @@ int main(int argc, char** argv)
     for (const QString& box : boxes)
         report.errors.append(QStringLiteral("the program shows: %1").arg(box));
 
-    const bool external = skinData().skinFile != nullptr;
+    const bool external = currentSkin().skinFile != nullptr;
     out(QStringLiteral("Skin: %1 (%2)").arg(manager.SkinName(), external ? QStringLiteral("external") : QStringLiteral("stored in the program")));
     if (manager.SkinName() != name)
         report.errors.append(QStringLiteral("no skin \"%1\" in %2: the program would use \"%3\"")
                                  .arg(name, manager.ResolvedSkinDirectory(), manager.SkinName()));
     if (external) {
-        out(QStringLiteral("Folder: %1").arg(skinData().skinFolder));
-        out(QStringLiteral("Version %1, author \"%2\", description \"%3\"").arg(skinData().version).arg(skinData().author, skinData().description));
-        checkFile(*skinData().skinFile, report);
+        out(QStringLiteral("Folder: %1").arg(currentSkin().skinFolder));
+        out(QStringLiteral("Version %1, author \"%2\", description \"%3\"").arg(currentSkin().version).arg(currentSkin().author, currentSkin().description));
+        checkFile(*currentSkin().skinFile, report);
         // Load once more, collecting the files the loader had to pass over.
-        QStringList problems;
-        const SkinSource source{manager.SkinName(), manager.InternalSkins(), manager.CommonSections(), &problems};
-        try {
-            LoadSkinMasks(source);
-            LoadSkinPatterns(source);
-        } catch (const AppError&) {
-        }
-        report.errors.append(problems);
+        const SkinSource source{currentSkin().skinFolder, manager.SkinName(), manager.InternalSkins(),
+                                manager.CommonSections()};
+        const SkinLoadResult again = loadSkinTables(source);
+        if (const auto* loaded = std::get_if<LoadedSkin>(&again))
+            report.errors.append(loaded->problems);
     }
     printTables();
     checkTables(report);

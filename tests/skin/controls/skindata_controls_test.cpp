@@ -32,7 +32,8 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
 {
     QTemporaryDir folder;
     setProgramFolderOverride(folder.path());
-    clearSkinTables();
+    setCurrentSkin({});
+    skinData().ready = false;
     Form form(QStringLiteral("FormControls"), QStringLiteral("Controls"), QRect(0, 0, 300, 200));
     QWidget* c = form.client();
     const struct {

@@ -15,10 +15,8 @@ class CommonDataTest : public SkinFixture {
 protected:
     void loadSkin()
     {
-        const SkinSource source{ferroluxSkinName, {ferroluxSkin()}, {}, nullptr};
-        LoadSkinMasks(source);
-        LoadSkinPatterns(source);
-        LoadSkinSections(source);
+        const SkinSource source{{}, ferroluxSkinName, {ferroluxSkin()}, {}};
+        setCurrentSkin(std::get<LoadedSkin>(loadSkinTables(source)).tables);
         skinData().ready = true;
     }
 

@@ -58,7 +58,11 @@ protected:
         button.setLook(0);
     }
 
-    TsGeneralData& section() { return skinSections()[button.data.skinIndex]; }
+    template <typename Change>
+    void changeSection(Change change)
+    {
+        changeSkin([&](SkinTables& skin) { change(skin.sections[button.data.skinIndex]); });
+    }
 
     FadingButton button;
 };
@@ -118,9 +122,9 @@ TEST_F(FadeTest, RunsOnItsTimerUntilTheButtonFreesIt)
 
 TEST_F(FadeTest, ButtonsThatCannotFadeGetNoTimer)
 {
-    section().fadingEnabled = false;
+    changeSection([](TsGeneralData& section) { section.fadingEnabled = false; });
     EXPECT_FALSE(button.fade(true, 255));
-    section().fadingEnabled = true;
+    changeSection([](TsGeneralData& section) { section.fadingEnabled = true; });
     button.setEnabled(false);
     EXPECT_FALSE(button.fade(true, 255));
     EXPECT_EQ(button.timer, nullptr);
@@ -128,7 +132,7 @@ TEST_F(FadeTest, ButtonsThatCannotFadeGetNoTimer)
 
 TEST_F(FadeTest, NegativeIntervalIsARangeErrorAndZeroIterationsCompleteAtOnce)
 {
-    section().fadingIntervalIn = -1;
+    changeSection([](TsGeneralData& section) { section.fadingIntervalIn = -1; });
     try {
         button.fade(true, 255);
         FAIL() << "no range error";
@@ -136,8 +140,10 @@ TEST_F(FadeTest, NegativeIntervalIsARangeErrorAndZeroIterationsCompleteAtOnce)
         EXPECT_EQ(error.message(), QStringLiteral("Range check error"));
     }
 
-    section().fadingIntervalIn = 5;
-    section().fadingIterations = 0;
+    changeSection([](TsGeneralData& section) {
+        section.fadingIntervalIn = 5;
+        section.fadingIterations = 0;
+    });
     delete button.timer;
     button.timer = nullptr;
     ASSERT_TRUE(button.fade(true, 255));

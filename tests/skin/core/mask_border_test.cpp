@@ -26,8 +26,9 @@ protected:
     void SetUp() override
     {
         SkinPaintTest::SetUp();
-        skinMasterBitmap() = filledImage(30, 20, grey(0));
-        drawCells(skinMasterBitmap(), 0, 0);
+        QImage master = filledImage(30, 20, grey(0));
+        drawCells(master, 0, 0);
+        setMasterBitmap(master);
     }
 
     static QImage paintBorder(int width, int height, const TsMaskData& mask, int state = 0, bool fillCentre = true)
@@ -42,7 +43,7 @@ protected:
 
 TEST_F(BorderMaskTest, CornersStayEdgesRepeatAndTheCentreFills)
 {
-    const TsMaskData& mask = skinMasks()[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    const TsMaskData& mask = currentSkin().masks[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
     const QImage image = paintBorder(11, 11, mask);
     EXPECT_EQ(row(image, 0), greys({10, 10, 10, 20, 20, 20, 20, 20, 30, 30, 30}));
     EXPECT_EQ(row(image, 5), greys({40, 40, 40, 50, 50, 50, 50, 50, 60, 60, 60}));
@@ -52,7 +53,7 @@ TEST_F(BorderMaskTest, CornersStayEdgesRepeatAndTheCentreFills)
 
 TEST_F(BorderMaskTest, NarrowControlGetsHalfCornersWithTheOddPixelOnTheRightAndNoEdges)
 {
-    const TsMaskData& mask = skinMasks()[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    const TsMaskData& mask = currentSkin().masks[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
     const QImage image = paintBorder(5, 5, mask);
     EXPECT_EQ(row(image, 0), greys({10, 10, 30, 30, 30}));
     EXPECT_EQ(row(image, 1), greys({10, 10, 30, 30, 30}));
@@ -66,7 +67,7 @@ TEST_F(BorderMaskTest, NarrowControlGetsHalfCornersWithTheOddPixelOnTheRightAndN
 
 TEST_F(BorderMaskTest, BorderWidthLimitsCornersAndEdgesAndLeavesTheCentre)
 {
-    const TsMaskData& mask = skinMasks()[addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0, 2)];
+    const TsMaskData& mask = currentSkin().masks[addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0, 2)];
     const QImage image = paintBorder(8, 8, mask);
     EXPECT_EQ(row(image, 0), greys({10, 10, 20, 20, 20, 20, 30, 30}));
     EXPECT_EQ(row(image, 1), greys({10, 10, 20, 20, 20, 20, 30, 30}));
@@ -83,13 +84,14 @@ TEST_F(BorderMaskTest, HighStatesOfMasterMasksTakeTheirLastImage)
         int topLeft;
     };
     for (const Case& c : {Case{1, 2, 10}, Case{2, 1, 11}, Case{2, 2, 11}, Case{2, 0, 10}}) {
-        clearTables();
-        skinMasterBitmap() = filledImage(30, 20, grey(0));
-        drawCells(skinMasterBitmap(), 0, 0);
-        drawCells(skinMasterBitmap(), 9, 0);
-        fillRect(skinMasterBitmap(), 9, 0, 3, 3, grey(11));   // image 1 has another top-left cell
+        setCurrentSkin({});
+        QImage master = filledImage(30, 20, grey(0));
+        drawCells(master, 0, 0);
+        drawCells(master, 9, 0);
+        fillRect(master, 9, 0, 3, 3, grey(11));   // image 1 has another top-left cell
+        setMasterBitmap(master);
         const TsMaskData& mask =
-            skinMasks()[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9 * c.imageCount, 9), c.imageCount, 0)];
+            currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9 * c.imageCount, 9), c.imageCount, 0)];
         EXPECT_EQ(pixel(paintBorder(9, 9, mask, c.state), 0, 0), grey(c.topLeft))
             << c.imageCount << " images, state " << c.state;
     }
@@ -97,14 +99,14 @@ TEST_F(BorderMaskTest, HighStatesOfMasterMasksTakeTheirLastImage)
 
 TEST_F(BorderMaskTest, MasksOutsideTheMasterBitmapPaintNothing)
 {
-    const TsMaskData& below = skinMasks()[addMask("CHECKBOX", "GLYPHCHECKED", QRect(0, 40, 9, 9), 1, 1)];
+    const TsMaskData& below = currentSkin().masks[addMask("CHECKBOX", "GLYPHCHECKED", QRect(0, 40, 9, 9), 1, 1)];
     EXPECT_EQ(paintBorder(12, 12, below), filledImage(12, 12, grey(255)));
     QImage tab = filledImage(12, 12, grey(255));
     paintTabBorderMask(tab, tab.rect(), true, 0, below, {});
     EXPECT_EQ(tab, filledImage(12, 12, grey(255)));
 
     // Half inside: only the part inside is copied, the rest of the target stays.
-    const TsMaskData& across = skinMasks()[addMask("TABCONTROL", "BORDERSMASK", QRect(24, 14, 9, 9), 1, 0)];
+    const TsMaskData& across = currentSkin().masks[addMask("TABCONTROL", "BORDERSMASK", QRect(24, 14, 9, 9), 1, 0)];
     const QImage image = paintBorder(12, 12, across);
     EXPECT_EQ(pixel(image, 0, 0), grey(0));
     EXPECT_EQ(pixel(image, 11, 11), grey(255));
@@ -122,10 +124,12 @@ TEST_F(BorderMaskTest, MasksOutsideTheMasterBitmapPaintNothing)
 TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
 {
     // Mask type 1: images in rows 0..8, their masks (black: take the picture) in rows 9..17.
-    fillRect(skinMasterBitmap(), 0, 9, 9, 9, grey(0));
-    setPixel(skinMasterBitmap(), 0, 0, clSkinKey);   // top-left corner pixel
-    setPixel(skinMasterBitmap(), 0, 4, clSkinKey);   // a left edge pixel
-    const TsMaskData& mask = skinMasks()[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
+    QImage master = currentSkin().masterBitmap;
+    fillRect(master, 0, 9, 9, 9, grey(0));
+    setPixel(master, 0, 0, clSkinKey);   // top-left corner pixel
+    setPixel(master, 0, 4, clSkinKey);   // a left edge pixel
+    setMasterBitmap(master);
+    const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
 
     QImage parent = filledImage(20, 20, grey(5));
     setPixel(parent, 3, 2, grey(222));   // under the control's (0, 0): offset (1, 1) + position (2, 1)
@@ -145,7 +149,9 @@ TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
 
 TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMoved)
 {
-    setPixel(skinMasterBitmap(), 0, 0, clSkinKey);
+    QImage master = currentSkin().masterBitmap;
+    setPixel(master, 0, 0, clSkinKey);
+    setMasterBitmap(master);
     addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0);
     const int index = addSection(plainSection("BUTTON", grey(123)));
     QImage parent = filledImage(20, 20, grey(5));
@@ -159,9 +165,11 @@ TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMov
 
 TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
 {
-    fillRect(skinMasterBitmap(), 0, 9, 9, 9, grey(0));
-    setPixel(skinMasterBitmap(), 0, 4, clSkinKey);
-    const TsMaskData& mask = skinMasks()[addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1)];
+    QImage master = currentSkin().masterBitmap;
+    fillRect(master, 0, 9, 9, 9, grey(0));
+    setPixel(master, 0, 4, clSkinKey);
+    setMasterBitmap(master);
+    const TsMaskData& mask = currentSkin().masks[addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1)];
     QImage parent = filledImage(9, 9, grey(44));
     QImage target = filledImage(9, 9, grey(255));
     paintTabBorderMask(target, target.rect(), true, 0, mask, TsCacheInfo{&parent, 0, 0, true});
@@ -171,11 +179,13 @@ TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
 
 TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
 {
-    fillRect(skinMasterBitmap(), 0, 9, 9, 9, grey(0));
-    setPixel(skinMasterBitmap(), 0, 0, clSkinKey);
-    setPixel(skinMasterBitmap(), 1, 0, clSkinKey);
-    setPixel(skinMasterBitmap(), 8, 8, clSkinKey);
-    const TsMaskData& mask = skinMasks()[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
+    QImage master = currentSkin().masterBitmap;
+    fillRect(master, 0, 9, 9, 9, grey(0));
+    setPixel(master, 0, 0, clSkinKey);
+    setPixel(master, 1, 0, clSkinKey);
+    setPixel(master, 8, 8, clSkinKey);
+    setMasterBitmap(master);
+    const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
     QImage bitmap = filledImage(12, 10, grey(255));
     QRegion region(bitmap.rect());
     paintBorderMaskWithRegion(bitmap, region, true, 0, mask);

@@ -16,9 +16,10 @@ class StateImageTest : public SkinPaintTest {};
 TEST_F(StateImageTest, FaintModeLetsAbout100Of256OfTheTargetThrough)
 {
     // One 2 x 1 image of grey 0 over a black mask; its second pixel is the key colour.
-    skinMasterBitmap() = filledImage(2, 2, grey(0));
-    setPixel(skinMasterBitmap(), 1, 0, clSkinKey);
-    const TsMaskData& mask = skinMasks()[addMask("GLOBALINFO", "RADIOCHECKED", QRect(0, 0, 2, 2), 1, 1)];
+    QImage master = filledImage(2, 2, grey(0));
+    setPixel(master, 1, 0, clSkinKey);
+    setMasterBitmap(master);
+    const TsMaskData& mask = currentSkin().masks[addMask("GLOBALINFO", "RADIOCHECKED", QRect(0, 0, 2, 2), 1, 1)];
     struct Case {
         StateImageMode mode;
         int32_t shown;
@@ -33,10 +34,11 @@ TEST_F(StateImageTest, FaintModeLetsAbout100Of256OfTheTargetThrough)
 
 TEST_F(StateImageTest, PlainMaskIsKeyCopiedOrHalfBlended)
 {
-    skinMasterBitmap() = filledImage(4, 1, grey(101));
-    setPixel(skinMasterBitmap(), 1, 0, clSkinKey);
-    setPixel(skinMasterBitmap(), 2, 0, grey(7));   // image 1
-    const TsMaskData& mask = skinMasks()[addMask("SCROLLBTNTOP", "GLYPHMASK", QRect(0, 0, 4, 1), 2, 0)];
+    QImage master = filledImage(4, 1, grey(101));
+    setPixel(master, 1, 0, clSkinKey);
+    setPixel(master, 2, 0, grey(7));   // image 1
+    setMasterBitmap(master);
+    const TsMaskData& mask = currentSkin().masks[addMask("SCROLLBTNTOP", "GLYPHMASK", QRect(0, 0, 4, 1), 2, 0)];
     QImage normal = filledImage(2, 1, grey(0));
     paintStateImage(normal, QPoint(0, 0), 0, mask, StateImageMode::Normal);
     EXPECT_EQ(row(normal, 0), std::vector<int32_t>({grey(101), grey(0)}));
@@ -154,12 +156,13 @@ TEST(GlyphPainter, ImageListGlyphSitsOnTheKeyColour)
 
 TEST_F(StateImageTest, CornerRegionCollectorCutsKeyRunsOfBothCorners)
 {
-    skinMasterBitmap() = filledImage(9, 9, grey(0));
-    setPixel(skinMasterBitmap(), 0, 0, clSkinKey);
-    setPixel(skinMasterBitmap(), 1, 0, clSkinKey);
-    setPixel(skinMasterBitmap(), 8, 0, clSkinKey);
-    setPixel(skinMasterBitmap(), 0, 8, clSkinKey);
-    const TsMaskData& mask = skinMasks()[addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    QImage master = filledImage(9, 9, grey(0));
+    setPixel(master, 0, 0, clSkinKey);
+    setPixel(master, 1, 0, clSkinKey);
+    setPixel(master, 8, 0, clSkinKey);
+    setPixel(master, 0, 8, clSkinKey);
+    setMasterBitmap(master);
+    const TsMaskData& mask = currentSkin().masks[addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
     QList<QRect> top;
     collectCornerRegion(top, 40, mask, FrameCorners::Top, 0);
     EXPECT_EQ(top, QList<QRect>({QRect(0, 0, 2, 1), QRect(39, 0, 1, 1)}));

@@ -14,10 +14,8 @@ protected:
     void SetUp() override
     {
         SkinPaintTest::SetUp();
-        const SkinSource source{ferroluxSkinName, {ferroluxSkin()}, {}, nullptr};
-        LoadSkinMasks(source);
-        LoadSkinPatterns(source);
-        LoadSkinSections(source);
+        const SkinSource source{{}, ferroluxSkinName, {ferroluxSkin()}, {}};
+        setCurrentSkin(std::get<LoadedSkin>(loadSkinTables(source)).tables);
         skinData().ready = true;
     }
 };
@@ -28,8 +26,8 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
 {
     QImage parent = filledImage(40, 40, grey(90));
     const TsCacheInfo cache{&parent, 3, 4, true};
-    for (int section = 0; section < skinSections().size(); ++section) {
-        const QString name = skinSections()[section].sectionName;
+    for (int section = 0; section < currentSkin().sections.size(); ++section) {
+        const QString name = currentSkin().sections[section].sectionName;
         for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 5), QSize(105, 25), QSize(30, 300)}) {
             for (int state = 0; state < 3; ++state) {
                 QImage target = filledImage(size.width(), size.height(), grey(0));
@@ -39,7 +37,7 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
             }
         }
     }
-    for (const TsMaskData& mask : skinMasks()) {
+    for (const TsMaskData& mask : currentSkin().masks) {
         for (const QPoint at : {QPoint(0, 0), QPoint(-7, -3), QPoint(20, 18)}) {
             QImage target = filledImage(24, 20, grey(0));
             paintStateImage(target, at, 2, mask, StateImageMode::Faint);
@@ -58,7 +56,7 @@ TEST_F(InternalSkinPaintTest, GlyphsBelowTheMasterBitmapPaintNothing)
             const int index = FindMask(FindSection(section), section, property);
             ASSERT_GE(index, 0) << section << property;
             QImage target = filledImage(20, 20, grey(77));
-            paintStateImage(target, QPoint(0, 0), 0, skinMasks()[index]);
+            paintStateImage(target, QPoint(0, 0), 0, currentSkin().masks[index]);
             EXPECT_EQ(target, filledImage(20, 20, grey(77))) << section << property;
         }
 }

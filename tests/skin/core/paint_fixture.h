@@ -65,24 +65,30 @@ inline std::vector<int32_t> column(const QImage& image, int x)
 
 inline int32_t grey(int level) { return level | (level << 8) | (level << 16); }
 
-// Every test starts and ends with empty skin tables, and a ready skin.
+// Every test starts and ends with an empty skin, and a ready one. The hand-made skin grows by
+// installing a changed copy of the current skin, the only way a skin changes.
 class SkinPaintTest : public ::testing::Test {
 protected:
-    void SetUp() override { clearTables(); skinData().ready = true; }
-    void TearDown() override { clearTables(); skinData().ready = false; }
+    void SetUp() override { setCurrentSkin({}); skinData().ready = true; }
+    void TearDown() override { setCurrentSkin({}); skinData().ready = false; }
 
-    static void clearTables()
+    template <typename Change>
+    static void changeSkin(Change change)
     {
-        skinSections().clear();
-        skinMasks().clear();
-        skinPatterns().clear();
-        skinMasterBitmap() = QImage();
+        SkinTables skin = currentSkin();
+        change(skin);
+        setCurrentSkin(std::move(skin));
+    }
+
+    static void setMasterBitmap(const QImage& bitmap)
+    {
+        changeSkin([&](SkinTables& skin) { skin.masterBitmap = bitmap; });
     }
 
     static int addSection(const TsGeneralData& section)
     {
-        skinSections().append(section);
-        return int(skinSections().size() - 1);
+        changeSkin([&](SkinTables& skin) { skin.sections.append(section); });
+        return int(currentSkin().sections.size() - 1);
     }
 
     static TsGeneralData plainSection(const char* name, int32_t color)
@@ -107,7 +113,7 @@ protected:
         mask.imageCount = int16_t(imageCount);
         mask.maskType = int16_t(maskType);
         mask.borderWidth = int16_t(borderWidth);
-        skinMasks().append(mask);
-        return int(skinMasks().size() - 1);
+        changeSkin([&](SkinTables& skin) { skin.masks.append(mask); });
+        return int(currentSkin().masks.size() - 1);
     }
 };

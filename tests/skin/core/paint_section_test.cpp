@@ -42,14 +42,15 @@ protected:
     // A texture mask "PATTERN" of `level` for section `name` (a 2 x 2 corner of the master bitmap).
     static void addTexture(const char* name, int level)
     {
-        skinMasterBitmap() = filledImage(4, 4, grey(level));
+        QImage master = filledImage(4, 4, grey(level));
+        setMasterBitmap(master);
         addMask(name, "PATTERN", QRect(0, 0, 2, 2), 1, 0);
     }
 
     static QImage paint(int section, int state = 0, const TsCacheInfo& parent = {})
     {
         QImage target = filledImage(3, 2, grey(1));
-        paintSectionBackground(section, skinSections()[section].sectionName, parent, target, QPoint(0, 0),
+        paintSectionBackground(section, currentSkin().sections[section].sectionName, parent, target, QPoint(0, 0),
                                target.rect(), state);
         return target;
     }
@@ -86,7 +87,7 @@ TEST_F(SectionPaintTest, SharesOfImageAndGradientDecideWhatIsLeftOfTheBaseColour
     };
     for (const Case& c : cases)
         for (const int mode : {0, 1}) {
-            clearTables();
+            setCurrentSkin({});
             addTexture("FORM", 100);
             TsGeneralData form = plainSection("FORM", grey(0));
             form.imagePercent = c.imagePercent;
@@ -102,7 +103,7 @@ TEST_F(SectionPaintTest, GradientOverTextureFollowsItsSegmentsInBothDirections)
 {
     // Texture 0 keeps 127/256 over a gradient from 0 at the near edge to 255 at the far one.
     for (const int mode : {0, 1}) {
-        clearTables();
+        setCurrentSkin({});
         addTexture("PANEL", 0);
         TsGeneralData panel = plainSection("PANEL", grey(0));
         panel.imagePercent = 50;
@@ -146,7 +147,7 @@ TEST_F(SectionPaintTest, TransparencyLetsTheParentsCachedPixelsThrough)
     // At 50 % the parent keeps 127/256: 200 * 127 / 256 = 99.2.
     for (const Case& c : {Case{0, true, grey(0)}, Case{100, true, grey(200)}, Case{100, false, grey(0)},
                           Case{50, true, grey(99)}, Case{50, false, grey(0)}}) {
-        clearTables();
+        setCurrentSkin({});
         TsGeneralData button = plainSection("PANEL", grey(0));
         button.transparency = c.transparency;
         const int index = addSection(button);

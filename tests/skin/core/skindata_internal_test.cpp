@@ -28,21 +28,21 @@ TEST_F(InternalSkinTest, StartManagerLoadsTheStoredSkinWhole)
     EXPECT_TRUE(manager->isMainManager());
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
     EXPECT_TRUE(skinData().ready);
-    EXPECT_EQ(skinData().skinFile, nullptr);
-    EXPECT_TRUE(skinData().skinFolder.isEmpty());
-    EXPECT_EQ(skinSections().size(), 53);
-    EXPECT_EQ(skinMasks().size(), 69);
-    EXPECT_EQ(skinPatterns().size(), 0);
-    EXPECT_EQ(skinMasterBitmap().size(), QSize(198, 331));
-    EXPECT_EQ(skinMasterBitmap().format(), QImage::Format_BGR888);
+    EXPECT_EQ(currentSkin().skinFile, nullptr);
+    EXPECT_TRUE(currentSkin().skinFolder.isEmpty());
+    EXPECT_EQ(currentSkin().sections.size(), 53);
+    EXPECT_EQ(currentSkin().masks.size(), 69);
+    EXPECT_EQ(currentSkin().patterns.size(), 0);
+    EXPECT_EQ(currentSkin().masterBitmap.size(), QSize(198, 331));
+    EXPECT_EQ(currentSkin().masterBitmap.format(), QImage::Format_BGR888);
 }
 
 TEST_F(InternalSkinTest, SectionLookupsIgnoreCaseAndNeverFindTabSheetOrTheUnnamedRecord)
 {
     EXPECT_EQ(FindSection(QStringLiteral("TABSHEET")), -1);
     EXPECT_EQ(FindSection(QString()), -1);
-    EXPECT_TRUE(skinSections().last().sectionName.isEmpty());
-    EXPECT_EQ(skinSections().last().color, 0);
+    EXPECT_TRUE(currentSkin().sections.last().sectionName.isEmpty());
+    EXPECT_EQ(currentSkin().sections.last().color, 0);
     EXPECT_EQ(FindSection(QStringLiteral("form")), FindSection(QStringLiteral("FORM")));
     EXPECT_EQ(FindSection(QStringLiteral("PAGECONTROLRIGHT")), 0);
     EXPECT_EQ(FindSection(QStringLiteral("TABRIGHT")), 51);
@@ -53,9 +53,9 @@ TEST_F(InternalSkinTest, ChildSectionsTakeWhatTheyLackFromTheirParents)
     const int form = FindSection(QStringLiteral("FORM"));
     const int dialog = FindSection(QStringLiteral("DIALOG"));
     ASSERT_GE(dialog, 0);
-    EXPECT_EQ(skinSections()[dialog].parentClass, QStringLiteral("FORM"));
-    EXPECT_EQ(skinSections()[dialog].color, skinSections()[form].color);
-    EXPECT_EQ(skinSections()[dialog].gradientData, skinSections()[form].gradientData);
+    EXPECT_EQ(currentSkin().sections[dialog].parentClass, QStringLiteral("FORM"));
+    EXPECT_EQ(currentSkin().sections[dialog].color, currentSkin().sections[form].color);
+    EXPECT_EQ(currentSkin().sections[dialog].gradientData, currentSkin().sections[form].gradientData);
     // DIALOG has its own border but the form's textures.
     EXPECT_GE(mask("DIALOG", "PATTERN"), 0);
     EXPECT_EQ(mask("DIALOG", "PATTERN"), mask("FORM", "PATTERN"));
@@ -67,7 +67,7 @@ TEST_F(InternalSkinTest, ChildSectionsTakeWhatTheyLackFromTheirParents)
 
 TEST_F(InternalSkinTest, SectionValuesAndGradientsAreThoseStored)
 {
-    const TsGeneralData& button = skinSections()[FindSection(QStringLiteral("BUTTON"))];
+    const TsGeneralData& button = currentSkin().sections[FindSection(QStringLiteral("BUTTON"))];
     EXPECT_EQ(button.color, 0xCDCDCD);
     EXPECT_EQ(button.hotTcRight, 15263976);
     EXPECT_EQ(button.hotTcBottom, 15263976);
@@ -78,7 +78,7 @@ TEST_F(InternalSkinTest, SectionValuesAndGradientsAreThoseStored)
     EXPECT_EQ(button.gradient.size(), 5);
     EXPECT_EQ(button.hotGradient.size(), 4);
 
-    const TsGeneralData& pageControl = skinSections()[FindSection(QStringLiteral("PAGECONTROL"))];
+    const TsGeneralData& pageControl = currentSkin().sections[FindSection(QStringLiteral("PAGECONTROL"))];
     ASSERT_EQ(pageControl.gradient.size(), 3);
     EXPECT_EQ(pageControl.gradient[0].color1, 0x808080);
     EXPECT_EQ(pageControl.gradient[0].color2, 0xE9E9E9);
@@ -86,7 +86,7 @@ TEST_F(InternalSkinTest, SectionValuesAndGradientsAreThoseStored)
     EXPECT_EQ(pageControl.gradient[0].mode, 1);
     EXPECT_EQ(pageControl.gradient[0].reserved, 0);
 
-    const TsGeneralData& edit = skinSections()[FindSection(QStringLiteral("EDIT"))];
+    const TsGeneralData& edit = currentSkin().sections[FindSection(QStringLiteral("EDIT"))];
     EXPECT_EQ(edit.gradientData, QStringLiteral(" "));
     EXPECT_TRUE(edit.gradient.isEmpty());
 }
@@ -95,28 +95,28 @@ TEST_F(InternalSkinTest, MaskRectanglesAndStateSizes)
 {
     const int button = mask("BUTTON", "BORDERSMASK");
     ASSERT_GE(button, 0);
-    const TsMaskData& m = skinMasks()[button];
+    const TsMaskData& m = currentSkin().masks[button];
     EXPECT_EQ(QRect(QPoint(m.left, m.top), QPoint(m.right, m.bottom)), QRect(QPoint(0, 232), QPoint(54, 268)));
     EXPECT_EQ(m.imageCount, 3);
     EXPECT_EQ(m.maskType, 1);
     EXPECT_EQ(stateImageSize(button), QSize(18, 18));
     EXPECT_EQ(stateImageSize(mask("FORM", "PATTERN")), QSize(42, 28));
-    EXPECT_EQ(skinMasks()[mask("FORM", "BORDERSMASK")].borderWidth, 2);
+    EXPECT_EQ(currentSkin().masks[mask("FORM", "BORDERSMASK")].borderWidth, 2);
 
     // The item with count 0 carries its own picture: three states over a mask half.
     const int master = mask("GLOBALINFO", "MASTERBITMAP");
     ASSERT_GE(master, 0);
-    EXPECT_TRUE(skinMasks()[master].hasOwnImage());
+    EXPECT_TRUE(currentSkin().masks[master].hasOwnImage());
     EXPECT_EQ(stateImageSize(master), QSize(198 / 3, 331 / 2));
     EXPECT_EQ(stateImageSize(-1), QSize());
-    EXPECT_EQ(stateImageSize(int(skinMasks().size())), QSize());
+    EXPECT_EQ(stateImageSize(int(currentSkin().masks.size())), QSize());
 }
 
 TEST_F(InternalSkinTest, ThirteenItemsLieBeyondTheMasterBitmapAndAllOthersHoldAPicture)
 {
-    const QImage& bitmap = skinMasterBitmap();
+    const QImage& bitmap = currentSkin().masterBitmap;
     int outside = 0;
-    for (const TsMaskData& m : std::as_const(skinMasks())) {
+    for (const TsMaskData& m : std::as_const(currentSkin().masks)) {
         if (m.hasOwnImage())
             continue;
         if (m.left < 0 || m.top < 0 || m.right > bitmap.width() || m.bottom > bitmap.height()) {
@@ -134,7 +134,7 @@ TEST_F(InternalSkinTest, ThirteenItemsLieBeyondTheMasterBitmapAndAllOthersHoldAP
 
 TEST_F(InternalSkinTest, CommonIndexesAreLookedUpOnce)
 {
-    const TsCommonIndexes& c = skinCommonIndexes();
+    const TsCommonIndexes& c = currentSkin().commonIndexes;
     EXPECT_EQ(c.globalInfo, FindSection(QStringLiteral("GLOBALINFO")));
     EXPECT_EQ(c.radioChecked, mask("GLOBALINFO", "RADIOCHECKED"));
     EXPECT_EQ(c.boxUnchecked, mask("GLOBALINFO", "BOXUNCHECKED"));
@@ -148,11 +148,11 @@ TEST_F(InternalSkinTest, CommonIndexesAreLookedUpOnce)
     EXPECT_EQ(c.scrollBar2V.glyphMask, -1);
 
     manager->setActive(false);
-    EXPECT_EQ(skinCommonIndexes().globalInfo, -1);
-    EXPECT_EQ(skinCommonIndexes().tabTop.bordersMask, -1);
-    EXPECT_TRUE(skinSections().isEmpty());
-    EXPECT_TRUE(skinMasks().isEmpty());
-    EXPECT_TRUE(skinMasterBitmap().isNull());
+    EXPECT_EQ(currentSkin().commonIndexes.globalInfo, -1);
+    EXPECT_EQ(currentSkin().commonIndexes.tabTop.bordersMask, -1);
+    EXPECT_TRUE(currentSkin().sections.isEmpty());
+    EXPECT_TRUE(currentSkin().masks.isEmpty());
+    EXPECT_TRUE(currentSkin().masterBitmap.isNull());
 }
 
 // A folder of the same name with an Options.dat in the skins folder takes precedence.
@@ -161,9 +161,9 @@ TEST_F(SkinFixture, AnExternalSkinOfTheSameNameWinsOverTheStoredOne)
     writeFile(QStringLiteral("Skins/Ferrolux (internal)/Options.dat"), "[FORM]\nCOLOR=42\n");
     TsSkinManager* manager = newManager();
     loadStartSkinManager(manager);
-    EXPECT_NE(skinData().skinFile, nullptr);
-    EXPECT_EQ(skinSections().size(), 1);
-    EXPECT_EQ(skinSections()[0].color, 42);
+    EXPECT_NE(currentSkin().skinFile, nullptr);
+    EXPECT_EQ(currentSkin().sections.size(), 1);
+    EXPECT_EQ(currentSkin().sections[0].color, 42);
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
 }
 
@@ -182,16 +182,15 @@ TEST(StoredSkinCopy, AFontColourThatIsNotANumberEndsTheCopyOfThatRecordOnly)
     odd.Transparency = 30;
     skin.GeneralData = {broken, odd};
 
-    clearSkinTables();
-    LoadSkinSections({QStringLiteral("Test"), {skin}, {}, nullptr});
-    ASSERT_EQ(skinSections().size(), 2);
-    EXPECT_EQ(skinSections()[0].color, 0x123456);
-    EXPECT_EQ(skinSections()[0].transparency, 0);
+    const TsGeneralDataArray sections =
+        std::get<LoadedSkin>(loadSkinTables({{}, QStringLiteral("Test"), {skin}, {}})).tables.sections;
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_EQ(sections[0].color, 0x123456);
+    EXPECT_EQ(sections[0].transparency, 0);
     // Not five words: plain black text without outlines, the rest copied.
-    EXPECT_EQ(skinSections()[1].fontColor, 0);
-    EXPECT_EQ(skinSections()[1].tcLeft, -1);
-    EXPECT_EQ(skinSections()[1].transparency, 30);
-    clearSkinTables();
+    EXPECT_EQ(sections[1].fontColor, 0);
+    EXPECT_EQ(sections[1].tcLeft, -1);
+    EXPECT_EQ(sections[1].transparency, 30);
 }
 
 } // namespace

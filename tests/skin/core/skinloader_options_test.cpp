@@ -43,7 +43,7 @@ protected:
     {
         const int index = FindSection(QLatin1String(name));
         EXPECT_GE(index, 0) << name;
-        return skinSections()[qMax(0, index)];
+        return currentSkin().sections[qMax(0, index)];
     }
 
     int maskOf(const char* section, const char* property) const
@@ -67,9 +67,9 @@ TEST_F(OptionsTest, InheritedReadsFollowTheParentAndEndOnEveryKindOfDeadEnd)
                                          "[CYCLEB]\nPARENTCLASS=CYCLEC\n"
                                          "[CYCLEC]\nPARENTCLASS=CYCLEA\nCOLOR=5\n");
     manager->setSkinName(QStringLiteral("Inherit"));
-    ASSERT_NE(skinData().skinFile, nullptr);
+    ASSERT_NE(currentSkin().skinFile, nullptr);
     EXPECT_TRUE(skinData().ready);
-    ASSERT_EQ(skinSections().size(), 8);
+    ASSERT_EQ(currentSkin().sections.size(), 8);
 
     const TsGeneralData& child = section("CHILD");
     EXPECT_EQ(child.parentClass, QStringLiteral("BASE"));
@@ -111,24 +111,24 @@ TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
                                        "F=missing.bmp\n");
     QStringList problems;
     manager->setSkinName(QStringLiteral("Rects"));
-    ASSERT_EQ(skinMasterBitmap().size(), QSize(60, 40));
-    EXPECT_EQ(skinMasterBitmap().format(), QImage::Format_BGR888);
+    ASSERT_EQ(currentSkin().masterBitmap.size(), QSize(60, 40));
+    EXPECT_EQ(currentSkin().masterBitmap.format(), QImage::Format_BGR888);
 
     QStringList found;
-    for (const TsMaskData& m : std::as_const(skinMasks()))
+    for (const TsMaskData& m : std::as_const(currentSkin().masks))
         found.append(m.sectionName + QLatin1Char('/') + m.propertyName);
     EXPECT_EQ(found, (QStringList{"GLOBALINFO/MASTERBITMAP", "R/A", "R/C", "R/D", "R/E"}));
 
-    const TsMaskData& a = skinMasks()[1];
+    const TsMaskData& a = currentSkin().masks[1];
     EXPECT_EQ(QList<int>({a.left, a.top, a.right, a.bottom}), QList<int>({1, 2, 30, 40}));
     EXPECT_EQ(a.imageCount, 1);
     EXPECT_EQ(a.maskType, 0);
     EXPECT_EQ(a.borderWidth, 0);
-    EXPECT_EQ(QList<int>({skinMasks()[2].imageCount, skinMasks()[2].maskType, skinMasks()[2].borderWidth}),
+    EXPECT_EQ(QList<int>({currentSkin().masks[2].imageCount, currentSkin().masks[2].maskType, currentSkin().masks[2].borderWidth}),
               QList<int>({3, 1, 4}));
-    EXPECT_EQ(skinMasks()[3].borderWidth, 0);
-    EXPECT_TRUE(skinMasks()[4].hasOwnImage());
-    EXPECT_EQ(skinMasks()[4].image.size(), QSize(12, 8));
+    EXPECT_EQ(currentSkin().masks[3].borderWidth, 0);
+    EXPECT_TRUE(currentSkin().masks[4].hasOwnImage());
+    EXPECT_EQ(currentSkin().masks[4].image.size(), QSize(12, 8));
     EXPECT_EQ(stateImageSize(4), QSize(4, 4));
 }
 
@@ -136,9 +136,9 @@ TEST_F(OptionsTest, WithoutAMasterBitmapHashValuesAreNoRectangles)
 {
     writeSkin(QStringLiteral("NoMaster"), "[GLOBALINFO]\nMASTERBITMAP=nothing.bmp\n[R]\nA=#(1,2,3,4)(1,0)\n");
     manager->setSkinName(QStringLiteral("NoMaster"));
-    EXPECT_TRUE(skinMasterBitmap().isNull());
-    EXPECT_TRUE(skinMasks().isEmpty());
-    EXPECT_EQ(skinSections().size(), 2);
+    EXPECT_TRUE(currentSkin().masterBitmap.isNull());
+    EXPECT_TRUE(currentSkin().masks.isEmpty());
+    EXPECT_EQ(currentSkin().sections.size(), 2);
 }
 
 TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInForce)
@@ -147,7 +147,7 @@ TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInFor
     writeSkin(QStringLiteral("Bad"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[BUTTON]\nBORDERSMASK=#(0,x,3,4)(1,0)\n");
     writeSkin(QStringLiteral("Short"), "[GLOBALINFO]\nMASTERBITMAP=..\\Bad\\master.bmp\n[BUTTON]\nBORDERSMASK=#(0,1,3)\n");
     manager->setSkinName(ferroluxSkinName);
-    ASSERT_EQ(skinSections().size(), 53);
+    ASSERT_EQ(currentSkin().sections.size(), 53);
 
     for (const char* name : {"Bad", "Short"}) {
         try {
@@ -159,10 +159,10 @@ TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInFor
         }
         EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
         EXPECT_TRUE(skinData().ready);
-        EXPECT_EQ(skinData().skinFile, nullptr);
-        EXPECT_EQ(skinSections().size(), 53);
-        EXPECT_EQ(skinMasks().size(), 69);
-        EXPECT_EQ(skinMasterBitmap().size(), QSize(198, 331));
+        EXPECT_EQ(currentSkin().skinFile, nullptr);
+        EXPECT_EQ(currentSkin().sections.size(), 53);
+        EXPECT_EQ(currentSkin().masks.size(), 69);
+        EXPECT_EQ(currentSkin().masterBitmap.size(), QSize(198, 331));
     }
 }
 
@@ -173,7 +173,7 @@ TEST_F(OptionsTest, CommonSectionsThatCannotBeReadAreNotKept)
     EXPECT_THROW(manager->setCommonSections({QStringLiteral("[BAD]"), QStringLiteral("BORDERSMASK=#(1,2,x,4)(1,0)")}),
                  AppError);
     EXPECT_EQ(manager->CommonSections(), (QStringList{"[EXTRA]", "COLOR=5"}));
-    EXPECT_EQ(skinSections().size(), 54);
+    EXPECT_EQ(currentSkin().sections.size(), 54);
     EXPECT_NO_THROW(manager->setSkinName(ferroluxSkinName));
 }
 
@@ -199,14 +199,14 @@ TEST_F(OptionsTest, MalformedFilesNeverTakeTheLoaderDown)
         } catch (const AppError& error) {
             EXPECT_FALSE(error.message().isEmpty());
         }
-        for (qsizetype i = 0; i < skinMasks().size(); ++i)
+        for (qsizetype i = 0; i < currentSkin().masks.size(); ++i)
             stateImageSize(int(i));
     }
     EXPECT_GE(loaded, 4);
     const int a = FindSection(QStringLiteral("A"));
     ASSERT_GE(a, 0);
-    EXPECT_EQ(skinSections()[a].color, 0xFFFFFF);
-    EXPECT_EQ(skinSections()[a].gradient.size(), 0);
+    EXPECT_EQ(currentSkin().sections[a].color, 0xFFFFFF);
+    EXPECT_EQ(currentSkin().sections[a].gradient.size(), 0);
 }
 
 TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
@@ -224,10 +224,10 @@ TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
     EXPECT_TRUE(oldSkinMessage().startsWith(QStringLiteral(
         "You use old version of skin (for Velvix 3), please download latest skins from the ")));
     EXPECT_TRUE(oldSkinMessage().endsWith(QLatin1Char('!')));
-    EXPECT_TRUE(skinSections().isEmpty());
-    EXPECT_EQ(skinMasks().size(), 2);
-    EXPECT_DOUBLE_EQ(skinData().version, 4.5);
-    EXPECT_EQ(skinData().author, QStringLiteral("Someone"));
+    EXPECT_TRUE(currentSkin().sections.isEmpty());
+    EXPECT_EQ(currentSkin().masks.size(), 2);
+    EXPECT_DOUBLE_EQ(currentSkin().version, 4.5);
+    EXPECT_EQ(currentSkin().author, QStringLiteral("Someone"));
     EXPECT_TRUE(skinData().ready);
 }
 
@@ -248,7 +248,7 @@ TEST_F(OptionsTest, CommonSectionsAddNamesTheSkinLacksAndServeAsParents)
                                 QStringLiteral("HOTCOLOR=-1"),
                                 QStringLiteral("FADINGITERATIONS=0X"),
                                 QStringLiteral("[LONE]")});
-    ASSERT_EQ(skinSections().size(), 53 + 4);
+    ASSERT_EQ(currentSkin().sections.size(), 53 + 4);
     EXPECT_EQ(FindSection(QStringLiteral("FORM")), 35);
     EXPECT_EQ(section("FORM").color, 0xD7D7D7);
 
@@ -284,15 +284,15 @@ TEST_F(OptionsTest, JpegPicturesBecomePatternsOnlyWhenLarge)
     writeFile(QStringLiteral("Skins/Jpeg/broken.jpg"), QByteArray("\xFF\xD8 not really", 13));
     writeSkin(QStringLiteral("Jpeg"), "[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.jpeg\n[PANEL]\nPATTERN=broken.jpg\n");
     manager->setSkinName(QStringLiteral("Jpeg"));
-    ASSERT_EQ(skinPatterns().size(), 1);
-    EXPECT_EQ(skinPatterns()[0].propertyName, QStringLiteral("PATTERN"));
-    EXPECT_EQ(skinPatterns()[0].image.size(), QSize(300, 300));
-    EXPECT_EQ(skinPatterns()[0].image.format(), QImage::Format_BGR888);
+    ASSERT_EQ(currentSkin().patterns.size(), 1);
+    EXPECT_EQ(currentSkin().patterns[0].propertyName, QStringLiteral("PATTERN"));
+    EXPECT_EQ(currentSkin().patterns[0].image.size(), QSize(300, 300));
+    EXPECT_EQ(currentSkin().patterns[0].image.format(), QImage::Format_BGR888);
     const int form = FindSection(QStringLiteral("FORM"));
     EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), 0);
     const int small = FindMask(form, QStringLiteral("FORM"), QStringLiteral("HOTPATTERN"));
     ASSERT_GE(small, 0);
-    EXPECT_EQ(skinMasks()[small].image.size(), QSize(299, 300));
+    EXPECT_EQ(currentSkin().masks[small].image.size(), QSize(299, 300));
     EXPECT_EQ(FindPattern(FindSection(QStringLiteral("PANEL")), QStringLiteral("PANEL"), QStringLiteral("PATTERN")), -1);
 
     skinData().ready = false;
@@ -303,13 +303,8 @@ TEST_F(OptionsTest, JpegPicturesBecomePatternsOnlyWhenLarge)
 TEST_F(OptionsTest, LoaderReportsFilesItCannotUse)
 {
     writeSkin(QStringLiteral("Missing"), "[GLOBALINFO]\nMASTERBITMAP=gone.bmp\n[FORM]\nPATTERN=gone.jpg\n");
-    skinData().skinFile = std::make_unique<MemoryIniFile>(
-        MemoryIniFile::fromFile(path(QStringLiteral("Skins/Missing/Options.dat"))));
-    skinData().skinFolder = path(QStringLiteral("Skins/Missing/"));
-    QStringList problems;
-    const SkinSource source{QStringLiteral("Missing"), {}, {}, &problems};
-    LoadSkinMasks(source);
-    LoadSkinPatterns(source);
+    const QStringList problems =
+        std::get<LoadedSkin>(loadSkinTables({path(QStringLiteral("Skins/Missing/")), {}, {}, {}})).problems;
     ASSERT_EQ(problems.size(), 2);
     EXPECT_TRUE(problems[0].contains(QStringLiteral("gone.bmp")));
     EXPECT_TRUE(problems[1].contains(QStringLiteral("gone.jpg")));
@@ -325,18 +320,18 @@ TEST_F(OptionsTest, TheExampleSkinLoadsByNameWithoutProblems)
         writeFile(QStringLiteral("Skins/Amberlight/") + file, in.readAll());
     }
     manager->setSkinName(QStringLiteral("Amberlight"));
-    ASSERT_NE(skinData().skinFile, nullptr);
-    EXPECT_TRUE(skinData().skinFolder.endsWith(QStringLiteral("Amberlight/")));
-    EXPECT_EQ(skinData().author, QStringLiteral("Vestoria"));
-    EXPECT_EQ(skinSections().size(), 52);
-    EXPECT_EQ(skinMasterBitmap().size(), QSize(198, 331));
+    ASSERT_NE(currentSkin().skinFile, nullptr);
+    EXPECT_TRUE(currentSkin().skinFolder.endsWith(QStringLiteral("Amberlight/")));
+    EXPECT_EQ(currentSkin().author, QStringLiteral("Vestoria"));
+    EXPECT_EQ(currentSkin().sections.size(), 52);
+    EXPECT_EQ(currentSkin().masterBitmap.size(), QSize(198, 331));
     EXPECT_EQ(maskOf("BUTTON", "BORDERSMASK") >= 0, true);
     EXPECT_EQ(maskOf("DIALOG", "PATTERN"), maskOf("FORM", "PATTERN"));
     EXPECT_NE(section("FORM").color, 0xD7D7D7);
     EXPECT_EQ(section("BUTTON").hotTcRight >= 0, true);
 
-    QStringList problems;
-    LoadSkinMasks({manager->SkinName(), {}, {}, &problems});
+    const QStringList problems =
+        std::get<LoadedSkin>(loadSkinTables({currentSkin().skinFolder, manager->SkinName(), {}, {}})).problems;
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(QLatin1Char('\n')));
 }
 

@@ -1,6 +1,9 @@
 #include "tests/skin/core/skinprobe.h"
 
 #include "skin/core/ferroluxskin.h"
+#include "skin/core/skinmenuhook.h"
+
+#include "platform/apperror.h"
 
 #include "platform/form.h"
 
@@ -55,7 +58,7 @@ TEST_F(ManagerTest, OnlyTheFirstManagerIsMainAndGetsTheDefaults)
     second->setInternalSkins({ferroluxSkin()});
     second->setActive(true);
     second->setSkinName(ferroluxSkinName);
-    EXPECT_TRUE(skinSections().isEmpty());
+    EXPECT_TRUE(currentSkin().sections.isEmpty());
     EXPECT_FALSE(skinData().ready);
 
     managers.erase(managers.begin());
@@ -83,13 +86,15 @@ TEST_F(ManagerTest, SkinDirectoryChangesTheFolderAtOnceButLoadsNothing)
     TsSkinManager* manager = newManager();
     manager->setInternalSkins({ferroluxSkin()});
     manager->setSkinName(ferroluxSkinName);
-    skinData().skinFolder = QStringLiteral("marker");
+    SkinTables marked = currentSkin();
+    marked.skinFolder = QStringLiteral("marker");
+    setCurrentSkin(marked);
     manager->setSkinDirectory(manager->SkinDirectory());
-    EXPECT_EQ(skinData().skinFolder, QStringLiteral("marker"));
+    EXPECT_EQ(currentSkin().skinFolder, QStringLiteral("marker"));
 
     manager->setSkinDirectory(QStringLiteral("/elsewhere"));
-    EXPECT_EQ(skinData().skinFolder, QStringLiteral("/elsewhere/"));
-    EXPECT_EQ(skinSections().size(), 53);
+    EXPECT_EQ(currentSkin().skinFolder, QStringLiteral("/elsewhere/"));
+    EXPECT_EQ(currentSkin().sections.size(), 53);
     EXPECT_TRUE(skinData().ready);
 }
 
@@ -116,7 +121,7 @@ TEST_F(ManagerTest, AnUnknownOrEmptyNameFallsBackToTheFirstStoredSkin)
     manager->setSkinName(QString());
     EXPECT_EQ(manager->SkinName(), QStringLiteral("First"));
     EXPECT_TRUE(manager->SkinDirectory().isEmpty());
-    EXPECT_EQ(skinSections().size(), 53);
+    EXPECT_EQ(currentSkin().sections.size(), 53);
     EXPECT_EQ(before, 3);
     EXPECT_EQ(after, 3);
 }
@@ -130,10 +135,44 @@ TEST_F(ManagerTest, WhileLoadingTheSkinIsChosenButAppliedOnlyByLoaded)
     manager->setActive(false);
     manager->setActive(true);
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
-    EXPECT_TRUE(skinSections().isEmpty());
+    EXPECT_TRUE(currentSkin().sections.isEmpty());
     manager->Loaded();
-    EXPECT_EQ(skinSections().size(), 53);
+    EXPECT_EQ(currentSkin().sections.size(), 53);
     EXPECT_TRUE(skinData().ready);
+}
+
+// The menu skinner hears of each skin put in force (once the controls have it and it is ready),
+// each removal (once the skin is gone), and of SkinnedPopups; a refused skin tells it nothing.
+TEST_F(ManagerTest, TheMenuSkinnerHearsOfEverySkinChange)
+{
+    class RecordingHook : public SkinMenuHook {
+    public:
+        explicit RecordingHook(QStringList& heard) : m_heard(heard) {}
+        void skinApplied() override { m_heard.append(skinData().ready ? "applied" : "applied unready"); }
+        void skinRemoved() override { m_heard.append(currentSkin().sections.isEmpty() ? "removed" : "removed early"); }
+        void setPopupsSkinned(bool skinned) override { m_heard.append(skinned ? "popups" : "plain popups"); }
+
+    private:
+        QStringList& m_heard;
+    };
+    QStringList heard;
+    setSkinMenuHookFactory([&](TsSkinManager*) { return std::make_unique<RecordingHook>(heard); });
+    TsSkinManager* manager = newManager();
+    TsSkinManager* second = newManager();
+    setSkinMenuHookFactory({});
+    EXPECT_NE(manager->menuSkinner(), nullptr);
+    EXPECT_EQ(second->menuSkinner(), nullptr);
+
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(ferroluxSkinName);
+    manager->setSkinnedPopups(false);
+    manager->setSkinnedPopups(true);
+    EXPECT_THROW(manager->setCommonSections({QStringLiteral("[BAD]"), QStringLiteral("BORDERSMASK=#(1,2,x,4)(1,0)")}),
+                 AppError);
+    manager->setActive(false);
+    manager->setActive(true);
+    managers.clear();
+    EXPECT_EQ(heard, QStringList({"applied", "plain popups", "popups", "removed", "applied", "removed"}));
 }
 
 // Forms are never shown here: the broadcast must reach them all the same.
@@ -173,7 +212,7 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
     EXPECT_EQ(nested->skin.borderIndex, -1);
     EXPECT_TRUE(nested->skin.updatingFlag);
     EXPECT_EQ(nested->skin.cacheBitmap.size(), QSize(0, 0));
-    EXPECT_TRUE(skinSections().isEmpty());
+    EXPECT_TRUE(currentSkin().sections.isEmpty());
     EXPECT_FALSE(skinData().ready);
 
     // Controls made after a skin is ready find their section at once.

@@ -48,13 +48,15 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         setProgramFolderOverride(folder.path());
-        clearSkinTables();
+        setCurrentSkin({});
+        skinData().ready = false;
     }
 
     void TearDown() override
     {
         managers.clear();
-        clearSkinTables();
+        setCurrentSkin({});
+        skinData().ready = false;
         setProgramFolderOverride(QString());
     }
 
