@@ -62,7 +62,7 @@ void BM_FormBackgroundScreen(benchmark::State& state)
     const int form = FindSection(QStringLiteral("FORM"));
     QImage target(screenWidth, screenHeight, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintSectionBackground(form, QStringLiteral("FORM"), {}, target, QPoint(0, 0), target.rect(), 0);
+        paintSectionBackground(target, target.rect(), {.sectionIndex = form, .sectionName = QStringLiteral("FORM")});
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * screenWidth * screenHeight * 3);
@@ -87,7 +87,11 @@ void BM_ButtonItem(benchmark::State& state)
     const int button = FindSection(QStringLiteral("BUTTON"));
     QImage target(105, 25, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintItem(button, QStringLiteral("BUTTON"), {}, target, QPoint(10, 10), target.rect(), 1, false);
+        paintItem(target, target.rect(),
+                  {.sectionIndex = button,
+                   .sectionName = QStringLiteral("BUTTON"),
+                   .position = QPoint(10, 10),
+                   .state = 1});
         benchmark::ClobberMemory();
     }
 }

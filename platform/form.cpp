@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/colors.h"
 #include "platform/metrics.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,8 @@ Form::Form(const QString& instanceName, const QString& caption, const QRect& des
     client_->setObjectName(instanceName + QStringLiteral("Client"));
 
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(QRgb(silver)));
+    // A grey reads the same in either byte order.
+    background.setColor(QPalette::Window, QColor(QRgb(clSilver)));
     setPalette(background);
     setAutoFillBackground(true);
 

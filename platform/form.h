@@ -22,8 +22,6 @@ public:
     static const QList<Form*>& all();
     static QSize clientSizeForOuter(const QSize& outer);
 
-    static constexpr unsigned silver = 0xC0C0C0;
-
 protected:
     // Closing a window only hides it; the start window overrides this to end the program.
     void closeEvent(QCloseEvent* event) override;

@@ -6,12 +6,19 @@
 
 #include <cstdint>
 
-// Copies the whole of `picture` to (x, y) of `target`, leaving out pixels of `keyColor`
+// Copies the whole of `picture` to `at` in `target`, leaving out pixels of `keyColor`
 // (0x00BBGGRR) and whatever falls outside the target.
-void keyColorCopy(QImage& target, const QImage& picture, int x, int32_t keyColor, int y);
+void keyColorCopy(QImage& target, QPoint at, const QImage& picture, int32_t keyColor);
 
-// Copies `source` of `picture` to (x, y) so that the target keeps `targetPercent` percent of
-// itself, rounded. Pixels of `keyColor` are left out unless its value is above 0xFEFFFFFF, which
-// means there is no key colour.
-void blendedCopy(QImage& target, int x, int y, uint32_t keyColor, int targetPercent, const QRect& source,
-                 const QImage& picture);
+// How a blended copy mixes the picture into the target.
+struct BlendedCopyOptions {
+    // The target keeps this percentage of itself, rounded.
+    int targetPercent = 0;
+    // Pixels of this colour (0x00BBGGRR) are left out; a value above 0xFEFFFFFF means there is
+    // no key colour.
+    uint32_t keyColor = 0xFFFFFFFFu;
+};
+
+// Copies `source` of `picture` to `at` in `target`, mixed as `options` says.
+void blendedCopy(QImage& target, QPoint at, const QImage& picture, const QRect& source,
+                 const BlendedCopyOptions& options);

@@ -18,43 +18,42 @@ int32_t bottomLeftColor(const QImage& picture)
 
 } // namespace
 
-void paintGlyph(const QImage& glyph, QImage& target, const QRect& rect, int blendPercent, bool hot,
-                TsDisabledGlyphKind disabledKind, bool greyed, bool enabled, int glyphCount)
+void paintGlyph(QImage& target, QPoint at, const QImage& glyph, const GlyphLook& look)
 {
     if (glyph.isNull())
         return;
-    const int x = rect.left();
-    const int y = rect.top();
     QImage picture = glyph.convertToFormat(QImage::Format_BGR888);
-    if (glyphCount >= 2) {
+    if (look.glyphCount >= 2) {
         const int half = picture.width() / 2;
         const QImage first = picture.copy(0, 0, half, picture.height());
         const int32_t key = bottomLeftColor(first);
-        if (enabled && !hot && blendPercent > 0)
-            blendedCopy(target, x, y, uint32_t(key), blendPercent, first.rect(), first);
-        else if (enabled)
-            keyColorCopy(target, first, x, key, y);
+        if (look.enabled && !look.hot && look.blendPercent > 0)
+            blendedCopy(target, at, first, first.rect(),
+                        {.targetPercent = look.blendPercent, .keyColor = uint32_t(key)});
+        else if (look.enabled)
+            keyColorCopy(target, at, first, key);
         else
-            keyColorCopy(target, picture.copy(half, 0, half, picture.height()), x, key, y);
+            keyColorCopy(target, at, picture.copy(half, 0, half, picture.height()), key);
         return;
     }
-    if (enabled) {
-        if (greyed && !hot)
+    if (look.enabled) {
+        if (look.greyed && !look.hot)
             greyscale(picture);
         const int32_t key = bottomLeftColor(picture);
-        if (hot || blendPercent < 1)
-            keyColorCopy(target, picture, x, key, y);
+        if (look.hot || look.blendPercent < 1)
+            keyColorCopy(target, at, picture, key);
         else
-            blendedCopy(target, x, y, uint32_t(key), blendPercent, picture.rect(), picture);
+            blendedCopy(target, at, picture, picture.rect(),
+                        {.targetPercent = look.blendPercent, .keyColor = uint32_t(key)});
         return;
     }
-    if (disabledKind.testFlag(dgGrayed))
+    if (look.disabledKind.testFlag(dkGrayed))
         greyscale(picture);
     const int32_t key = bottomLeftColor(picture);
-    if (disabledKind.testFlag(dgBlended))
-        blendedCopy(target, x, y, uint32_t(key), 50, picture.rect(), picture);
+    if (look.disabledKind.testFlag(dkBlended))
+        blendedCopy(target, at, picture, picture.rect(), {.targetPercent = 50, .keyColor = uint32_t(key)});
     else
-        keyColorCopy(target, picture, x, key, y);
+        keyColorCopy(target, at, picture, key);
 }
 
 void imageListGlyph(QImage& bitmap, const QList<QImage>& images, int index)

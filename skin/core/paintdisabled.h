@@ -1,16 +1,12 @@
 #pragma once
 
+#include "skin/core/disabledkind.h"
 #include "skin/core/skintypes.h"
 
-#include <QFlags>
 #include <QImage>
 #include <QPoint>
 
 #include <cstdint>
-
-enum TsDisabledKindItem { dkBlended = 1, dkGrayed = 2 };
-Q_DECLARE_FLAGS(TsDisabledKind, TsDisabledKindItem)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TsDisabledKind)
 
 // Makes a control's painted bitmap look disabled: greyed, and blended towards what lies under it
 // (the parent's cached pixels at `position` when the cache is ready, else the parent's colour,

@@ -149,27 +149,30 @@ FillValues stateValues(const TsGeneralData& section, int state)
     return v;
 }
 
-void copyParent(QImage& target, const QRect& rect, const TsCacheInfo& parentCache, QPoint position)
+void copyParent(QImage& target, const QRect& rect, const SectionPaint& paint)
 {
+    const TsCacheInfo& parentCache = paint.parentCache;
     if (parentCache.bitmap == &target)
         return;
     copyBlock(target, rect.topLeft(), *parentCache.bitmap,
-              QRect(parentCache.x + position.x(), parentCache.y + position.y(), rect.width(), rect.height()));
+              QRect(parentCache.x + paint.position.x(), parentCache.y + paint.position.y(), rect.width(),
+                    rect.height()));
 }
 
 // The background over the parent's cached pixels: Transparency percent of the parent shows through.
-void paintOverParent(const TsGeneralData& section, int state, const FillValues& values, QImage& target,
-                     QPoint position, const QRect& rect, const TsCacheInfo& parentCache)
+void paintOverParent(const TsGeneralData& section, const FillValues& values, QImage& target, const QRect& rect,
+                     const SectionPaint& paint)
 {
-    const int transparency = std::clamp(state != 0 ? section.hotTransparency : section.transparency, 0, 100);
-    if (!parentCache.ready || !parentCache.bitmap || transparency == 0) {
+    const int transparency =
+        std::clamp(paint.state != 0 ? section.hotTransparency : section.transparency, 0, 100);
+    if (!paint.parentCache.ready || !paint.parentCache.bitmap || transparency == 0) {
         backgroundFill(target, rect, values);
     } else if (transparency == 100) {
-        copyParent(target, rect, parentCache, position);
+        copyParent(target, rect, paint);
     } else {
         QImage own = target.copy(rect);
         backgroundFill(own, own.rect(), values);
-        copyParent(target, rect, parentCache, position);
+        copyParent(target, rect, paint);
         regionBlend(target, own, transparency * 255 / 100, rect.topLeft(), own.rect());
     }
 }
@@ -180,11 +183,12 @@ bool liesInside(const QRect& rect, const QImage& target)
            && rect.top() + rect.height() <= target.height();
 }
 
-TsCacheInfo movedBy(const TsCacheInfo& parentCache, QPoint position)
+// The parent's cache with its offsets moved to the painted rectangle's top-left corner.
+TsCacheInfo movedParent(const SectionPaint& paint)
 {
-    TsCacheInfo moved = parentCache;
-    moved.x += position.x();
-    moved.y += position.y();
+    TsCacheInfo moved = paint.parentCache;
+    moved.x += paint.position.x();
+    moved.y += paint.position.y();
     return moved;
 }
 
@@ -195,77 +199,71 @@ void setBaseColorOverride(int32_t color) { baseOverride = color; }
 int32_t fillColorOverride() { return fillOverride; }
 void setFillColorOverride(int32_t color) { fillOverride = color; }
 
-void paintSectionBackground(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache,
-                            QImage& target, QPoint position, const QRect& rect, int state)
+void paintSectionBackground(QImage& target, const QRect& rect, const SectionPaint& paint)
 {
-    if (!isValidSectionIndex(sectionIndex))
+    if (!isValidSectionIndex(paint.sectionIndex))
         return;
-    const TsGeneralData& section = currentSkin().sections[sectionIndex];
-    FillValues values = stateValues(section, state);
+    const TsGeneralData& section = currentSkin().sections[paint.sectionIndex];
+    FillValues values = stateValues(section, paint.state);
     if (baseOverride != clSkinKey)
         values.color = baseOverride;
     values.finalFill = fillOverride != clSkinKey ? fillOverride : values.color;
     values.imageWeight = values.imagePercent * 255 / 100;
     if (values.imagePercent > 0) {
-        const QString property = state != 0 ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN");
-        const int mask = FindMask(sectionIndex, sectionName, property);
-        values.texture = mask >= 0 ? Texture{Texture::Mask, mask}
-                                   : Texture{Texture::Pattern, FindPattern(sectionIndex, sectionName, property)};
+        const QString property = paint.state != 0 ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN");
+        const int mask = FindMask(paint.sectionIndex, paint.sectionName, property);
+        values.texture = mask >= 0
+                             ? Texture{Texture::Mask, mask}
+                             : Texture{Texture::Pattern, FindPattern(paint.sectionIndex, paint.sectionName, property)};
     }
-    paintOverParent(section, state, values, target, position, rect, parentCache);
+    paintOverParent(section, values, target, rect, paint);
 }
 
-void paintSectionBackgroundFixed(int sectionIndex, int textureIndex, int hotTextureIndex, QImage& target,
-                                 QPoint position, const QRect& rect, int state, const TsCacheInfo& parentCache,
-                                 const QString&)
+void paintSectionBackgroundFixed(QImage& target, const QRect& rect, const SectionPaint& paint,
+                                 const SectionMasks& masks)
 {
-    if (!isValidSectionIndex(sectionIndex))
+    if (!isValidSectionIndex(paint.sectionIndex))
         return;
-    const TsGeneralData& section = currentSkin().sections[sectionIndex];
-    FillValues values = stateValues(section, state);
+    const TsGeneralData& section = currentSkin().sections[paint.sectionIndex];
+    FillValues values = stateValues(section, paint.state);
     values.finalFill = values.color;
     values.imageWeight = (values.imagePercent * 256 / 100) & 0xFF;
-    values.texture = Texture{Texture::Mask, state != 0 ? hotTextureIndex : textureIndex};
-    paintOverParent(section, state, values, target, position, rect, parentCache);
+    values.texture = Texture{Texture::Mask, paint.state != 0 ? masks.hotTexture : masks.texture};
+    paintOverParent(section, values, target, rect, paint);
 }
 
-void paintItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
-               QPoint position, const QRect& rect, int state, bool fillCentre)
+void paintItem(QImage& target, const QRect& rect, const SectionPaint& paint)
 {
-    if (!isValidSectionIndex(sectionIndex) || !liesInside(rect, target))
+    if (!isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
         return;
-    paintSectionBackground(sectionIndex, sectionName, parentCache, target, position, rect, state);
-    const int mask = FindMask(sectionIndex, sectionName, QStringLiteral("BORDERSMASK"));
+    paintSectionBackground(target, rect, paint);
+    const int mask = FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintBorderMask(target, rect, fillCentre, state, currentSkin().masks[mask], movedBy(parentCache, position));
+        paintBorderMask(target, rect, borderTiles(currentSkin().masks[mask], paint.state), paint.border, movedParent(paint));
 }
 
-void paintItemFixed(int sectionIndex, int borderMaskIndex, int textureIndex, QImage& target, QPoint position,
-                    const QRect& rect, int state, bool fillCentre, const TsCacheInfo& parentCache,
-                    const QString& sectionName, int hotTextureIndex)
+void paintItemFixed(QImage& target, const QRect& rect, const SectionPaint& paint, const SectionMasks& masks)
 {
-    if (!isValidSectionIndex(sectionIndex) || !liesInside(rect, target))
+    if (!isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
         return;
-    paintSectionBackgroundFixed(sectionIndex, textureIndex, hotTextureIndex, target, position, rect, state,
-                                parentCache, sectionName);
-    if (isValidMaskIndex(borderMaskIndex))
-        paintBorderMask(target, rect, fillCentre, state, currentSkin().masks[borderMaskIndex],
-                        movedBy(parentCache, position));
+    paintSectionBackgroundFixed(target, rect, paint, masks);
+    if (isValidMaskIndex(masks.border))
+        paintBorderMask(target, rect, borderTiles(currentSkin().masks[masks.border], paint.state), paint.border,
+                        movedParent(paint));
 }
 
-void paintTabItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
-                  QPoint position, const QRect& rect, int state, bool fillCentre)
+void paintTabItem(QImage& target, const QRect& rect, const SectionPaint& paint)
 {
-    if (!isValidSectionIndex(sectionIndex) || !liesInside(rect, target))
+    if (!isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
         return;
-    paintSectionBackground(sectionIndex, sectionName, parentCache, target, position, rect, state);
-    const int mask = FindMask(sectionIndex, sectionName, QStringLiteral("BORDERSMASK"));
+    paintSectionBackground(target, rect, paint);
+    const int mask = FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintTabBorderMask(target, rect, fillCentre, state, currentSkin().masks[mask], movedBy(parentCache, position));
+        paintTabBorderMask(target, rect, borderTiles(currentSkin().masks[mask], paint.state), paint.border,
+                           movedParent(paint));
 }
 
-void paintWholeItem(int sectionIndex, const QString& sectionName, QImage& target, QPoint position, int state,
-                    bool fillCentre, const TsCacheInfo& parentCache)
+void paintWholeItem(QImage& target, const SectionPaint& paint)
 {
-    paintItem(sectionIndex, sectionName, parentCache, target, position, target.rect(), state, fillCentre);
+    paintItem(target, target.rect(), paint);
 }

@@ -4,11 +4,13 @@
 // transparency over the parent's cached background) and, for items, its border mask on top. All
 // painters return at once for a section index that is not valid.
 
+#include "skin/core/bordertiles.h"
 #include "skin/core/skintypes.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 #include <cstdint>
 
@@ -21,30 +23,42 @@ void setBaseColorOverride(int32_t color);
 int32_t fillColorOverride();
 void setFillColorOverride(int32_t color);
 
-// `position` is the place of the rectangle's top-left corner in the parent's client area; the
-// parent's pixels are read at the parent cache's offset plus `position`. A `state` other than 0
-// paints the hot look.
-void paintSectionBackground(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache,
-                            QImage& target, QPoint position, const QRect& rect, int state);
+// One section painted over its parent.
+struct SectionPaint {
+    int sectionIndex = -1;
+    QString sectionName;
+    // The parent's cached background: its pixels are read at the cache's offset plus `position`.
+    TsCacheInfo parentCache = {};
+    // The place of the painted rectangle's top-left corner in the parent's client area.
+    QPoint position = {};
+    // Anything but 0 paints the hot look.
+    int state = 0;
+    // The parts of the border mask that an item lays over its background.
+    BorderParts border = BorderPart::Frame;
+};
 
-// The same with the texture masks given by the caller (an invalid index fills with the base
-// colour); the colour overrides are not used.
-void paintSectionBackgroundFixed(int sectionIndex, int textureIndex, int hotTextureIndex, QImage& target,
-                                 QPoint position, const QRect& rect, int state, const TsCacheInfo& parentCache,
-                                 const QString& sectionName);
+// Masks given by the caller instead of looked up by section name; an invalid index is no mask.
+struct SectionMasks {
+    int border = -1;
+    int texture = -1;
+    int hotTexture = -1;
+};
+
+void paintSectionBackground(QImage& target, const QRect& rect, const SectionPaint& paint);
+
+// The same with the caller's texture masks (an invalid one fills with the base colour); the
+// colour overrides are not used.
+void paintSectionBackgroundFixed(QImage& target, const QRect& rect, const SectionPaint& paint,
+                                 const SectionMasks& masks);
 
 // Background, then the section's "BORDERSMASK", when the rectangle lies inside the target.
-void paintItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
-               QPoint position, const QRect& rect, int state, bool fillCentre);
+void paintItem(QImage& target, const QRect& rect, const SectionPaint& paint);
 
-void paintItemFixed(int sectionIndex, int borderMaskIndex, int textureIndex, QImage& target, QPoint position,
-                    const QRect& rect, int state, bool fillCentre, const TsCacheInfo& parentCache,
-                    const QString& sectionName, int hotTextureIndex);
+// The same with the caller's masks.
+void paintItemFixed(QImage& target, const QRect& rect, const SectionPaint& paint, const SectionMasks& masks);
 
 // As paintItem, with the border laid by the tab border painter.
-void paintTabItem(int sectionIndex, const QString& sectionName, const TsCacheInfo& parentCache, QImage& target,
-                  QPoint position, const QRect& rect, int state, bool fillCentre);
+void paintTabItem(QImage& target, const QRect& rect, const SectionPaint& paint);
 
 // The item over the whole of `target`.
-void paintWholeItem(int sectionIndex, const QString& sectionName, QImage& target, QPoint position, int state,
-                    bool fillCentre, const TsCacheInfo& parentCache);
+void paintWholeItem(QImage& target, const SectionPaint& paint);

@@ -8,7 +8,7 @@
 
 namespace {
 
-int qtFlags(unsigned flags)
+int qtFlags(TextFlags flags)
 {
     int result = 0;
     if (flags & TextFlag::Center)
@@ -38,7 +38,7 @@ int qtFlags(unsigned flags)
 
 // Fits the rectangle to the measured text: centred keeps the middle, right-aligned keeps the right
 // edge, otherwise the left edge stays; vertically the middle stays.
-QRect layout(const QPainter& canvas, const QString& text, unsigned flags, const QRect& rect)
+QRect layout(const QPainter& canvas, const QString& text, TextFlags flags, const QRect& rect)
 {
     if (flags & TextFlag::WordBreak)
         return rect;
@@ -68,11 +68,13 @@ void drawAt(QPainter& canvas, const QRect& rect, QPoint shift, int flags, const 
     canvas.drawText(rect.translated(shift), flags, text);
 }
 
-void write(QPainter& canvas, const QString& text, bool enabled, bool hot, int sectionIndex, unsigned flags,
-           QRect& rect, bool useSection)
+} // namespace
+
+void writeSkinText(QPainter& canvas, const QString& text, const SkinTextStyle& style, QRect& rect)
 {
     if (text.isEmpty())
         return;
+    const auto& [sectionIndex, enabled, hot, flags] = style;
     const QRect area = layout(canvas, text, flags, rect);
     const int drawFlags = qtFlags(flags);
     canvas.save();
@@ -81,7 +83,7 @@ void write(QPainter& canvas, const QString& text, bool enabled, bool hot, int se
     if (!enabled) {
         drawAt(canvas, area, QPoint(1, 1), drawFlags, text, toQColor(clBtnHighlight));
         drawAt(canvas, area, QPoint(0, 0), drawFlags, text, toQColor(clBtnShadow));
-    } else if (useSection && isValidSectionIndex(sectionIndex)) {
+    } else if (isValidSectionIndex(sectionIndex)) {
         const TsGeneralData& section = currentSkin().sections[sectionIndex];
         const struct {
             int32_t color;
@@ -103,17 +105,9 @@ void write(QPainter& canvas, const QString& text, bool enabled, bool hot, int se
     rect = area.adjusted(-1, -1, 1, 1);
 }
 
-} // namespace
-
-void writeSkinText(QPainter& canvas, const QString& text, bool enabled, bool hot, int sectionIndex,
-                   unsigned flags, QRect& rect)
+void writePlainText(QPainter& canvas, const QString& text, bool enabled, TextFlags flags, QRect& rect)
 {
-    write(canvas, text, enabled, hot, sectionIndex, flags, rect, true);
-}
-
-void writePlainText(QPainter& canvas, const QString& text, bool enabled, unsigned flags, QRect& rect)
-{
-    write(canvas, text, enabled, false, -1, flags, rect, false);
+    writeSkinText(canvas, text, {.enabled = enabled, .flags = flags}, rect);
 }
 
 QString shortenText(const QFont& font, const QString& text, int width)

@@ -4,6 +4,8 @@
 // controls share. Everything here is plain data; the whole skin (SkinTables) and its lookups live
 // in skintables.h, the loading in skinloader.h.
 
+#include "platform/colors.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -12,12 +14,7 @@
 
 class TsSkinManager;
 
-// Colours are 0x00BBGGRR, red in the low byte.
-constexpr int32_t clBlack = 0x000000;
-constexpr int32_t clWhite = 0xFFFFFF;
-constexpr int32_t clSilver = 0xC0C0C0;
-constexpr int32_t clGray = 0x808080;
-constexpr int32_t clYellow = 0x00FFFF;
+// Colours are 0x00BBGGRR, red in the low byte; the named ones are in platform/colors.h.
 // The transparent key colour of every mask bitmap (magenta).
 constexpr int32_t clSkinKey = 0xFF00FF;
 // Font outline colour that means "no outline".

@@ -17,6 +17,6 @@ void paintStateImage(QImage& target, QPoint at, int state, const TsMaskData& mas
     } else if (mode == StateImageMode::Normal) {
         keyCopy(target, at, *image.picture, image.rect);
     } else {
-        blendedCopy(target, at.x(), at.y(), uint32_t(clSkinKey), 50, image.rect, *image.picture);
+        blendedCopy(target, at, *image.picture, image.rect, {.targetPercent = 50, .keyColor = uint32_t(clSkinKey)});
     }
 }

@@ -153,14 +153,17 @@ bool writeItem(const QString& section, int state, const QSize& size, const QStri
     background.fill(Qt::white);
     const int form = FindSection(QStringLiteral("FORM"));
     if (form >= 0)
-        paintSectionBackground(form, QStringLiteral("FORM"), {}, background, QPoint(0, 0), background.rect(), 0);
+        paintSectionBackground(background, background.rect(),
+                               {.sectionIndex = form, .sectionName = QStringLiteral("FORM")});
     QImage target = background.copy();
     const TsCacheInfo parent{&background, 0, 0, true};
     const QRect rect(margin, margin, size.width(), size.height());
+    const SectionPaint paint{
+        .sectionIndex = index, .sectionName = section, .parentCache = parent, .position = rect.topLeft(), .state = state};
     if (section.startsWith(QStringLiteral("TAB"), Qt::CaseInsensitive) && !section.startsWith(QStringLiteral("TABCONTROL"), Qt::CaseInsensitive))
-        paintTabItem(index, section, parent, target, rect.topLeft(), rect, state, false);
+        paintTabItem(target, rect, paint);
     else
-        paintItem(index, section, parent, target, rect.topLeft(), rect, state, false);
+        paintItem(target, rect, paint);
     if (!target.save(path, "PNG")) {
         report.errors.append(QStringLiteral("cannot write %1").arg(path));
         return false;

@@ -31,10 +31,11 @@ protected:
         setMasterBitmap(master);
     }
 
-    static QImage paintBorder(int width, int height, const TsMaskData& mask, int state = 0, bool fillCentre = true)
+    static QImage paintBorder(int width, int height, const TsMaskData& mask, int state = 0,
+                              BorderParts parts = BorderPart::All)
     {
         QImage target = filledImage(width, height, grey(255));
-        paintBorderMask(target, target.rect(), fillCentre, state, mask, {});
+        paintBorderMask(target, target.rect(), borderTiles(mask, state), parts, {});
         return target;
     }
 };
@@ -102,7 +103,7 @@ TEST_F(BorderMaskTest, MasksOutsideTheMasterBitmapPaintNothing)
     const TsMaskData& below = currentSkin().masks[addMask("CHECKBOX", "GLYPHCHECKED", QRect(0, 40, 9, 9), 1, 1)];
     EXPECT_EQ(paintBorder(12, 12, below), filledImage(12, 12, grey(255)));
     QImage tab = filledImage(12, 12, grey(255));
-    paintTabBorderMask(tab, tab.rect(), true, 0, below, {});
+    paintTabBorderMask(tab, tab.rect(), borderTiles(below, 0), BorderPart::All, {});
     EXPECT_EQ(tab, filledImage(12, 12, grey(255)));
 
     // Half inside: only the part inside is copied, the rest of the target stays.
@@ -140,7 +141,7 @@ TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
     for (const Case& c : {Case{true, grey(222)}, Case{false, grey(255)}}) {
         QImage target = filledImage(9, 9, grey(255));
         const TsCacheInfo cache{&parent, 3, 2, c.ready};
-        paintBorderMask(target, target.rect(), true, 0, mask, cache);
+        paintBorderMask(target, target.rect(), borderTiles(mask, 0), BorderPart::All, cache);
         EXPECT_EQ(pixel(target, 0, 0), c.corner);
         EXPECT_EQ(pixel(target, 0, 4), grey(255));
         EXPECT_EQ(pixel(target, 1, 0), grey(10));
@@ -157,7 +158,11 @@ TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMov
     QImage parent = filledImage(20, 20, grey(5));
     setPixel(parent, 2 + 4, 1 + 3, grey(222));
     QImage target = filledImage(9, 9, grey(255));
-    paintItem(index, "button", TsCacheInfo{&parent, 2, 1, true}, target, QPoint(4, 3), target.rect(), 0, false);
+    paintItem(target, target.rect(),
+              {.sectionIndex = index,
+               .sectionName = "button",
+               .parentCache = {&parent, 2, 1, true},
+               .position = QPoint(4, 3)});
     EXPECT_EQ(pixel(target, 0, 0), grey(222));
     EXPECT_EQ(pixel(target, 4, 4), grey(123));   // no centre asked for: the background stays
     EXPECT_EQ(pixel(target, 8, 8), grey(90));
@@ -172,7 +177,8 @@ TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
     const TsMaskData& mask = currentSkin().masks[addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1)];
     QImage parent = filledImage(9, 9, grey(44));
     QImage target = filledImage(9, 9, grey(255));
-    paintTabBorderMask(target, target.rect(), true, 0, mask, TsCacheInfo{&parent, 0, 0, true});
+    paintTabBorderMask(target, target.rect(), borderTiles(mask, 0), BorderPart::All,
+                       TsCacheInfo{&parent, 0, 0, true});
     EXPECT_EQ(pixel(target, 0, 4), grey(44));
     EXPECT_EQ(pixel(target, 2, 2), grey(10));   // BorderWidth does not limit tab corners
 }
@@ -188,11 +194,35 @@ TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
     const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
     QImage bitmap = filledImage(12, 10, grey(255));
     QRegion region(bitmap.rect());
-    paintBorderMaskWithRegion(bitmap, region, true, 0, mask);
+    paintBorderMaskWithRegion(bitmap, region, borderTiles(mask, 0), BorderPart::All);
     QRegion expected(bitmap.rect());
     expected -= QRect(0, 0, 2, 1);
     expected -= QRect(11, 9, 1, 1);
     EXPECT_EQ(region, expected);
     EXPECT_EQ(pixel(bitmap, 0, 0), grey(255));   // key pixels are not written
     EXPECT_EQ(pixel(bitmap, 2, 0), grey(10));
+}
+
+TEST_F(BorderMaskTest, OnlyTheAskedPartsAreLaid)
+{
+    const TsMaskData& mask = currentSkin().masks[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    struct Case {
+        BorderParts parts;
+        int32_t corner;
+        int32_t edge;
+        int32_t centre;
+    };
+    const Case cases[] = {
+        {BorderPart::Corners, grey(10), grey(255), grey(255)},
+        {BorderPart::Edges, grey(255), grey(40), grey(255)},
+        {BorderPart::Centre, grey(255), grey(255), grey(50)},
+        {BorderPart::Frame, grey(10), grey(40), grey(255)},
+        {BorderParts(), grey(255), grey(255), grey(255)},
+    };
+    for (const Case& c : cases) {
+        const QImage image = paintBorder(11, 11, mask, 0, c.parts);
+        EXPECT_EQ(pixel(image, 0, 0), c.corner) << c.parts.toInt();
+        EXPECT_EQ(pixel(image, 0, 5), c.edge) << c.parts.toInt();
+        EXPECT_EQ(pixel(image, 5, 5), c.centre) << c.parts.toInt();
+    }
 }

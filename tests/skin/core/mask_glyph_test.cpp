@@ -109,20 +109,22 @@ TEST(GlyphPainter, DrawsTheGlyphByItsKindAndState)
         int blend;
         bool hot;
         bool enabled;
-        TsDisabledGlyphKind kind;
+        TsDisabledKind kind;
         bool greyed;
         int32_t second;
     };
     const Case cases[] = {
-        {0, false, true, dgBlended, false, grey(101)},
-        {50, false, true, dgBlended, false, grey(50)},    // (101 + 0) / 2 = 50.5 -> 50
-        {50, true, true, dgBlended, false, grey(101)},
-        {0, false, false, dgBlended, false, grey(50)},
-        {0, false, false, TsDisabledGlyphKind(), false, grey(101)},
+        {0, false, true, dkBlended, false, grey(101)},
+        {50, false, true, dkBlended, false, grey(50)},    // (101 + 0) / 2 = 50.5 -> 50
+        {50, true, true, dkBlended, false, grey(101)},
+        {0, false, false, dkBlended, false, grey(50)},
+        {0, false, false, TsDisabledKind(), false, grey(101)},
     };
     for (const Case& c : cases) {
         QImage target = filledImage(3, 1, grey(0));
-        paintGlyph(glyph, target, QRect(1, 0, 2, 1), c.blend, c.hot, c.kind, c.greyed, c.enabled, 1);
+        const GlyphLook look{
+            .blendPercent = c.blend, .hot = c.hot, .enabled = c.enabled, .greyed = c.greyed, .disabledKind = c.kind};
+        paintGlyph(target, QPoint(1, 0), glyph, look);
         EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(0), grey(0), c.second}))
             << c.blend << c.hot << c.enabled;
     }
@@ -130,7 +132,7 @@ TEST(GlyphPainter, DrawsTheGlyphByItsKindAndState)
     QImage coloured = filledImage(2, 1, rgbColor(30, 60, 90));
     setPixel(coloured, 0, 0, grey(9));
     QImage greyedTarget = filledImage(2, 1, grey(0));
-    paintGlyph(coloured, greyedTarget, QRect(0, 0, 2, 1), 0, false, dgBlended, true, true, 1);
+    paintGlyph(greyedTarget, QPoint(0, 0), coloured, {.greyed = true});
     EXPECT_EQ(row(greyedTarget, 0), std::vector<int32_t>({grey(0), grey(60)}));
 
     // Two glyphs: the disabled one is the right half.
@@ -138,7 +140,7 @@ TEST(GlyphPainter, DrawsTheGlyphByItsKindAndState)
     setPixel(pair, 1, 0, grey(70));
     setPixel(pair, 3, 0, grey(80));
     QImage disabled = filledImage(2, 1, grey(0));
-    paintGlyph(pair, disabled, QRect(0, 0, 2, 1), 0, false, dgBlended, false, false, 2);
+    paintGlyph(disabled, QPoint(0, 0), pair, {.enabled = false, .glyphCount = 2});
     EXPECT_EQ(row(disabled, 0), std::vector<int32_t>({grey(0), grey(80)}));
 }
 

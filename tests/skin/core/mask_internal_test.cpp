@@ -31,9 +31,20 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
         for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 5), QSize(105, 25), QSize(30, 300)}) {
             for (int state = 0; state < 3; ++state) {
                 QImage target = filledImage(size.width(), size.height(), grey(0));
-                paintWholeItem(section, name, target, QPoint(30, 30), state, true, cache);
-                paintTabItem(section, name, cache, target, QPoint(-5, 2), target.rect(), state, true);
-                paintItemFixed(section, 0, 1, target, QPoint(0, 0), target.rect(), state, true, {}, name, 2);
+                const SectionPaint paint{.sectionIndex = section,
+                                         .sectionName = name,
+                                         .parentCache = cache,
+                                         .position = QPoint(30, 30),
+                                         .state = state,
+                                         .border = BorderPart::All};
+                paintWholeItem(target, paint);
+                SectionPaint tab = paint;
+                tab.position = QPoint(-5, 2);
+                paintTabItem(target, target.rect(), tab);
+                SectionPaint fixed = paint;
+                fixed.parentCache = {};
+                fixed.position = QPoint(0, 0);
+                paintItemFixed(target, target.rect(), fixed, {.border = 0, .texture = 1, .hotTexture = 2});
             }
         }
     }
@@ -43,8 +54,8 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
             paintStateImage(target, at, 2, mask, StateImageMode::Faint);
             paintStateImage(target, at, 0, mask, StateImageMode::Normal);
             QRegion region(target.rect());
-            paintBorderMaskWithRegion(target, region, true, 1, mask);
-            paintBorderMask(target, QRect(at, QSize(9, 30)), true, 0, mask, cache);
+            paintBorderMaskWithRegion(target, region, borderTiles(mask, 1), BorderPart::All);
+            paintBorderMask(target, QRect(at, QSize(9, 30)), borderTiles(mask, 0), BorderPart::All, cache);
         }
     }
 }
@@ -65,9 +76,9 @@ TEST_F(InternalSkinPaintTest, FormBorderIsTwoPixelsWideAndLeavesTheBackgroundIns
 {
     const int form = FindSection("FORM");
     QImage background = filledImage(40, 30, grey(0));
-    paintSectionBackground(form, "FORM", {}, background, QPoint(0, 0), background.rect(), 0);
+    paintSectionBackground(background, background.rect(), {.sectionIndex = form, .sectionName = "FORM"});
     QImage item = filledImage(40, 30, grey(0));
-    paintItem(form, "FORM", {}, item, QPoint(0, 0), item.rect(), 0, true);
+    paintItem(item, item.rect(), {.sectionIndex = form, .sectionName = "FORM", .border = BorderPart::All});
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) {
             const bool frame = x < 2 || y < 2 || x >= 38 || y >= 28;

@@ -212,16 +212,16 @@ TEST(PaintCopies, BlendedCopySkipsTheKeyColourUnlessThereIsNone)
     QImage picture = filledImage(2, 1, grey(101));
     setPixel(picture, 1, 0, clSkinKey);
     QImage target = filledImage(3, 1, grey(0));
-    blendedCopy(target, 1, 0, uint32_t(clSkinKey), 50, picture.rect(), picture);
+    blendedCopy(target, QPoint(1, 0), picture, picture.rect(), {.targetPercent = 50, .keyColor = uint32_t(clSkinKey)});
     EXPECT_EQ(row(target, 0), greys({0, 50, 0}));
 
     QImage noKey = filledImage(3, 1, grey(0));
-    blendedCopy(noKey, 2, 0, 0xFF000000u, 0, picture.rect(), picture);
+    blendedCopy(noKey, QPoint(2, 0), picture, picture.rect(), {.targetPercent = 0, .keyColor = 0xFF000000u});
     EXPECT_EQ(row(noKey, 0), std::vector<int32_t>({0, 0, grey(101)}));
 
     QImage keyed = filledImage(3, 1, grey(0));
-    keyColorCopy(keyed, picture, -1, clSkinKey, 0);
+    keyColorCopy(keyed, QPoint(-1, 0), picture, clSkinKey);
     EXPECT_EQ(row(keyed, 0), greys({0, 0, 0}));
-    keyColorCopy(keyed, picture, 2, clSkinKey, 0);
+    keyColorCopy(keyed, QPoint(2, 0), picture, clSkinKey);
     EXPECT_EQ(row(keyed, 0), std::vector<int32_t>({0, 0, grey(101)}));
 }

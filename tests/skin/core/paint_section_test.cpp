@@ -50,8 +50,11 @@ protected:
     static QImage paint(int section, int state = 0, const TsCacheInfo& parent = {})
     {
         QImage target = filledImage(3, 2, grey(1));
-        paintSectionBackground(section, currentSkin().sections[section].sectionName, parent, target, QPoint(0, 0),
-                               target.rect(), state);
+        paintSectionBackground(target, target.rect(),
+                               {.sectionIndex = section,
+                                .sectionName = currentSkin().sections[section].sectionName,
+                                .parentCache = parent,
+                                .state = state});
         return target;
     }
 };
@@ -116,7 +119,7 @@ TEST_F(SectionPaintTest, GradientOverTextureFollowsItsSegmentsInBothDirections)
         panel.gradient = {ramp};
         const int index = addSection(panel);
         QImage target = filledImage(3, 3, grey(1));
-        paintSectionBackground(index, "PANEL", {}, target, QPoint(0, 0), QRect(0, 1, 3, 2), 0);
+        paintSectionBackground(target, QRect(0, 1, 3, 2), {.sectionIndex = index, .sectionName = "PANEL"});
         const std::vector<int32_t> expected = {grey(0), grey(divRoundEven(255 * 129, 256))};
         EXPECT_EQ(mode == 1 ? std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 2, 1)})
                             : std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 0, 2)}),
@@ -153,7 +156,9 @@ TEST_F(SectionPaintTest, TransparencyLetsTheParentsCachedPixelsThrough)
         const int index = addSection(button);
         const TsCacheInfo cache{&parent, 1, 1, c.ready};
         QImage target = filledImage(3, 2, grey(1));
-        paintSectionBackground(index, "PANEL", cache, target, QPoint(1, 0), target.rect(), 0);
+        paintSectionBackground(
+            target, target.rect(),
+            {.sectionIndex = index, .sectionName = "PANEL", .parentCache = cache, .position = QPoint(1, 0)});
         EXPECT_TRUE(allPixels(target, c.expected)) << c.transparency << (c.ready ? " ready" : " not ready");
     }
 }
@@ -165,7 +170,9 @@ TEST_F(SectionPaintTest, FullyTransparentSectionOverItsOwnParentCacheLeavesItAlo
     const int index = addSection(label);
     QImage cache = filledImage(4, 4, grey(33));
     const TsCacheInfo info{&cache, 0, 0, true};
-    paintSectionBackground(index, "LABEL", info, cache, QPoint(1, 1), QRect(1, 1, 2, 2), 0);
+    paintSectionBackground(
+        cache, QRect(1, 1, 2, 2),
+        {.sectionIndex = index, .sectionName = "LABEL", .parentCache = info, .position = QPoint(1, 1)});
     EXPECT_TRUE(allPixels(cache, grey(33)));
 }
 
@@ -181,12 +188,15 @@ TEST_F(SectionPaintTest, FixedIndexVariantKeepsItsOwnWeightAndIgnoresTheOverride
     EXPECT_TRUE(allPixels(paint(index), grey(127)));
 
     QImage fixed = filledImage(3, 2, grey(1));
-    paintSectionBackgroundFixed(index, 0, -1, fixed, QPoint(0, 0), fixed.rect(), 0, {}, "SCROLLSLIDERH");
+    const SectionPaint slidePaint{.sectionIndex = index, .sectionName = "SCROLLSLIDERH"};
+    paintSectionBackgroundFixed(fixed, fixed.rect(), slidePaint, {.texture = 0, .hotTexture = -1});
     EXPECT_TRUE(allPixels(fixed, grey(128)));
 
     // An invalid texture index fills with the base colour before the gradient is laid on.
     QImage invalid = filledImage(3, 2, grey(1));
-    paintSectionBackgroundFixed(index, 0, 17, invalid, QPoint(0, 0), invalid.rect(), 1, {}, "SCROLLSLIDERH");
+    SectionPaint hotSlider = slidePaint;
+    hotSlider.state = 1;
+    paintSectionBackgroundFixed(invalid, invalid.rect(), hotSlider, {.texture = 0, .hotTexture = 17});
     EXPECT_TRUE(allPixels(invalid, grey(0)));
 
     TsGeneralData plain = plainSection("SCROLLBAR1H", grey(44));
@@ -194,7 +204,7 @@ TEST_F(SectionPaintTest, FixedIndexVariantKeepsItsOwnWeightAndIgnoresTheOverride
     setBaseColorOverride(grey(90));
     setFillColorOverride(grey(91));
     QImage noOverride = filledImage(3, 2, grey(1));
-    paintSectionBackgroundFixed(plainIndex, -1, -1, noOverride, QPoint(0, 0), noOverride.rect(), 0, {}, "X");
+    paintSectionBackgroundFixed(noOverride, noOverride.rect(), {.sectionIndex = plainIndex, .sectionName = "X"}, {});
     EXPECT_TRUE(allPixels(noOverride, grey(44)));
 }
 
@@ -202,11 +212,15 @@ TEST_F(SectionPaintTest, InvalidSectionOrRectangleOutsideTheTargetPaintsNothing)
 {
     const int index = addSection(plainSection("EDIT", grey(50)));
     QImage target = filledImage(3, 3, grey(1));
-    paintSectionBackground(5, "EDIT", {}, target, QPoint(0, 0), target.rect(), 0);
-    paintItem(-1, "EDIT", {}, target, QPoint(0, 0), target.rect(), 0, true);
-    paintItem(index, "EDIT", {}, target, QPoint(0, 0), QRect(1, 1, 3, 2), 0, true);
-    paintItem(index, "EDIT", {}, target, QPoint(0, 0), QRect(-1, 0, 2, 2), 0, true);
+    const SectionPaint edit{.sectionIndex = index, .sectionName = "EDIT", .border = BorderPart::All};
+    SectionPaint unknown = edit;
+    unknown.sectionIndex = 5;
+    paintSectionBackground(target, target.rect(), unknown);
+    unknown.sectionIndex = -1;
+    paintItem(target, target.rect(), unknown);
+    paintItem(target, QRect(1, 1, 3, 2), edit);
+    paintItem(target, QRect(-1, 0, 2, 2), edit);
     EXPECT_TRUE(allPixels(target, grey(1)));
-    paintWholeItem(index, "EDIT", target, QPoint(0, 0), 0, true, {});
+    paintWholeItem(target, edit);
     EXPECT_TRUE(allPixels(target, grey(50)));
 }

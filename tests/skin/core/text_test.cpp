@@ -63,7 +63,8 @@ TEST_F(SkinTextTest, OutlinesAreDrawnOnlyForColoursThatAreSet)
         QPainter painter(&image);
         painter.setFont(plainFont());
         QRect rect(5, 5, 70, 20);
-        writeSkinText(painter, QStringLiteral("Ok"), true, c.hot, index, TextFlag::Center, rect);
+        writeSkinText(painter, QStringLiteral("Ok"), {.sectionIndex = index, .hot = c.hot, .flags = TextFlag::Center},
+                      rect);
         painter.end();
         EXPECT_EQ(colours(image), c.expected) << (c.hot ? "hot" : "normal");
     }
@@ -75,7 +76,7 @@ TEST_F(SkinTextTest, DisabledTextIsEmbossedAndPlainTextUsesThePen)
     QPainter painter(&image);
     painter.setFont(plainFont());
     QRect rect(5, 5, 70, 20);
-    writePlainText(painter, QStringLiteral("Ok"), false, 0, rect);
+    writePlainText(painter, QStringLiteral("Ok"), false, {}, rect);
     const std::set<int32_t> embossed = colours(image);
     EXPECT_TRUE(embossed.count(plainRgb(clBtnHighlight)));
     EXPECT_TRUE(embossed.count(plainRgb(clBtnShadow)));
@@ -85,7 +86,7 @@ TEST_F(SkinTextTest, DisabledTextIsEmbossedAndPlainTextUsesThePen)
     plainPainter.setFont(plainFont());
     plainPainter.setPen(QColor(1, 2, 3));
     QRect plainRect(5, 5, 70, 20);
-    writeSkinText(plainPainter, QStringLiteral("Ok"), true, false, -1, 0, plainRect);
+    writeSkinText(plainPainter, QStringLiteral("Ok"), {}, plainRect);
     plainPainter.end();
     EXPECT_EQ(colours(plain), std::set<int32_t>({grey(128), rgbColor(1, 2, 3)}));
 }
@@ -99,7 +100,7 @@ TEST_F(SkinTextTest, LayoutFitsTheRectangleToTheTextAndHandsItBackOnePixelLarger
     const int w = metrics.size(Qt::TextShowMnemonic, QStringLiteral("Te&xt")).width();
 
     QRect left(10, 10, 100, 40);
-    writePlainText(painter, QStringLiteral("Te&xt"), true, 0, left);
+    writePlainText(painter, QStringLiteral("Te&xt"), true, {}, left);
     EXPECT_EQ(left.left(), 9);
     EXPECT_EQ(left.width(), w + 2);
 
