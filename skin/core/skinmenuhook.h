@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QObject;
+class QWidget;
 class TsSkinManager;
 
 class SkinMenuHook {
@@ -22,6 +24,12 @@ public:
     virtual void skinRemoved() = 0;
     // SkinnedPopups changed: re-skin or un-skin the pop-up menus.
     virtual void setPopupsSkinned(bool skinned) = 0;
+    // While a skin is in force, a menu or menu bar (a QMenu or QMenuBar) is about to be shown for
+    // the first time: skin it before it paints. Menus made before the skin are met by skinApplied().
+    virtual void menuAdded(QWidget* menu) = 0;
+    // A menu that menuAdded() announced is being destroyed: forget it. Only its address is still
+    // good.
+    virtual void menuRemoved(QObject* menu) = 0;
 };
 
 using SkinMenuHookFactory = std::function<std::unique_ptr<SkinMenuHook>(TsSkinManager*)>;

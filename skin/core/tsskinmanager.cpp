@@ -11,8 +11,11 @@
 #include "platform/messagebox.h"
 #include "platform/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <algorithm>
 
@@ -36,9 +39,29 @@ TsSkinManager::TsSkinManager(QObject* owner) : QObject(owner)
     m_skinDirectory = defaultSkinDirectory();
     m_active = true;
     m_skinnedPopups = true;
-    if (skinMenuHookFactory())
+    if (skinMenuHookFactory()) {
         m_menuSkinner = skinMenuHookFactory()(this);
+        if (m_menuSkinner && QCoreApplication::instance())
+            QCoreApplication::instance()->installEventFilter(this);
+    }
     skinData().mainManager = this;
+}
+
+bool TsSkinManager::eventFilter(QObject* watched, QEvent* event)
+{
+    // Polish comes once, before a widget is first shown: early enough for a menu to take the skin
+    // before its first paint.
+    if (event->type() != QEvent::Polish || !m_menuSkinner || !skinData().ready)
+        return false;
+    auto* menu = qobject_cast<QWidget*>(watched);
+    if (!qobject_cast<QMenu*>(menu) && !qobject_cast<QMenuBar*>(menu))
+        return false;
+    m_menuSkinner->menuAdded(menu);
+    connect(menu, &QObject::destroyed, this, [this](QObject* gone) {
+        if (m_menuSkinner)
+            m_menuSkinner->menuRemoved(gone);
+    });
+    return false;
 }
 
 TsSkinManager::~TsSkinManager()

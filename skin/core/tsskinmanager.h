@@ -63,6 +63,11 @@ public:
     // elsewhere.
     static QString defaultSkinDirectory();
 
+protected:
+    // The main manager with a menu skinner watches the application for menus that appear while a
+    // skin is in force.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Loads the chosen skin and, when it loads, puts it in force and broadcasts it; a refused skin
     // throws AppError.

@@ -7,6 +7,11 @@
 
 #include "platform/form.h"
 
+#include <QMenu>
+#include <QMenuBar>
+
+#include <memory>
+
 namespace {
 
 TsStoredSkin namedSkin(const QString& name)
@@ -142,7 +147,8 @@ TEST_F(ManagerTest, WhileLoadingTheSkinIsChosenButAppliedOnlyByLoaded)
 }
 
 // The menu skinner hears of each skin put in force (once the controls have it and it is ready),
-// each removal (once the skin is gone), and of SkinnedPopups; a refused skin tells it nothing.
+// each removal (once the skin is gone), of SkinnedPopups, and of menus that appear or go while a
+// skin is in force (a menu from before the skin is not announced); a refused skin tells it nothing.
 TEST_F(ManagerTest, TheMenuSkinnerHearsOfEverySkinChange)
 {
     class RecordingHook : public SkinMenuHook {
@@ -151,6 +157,8 @@ TEST_F(ManagerTest, TheMenuSkinnerHearsOfEverySkinChange)
         void skinApplied() override { m_heard.append(skinData().ready ? "applied" : "applied unready"); }
         void skinRemoved() override { m_heard.append(currentSkin().sections.isEmpty() ? "removed" : "removed early"); }
         void setPopupsSkinned(bool skinned) override { m_heard.append(skinned ? "popups" : "plain popups"); }
+        void menuAdded(QWidget* menu) override { m_heard.append("added " + menu->objectName()); }
+        void menuRemoved(QObject*) override { m_heard.append("removed a menu"); }
 
     private:
         QStringList& m_heard;
@@ -164,7 +172,17 @@ TEST_F(ManagerTest, TheMenuSkinnerHearsOfEverySkinChange)
     EXPECT_EQ(second->menuSkinner(), nullptr);
 
     manager->setInternalSkins({ferroluxSkin()});
+    auto early = std::make_unique<QMenu>();
+    early->ensurePolished();
     manager->setSkinName(ferroluxSkinName);
+    auto popup = std::make_unique<QMenu>();
+    popup->setObjectName(QStringLiteral("popup"));
+    QMenuBar bar;
+    bar.setObjectName(QStringLiteral("bar"));
+    QWidget other;
+    for (QWidget* widget : std::initializer_list<QWidget*>{popup.get(), &bar, &other})
+        widget->ensurePolished();
+    popup.reset();
     manager->setSkinnedPopups(false);
     manager->setSkinnedPopups(true);
     EXPECT_THROW(manager->setCommonSections({QStringLiteral("[BAD]"), QStringLiteral("BORDERSMASK=#(1,2,x,4)(1,0)")}),
@@ -172,7 +190,8 @@ TEST_F(ManagerTest, TheMenuSkinnerHearsOfEverySkinChange)
     manager->setActive(false);
     manager->setActive(true);
     managers.clear();
-    EXPECT_EQ(heard, QStringList({"applied", "plain popups", "popups", "removed", "applied", "removed"}));
+    EXPECT_EQ(heard, QStringList({"applied", "added popup", "added bar", "removed a menu", "plain popups", "popups",
+                                  "removed", "applied", "removed"}));
 }
 
 // Forms are never shown here: the broadcast must reach them all the same.
