@@ -1,6 +1,6 @@
 #include "paint_fixture.h"
 
-#include "platform/apperror.h"
+#include "tests/support/errorcapture.h"
 #include "skin/core/animtimer.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/skinmessage.h"
@@ -133,12 +133,7 @@ TEST_F(FadeTest, ButtonsThatCannotFadeGetNoTimer)
 TEST_F(FadeTest, NegativeIntervalIsARangeErrorAndZeroIterationsCompleteAtOnce)
 {
     changeSection([](TsGeneralData& section) { section.fadingIntervalIn = -1; });
-    try {
-        button.fade(true, 255);
-        FAIL() << "no range error";
-    } catch (const AppError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Range check error"));
-    }
+    EXPECT_EQ(errorMessageOf([&] { button.fade(true, 255); }), QStringLiteral("Range check error"));
 
     changeSection([](TsGeneralData& section) {
         section.fadingIntervalIn = 5;

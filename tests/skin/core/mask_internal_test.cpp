@@ -22,29 +22,50 @@ protected:
 
 } // namespace
 
+// Pixels of `image` outside `painted` that no longer hold `untouched`.
+int changedOutside(const QImage& image, const QRect& painted, int32_t untouched)
+{
+    int changed = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            changed += !painted.contains(x, y) && pixel(image, x, y) != untouched;
+    return changed;
+}
+
 TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOutside)
 {
+    // A colour no painter makes from this skin, around every painted rectangle.
+    const int32_t untouched = 0x123456;
+    const int margin = 4;
     QImage parent = filledImage(40, 40, grey(90));
     const TsCacheInfo cache{&parent, 3, 4, true};
     for (int section = 0; section < currentSkin().sections.size(); ++section) {
         const QString name = currentSkin().sections[section].sectionName;
         for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 5), QSize(105, 25), QSize(30, 300)}) {
             for (int state = 0; state < 3; ++state) {
-                QImage target = filledImage(size.width(), size.height(), grey(0));
                 const SectionPaint paint{.sectionIndex = section,
                                          .sectionName = name,
                                          .parentCache = cache,
                                          .position = QPoint(30, 30),
                                          .state = state,
                                          .border = BorderPart::All};
-                paintWholeItem(target, paint);
+                QImage whole = filledImage(size.width(), size.height(), grey(0));
+                paintWholeItem(whole, paint);
+
+                QImage target = filledImage(size.width() + 2 * margin, size.height() + 2 * margin, untouched);
+                const QRect rect(QPoint(margin, margin), size);
+                paintItem(target, rect, paint);
                 SectionPaint tab = paint;
                 tab.position = QPoint(-5, 2);
-                paintTabItem(target, target.rect(), tab);
+                paintTabItem(target, rect, tab);
                 SectionPaint fixed = paint;
                 fixed.parentCache = {};
                 fixed.position = QPoint(0, 0);
-                paintItemFixed(target, target.rect(), fixed, {.border = 0, .texture = 1, .hotTexture = 2});
+                paintItemFixed(target, rect, fixed, {.border = 0, .texture = 1, .hotTexture = 2});
+                // The colour mix of a background also treats the column right of the rectangle and
+                // the row below it; nothing reaches further.
+                EXPECT_EQ(changedOutside(target, rect.adjusted(0, 0, 1, 1), untouched), 0)
+                    << qPrintable(name) << " " << size.width() << "x" << size.height() << " state " << state;
             }
         }
     }
@@ -55,7 +76,12 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
             paintStateImage(target, at, 0, mask, StateImageMode::Normal);
             QRegion region(target.rect());
             paintBorderMaskWithRegion(target, region, borderTiles(mask, 1), BorderPart::All);
-            paintBorderMask(target, QRect(at, QSize(9, 30)), borderTiles(mask, 0), BorderPart::All, cache);
+
+            QImage bordered = filledImage(24, 20, untouched);
+            const QRect rect(at, QSize(9, 30));
+            paintBorderMask(bordered, rect, borderTiles(mask, 0), BorderPart::All, cache);
+            EXPECT_EQ(changedOutside(bordered, rect, untouched), 0)
+                << qPrintable(mask.sectionName) << "." << qPrintable(mask.propertyName);
         }
     }
 }
