@@ -48,6 +48,7 @@ TsScrollBar::TsScrollBar(QWidget* parent) : Skinned(parent)
     setTabStop(true);
     m_timer.setParent(this);
     connect(&m_timer, &QTimer::timeout, this, &TsScrollBar::autoRepeatTick);
+    connect(this, &QAbstractSlider::actionTriggered, this, &TsScrollBar::platformAction);
     mirrorValues();
 }
 
@@ -164,6 +165,23 @@ void TsScrollBar::sliderChange(SliderChange change)
     QScrollBar::sliderChange(change);
     if (!m_mirroring && change == SliderValueChange)
         setPosition(value());
+}
+
+// The platform's own ways of scrolling (its input without a skin, the wheel) tell of the scroll
+// with their own code before the position follows; the code is not kept for later changes.
+void TsScrollBar::platformAction(int action)
+{
+    TsScrollCode code = scTrack;
+    switch (action) {
+    case SliderSingleStepSub: code = scLineUp; break;
+    case SliderSingleStepAdd: code = scLineDown; break;
+    case SliderPageStepSub: code = scPageUp; break;
+    case SliderPageStepAdd: code = scPageDown; break;
+    case SliderToMinimum: code = scTop; break;
+    case SliderToMaximum: code = scBottom; break;
+    default: break;
+    }
+    emit scrolled(code, sliderPosition());
 }
 
 // --- Geometry ---------------------------------------------------------------------------------

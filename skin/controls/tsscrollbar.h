@@ -100,6 +100,7 @@ protected:
 private:
     enum class Repeat { None, Button, Page, Drag };
 
+    void platformAction(int action);
     bool skinActive() const;
     // Input goes to the skin's logic only while it paints the bar; otherwise to the platform's.
     bool skinInput() const { return skinActive() && isEnabled(); }

@@ -67,6 +67,7 @@ protected:
 
 struct GeometryCase {
     const char* name;
+    TsScrollBarKind kind;
     int length;
     int min;
     int max;
@@ -83,7 +84,8 @@ TEST_P(ScrollBarGeometry, SliderLengthAndCentre)
 {
     const GeometryCase& c = GetParam();
     MessageRecorder boxes;
-    bar->resize(c.length, 17);
+    bar->setKind(c.kind);
+    bar->resize(c.kind == sbHorizontal ? QSize(c.length, 17) : QSize(17, c.length));
     bar->setMin(c.min);
     bar->setMax(c.max);
     bar->setPageSize(c.pageSize);
@@ -92,22 +94,23 @@ TEST_P(ScrollBarGeometry, SliderLengthAndCentre)
     EXPECT_EQ(bar->sliderLength(), c.sliderLength);
     EXPECT_EQ(bar->sliderCenter(), c.sliderCenter);
     const QRect slider = bar->partRect(TsScrollBar::Slider);
-    EXPECT_EQ(slider.width(), c.sliderLength);
-    EXPECT_EQ(slider.left(), c.sliderCenter - c.sliderLength / 2);
+    EXPECT_EQ(c.kind == sbHorizontal ? slider.width() : slider.height(), c.sliderLength);
+    EXPECT_EQ(c.kind == sbHorizontal ? slider.left() : slider.top(), c.sliderCenter - c.sliderLength / 2);
 }
 
 // Track 87; without a page the slider is 14 and travels 73 pixels from centre 24.
 INSTANTIATE_TEST_SUITE_P(
     Table, ScrollBarGeometry,
-    ::testing::Values(GeometryCase{"no_page_at_min", 121, 0, 100, 0, 0, true, 14, 24},
-                      GeometryCase{"no_page_at_max", 121, 0, 100, 0, 100, true, 14, 97},
-                      GeometryCase{"centre_half_rounds_to_even_down", 121, 0, 100, 0, 50, true, 14, 60},
-                      GeometryCase{"small_page_keeps_the_minimum", 121, 0, 100, 10, 0, true, 14, 24},
-                      GeometryCase{"page_exact", 121, 0, 100, 50, 0, true, 29, 31},
-                      GeometryCase{"page_half_rounds_up_to_even", 121, 0, 100, 100, 0, true, 44, 39},
-                      GeometryCase{"page_half_rounds_down_to_even", 119, 0, 1, 1, 0, true, 42, 38},
-                      GeometryCase{"max_equals_min", 121, 5, 5, 0, 5, true, 14, 0},
-                      GeometryCase{"disabled_sits_in_the_middle", 121, 0, 100, 0, 100, false, 14, 60}),
+    ::testing::Values(GeometryCase{"no_page_at_min", sbHorizontal, 121, 0, 100, 0, 0, true, 14, 24},
+                      GeometryCase{"no_page_at_max", sbHorizontal, 121, 0, 100, 0, 100, true, 14, 97},
+                      GeometryCase{"centre_half_rounds_to_even_down", sbHorizontal, 121, 0, 100, 0, 50, true, 14, 60},
+                      GeometryCase{"small_page_keeps_the_minimum", sbHorizontal, 121, 0, 100, 10, 0, true, 14, 24},
+                      GeometryCase{"page_exact", sbHorizontal, 121, 0, 100, 50, 0, true, 29, 31},
+                      GeometryCase{"page_half_rounds_up_to_even", sbHorizontal, 121, 0, 100, 100, 0, true, 44, 39},
+                      GeometryCase{"page_half_rounds_down_to_even", sbHorizontal, 119, 0, 1, 1, 0, true, 42, 38},
+                      GeometryCase{"max_equals_min", sbHorizontal, 121, 5, 5, 0, 5, true, 14, 0},
+                      GeometryCase{"disabled_sits_in_the_middle", sbHorizontal, 121, 0, 100, 0, 100, false, 14, 60},
+                      GeometryCase{"vertical_goes_by_height", sbVertical, 119, 0, 1, 1, 0, true, 42, 38}),
     CaseName());
 
 struct PointerCase {
@@ -336,6 +339,23 @@ TEST_F(ScrollBarTest, OnePartLitAtATime)
         for (int part = 0; part < P::PartCount; ++part)
             EXPECT_EQ(bar->partState(P::Part(part)), m.states[part]) << m.pointer << " part " << part;
     }
+}
+
+// The platform's own scrolling reports its code first, then the position change as any other.
+TEST_F(ScrollBarTest, PlatformScrollingReportsItsCodeThenTheChange)
+{
+    recordChanges();
+    QList<std::pair<TsScrollCode, int>> scrolls;
+    QObject::connect(bar.get(), &TsScrollBar::scrolled,
+                     [&](TsScrollCode code, int position) { scrolls.append({code, position}); });
+    bar->setLargeChange(10);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    const QList<std::pair<TsScrollCode, int>> expected{
+        {scPageDown, 10}, {scPosition, 10}, {scTop, 0}, {scPosition, 0}};
+    EXPECT_EQ(scrolls, expected);
+    EXPECT_EQ(oldPositions, (QList<int>{0, 10}));
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(ScrollBarTest, KeysStepAndJump)
