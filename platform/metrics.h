@@ -12,6 +12,15 @@ constexpr int menuBarHeight = 20;
 constexpr int scrollArrowSize = 17;  // width of a vertical bar, height of a horizontal one
 constexpr int smallIconSize = 16;
 
+// The skinned scroll bar: its slider never gets shorter than the minimum; a held arrow or track
+// first repeats after the delay, then at the interval.
+namespace scrollBar {
+constexpr int defaultLength = 121;
+constexpr int minSliderLength = 14;
+constexpr int repeatDelayMs = 500;
+constexpr int repeatIntervalMs = 100;
+} // namespace scrollBar
+
 // A radio group lays its buttons out in equal cells below its caption, column by column.
 namespace radioGroup {
 constexpr int maxColumns = 16;

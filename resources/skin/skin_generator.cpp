@@ -388,13 +388,18 @@ void brushed(const QRect& r, const QRgb* shades, int shadeCount, unsigned seed)
 const QRgb metal[] = {0xC4C8CD, 0xCACED3, 0xD0D4D8, 0xD6D9DD, 0xDCDFE2, 0xE1E4E7};
 const QRgb blueMetal[] = {0xA8D0F0, 0xB0D6F4, 0xB8DCF6, 0xC2E2F8, 0xCCE8FA};
 
+// Patterns are tiled as their whole rectangle, so the texture fills it from top to bottom, the
+// half below the state images included: nothing reads that half as a mask.
+bool isPattern(const TsSkinImage& item)
+{
+    return item.PropertyName == QLatin1String("PATTERN") || item.PropertyName == QLatin1String("HOTPATTERN");
+}
+
 void pattern(const TsSkinImage& item)
 {
     for (int s = 0; s < item.ImageCount; ++s) {
         const QRect r = stateRect(item, s);
-        brushed(r, metal, 6, 1234u + unsigned(s));
-        if (item.MaskType == 1)
-            fill(maskRect(item, s), black);
+        brushed(QRect(r.left(), item.Top, r.width(), item.Bottom - item.Top), metal, 6, 1234u + unsigned(s));
     }
 }
 
@@ -844,7 +849,7 @@ int main(int argc, char** argv)
     // Mask halves say how much of the picture shows; they keep their greys.
     QRegion masks;
     for (const TsSkinImage& item : items) {
-        if (item.MaskType == 1 && item.ImageCount > 0 && insideBitmap(item)) {
+        if (item.MaskType == 1 && item.ImageCount > 0 && insideBitmap(item) && !isPattern(item)) {
             const int half = (item.Bottom - item.Top) / 2;
             masks += QRect(item.Left, item.Top + half, item.Right - item.Left, item.Bottom - item.Top - half);
         }

@@ -1,13 +1,149 @@
 #pragma once
 
 #include "skin/controls/skinned.h"
+#include "skin/core/disabledkind.h"
 
+#include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 
-// A scroll bar.
+#include <array>
+#include <functional>
+
+enum TsScrollBarKind { sbHorizontal, sbVertical };
+
+// What moved the position last: the codes a scroll bar reports with each scroll.
+enum TsScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+
+// A scroll bar drawn wholly by the skin's scroll sections whenever a skin is active; without one it
+// looks and works like the platform's own. It stays a QScrollBar so that screen readers know it as
+// a scroll bar, but its range and position are its own (Min may even exceed Max, which the
+// platform's bar cannot hold); the platform part only mirrors them, sorted.
+//
+// A memo, list or tree that scrolls through one is its owner: it sets the owner and its change
+// handler, and brackets every synchronisation of the bar's values with setUpdating(true/false),
+// during which the bar does not paint.
 class TsScrollBar : public Skinned<TsScrollBar, QScrollBar, ControlKind::ScrollBar> {
     Q_OBJECT
 
 public:
-    using Skinned::Skinned;
+    enum Part { FirstButton, SecondButton, TrackBefore, TrackAfter, Slider, PartCount };
+    enum PartState { Normal = 0, Hot = 1, Pressed = 2 };
+
+    explicit TsScrollBar(QWidget* parent = nullptr);
+
+    TsScrollBarKind Kind() const { return orientation() == Qt::Horizontal ? sbHorizontal : sbVertical; }
+    void setKind(TsScrollBarKind kind);
+    int Min() const { return m_min; }
+    void setMin(int min);
+    int Max() const { return m_max; }
+    void setMax(int max);
+    int Position() const { return m_position; }
+    void setPosition(int position);
+    int PageSize() const { return m_pageSize; }
+    void setPageSize(int pageSize);
+    int SmallChange() const { return m_smallChange; }
+    void setSmallChange(int change);
+    int LargeChange() const { return m_largeChange; }
+    void setLargeChange(int change);
+    // Off: a slider drag moves the slider but tells of the new position once, on release.
+    bool Smooth() const { return m_smooth; }
+    void setSmooth(bool smooth) { m_smooth = smooth; }
+    TsDisabledKind DisabledKind() const { return m_disabledKind; }
+    void setDisabledKind(TsDisabledKind kind);
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
+
+    // The control this bar scrolls for; its name is given in the out-of-range message, and its
+    // cache is what the bar's background is taken from.
+    QWidget* ownerControl() const { return m_owner; }
+    void setOwnerControl(QWidget* owner) { m_owner = owner; }
+    // Called with the old position whenever the position changes through the bar.
+    void setOwnerChangeHandler(std::function<void(int oldPosition)> handler) { m_ownerChanged = std::move(handler); }
+    bool isUpdating() const { return m_updating; }
+    // Turning updating off paints the values the owner set meanwhile.
+    void setUpdating(bool updating);
+
+    // The geometry along the bar; coordinates count from its left or top edge.
+    int sliderLength() const;
+    int sliderCenter() const;
+    // The position a pointer at `coordinate` stands for (not clamped).
+    int positionFromPointer(int coordinate) const;
+    QRect partRect(Part part) const;
+    int partState(Part part) const { return m_states[part]; }
+    TsScrollCode lastScrollCode() const { return m_lastCode; }
+
+    // What the running repeat, page or drag timer does on each tick; the timer calls it, and tests
+    // call it to hold a press for any time without waiting.
+    void autoRepeatTick();
+    bool autoRepeatActive() const { return m_timer.isActive(); }
+    int autoRepeatInterval() const { return m_timer.interval(); }
+
+    // The skin's picture of the bar as it stands, as painting puts it on the screen.
+    QImage skinImage();
+
+signals:
+    void changed();
+    void scrolled(TsScrollCode code, int position);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void sliderChange(SliderChange change) override;
+
+private:
+    enum class Repeat { None, Button, Page, Drag };
+
+    void platformAction(int action);
+    bool skinActive() const;
+    // Input goes to the skin's logic only while it paints the bar; otherwise to the platform's.
+    bool skinInput() const { return skinActive() && isEnabled(); }
+    int length() const;
+    int arrowLength() const;
+    int along(QPoint point) const;
+    QRect spanRect(int start, int spanLength) const;
+    bool sliderShown() const;
+    int partAt(QPoint point) const;
+
+    void setPartState(Part part, int state);
+    void setStates(const std::array<int, PartCount>& states);
+    void followPointer();
+    void stepBy(int delta);
+    void limitsChanged();
+    bool pageStillTowardPointer() const;
+    void startRepeat(Repeat repeat);
+    void stopRepeat();
+    void notifyChange(int oldPosition);
+    void mirrorValues();
+    void paintBar(QImage& image);
+    void paintPart(QImage& image, Part part, const QRect& rect, int state, const TsCacheInfo& cache,
+                   QPoint offset) const;
+
+    int m_min = 0;
+    int m_max = 100;
+    int m_position = 0;
+    int m_pageSize = 0;
+    int m_smallChange = 1;
+    int m_largeChange = 1;
+    bool m_smooth = true;
+    TsDisabledKind m_disabledKind = dkBlended;
+
+    std::array<int, PartCount> m_states{};
+    TsScrollCode m_lastCode = scPosition;
+    int m_grabOffset = 0;
+    int m_pointer = 0;
+    QTimer m_timer;
+    Repeat m_repeat = Repeat::None;
+    QPointer<QWidget> m_owner;
+    std::function<void(int)> m_ownerChanged;
+    bool m_updating = false;
+    bool m_nonSmoothDrag = false;
+    int m_dragStartPosition = 0;
+    bool m_mirroring = false;
 };

@@ -12,8 +12,9 @@
 namespace {
 
 // Qt controls have no window of their own: they handle messages whether or not anything was ever
-// shown, and are drawn into their form's window. So the window made before delivery is the
-// form's, for forms never shown yet.
+// shown, and are drawn into their form's window. So the window made is the form's, for forms never
+// shown yet; it is made after delivery, because the form's frame provider decides the window's
+// flags on hearing of the skin, and flags changed on an existing window make it anew.
 void ensureWindowCreated(Form* form)
 {
     if (!form->testAttribute(Qt::WA_WState_Created))
@@ -25,7 +26,6 @@ void deliverToForm(Form* form, unsigned message, QObject* manager)
     const intptr_t lParam = toLParam(manager);
     if (message == SKM_REPAINT)
         sendSkinMessage(form, message, 0, lParam);
-    ensureWindowCreated(form);
     // Everything the form owns, parents before their children, each in creation order.
     QList<QPointer<QObject>> owned;
     for (QObject* object : form->findChildren<QObject*>())
@@ -40,6 +40,7 @@ void deliverToForm(Form* form, unsigned message, QObject* manager)
             sendSkinMessage(object, message, 0, lParam);
         }
     }
+    ensureWindowCreated(form);
 }
 
 } // namespace

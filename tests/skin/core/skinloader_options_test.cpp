@@ -5,6 +5,7 @@
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/memoryinifile.h"
 #include "skin/core/skinloader.h"
+#include "skin/core/texturetiler.h"
 
 #include "platform/apperror.h"
 
@@ -50,6 +51,18 @@ protected:
     int maskOf(const char* section, const char* property) const
     {
         return FindMask(FindSection(QLatin1String(section)), QLatin1String(section), QLatin1String(property));
+    }
+
+    // Copies the example skin the program ships into the program folder's Skins.
+    void installExampleSkin()
+    {
+        const QDir source(QStringLiteral(VESTORIA_EXAMPLE_SKIN_DIR));
+        ASSERT_TRUE(source.exists());
+        for (const QString& file : {QStringLiteral("Options.dat"), QStringLiteral("master.bmp")}) {
+            QFile in(source.filePath(file));
+            ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+            writeFile(QStringLiteral("Skins/Amberlight/") + file, in.readAll());
+        }
     }
 
     TsSkinManager* manager = nullptr;
@@ -307,13 +320,7 @@ TEST_F(OptionsTest, LoaderReportsFilesItCannotUse)
 
 TEST_F(OptionsTest, TheExampleSkinLoadsByNameWithoutProblems)
 {
-    const QDir source(QStringLiteral(VESTORIA_EXAMPLE_SKIN_DIR));
-    ASSERT_TRUE(source.exists());
-    for (const QString& file : {QStringLiteral("Options.dat"), QStringLiteral("master.bmp")}) {
-        QFile in(source.filePath(file));
-        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-        writeFile(QStringLiteral("Skins/Amberlight/") + file, in.readAll());
-    }
+    installExampleSkin();
     manager->setSkinName(QStringLiteral("Amberlight"));
     ASSERT_NE(currentSkin().skinFile, nullptr);
     EXPECT_TRUE(currentSkin().skinFolder.endsWith(QStringLiteral("Amberlight/")));
@@ -328,6 +335,36 @@ TEST_F(OptionsTest, TheExampleSkinLoadsByNameWithoutProblems)
     const QStringList problems =
         std::get<LoadedSkin>(loadSkinTables({currentSkin().skinFolder, manager->SkinName(), {}, {}})).problems;
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(QLatin1Char('\n')));
+}
+
+// Window backgrounds tile the form's texture rectangle whole, so any key colour or unpainted
+// black in it would show as a line or band across every window.
+TEST_F(OptionsTest, TheFormTexturesOfBothShippedSkinsTileWithoutKeyColourOrBlackRows)
+{
+    installExampleSkin();
+    for (const QString& skin : {ferroluxSkinName, QStringLiteral("Amberlight")}) {
+        manager->setSkinName(skin);
+        ASSERT_EQ(manager->SkinName(), skin);
+        for (const char* property : {"PATTERN", "HOTPATTERN"}) {
+            const int mask = maskOf("FORM", property);
+            ASSERT_GE(mask, 0) << qPrintable(skin) << " " << property;
+            QImage tiled(150, 150, QImage::Format_BGR888);
+            tileTexture(tiled, tiled.rect(), currentSkin().masks[mask], currentSkin().masterBitmap);
+            int keyPixels = 0;
+            int blackRows = 0;
+            for (int y = 0; y < tiled.height(); ++y) {
+                int black = 0;
+                for (int x = 0; x < tiled.width(); ++x) {
+                    const QRgb colour = tiled.pixel(x, y);
+                    keyPixels += colour == qRgb(255, 0, 255) ? 1 : 0;
+                    black += colour == qRgb(0, 0, 0) ? 1 : 0;
+                }
+                blackRows += black == tiled.width() ? 1 : 0;
+            }
+            EXPECT_EQ(keyPixels, 0) << qPrintable(skin) << " " << property;
+            EXPECT_EQ(blackRows, 0) << qPrintable(skin) << " " << property;
+        }
+    }
 }
 
 } // namespace

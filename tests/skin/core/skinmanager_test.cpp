@@ -9,6 +9,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 #include <memory>
 
@@ -238,6 +239,39 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
     manager->setActive(true);
     SkinProbe late(first.client(), ControlKind::RadioButton);
     EXPECT_EQ(late.skin.skinIndex, FindSection(QStringLiteral("RADIOBUTTON")));
+}
+
+// The form's frame provider sets the window flags when it hears of a skin; the broadcast must not
+// make the window before that, or the window would be made twice and could show a native frame.
+TEST_F(ManagerTest, AFormHearsOfTheSkinBeforeItsWindowIsMade)
+{
+    class FrameSetter : public QWidget {
+    public:
+        using QWidget::QWidget;
+        QList<bool> windowExisted;
+
+    protected:
+        bool event(QEvent* event) override
+        {
+            if (skinMessageOf(event) == SKM_SETNEWSKIN) {
+                windowExisted.append(window()->testAttribute(Qt::WA_WState_Created));
+                window()->setWindowFlag(Qt::FramelessWindowHint);
+            }
+            return QWidget::event(event);
+        }
+    };
+    Form form(QStringLiteral("FormA"), QStringLiteral("A"), QRect(0, 0, 200, 150));
+    auto* setter = new FrameSetter(form.client());
+
+    TsSkinManager* manager = newManager();
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(ferroluxSkinName);
+
+    EXPECT_EQ(setter->windowExisted, QList<bool>{false});
+    ASSERT_TRUE(form.testAttribute(Qt::WA_WState_Created));
+    ASSERT_NE(form.windowHandle(), nullptr);
+    EXPECT_TRUE(form.windowHandle()->flags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(form.isVisible());
 }
 
 } // namespace

@@ -1,0 +1,606 @@
+#include "skin/controls/tsscrollbar.h"
+
+#include "skin/core/paintdisabled.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/stateimage.h"
+
+#include "platform/messagebox.h"
+#include "platform/metrics.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// numerator / denominator to the nearest integer, halves to even, for either sign.
+int roundedQuotient(int numerator, int denominator)
+{
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    return numerator < 0 ? -divRoundEven(-numerator, denominator) : divRoundEven(numerator, denominator);
+}
+
+bool isButtonOrSlider(TsScrollBar::Part part)
+{
+    return part == TsScrollBar::FirstButton || part == TsScrollBar::SecondButton || part == TsScrollBar::Slider;
+}
+
+// Disabled under an owner that is not its parent, a bar keeps this much of its own picture and
+// takes the rest from the track's colour.
+constexpr int disabledOwnPercent = 40;
+
+} // namespace
+
+TsScrollBar::TsScrollBar(QWidget* parent) : Skinned(parent)
+{
+    setOrientation(Qt::Horizontal);
+    resize(metrics::scrollBar::defaultLength, metrics::scrollArrowSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setTabStop(true);
+    m_timer.setParent(this);
+    connect(&m_timer, &QTimer::timeout, this, &TsScrollBar::autoRepeatTick);
+    connect(this, &QAbstractSlider::actionTriggered, this, &TsScrollBar::platformAction);
+    mirrorValues();
+}
+
+void TsScrollBar::setKind(TsScrollBarKind kind)
+{
+    setOrientation(kind == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
+    update();
+}
+
+void TsScrollBar::setMin(int min)
+{
+    if (min == m_min)
+        return;
+    m_min = min;
+    limitsChanged();
+}
+
+void TsScrollBar::setMax(int max)
+{
+    if (max == m_max)
+        return;
+    m_max = max;
+    limitsChanged();
+}
+
+// Limits that cross are reported but kept: an owner may pass through such a pair while it
+// synchronises, and the bar must end with what it was given.
+void TsScrollBar::limitsChanged()
+{
+    if (m_min >= m_max) {
+        const QString who = m_owner ? QStringLiteral("(Owner=%1)").arg(m_owner->objectName())
+                                    : QStringLiteral("(%1)").arg(objectName());
+        showDefaultError(QStringLiteral("Scrollbar property out of range\n\rMax = %1%2").arg(m_max).arg(who));
+    }
+    const int old = m_position;
+    m_position = std::max(std::min(m_position, m_max), m_min);
+    mirrorValues();
+    update();
+    if (m_position != old && !m_nonSmoothDrag)
+        notifyChange(old);
+}
+
+void TsScrollBar::setPosition(int position)
+{
+    if ((position < m_min && m_position == m_min) || (position >= m_max && m_position == m_max))
+        return;
+    position = std::max(std::min(position, m_max), m_min);
+    if (position == m_position)
+        return;
+    const int old = m_position;
+    m_position = position;
+    mirrorValues();
+    update();
+    if (!m_nonSmoothDrag)
+        notifyChange(old);
+}
+
+void TsScrollBar::setPageSize(int pageSize)
+{
+    if (pageSize < 0 || pageSize == m_pageSize)
+        return;
+    m_pageSize = pageSize;
+    update();
+}
+
+void TsScrollBar::setSmallChange(int change)
+{
+    m_smallChange = change;
+    mirrorValues();
+}
+
+void TsScrollBar::setLargeChange(int change)
+{
+    m_largeChange = change;
+    mirrorValues();
+}
+
+void TsScrollBar::setDisabledKind(TsDisabledKind kind)
+{
+    m_disabledKind = kind;
+    update();
+}
+
+void TsScrollBar::setUpdating(bool updating)
+{
+    m_updating = updating;
+    if (!updating)
+        update();
+}
+
+void TsScrollBar::notifyChange(int oldPosition)
+{
+    if (m_ownerChanged)
+        m_ownerChanged(oldPosition);
+    emit scrolled(m_lastCode, m_position);
+    emit changed();
+}
+
+// The platform's part holds the values sorted, for screen readers and the unskinned look.
+void TsScrollBar::mirrorValues()
+{
+    m_mirroring = true;
+    setRange(std::min(m_min, m_max), std::max(m_min, m_max));
+    setSingleStep(m_smallChange);
+    setPageStep(m_largeChange);
+    setValue(m_position);
+    m_mirroring = false;
+}
+
+// Values set from outside the skin's logic (platform input, the wheel, a screen reader) become
+// the bar's position.
+void TsScrollBar::sliderChange(SliderChange change)
+{
+    QScrollBar::sliderChange(change);
+    if (!m_mirroring && change == SliderValueChange)
+        setPosition(value());
+}
+
+// The platform's own ways of scrolling (its input without a skin, the wheel) tell of the scroll
+// with their own code before the position follows; the code is not kept for later changes.
+void TsScrollBar::platformAction(int action)
+{
+    TsScrollCode code = scTrack;
+    switch (action) {
+    case SliderSingleStepSub: code = scLineUp; break;
+    case SliderSingleStepAdd: code = scLineDown; break;
+    case SliderPageStepSub: code = scPageUp; break;
+    case SliderPageStepAdd: code = scPageDown; break;
+    case SliderToMinimum: code = scTop; break;
+    case SliderToMaximum: code = scBottom; break;
+    default: break;
+    }
+    emit scrolled(code, sliderPosition());
+}
+
+// --- Geometry ---------------------------------------------------------------------------------
+
+int TsScrollBar::length() const { return Kind() == sbHorizontal ? width() : height(); }
+
+int TsScrollBar::arrowLength() const { return std::min(metrics::scrollArrowSize, length() / 2); }
+
+int TsScrollBar::along(QPoint point) const { return Kind() == sbHorizontal ? point.x() : point.y(); }
+
+QRect TsScrollBar::spanRect(int start, int spanLength) const
+{
+    return Kind() == sbHorizontal ? QRect(start, 0, spanLength, height()) : QRect(0, start, width(), spanLength);
+}
+
+int TsScrollBar::sliderLength() const
+{
+    const int minimum = metrics::scrollBar::minSliderLength;
+    const int range = m_max + m_pageSize - m_min;
+    if (m_pageSize == 0 || range <= 0)
+        return minimum;
+    const int track = length() - 2 * metrics::scrollArrowSize;
+    return std::max(minimum, roundedQuotient(track * m_pageSize, range));
+}
+
+int TsScrollBar::sliderCenter() const
+{
+    if (!isEnabled())
+        return length() / 2;
+    if (m_max == m_min)
+        return 0;
+    const int arrow = metrics::scrollArrowSize;
+    const int slider = sliderLength();
+    return arrow + slider / 2
+           + roundedQuotient((length() - 2 * arrow - slider) * (m_position - m_min), m_max - m_min);
+}
+
+int TsScrollBar::positionFromPointer(int coordinate) const
+{
+    if (!isEnabled())
+        return 0;
+    const int arrow = metrics::scrollArrowSize;
+    const int slider = sliderLength();
+    const int travel = length() - 2 * arrow - slider;
+    if (travel == 0)
+        return m_min;
+    return m_min + roundedQuotient((coordinate - arrow - slider / 2) * (m_max - m_min), travel);
+}
+
+QRect TsScrollBar::partRect(Part part) const
+{
+    const int center = sliderCenter();
+    const int slider = sliderLength();
+    switch (part) {
+    case FirstButton: return spanRect(0, arrowLength());
+    case SecondButton: return spanRect(length() - arrowLength(), arrowLength());
+    case TrackBefore: return spanRect(0, center);
+    case TrackAfter: return spanRect(center, length() - center);
+    case Slider: return spanRect(center - slider / 2, slider);
+    case PartCount: break;
+    }
+    return {};
+}
+
+bool TsScrollBar::sliderShown() const
+{
+    const QRect slider = partRect(Slider);
+    const int start = along(slider.topLeft());
+    const bool fits = start >= arrowLength() && start + sliderLength() <= length() - arrowLength();
+    return fits && (isEnabled() || !m_owner || !m_owner->isEnabled());
+}
+
+int TsScrollBar::partAt(QPoint point) const
+{
+    if (!rect().contains(point))
+        return -1;
+    for (Part part : {FirstButton, SecondButton})
+        if (partRect(part).contains(point))
+            return part;
+    if (sliderShown() && partRect(Slider).contains(point))
+        return Slider;
+    return along(point) < sliderCenter() ? TrackBefore : TrackAfter;
+}
+
+// --- Part states ------------------------------------------------------------------------------
+
+void TsScrollBar::setPartState(Part part, int state)
+{
+    std::array<int, PartCount> states = m_states;
+    states[part] = state;
+    // Whichever part lights up, the buttons and the slider besides it go dark and the tracks
+    // besides it light up.
+    if (state != Normal) {
+        for (Part other : {FirstButton, SecondButton, Slider, TrackBefore, TrackAfter})
+            if (other != part)
+                states[other] = isButtonOrSlider(other) ? Normal : Hot;
+    }
+    setStates(states);
+}
+
+void TsScrollBar::setStates(const std::array<int, PartCount>& states)
+{
+    if (states == m_states)
+        return;
+    m_states = states;
+    update();
+}
+
+// --- Input ------------------------------------------------------------------------------------
+
+bool TsScrollBar::skinActive() const { return skinData().ready && !currentSkin().sections.isEmpty(); }
+
+void TsScrollBar::enterEvent(QEnterEvent* event)
+{
+    QScrollBar::enterEvent(event);
+    if (!skinInput())
+        return;
+    std::array<int, PartCount> states = m_states;
+    states[TrackBefore] = states[TrackAfter] = Hot;
+    setStates(states);
+}
+
+void TsScrollBar::leaveEvent(QEvent* event)
+{
+    QScrollBar::leaveEvent(event);
+    if (!skinInput())
+        return;
+    std::array<int, PartCount> states = m_states;
+    states[FirstButton] = states[SecondButton] = Normal;
+    if (states[Slider] != Pressed)
+        states[Slider] = states[TrackBefore] = states[TrackAfter] = Normal;
+    setStates(states);
+}
+
+void TsScrollBar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!skinInput()) {
+        QScrollBar::mouseMoveEvent(event);
+        return;
+    }
+    m_pointer = along(event->position().toPoint());
+    if (m_states[Slider] == Pressed) {
+        followPointer();
+        return;
+    }
+    const int part = partAt(event->position().toPoint());
+    if (part == Slider || part == FirstButton || part == SecondButton) {
+        if (m_states[part] == Normal)
+            setPartState(Part(part), Hot);
+        return;
+    }
+    std::array<int, PartCount> states = m_states;
+    states[FirstButton] = states[SecondButton] = states[Slider] = Normal;
+    setStates(states);
+}
+
+void TsScrollBar::mousePressEvent(QMouseEvent* event)
+{
+    if (!skinInput()) {
+        QScrollBar::mousePressEvent(event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (TabStop())
+        setFocus(Qt::MouseFocusReason);
+    m_pointer = along(event->position().toPoint());
+    switch (partAt(event->position().toPoint())) {
+    case FirstButton:
+        m_lastCode = scLineUp;
+        setPartState(FirstButton, Pressed);
+        if (m_position != m_min)
+            stepBy(-m_smallChange);
+        startRepeat(Repeat::Button);
+        break;
+    case SecondButton:
+        m_lastCode = scLineDown;
+        setPartState(SecondButton, Pressed);
+        if (m_position != m_max)
+            stepBy(m_smallChange);
+        startRepeat(Repeat::Button);
+        break;
+    case Slider:
+        m_lastCode = scTrack;
+        m_nonSmoothDrag = !m_smooth;
+        m_dragStartPosition = m_position;
+        m_grabOffset = positionFromPointer(m_pointer) - m_position;
+        setPartState(Slider, Pressed);
+        startRepeat(Repeat::Drag);
+        break;
+    case TrackBefore:
+        m_lastCode = scPageUp;
+        setPartState(TrackBefore, Pressed);
+        stepBy(-m_largeChange);
+        startRepeat(Repeat::Page);
+        break;
+    case TrackAfter:
+        m_lastCode = scPageDown;
+        setPartState(TrackAfter, Pressed);
+        stepBy(m_largeChange);
+        startRepeat(Repeat::Page);
+        break;
+    default:
+        break;
+    }
+}
+
+void TsScrollBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!skinInput()) {
+        QScrollBar::mouseReleaseEvent(event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    stopRepeat();
+    const QPoint point = event->position().toPoint();
+    m_pointer = along(point);
+    const int inside = rect().contains(point) ? Hot : Normal;
+    if (partAt(point) == Slider || m_states[Slider] == Pressed) {
+        m_lastCode = scPosition;
+        std::array<int, PartCount> states = m_states;
+        states[TrackBefore] = states[TrackAfter] = inside;
+        setStates(states);
+        if (m_states[Slider] == Pressed) {
+            followPointer();
+            states = m_states;
+            states[Slider] = partAt(point) == Slider ? Hot : Normal;
+            setStates(states);
+        }
+        if (m_nonSmoothDrag) {
+            m_nonSmoothDrag = false;
+            if (m_position != m_dragStartPosition)
+                notifyChange(m_dragStartPosition);
+        }
+        return;
+    }
+    std::array<int, PartCount> states = m_states;
+    for (Part button : {FirstButton, SecondButton})
+        if (states[button] == Pressed)
+            states[button] = Hot;
+    for (Part track : {TrackBefore, TrackAfter})
+        if (states[track] == Pressed)
+            states[track] = inside;
+    setStates(states);
+}
+
+void TsScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    if (!skinInput()) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_PageUp: stepBy(-m_largeChange); break;
+    case Qt::Key_PageDown: stepBy(m_largeChange); break;
+    case Qt::Key_End: setPosition(m_max); break;
+    case Qt::Key_Home: setPosition(m_min); break;
+    case Qt::Key_Right: case Qt::Key_Down: stepBy(m_smallChange); break;
+    case Qt::Key_Left: case Qt::Key_Up: stepBy(-m_smallChange); break;
+    default: QScrollBar::keyPressEvent(event); break;
+    }
+}
+
+void TsScrollBar::stepBy(int delta) { setPosition(m_position + delta); }
+
+void TsScrollBar::followPointer() { setPosition(positionFromPointer(m_pointer) - m_grabOffset); }
+
+// Paging ends once the slider has reached the pointer.
+bool TsScrollBar::pageStillTowardPointer() const
+{
+    const QRect slider = partRect(Slider);
+    if (m_states[TrackBefore] == Pressed)
+        return m_pointer < along(slider.topLeft());
+    if (m_states[TrackAfter] == Pressed)
+        return m_pointer >= along(slider.topLeft()) + sliderLength();
+    return false;
+}
+
+void TsScrollBar::startRepeat(Repeat repeat)
+{
+    m_repeat = repeat;
+    m_timer.start(metrics::scrollBar::repeatDelayMs);
+}
+
+void TsScrollBar::stopRepeat()
+{
+    m_timer.stop();
+    m_repeat = Repeat::None;
+}
+
+void TsScrollBar::autoRepeatTick()
+{
+    m_timer.setInterval(metrics::scrollBar::repeatIntervalMs);
+    switch (m_repeat) {
+    case Repeat::Button:
+        if (m_states[FirstButton] == Pressed)
+            stepBy(-m_smallChange);
+        else if (m_states[SecondButton] == Pressed)
+            stepBy(m_smallChange);
+        else
+            stopRepeat();
+        break;
+    case Repeat::Page:
+        if (pageStillTowardPointer())
+            stepBy(m_states[TrackBefore] == Pressed ? -m_largeChange : m_largeChange);
+        break;
+    case Repeat::Drag:
+        followPointer();
+        break;
+    case Repeat::None:
+        stopRepeat();
+        break;
+    }
+}
+
+// --- Skin messages and painting ---------------------------------------------------------------
+
+bool TsScrollBar::event(QEvent* event)
+{
+    const unsigned message = skinMessageOf(event);
+    const bool answered = Skinned::event(event);
+    if (message == SKM_REPAINTCHILD || message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+        update();
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        stopRepeat();
+    return answered;
+}
+
+void TsScrollBar::paintEvent(QPaintEvent* event)
+{
+    if (!skinActive()) {
+        QScrollBar::paintEvent(event);
+        return;
+    }
+    if (m_updating || SkinData.updating())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, skinImage());
+}
+
+QImage TsScrollBar::skinImage()
+{
+    SkinData.prepareCacheBitmap();
+    QImage& image = SkinData.cacheBitmap;
+    paintBar(image);
+    if (isEnabled())
+        return image;
+    QImage shown = image.copy();
+    const TsScrollPartIndexes& track =
+        Kind() == sbHorizontal ? currentSkin().commonIndexes.scrollBar1H : currentSkin().commonIndexes.scrollBar1V;
+    if (m_owner && m_owner != parentWidget() && isValidSectionIndex(track.section)) {
+        colorMix(shown, shown.rect(), disabledOwnPercent, currentSkin().sections[track.section].color);
+    } else {
+        const QColor under = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
+        paintDisabledLook(shown, m_disabledKind, rgbColor(under.red(), under.green(), under.blue()), pos(),
+                          SkinData.parentCache());
+    }
+    return shown;
+}
+
+void TsScrollBar::paintBar(QImage& image)
+{
+    TsCacheInfo cache;
+    QPoint offset = pos();
+    if (m_owner) {
+        cache = requestSkinCache(m_owner);
+        if (!m_owner->isWindow())
+            offset = m_owner->mapFromGlobal(mapToGlobal(QPoint()));
+    } else {
+        cache = SkinData.parentCache();
+    }
+    const int barState = SkinData.hot() ? Hot : Normal;
+    for (Part track : {TrackBefore, TrackAfter}) {
+        const int state = !isEnabled() ? Normal : m_states[track] != Normal ? m_states[track] : barState;
+        paintPart(image, track, partRect(track), state, cache, offset);
+    }
+    for (Part button : {FirstButton, SecondButton})
+        paintPart(image, button, partRect(button), m_states[button], cache, offset);
+    if (sliderShown())
+        paintPart(image, Slider, partRect(Slider), m_states[Slider], cache, offset);
+}
+
+void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, int state, const TsCacheInfo& cache,
+                            QPoint offset) const
+{
+    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const bool horizontal = Kind() == sbHorizontal;
+    const TsScrollPartIndexes* indexes = nullptr;
+    switch (part) {
+    case FirstButton: indexes = horizontal ? &common.scrollBtnLeft : &common.scrollBtnTop; break;
+    case SecondButton: indexes = horizontal ? &common.scrollBtnRight : &common.scrollBtnBottom; break;
+    case TrackBefore: indexes = horizontal ? &common.scrollBar1H : &common.scrollBar1V; break;
+    case TrackAfter: indexes = horizontal ? &common.scrollBar2H : &common.scrollBar2V; break;
+    case Slider: indexes = horizontal ? &common.scrollSliderH : &common.scrollSliderV; break;
+    case PartCount: return;
+    }
+    if (!isValidSectionIndex(indexes->section))
+        return;
+    const TsGeneralData& section = currentSkin().sections[indexes->section];
+    QRect painted = rect;
+    // A button whose border frame is longer than the arrow is painted at the frame's length, so
+    // that the frame is not squeezed.
+    if ((part == FirstButton || part == SecondButton) && section.reservedBoolean
+        && isValidMaskIndex(indexes->bordersMask)) {
+        const QSize frame = stateImageSize(indexes->bordersMask);
+        const int paintedLength = std::max(metrics::scrollArrowSize, horizontal ? frame.width() : frame.height());
+        const int start = part == FirstButton ? 0 : length() - paintedLength;
+        painted = spanRect(start, paintedLength);
+    }
+    const SectionPaint paint{indexes->section, section.sectionName, cache, offset + painted.topLeft(), state};
+    paintItemFixed(image, painted, paint, SectionMasks{indexes->bordersMask, indexes->pattern, indexes->hotPattern});
+    if (!isValidMaskIndex(indexes->glyphMask))
+        return;
+    const QSize glyph = stateImageSize(indexes->glyphMask);
+    QPoint at = painted.topLeft()
+                + QPoint((painted.width() - glyph.width()) / 2, (painted.height() - glyph.height()) / 2);
+    if (part == Slider && state == Pressed)
+        at += QPoint(1, 1);
+    if (at.x() >= 0 && at.y() >= 0)
+        paintStateImage(image, at, state, currentSkin().masks[indexes->glyphMask]);
+}
