@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -214,56 +215,113 @@ void parseGradients(TsGeneralData& record)
         record.hotGradient = parseGradient(record.hotGradientData);
 }
 
-// Reads of Options.dat that fall back along PARENTCLASS. The walk is bounded by the number of
-// sections, so a chain that comes back to a section it passed ends.
+// Reads of Options.dat that fall back along PARENTCLASS: a key a section leaves out (or gives as
+// -1, for numbers) comes from the first section up its chain that gives it. A chain that comes
+// back to a section it passed ends there. Each key is resolved once for all sections, following
+// every chain link once, so that loading stays linear in the size of the skin even when its chains
+// are long or loop.
 class InheritedReader {
 public:
-    explicit InheritedReader(const MemoryIniFile& ini) : m_ini(ini), m_limit(ini.allSections().size() + 1) {}
+    explicit InheritedReader(const MemoryIniFile& ini)
+    {
+        const QList<MemoryIniFile::Section>& sections = ini.allSections();
+        m_own.resize(sections.size());
+        for (qsizetype i = 0; i < sections.size(); ++i) {
+            // Names are found ignoring case and the first of two equal names wins, as in the file.
+            const QString name = sections[i].name.toUpper();
+            if (!m_index.contains(name))
+                m_index.insert(name, int(i));
+            for (auto it = sections[i].values.crbegin(); it != sections[i].values.crend(); ++it)
+                m_own[i].insert(it->first.toUpper(), it->second);
+        }
+        m_parent.fill(-1, sections.size());
+        for (qsizetype i = 0; i < sections.size(); ++i) {
+            const QString parent = m_own[i].value(QStringLiteral("PARENTCLASS"));
+            if (parent.isEmpty() || parent == QStringLiteral("?") || parent.compare(sections[i].name, Qt::CaseInsensitive) == 0)
+                continue;
+            m_parent[i] = m_index.value(parent.toUpper(), -1);
+        }
+    }
 
     int readInteger(const QString& section, const QString& key, int fallback) const
     {
-        QString current = section;
-        for (qsizetype step = 0; step < m_limit && !current.isEmpty(); ++step) {
-            if (const auto value = givenInteger(current, key))
-                return *value;
-            current = parentOf(current);
-        }
-        return fallback;
+        const std::optional<QString> text = resolved(section, key, Given::Number);
+        return text ? text->toInt() : fallback;
     }
 
     QString readString(const QString& section, const QString& key, const QString& fallback) const
     {
-        QString current = section;
-        for (qsizetype step = 0; step < m_limit && !current.isEmpty(); ++step) {
-            if (m_ini.valueExists(current, key))
-                return m_ini.readString(current, key, QString());
-            current = parentOf(current);
-        }
-        return fallback;
+        return resolved(section, key, Given::Present).value_or(fallback);
     }
 
 private:
-    std::optional<int> givenInteger(const QString& section, const QString& key) const
+    // A number counts as given only when it reads as one and is not -1.
+    enum class Given { Present, Number };
+
+    static bool isGiven(const QString* text, Given given)
     {
-        if (!m_ini.valueExists(section, key))
-            return std::nullopt;
+        if (!text)
+            return false;
+        if (given == Given::Present)
+            return true;
         bool ok = false;
-        const int value = m_ini.readString(section, key, QString()).toInt(&ok);
-        if (!ok || value == -1)
-            return std::nullopt;
-        return value;
+        const int value = text->toInt(&ok);
+        return ok && value != -1;
     }
 
-    QString parentOf(const QString& section) const
+    std::optional<QString> resolved(const QString& section, const QString& key, Given given) const
     {
-        const QString parent = m_ini.readString(section, QStringLiteral("PARENTCLASS"), QString());
-        if (parent.isEmpty() || parent == QStringLiteral("?") || parent.compare(section, Qt::CaseInsensitive) == 0)
-            return {};
-        return parent;
+        const int index = m_index.value(section.toUpper(), -1);
+        if (index < 0)
+            return std::nullopt;
+        const QString upperKey = key.toUpper();
+        const QString memoKey = upperKey + (given == Given::Number ? QStringLiteral("#") : QString());
+        auto memo = m_resolved.find(memoKey);
+        if (memo == m_resolved.end())
+            memo = m_resolved.insert(memoKey, resolveForAll(upperKey, given));
+        return (*memo)[index];
     }
 
-    const MemoryIniFile& m_ini;
-    qsizetype m_limit;
+    // The value each section gets for `key`. A walk up a chain stops at the first section that
+    // gives the key, at one already resolved (its answer is the rest of the chain's answer), or at
+    // one the walk passed, which closes a loop in which no section gives the key.
+    QList<std::optional<QString>> resolveForAll(const QString& key, Given given) const
+    {
+        const qsizetype count = m_own.size();
+        QList<std::optional<QString>> answer(count);
+        QList<char> done(count, 0);
+        QList<char> onWalk(count, 0);
+        QList<int> walk;
+        for (int start = 0; start < count; ++start) {
+            std::optional<QString> found;
+            walk.clear();
+            for (int current = start; current >= 0 && !done[current] && !onWalk[current]; current = m_parent[current]) {
+                const auto own = m_own[current].constFind(key);
+                if (isGiven(own == m_own[current].cend() ? nullptr : &*own, given)) {
+                    answer[current] = *own;
+                    done[current] = 1;
+                    break;
+                }
+                walk.append(current);
+                onWalk[current] = 1;
+            }
+            // Whatever stopped the walk, the sections on it share the answer found past them.
+            const int last = walk.isEmpty() ? start : m_parent[walk.last()];
+            if (last >= 0 && done[last])
+                found = answer[last];
+            for (int passed : walk) {
+                answer[passed] = found;
+                done[passed] = 1;
+                onWalk[passed] = 0;
+            }
+        }
+        return answer;
+    }
+
+    QHash<QString, int> m_index;
+    QList<QHash<QString, QString>> m_own;
+    QList<int> m_parent;
+    mutable QHash<QString, QList<std::optional<QString>>> m_resolved;
 };
 
 bool isTrue(const QString& text) { return text.toUpper() == QStringLiteral("TRUE"); }

@@ -146,6 +146,35 @@ TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
     EXPECT_EQ(stateImageSize(4), QSize(4, 4));
 }
 
+// A chain may run through every section of a skin and back to its start: each section still
+// takes the first value up its own chain, and loading ends (the test's time limit guards that).
+TEST_F(OptionsTest, ChainsThroughHundredsOfSectionsAndBackResolveFromEachSectionsOwnPlace)
+{
+    const int count = 300;
+    QByteArray options;
+    for (int i = 0; i < count; ++i) {
+        options += QStringLiteral("[S%1]\nPARENTCLASS=S%2\n").arg(i).arg((i + 1) % count).toLatin1();
+        if (i == 150)
+            options += "COLOR=5\n";
+        if (i == 0)
+            options += "FONTCOLOR=7\n";
+    }
+    options += "[OUTSIDE]\nPARENTCLASS=S10\n[PAIRA]\nPARENTCLASS=PAIRB\n[PAIRB]\nPARENTCLASS=PAIRA\n";
+    writeSkin(QStringLiteral("Loop"), options);
+    manager->setSkinName(QStringLiteral("Loop"));
+    ASSERT_EQ(currentSkin().sections.size(), count + 3);
+
+    for (int i : {0, 1, 149, 150, 151, 299}) {
+        const TsGeneralData& s = section(qPrintable(QStringLiteral("S%1").arg(i)));
+        EXPECT_EQ(s.color, 5) << i;
+        EXPECT_EQ(s.fontColor, 7) << i;
+    }
+    EXPECT_EQ(section("OUTSIDE").color, 5);
+    EXPECT_EQ(section("OUTSIDE").fontColor, 7);
+    EXPECT_EQ(section("PAIRA").color, 0xFFFFFF);
+    EXPECT_EQ(section("PAIRB").fontColor, 0);
+}
+
 TEST_F(OptionsTest, WithoutAMasterBitmapHashValuesAreNoRectangles)
 {
     writeSkin(QStringLiteral("NoMaster"), "[GLOBALINFO]\nMASTERBITMAP=nothing.bmp\n[R]\nA=#(1,2,3,4)(1,0)\n");
