@@ -93,7 +93,24 @@ QList<int> numbersOf(const QString& word, qsizetype wanted, const QString& secti
 
 // "#(left,top,right,bottom)(count,type[,border])". The words are the parenthesised groups, so
 // that blanks between the numbers of a group are allowed as well as commas.
-TsMaskData parseRectangle(const QString& section, const QString& key, const QString& value)
+// A rectangle of a bitmap lies within what a bitmap can hold; a number beyond that is taken as the
+// nearest edge and reported, so that sizes worked out from the rectangle never overflow.
+constexpr int largestBitmapSide = 32768;
+
+int withinBitmap(Loading& loading, const QString& section, const QString& key, int number)
+{
+    const int kept = std::clamp(number, 0, largestBitmapSide);
+    if (kept != number) {
+        loading.report(QStringLiteral("[%1] %2: rectangle number %3 lies outside 0..%4, taken as %5")
+                           .arg(section, key)
+                           .arg(number)
+                           .arg(largestBitmapSide)
+                           .arg(kept));
+    }
+    return kept;
+}
+
+TsMaskData parseRectangle(Loading& loading, const QString& section, const QString& key, const QString& value)
 {
     static const QRegularExpression separators(QStringLiteral("[()]"));
     QStringList words;
@@ -106,10 +123,10 @@ TsMaskData parseRectangle(const QString& section, const QString& key, const QStr
     TsMaskData mask;
     mask.sectionName = section.toUpper();
     mask.propertyName = key.toUpper();
-    mask.left = rect[0];
-    mask.top = rect[1];
-    mask.right = rect[2];
-    mask.bottom = rect[3];
+    mask.left = withinBitmap(loading, section, key, rect[0]);
+    mask.top = withinBitmap(loading, section, key, rect[1]);
+    mask.right = withinBitmap(loading, section, key, rect[2]);
+    mask.bottom = withinBitmap(loading, section, key, rect[3]);
     mask.imageCount = toInt16(qMax(1, counts[0]));
     mask.maskType = toInt16(qMax(0, counts[1]));
     mask.borderWidth = toInt16(counts.size() > 2 ? qMax(0, counts[2]) : 0);
@@ -122,7 +139,7 @@ void scanMaskValue(Loading& loading, const QString& section, const QString& key,
     SkinTables& skin = loading.skin();
     if (!skin.masterBitmap.isNull() && value.contains(QLatin1Char('#'))) {
         if (value != QStringLiteral("#"))
-            skin.masks.append(parseRectangle(section, key, value));
+            skin.masks.append(parseRectangle(loading, section, key, value));
         return;
     }
     if (!value.toUpper().contains(QStringLiteral(".BMP")))

@@ -123,7 +123,6 @@ TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
                                        "D=#(0,0,10,10)(2,1,-5)\n"
                                        "e=Pics\\glyph.bmp\n"
                                        "F=missing.bmp\n");
-    QStringList problems;
     manager->setSkinName(QStringLiteral("Rects"));
     ASSERT_EQ(currentSkin().masterBitmap.size(), QSize(60, 40));
     EXPECT_EQ(currentSkin().masterBitmap.format(), QImage::Format_BGR888);
@@ -335,6 +334,25 @@ TEST_F(OptionsTest, JpegPicturesBecomePatternsOnlyWhenLarge)
     skinData().ready = false;
     EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), -1);
     skinData().ready = true;
+}
+
+// Sizes are worked out from a rectangle's numbers; numbers no bitmap can have must not make them
+// overflow, and the skin's author is told which ones were moved.
+TEST_F(OptionsTest, RectangleNumbersBeyondAnyBitmapAreTakenAsItsEdgeAndReported)
+{
+    writePicture(QStringLiteral("Skins/Huge/master.bmp"), QSize(20, 20), "BMP");
+    writeSkin(QStringLiteral("Huge"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n"
+                                      "[BUTTON]\nBORDERSMASK=#(-2147483648,-5,2147483647,40000)(1,0)\n"
+                                      "[EDIT]\nBORDERSMASK=#(1,2,3,4)(1,0)\n");
+    const LoadedSkin loaded =
+        std::get<LoadedSkin>(loadSkinTables({path(QStringLiteral("Skins/Huge/")), {}, {}, {}}));
+    const TsMaskData& huge = loaded.tables.masks[1];
+    EXPECT_EQ(QList<int>({huge.left, huge.top, huge.right, huge.bottom}), QList<int>({0, 0, 32768, 32768}));
+    EXPECT_EQ(huge.width(), 32768);
+    EXPECT_EQ(loaded.problems.size(), 4);
+    EXPECT_TRUE(loaded.problems.value(0).startsWith(QStringLiteral("[BUTTON] BORDERSMASK: rectangle number -2147483648")));
+    const TsMaskData& plain = loaded.tables.masks[2];
+    EXPECT_EQ(QList<int>({plain.left, plain.top, plain.right, plain.bottom}), QList<int>({1, 2, 3, 4}));
 }
 
 TEST_F(OptionsTest, LoaderReportsFilesItCannotUse)
