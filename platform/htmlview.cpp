@@ -84,7 +84,9 @@ QString HtmlView::decodeHtml(const QByteArray& bytes)
         if (decoder.isValid())
             return decoder.decode(bytes);
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
+    // Stateless, so that a sequence the document ends in the middle of counts as an error, not as
+    // the start of more text that never comes.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

@@ -53,6 +53,23 @@ INSTANTIATE_TEST_SUITE_P(
         Encoding{"undeclared windows-1251", page("", "windows-1251")},
         Encoding{"unknown charset name, UTF-8 text", page("<meta charset=no-such-charset>", "UTF-8")}), CaseName());
 
+// Without a declaration, text is UTF-8 only when all of it is: a letter of another charset at the very
+// end looks like the start of a UTF-8 sequence, and must not be dropped as one.
+TEST(HtmlCharset, UndeclaredTextIsUtf8OnlyWhenItIsWhole)
+{
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {QByteArray("Hello \xD0"), QStringLiteral("Hello Р")},
+        {QByteArray("\xD0\xD0 \xD0"), QStringLiteral("РР Р")},
+        {QByteArray("Hello \xD0\x9F"), QStringLiteral("Hello П")},
+        {QByteArray("Hello"), QStringLiteral("Hello")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HtmlView::decodeHtml(c.bytes), c.text) << c.bytes.toHex().constData();
+}
+
 class HtmlViewTest : public ::testing::Test {
 protected:
     QString write(const QString& relative, const QByteArray& bytes)
