@@ -1,6 +1,7 @@
 #include "platform/bmpdecoder.h"
 
 #include "platform/apperror.h"
+#include "platform/picturebudget.h"
 #include "platform/picturebytes.h"
 
 #include <QVector>

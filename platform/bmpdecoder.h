@@ -21,6 +21,3 @@ struct DibLayout {
 };
 QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& layout, qint64* pixelsEnd);
 
-// Width and height beyond which a picture is taken as damaged rather than allocated.
-constexpr qint64 largestPictureSide = 32768;
-constexpr qint64 largestPicturePixels = qint64(1) << 28;

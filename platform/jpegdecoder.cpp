@@ -1,6 +1,7 @@
 #include "platform/jpegdecoder.h"
 
 #include "platform/apperror.h"
+#include "platform/picturebudget.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -49,6 +50,8 @@ int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image)
     header->components = info.num_components;
     header->progressive = jpeg_has_multiple_scans(&info);
     if (image) {
+        if (qint64(info.image_width) * info.image_height > largestPicturePixels)
+            ERREXIT1(&info, JERR_IMAGE_TOO_BIG, unsigned(largestPictureSide));
         const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
         info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
         jpeg_start_decompress(&info);

@@ -2,6 +2,7 @@
 
 #include "platform/apperror.h"
 #include "platform/bmpdecoder.h"
+#include "platform/picturebudget.h"
 #include "platform/metafilecanvas.h"
 #include "platform/picturebytes.h"
 

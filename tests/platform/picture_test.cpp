@@ -97,6 +97,21 @@ TEST(JpegPicture, DamageFurtherInIsReportedOnceAtFirstUse)
     EXPECT_EQ(errorMessageOf([&] { EXPECT_TRUE(picture.image().isNull()); }), QString());
 }
 
+// A header may claim any size; decoding one larger than any photo would take gigabytes.
+TEST(JpegPicture, AHeaderClaimingMoreThanAnyPhotoIsRefusedAtFirstUse)
+{
+    QByteArray bytes = jpeg(filled(16, 16, Qt::darkGreen));
+    const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(frame, 0);
+    for (const qsizetype at : {frame + 5, frame + 7}) {  // height, then width: 20000 each
+        bytes[at] = char(20000 >> 8);
+        bytes[at + 1] = char(20000 & 0xFF);
+    }
+    const Picture picture = Picture::fromData(bytes, QStringLiteral("jpg"));
+    EXPECT_EQ(picture.size(), QSize(20000, 20000));
+    EXPECT_EQ(errorMessageOf([&] { picture.image(); }), QStringLiteral("JPEG error #%1").arg(JERR_IMAGE_TOO_BIG));
+}
+
 TEST(JpegPicture, DecodesFullSizeOnFirstUse)
 {
     const Picture picture = Picture::fromData(jpeg(filled(40, 30, QColor(200, 30, 30)), 100), QStringLiteral("jpeg"));
@@ -174,6 +189,9 @@ TEST(BitmapDamage, EveryDamagedFileIsRefusedWithoutReadingOutsideIt)
         {"palette cut short", bmpFile(dib(1, 1, 8, QByteArray(), {0, 0, 0}, 0)).left(14 + 40 + 6)},
         {"RLE without end", bmpFile(dib(4, 4, 8, QByteArray("\2\1", 2), {0, 0xFF}, 1))},
         {"RLE top-down", bmpFile(dib(4, -4, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1))},
+        // A few bytes of run-length data may claim any size; more than any photo needs is damage.
+        {"RLE claiming 16384 x 16384", bmpFile(dib(16384, 16384, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1))},
+        {"RLE claiming just over the budget", bmpFile(dib(8193, 8192, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1))},
     };
     for (const auto& [name, bytes] : damaged)
         EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("bmp")); }), QStringLiteral("Bitmap image is not valid")) << name;
@@ -211,6 +229,8 @@ TEST(IconDamage, EveryDamagedFileIsRefused)
         {"image cut short", icoFile({{16, 16, iconDib(16, Qt::red).left(60)}})},
         {"broken PNG", icoFile({{16, 16, QByteArray("\x89PNG\r\n\x1A\n garbage")}})},
         {"directory cut short", icoFile({{16, 16, iconDib(16, Qt::red)}}).left(12)},
+        {"image claiming 16384 x 16384",
+         [] { Dib d = dib(16384, 32768, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1); return icoFile({{0, 0, d.header() + d.pixels}}); }()},
     };
     for (const auto& [name, bytes] : damaged)
         EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("ico")); }), QStringLiteral("Icon image is not valid")) << name;
