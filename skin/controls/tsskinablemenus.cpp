@@ -235,11 +235,17 @@ bool TsSkinableMenus::eventFilter(QObject* watched, QEvent* event)
     for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         if (bar->style() != m_style.get() || !bar->isVisible())
             continue;
-        // The bar enters keyboard mode the way it does for Alt: Alt pressed alone, then released.
-        QKeyEvent altPressed(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-        QCoreApplication::sendEvent(window, &altPressed);
+        // The bar enters keyboard mode the way it does for Alt tapped alone.
+        QWidget* receiver = QApplication::focusWidget() && QApplication::focusWidget()->window() == window
+                                ? QApplication::focusWidget()
+                                : window;
+        QKeyEvent altOverride(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        altOverride.ignore();
+        QCoreApplication::sendEvent(receiver, &altOverride);
+        QKeyEvent altPressed(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QCoreApplication::sendEvent(receiver, &altPressed);
         QKeyEvent altReleased(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &altReleased);
+        QCoreApplication::sendEvent(receiver, &altReleased);
         return true;
     }
     return false;

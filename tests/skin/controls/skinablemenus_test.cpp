@@ -1,0 +1,295 @@
+#include "skin/controls/menuitemdrawhandler.h"
+#include "skin/controls/tsskinablemenus.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/skinmenuhook.h"
+#include "skin/core/skintables.h"
+#include "skin/core/tsskinmanager.h"
+
+#include "platform/programfolder.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A main manager with the menu skinner, holding the internal skin but not yet applying it, so
+// that each test can build its menus first, as the program's windows are built before the skin.
+class SkinnedMenus : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setProgramFolderOverride(folder.path());
+        setCurrentSkin({});
+        skinData().ready = false;
+        setSkinMenuHookFactory([](TsSkinManager* owner) { return std::make_unique<TsSkinableMenus>(owner); });
+        manager = std::make_unique<TsSkinManager>(nullptr);
+        setSkinMenuHookFactory({});
+        skinner = static_cast<TsSkinableMenus*>(manager->menuSkinner());
+        manager->setInternalSkins({ferroluxSkin()});
+    }
+
+    void TearDown() override
+    {
+        manager.reset();
+        setProgramFolderOverride(QString());
+    }
+
+    void applySkin() { manager->setSkinName(ferroluxSkinName); }
+
+    static QImage picture(QWidget& widget)
+    {
+        widget.resize(widget.sizeHint());
+        return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<TsSkinManager> manager;
+    TsSkinableMenus* skinner = nullptr;
+};
+
+// The columns where two pictures of one size differ, as [first, last]; {-1, -1} when none.
+std::pair<int, int> differingColumns(const QImage& a, const QImage& b)
+{
+    std::pair<int, int> columns{-1, -1};
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            if (a.pixel(x, y) == b.pixel(x, y))
+                continue;
+            columns.first = columns.first < 0 ? x : std::min(columns.first, x);
+            columns.second = std::max(columns.second, x);
+        }
+    }
+    return columns;
+}
+
+TEST_F(SkinnedMenus, DividerIsTwoPixelsHigh)
+{
+    QMenu menu;
+    menu.addAction(QStringLiteral("Открыть"));
+    QAction* separator = menu.addSeparator();
+    QAction* dash = menu.addAction(QStringLiteral("-"));
+    applySkin();
+    picture(menu);
+    EXPECT_EQ(menu.actionGeometry(separator).height(), 2);
+    EXPECT_EQ(menu.actionGeometry(dash).height(), 2);
+}
+
+struct DividerCase {
+    int borderWidth;
+    int margin;
+};
+
+class DividerLine : public SkinnedMenus, public ::testing::WithParamInterface<DividerCase> {};
+
+// A divider draws its edge line, inset by the border and the margin, and nothing else.
+TEST_P(DividerLine, ShowsOnlyTheEdgeLine)
+{
+    const auto [borderWidth, margin] = GetParam();
+    skinner->BorderWidth = borderWidth;
+    skinner->Margin = margin;
+    const QRgb untouched = qRgb(12, 34, 56);
+    QImage canvas(40, 6, QImage::Format_RGB32);
+    canvas.fill(untouched);
+    {
+        QPainter painter(&canvas);
+        skinner->drawDivider(painter, QRect(0, 2, 40, 2));
+    }
+    const int inset = borderWidth + margin;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            QRgb expected = untouched;
+            if (x >= inset && x < 40 - inset && y == 2)
+                expected = qRgb(0x80, 0x80, 0x80);
+            else if (x >= inset && x < 40 - inset && y == 3)
+                expected = qRgb(0xFF, 0xFF, 0xFF);
+            ASSERT_EQ(canvas.pixel(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Insets, DividerLine, ::testing::Values(DividerCase{0, 4}, DividerCase{2, 3}));
+
+struct CaptionCase {
+    const char* name;
+    QString caption;
+    QString shortcut;
+    bool onTheRight;
+};
+
+class PopupCaption : public SkinnedMenus, public ::testing::WithParamInterface<CaptionCase> {};
+
+// Where an item's text lands: found as the columns that differ from the same item without text.
+TEST_P(PopupCaption, LandsOnItsSide)
+{
+    const CaptionCase& c = GetParam();
+    QMenu menu;
+    menu.setMinimumWidth(300);
+    QAction* item = menu.addAction(QString());
+    applySkin();
+    const QImage blank = picture(menu);
+    item->setText(c.caption);
+    item->setShortcut(QKeySequence(c.shortcut));
+    const QImage written = picture(menu);
+    ASSERT_EQ(blank.size(), written.size());
+    const auto [first, last] = differingColumns(blank, written);
+    ASSERT_GE(first, 0) << "nothing written";
+    if (c.onTheRight) {
+        EXPECT_GT(first, written.width() / 2);
+        EXPECT_LE(last, written.width() - 8);
+    } else {
+        EXPECT_LT(last, written.width() / 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, PopupCaption,
+                         ::testing::Values(CaptionCase{"plain", QStringLiteral("Abc"), QString(), false},
+                                           CaptionCase{"backspace", QStringLiteral("\bAbc"), QString(), true},
+                                           CaptionCase{"shortcut", QString(), QStringLiteral("Ctrl+S"), true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct OwnDrawCase {
+    const char* name;
+    bool onTheBar;
+    bool kept;
+};
+
+class OwnDrawing : public SkinnedMenus, public ::testing::WithParamInterface<OwnDrawCase> {};
+
+// An item's own drawing is kept in a pop-up menu and replaced by the skin's on the menu bar.
+TEST_P(OwnDrawing, IsKeptOnlyInPopups)
+{
+    const OwnDrawCase& c = GetParam();
+    QMenuBar bar;
+    QMenu popup;
+    QAction* item = c.onTheBar ? bar.addAction(QStringLiteral("Файл")) : popup.addAction(QStringLiteral("Файл"));
+    int calls = 0;
+    setMenuItemDrawHandler(item, [&calls](QAction*, QPainter& canvas, const QRect& rect, QStyle::State) {
+        ++calls;
+        canvas.fillRect(rect, Qt::red);
+    });
+    applySkin();
+    QWidget& menu = c.onTheBar ? static_cast<QWidget&>(bar) : popup;
+    const QImage shown = picture(menu);
+    const QRect place = c.onTheBar ? bar.actionGeometry(item) : popup.actionGeometry(item);
+    EXPECT_EQ(calls > 0, c.kept);
+    EXPECT_EQ(bool(menuItemDrawHandler(item)), c.kept);
+    EXPECT_EQ(shown.pixel(place.center()) == qRgb(255, 0, 0), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, OwnDrawing,
+                         ::testing::Values(OwnDrawCase{"popup", false, true}, OwnDrawCase{"bar", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Without skinned pop-ups a pop-up looks exactly as it does without a skin, while the bar takes
+// the skin; switching pop-ups on skins it too.
+TEST_F(SkinnedMenus, PopupsStayNativeWhileSkinnedPopupsIsOff)
+{
+    QMenuBar bar;
+    bar.addAction(QStringLiteral("Файл"));
+    QMenu* submenu = bar.addMenu(QStringLiteral("УМКД"));
+    submenu->addAction(QStringLiteral("План"));
+    submenu->addSeparator();
+    submenu->addAction(QStringLiteral("Вопросы"));
+    const QImage nativeBar = picture(bar);
+    const QImage nativePopup = picture(*submenu);
+
+    manager->setSkinnedPopups(false);
+    applySkin();
+    EXPECT_EQ(picture(*submenu), nativePopup);
+    EXPECT_NE(picture(bar), nativeBar);
+
+    manager->setSkinnedPopups(true);
+    EXPECT_NE(picture(*submenu), nativePopup);
+}
+
+// A pop-up's background is painted once per skin: a new skin paints it anew.
+TEST_F(SkinnedMenus, NewSkinRepaintsPopupBackground)
+{
+    QMenu menu;
+    menu.addAction(QStringLiteral("План"));
+    QAction* separator = menu.addSeparator();
+    applySkin();
+    const QPoint besideLine(1, menu.actionGeometry(separator).top());
+    const QRgb before = picture(menu).pixel(besideLine);
+
+    SkinTables recoloured = currentSkin();
+    TsGeneralData& popupSection = recoloured.sections[recoloured.FindSection(QStringLiteral("MAINMENU"))];
+    popupSection.color = rgbColor(10, 200, 30);
+    popupSection.gradientPercent = 0;
+    popupSection.imagePercent = 0;
+    popupSection.transparency = 0;
+    setCurrentSkin(std::move(recoloured));
+    manager->BroadcastNewSkin();
+
+    EXPECT_NE(before, qRgb(10, 200, 30));
+    EXPECT_EQ(picture(menu).pixel(besideLine), qRgb(10, 200, 30));
+}
+
+// A window with a skinned menu bar, the keyboard in a text box.
+class MenuBarKeys : public SkinnedMenus, public ::testing::WithParamInterface<Qt::Key> {};
+
+// Alt or F10 takes the keyboard to the skinned bar's first item; the arrows move along it.
+TEST_P(MenuBarKeys, OpenTheBarAndArrowsMove)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* bar = new QMenuBar(&window);
+    layout->setMenuBar(bar);
+    QAction* first = bar->addAction(QStringLiteral("Лекции"));
+    QAction* second = bar->addAction(QStringLiteral("Фото"));
+    auto* edit = new QLineEdit(&window);
+    layout->addWidget(edit);
+    applySkin();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+
+    const Qt::Key key = GetParam();
+    QTest::keyClick(edit, key, key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+    EXPECT_EQ(bar->activeAction(), first);
+    EXPECT_TRUE(bar->hasFocus());
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->activeAction(), second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MenuBarKeys, ::testing::Values(Qt::Key_Alt, Qt::Key_F10),
+                         [](const auto& info) { return std::string(info.param == Qt::Key_Alt ? "Alt" : "F10"); });
+
+// What a screen reader hears of a menu: each item's role and name.
+QStringList heard(QWidget* menu)
+{
+    QStringList items;
+    QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(menu);
+    for (int i = 0; whole && i < whole->childCount(); ++i)
+        items << QString::number(whole->child(i)->role()) + QLatin1Char(' ') + whole->child(i)->text(QAccessible::Name);
+    return items;
+}
+
+TEST_F(SkinnedMenus, ScreenReadersHearTheSameItems)
+{
+    QMenuBar bar;
+    bar.addAction(QStringLiteral("Лекции"));
+    QMenu* submenu = bar.addMenu(QStringLiteral("УМКД"));
+    submenu->addAction(QStringLiteral("План"));
+    submenu->addSeparator();
+    const QStringList barBefore = heard(&bar);
+    const QStringList popupBefore = heard(submenu);
+    ASSERT_EQ(barBefore.size(), 2);
+    ASSERT_EQ(popupBefore.size(), 2);
+    applySkin();
+    EXPECT_EQ(heard(&bar), barBefore);
+    EXPECT_EQ(heard(submenu), popupBefore);
+}
+
+} // namespace
