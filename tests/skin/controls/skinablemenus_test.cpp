@@ -6,6 +6,7 @@
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
 
+#include "platform/metrics.h"
 #include "platform/programfolder.h"
 
 #include <QAccessible>
@@ -211,6 +212,109 @@ TEST_F(SkinnedMenus, PopupsStayNativeWhileSkinnedPopupsIsOff)
     manager->setSkinnedPopups(true);
     EXPECT_NE(picture(*submenu), nativePopup);
 }
+
+// Removing the skin gives both kinds of menu back the look they had before it.
+TEST_F(SkinnedMenus, RemovedSkinRestoresTheOwnLook)
+{
+    QMenuBar bar;
+    bar.addAction(QStringLiteral("Файл"));
+    QMenu* submenu = bar.addMenu(QStringLiteral("УМКД"));
+    submenu->addAction(QStringLiteral("План"));
+    const QImage nativeBar = picture(bar);
+    const QImage nativePopup = picture(*submenu);
+    applySkin();
+    ASSERT_NE(picture(*submenu), nativePopup);
+    manager->setActive(false);
+    EXPECT_EQ(picture(bar), nativeBar);
+    EXPECT_EQ(picture(*submenu), nativePopup);
+}
+
+struct HeightCase {
+    const char* name;
+    QString caption;
+    int glyphSide;  // 0: no glyph of its own
+    bool onTheBar;
+};
+
+class ItemHeight : public SkinnedMenus, public ::testing::WithParamInterface<HeightCase> {};
+
+// Items are a quarter line more than the menu font's line (or their glyph) plus the margins;
+// bar items are one pixel less than the menu bar.
+TEST_P(ItemHeight, FollowsTheFontAndGlyph)
+{
+    const HeightCase& c = GetParam();
+    QMenuBar bar;
+    QMenu popup;
+    QWidget& menu = c.onTheBar ? static_cast<QWidget&>(bar) : popup;
+    QAction* item = c.onTheBar ? bar.addAction(c.caption) : popup.addAction(c.caption);
+    if (c.glyphSide > 0) {
+        QPixmap glyph(c.glyphSide, c.glyphSide);
+        glyph.fill(Qt::blue);
+        item->setIcon(QIcon(glyph));
+    }
+    applySkin();
+    picture(menu);
+    const int line = divRoundEven(5 * QFontMetrics(menu.font()).height(), 4);
+    const int margin = skinner->Margin;
+    int expected = metrics::menuBarHeight - 1;
+    if (!c.onTheBar)
+        expected = std::max(line, c.glyphSide > 0 ? c.glyphSide : 16) + 2 * margin;
+    const QRect place = c.onTheBar ? bar.actionGeometry(item) : popup.actionGeometry(item);
+    EXPECT_EQ(place.height(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, ItemHeight,
+                         ::testing::Values(HeightCase{"normal", QStringLiteral("План"), 0, false},
+                                           HeightCase{"caption", QStringLiteral("-Раздел-"), 0, false},
+                                           HeightCase{"tall_glyph", QStringLiteral("План"), 40, false},
+                                           HeightCase{"bar", QStringLiteral("Лекции"), 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A checked item without a glyph gets a raised box at the margin, as large as a glyph.
+TEST_F(SkinnedMenus, CheckedItemShowsARaisedBox)
+{
+    QMenu menu;
+    QAction* item = menu.addAction(QStringLiteral("План"));
+    item->setCheckable(true);
+    applySkin();
+    const QImage unchecked = picture(menu);
+    item->setChecked(true);
+    const QImage checked = picture(menu);
+    const int margin = skinner->Margin;
+    const int top = (menu.actionGeometry(item).height() - 16) / 2;
+    EXPECT_EQ(differingColumns(unchecked, checked), std::make_pair(margin, margin + 15));
+    EXPECT_EQ(checked.pixel(margin, top), qRgb(255, 255, 255));
+    EXPECT_EQ(checked.pixel(margin + 15, top + 15), qRgb(0x80, 0x80, 0x80));
+}
+
+struct AfterDrawCase {
+    const char* name;
+    bool onTheBar;
+    TsMenuItemType kind;
+};
+
+class AfterDrawing : public SkinnedMenus, public ::testing::WithParamInterface<AfterDrawCase> {};
+
+// OnDrawItem follows the skin's drawing of an item, told the item and its kind.
+TEST_P(AfterDrawing, NamesTheItemAndItsKind)
+{
+    const AfterDrawCase& c = GetParam();
+    QMenuBar bar;
+    QMenu popup;
+    QAction* item = c.onTheBar ? bar.addAction(QStringLiteral("Файл")) : popup.addAction(QStringLiteral("Файл"));
+    QList<std::pair<QAction*, TsMenuItemType>> seen;
+    skinner->OnDrawItem = [&seen](QAction* drawn, QPainter&, TsMenuItemType kind, QStyle::State, const QRect&) {
+        seen.append({drawn, kind});
+    };
+    applySkin();
+    picture(c.onTheBar ? static_cast<QWidget&>(bar) : popup);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.first(), std::make_pair(item, c.kind));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, AfterDrawing,
+                         ::testing::Values(AfterDrawCase{"popup", false, smNormal}, AfterDrawCase{"bar", true, smTopLine}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A pop-up's background is painted once per skin: a new skin paints it anew.
 TEST_F(SkinnedMenus, NewSkinRepaintsPopupBackground)
