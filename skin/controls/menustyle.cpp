@@ -9,19 +9,7 @@
 #include <QStyleOptionMenuItem>
 
 namespace {
-
 constexpr int arrowWidth = 8;
-
-// The item an option draws: the menu does not name it, but it lies under the item's rectangle.
-QAction* itemOf(const QStyleOption* option, const QWidget* widget)
-{
-    if (const auto* menu = qobject_cast<const QMenu*>(widget))
-        return menu->actionAt(option->rect.center());
-    if (const auto* bar = qobject_cast<const QMenuBar*>(widget))
-        return bar->actionAt(option->rect.center());
-    return nullptr;
-}
-
 } // namespace
 
 MenuStyle::MenuStyle(TsSkinableMenus& skinner) : m_skinner(skinner) {}
@@ -37,7 +25,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
     switch (element) {
     case CE_MenuItem:
         if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
-            QAction* action = itemOf(option, widget);
+            QAction* action = TsSkinableMenus::itemAt(menu, option->rect);
             if (const MenuItemDrawHandler own = action ? menuItemDrawHandler(action) : MenuItemDrawHandler())
                 own(action, *painter, option->rect, option->state);
             else

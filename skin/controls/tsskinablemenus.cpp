@@ -95,15 +95,6 @@ bool isHot(const QStyleOptionMenuItem& item)
 
 bool isEnabled(const QStyleOptionMenuItem& item) { return item.state & QStyle::State_Enabled; }
 
-QAction* itemAt(const QWidget* menu, const QRect& rect)
-{
-    if (const auto* popup = qobject_cast<const QMenu*>(menu))
-        return popup->actionAt(rect.center());
-    if (const auto* bar = qobject_cast<const QMenuBar*>(menu))
-        return bar->actionAt(rect.center());
-    return nullptr;
-}
-
 } // namespace
 
 TsSkinableMenus::TsSkinableMenus(TsSkinManager* manager)
@@ -261,6 +252,15 @@ TsMenuItemType TsSkinableMenus::itemKind(const QStyleOptionMenuItem& item, bool 
     if (caption.size() > 2 && caption.startsWith(QLatin1Char('-')) && caption.endsWith(QLatin1Char('-')))
         return smCaption;
     return smNormal;
+}
+
+QAction* TsSkinableMenus::itemAt(const QWidget* menu, const QRect& rect)
+{
+    if (const auto* popup = qobject_cast<const QMenu*>(menu))
+        return popup->actionAt(rect.center());
+    if (const auto* bar = qobject_cast<const QMenuBar*>(menu))
+        return bar->actionAt(rect.center());
+    return nullptr;
 }
 
 QSize TsSkinableMenus::glyphSize(const QStyleOptionMenuItem& item)

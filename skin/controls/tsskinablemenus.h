@@ -70,6 +70,8 @@ public:
     // The kind of an item: a bar's items are top-line items; in a pop-up, "-" and separators are
     // dividers and a caption framed by "-" is a caption item.
     static TsMenuItemType itemKind(const QStyleOptionMenuItem& item, bool inBar);
+    // The item a menu draws in `rect`: the drawing options do not name it, but it lies there.
+    static QAction* itemAt(const QWidget* menu, const QRect& rect);
 
     // The item sizes; `proposed` is what the platform's style would give a bar item.
     QSize popupItemSize(const QStyleOptionMenuItem& item) const;
