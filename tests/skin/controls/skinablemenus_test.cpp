@@ -316,6 +316,47 @@ INSTANTIATE_TEST_SUITE_P(Places, AfterDrawing,
                          ::testing::Values(AfterDrawCase{"popup", false, smNormal}, AfterDrawCase{"bar", true, smTopLine}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct BandCase {
+    const char* name;
+    QSize band;  // the size of the form's band; empty: the form gives none
+    bool shown;
+};
+
+class MenuBarBand : public SkinnedMenus, public ::testing::WithParamInterface<BandCase> {
+protected:
+    void TearDown() override
+    {
+        TsSkinableMenus::setMenuBarBackground({});
+        SkinnedMenus::TearDown();
+    }
+};
+
+// A bar is drawn over its form's band when the form has one that covers it, else over its own.
+TEST_P(MenuBarBand, ShowsTheFormsBandWhenItCoversTheBar)
+{
+    const BandCase& c = GetParam();
+    const QRgb bandColour = qRgb(30, 60, 90);
+    QWidget form;
+    auto* bar = new QMenuBar(&form);
+    bar->addAction(QStringLiteral("Файл"));
+    TsSkinableMenus::setMenuBarBackground([&](const QWidget* owner) {
+        EXPECT_EQ(owner, &form);
+        QImage band(c.band, QImage::Format_RGB32);
+        band.fill(bandColour);
+        return band;
+    });
+    applySkin();
+    bar->resize(400, bar->sizeHint().height());
+    const QImage shown = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(390, 5) == bandColour, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, MenuBarBand,
+                         ::testing::Values(BandCase{"covering", QSize(400, 40), true},
+                                           BandCase{"too_narrow", QSize(200, 40), false},
+                                           BandCase{"none", QSize(), false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A pop-up's background is painted once per skin: a new skin paints it anew.
 TEST_F(SkinnedMenus, NewSkinRepaintsPopupBackground)
 {
