@@ -7,6 +7,8 @@
 #include "data/tdatamodule2.h"
 #include "platform/apperror.h"
 #include "platform/messagebox.h"
+#include "skin/controls/tsskinablemenus.h"
+#include "skin/core/skinmenuhook.h"
 #include "teacher/tform10.h"
 #include "teacher/tform9.h"
 #include "testing/tform4.h"
@@ -26,6 +28,7 @@ void destroy(T*& instance)
 
 bool createProgram()
 {
+    setSkinMenuHookFactory([](TsSkinManager* manager) { return std::make_unique<TsSkinableMenus>(manager); });
     Form1 = new TForm1;
     try {
         DataModule2 = new TDataModule2;
