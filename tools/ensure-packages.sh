@@ -1,7 +1,7 @@
 # Sourced by ./run and ./test: installs the Debian packages the build and the program need,
 # and only those that are missing, so that a second run goes straight to the build.
 vestoria_packages=(
-  cmake g++ ninja-build ccache pkg-config
+  cmake g++ ninja-build ccache pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -9,9 +9,14 @@ vestoria_packages=(
 )
 
 ensure_packages() {
+  ensure_these "${vestoria_packages[@]}"
+}
+
+# Installs the named packages that are missing.
+ensure_these() {
   local missing=()
   local package
-  for package in "${vestoria_packages[@]}"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$package")
     fi
