@@ -16,6 +16,7 @@
 #include "testing/tform6.h"
 
 #include <QDate>
+#include <QSignalBlocker>
 
 TForm5* Form5 = nullptr;
 
@@ -73,33 +74,76 @@ void TForm5::sTreeView1Change()
 {
     QTreeWidgetItem* entry = sTreeView1->currentItem();
     sRadioGroup1->setEnabled(entry != nullptr);
-    if (!entry)
+    if (!entry) {
+        shownPosition_.clear();
         return;
+    }
     // The list makes its first entry current on getting the focus without selecting it; the
     // entry shown is the one marked.
     sTreeView1->setCurrentItem(entry);
     const QString position = entry->text(0);
-    Label1->setText(QStringLiteral("Вопрос №") + position);
+    try {
+        showPosition(position);
+    } catch (...) {
+        // The window stays wholly on the position it showed, so that a letter chosen next goes
+        // with the question on screen. A click marks the clicked entry once this handler is
+        // done, so the mark is put back again after it.
+        markShownEntry();
+        QMetaObject::invokeMethod(this, [this] { markShownEntry(); }, Qt::QueuedConnection);
+        throw;
+    }
+}
 
+void TForm5::showPosition(const QString& position)
+{
+    // Everything is read before anything on screen changes: a failure halfway leaves the label,
+    // the text and the letters of the position shown before.
     Table* testing = DataModule2->ADOTable5;
     Table* questions = DataModule2->ADOTable1;
     testing->locate(nomField, position, Table::CaseInsensitive | Table::PartialKey);
     const qint64 question = FieldValue(testing->fieldValue(QStringLiteral("nom1")).toText()).toInteger();
     // A number no question has leaves the cursor, and so the text shown, where it was.
     questions->locate(nomField, FieldValue(question), Table::CaseInsensitive | Table::PartialKey);
-    sMemo1->setPlainText(questions->fieldValue(QStringLiteral("test")).toText());
-
-    sRadioGroup1->setItemIndex(-1);
+    const QString text = questions->fieldValue(QStringLiteral("test")).toText();
     const FieldValue given = testing->fieldValue(otvField);
+
+    shownPosition_ = position;
+    Label1->setText(QStringLiteral("Вопрос №") + position);
+    sMemo1->setPlainText(text);
+    sRadioGroup1->setItemIndex(-1);
     if (!given.isNull())
         sRadioGroup1->setItemIndex(answerLetters.indexOf(given.asText()));
+    shownAnswer_ = sRadioGroup1->itemIndex();
+}
+
+void TForm5::markShownEntry()
+{
+    const QSignalBlocker quiet(sTreeView1);
+    const QList<QTreeWidgetItem*> shown = sTreeView1->findItems(shownPosition_, Qt::MatchExactly);
+    if (shown.isEmpty()) {
+        sTreeView1->clearSelection();
+        sTreeView1->setCurrentItem(nullptr);
+    } else {
+        sTreeView1->setCurrentItem(shown.first());
+    }
 }
 
 void TForm5::RadioGroup1Click()
 {
     Table* testing = DataModule2->ADOTable5;
-    testing->edit();
-    testing->setFieldValue(otvField, answerLetters.value(sRadioGroup1->itemIndex()));
+    try {
+        // A failed move can have left the cursor elsewhere; the answer belongs to the position shown.
+        if (testing->fieldValue(nomField).asText() != shownPosition_)
+            testing->locate(nomField, shownPosition_, Table::CaseInsensitive | Table::PartialKey);
+        testing->edit();
+        testing->setFieldValue(otvField, answerLetters.value(sRadioGroup1->itemIndex()));
+    } catch (...) {
+        // The letters show what is stored for the position, not a choice that went nowhere.
+        const QSignalBlocker quiet(sRadioGroup1);
+        sRadioGroup1->setItemIndex(shownAnswer_);
+        throw;
+    }
+    shownAnswer_ = sRadioGroup1->itemIndex();
 }
 
 void TForm5::sButton1Click()
@@ -120,12 +164,23 @@ void TForm5::sButton1Click()
     close();
     Form6->show();
     Form6->showResult(name, TForm4::questionsPerTest, correct, grade);
+    // Until the record is in, the window says so: a grade on screen must not look stored.
+    Form6->setResultStored(false);
 
     Table* results = DataModule2->ADOTable6;
-    results->insert();
-    results->setFieldValue(QStringLiteral("fio"), name);
-    results->setFieldValue(QStringLiteral("data"), QDate::currentDate());
-    results->setFieldValue(QStringLiteral("kol"), TForm4::questionsPerTest);
-    results->setFieldValue(QStringLiteral("ocenka"), grade.letter);
-    results->post();
+    try {
+        results->insert();
+        results->setFieldValue(QStringLiteral("fio"), name);
+        results->setFieldValue(QStringLiteral("data"), QDate::currentDate());
+        results->setFieldValue(QStringLiteral("kol"), TForm4::questionsPerTest);
+        results->setFieldValue(QStringLiteral("ocenka"), grade.letter);
+        results->post();
+    } catch (...) {
+        // Left pending, the record would be stored by some later move after the window said it
+        // was not.
+        if (results->isOpen())
+            results->cancel();
+        throw;
+    }
+    Form6->setResultStored(true);
 }

@@ -28,6 +28,14 @@ public:
     void RadioGroup1Click();
     // Hands the test in: grades it, shows the result and stores it.
     void sButton1Click();
+
+private:
+    void showPosition(const QString& position);
+    // Puts the list's mark back on the position shown, without showing anything anew.
+    void markShownEntry();
+
+    QString shownPosition_;  // empty while no position is shown
+    int shownAnswer_ = -1;   // the letter the shown position holds
 };
 
 extern TForm5* Form5;

@@ -11,7 +11,11 @@
 
 TForm6* Form6 = nullptr;
 
+const QString TForm6::notStoredCaption = QStringLiteral("Результаты тестирования — результат не сохранён");
+
 namespace {
+const QString caption = QStringLiteral("Результаты тестирования");
+
 QFont lineFont()
 {
     QFont font = headingFont();
@@ -28,7 +32,7 @@ QPalette redText(QPalette palette)
 } // namespace
 
 TForm6::TForm6()
-    : Form(QStringLiteral("Form6"), QStringLiteral("Результаты тестирования"), metrics::resultWindow::frame)
+    : Form(QStringLiteral("Form6"), caption, metrics::resultWindow::frame)
     , sPanel1(new TsPanel(client()))
     , Label1(new TsLabel(sPanel1))
     , Label2(new TsLabel(sPanel1))
@@ -92,4 +96,9 @@ void TForm6::showResult(const QString& name, int questions, int correct, const G
     Edit2->setText(QString::number(correct));
     Edit3->setText(grade.mark);
     Edit4->setText(grade.letterText);
+}
+
+void TForm6::setResultStored(bool stored)
+{
+    setWindowTitle(stored ? caption : notStoredCaption);
 }

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, AnswerComparison,
 
 TEST(Grading, AStudentsWholeTestIsShownAndStored)
 {
-    // Bank of 30, all correct answers "E": the first test draws 0, 0, 26, 6, 8, ...
+    // Bank of 30, all correct answers "E": the first test draws 26, 6, 8, 20, ...
     TestingCourse run(30, QStringLiteral("E"));
     run.startTest(QStringLiteral("Кузнецов Пётр"));
     run.choosePosition(3);
