@@ -48,6 +48,8 @@ TForm1::TForm1()
 
 void TForm1::Image2MouseDown()
 {
+    // "Выход" closed most tables and led back here; the student simply goes on from the cover.
+    DataModule2->openClosedTables();
     Form3->TreeView1->clear();
     Form3->show();
     Table* lectures = DataModule2->ADOTable3;
