@@ -10,6 +10,7 @@
 #include "platform/htmlview.h"
 #include "platform/metrics.h"
 #include "platform/programfolder.h"
+#include "platform/screenfit.h"
 #include "platform/shellopen.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -22,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
@@ -226,9 +226,17 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
     return Form::eventFilter(watched, event);
 }
 
-void TForm3::showEvent(QShowEvent* event)
+void TForm3::placeOnScreen()
 {
-    if (QScreen* screen = this->screen())
-        setGeometry(screen->availableGeometry());
-    Form::showEvent(event);
+    fittedFrame_ = frameMargins(this);
+    fillWorkArea(this);
+}
+
+bool TForm3::event(QEvent* event)
+{
+    const bool handled = Form::event(event);
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()
+        && frameMargins(this) != fittedFrame_)
+        placeOnScreen();
+    return handled;
 }

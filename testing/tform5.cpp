@@ -36,10 +36,8 @@ TForm5::TForm5()
     , sButton1(new TsButton(client()))
 {
     using namespace metrics::answeringWindow;
-    const int listHeight = height() - buttonHeight;
 
     sTreeView1->setObjectName(QStringLiteral("sTreeView1"));
-    sTreeView1->setGeometry(0, 0, listWidth, listHeight);
     sTreeView1->setHeaderHidden(true);
     sTreeView1->setRootIsDecorated(false);
     sTreeView1->setColumnCount(1);
@@ -50,14 +48,11 @@ TForm5::TForm5()
     Label1->setFont(headingFont());
     Label1->setTextFormat(Qt::PlainText);
     Label1->setText(QStringLiteral("Вопросы:"));
-    Label1->setGeometry(heading);
 
     sMemo1->setObjectName(QStringLiteral("sMemo1"));
-    sMemo1->setGeometry(question);
 
     sRadioGroup1->setObjectName(QStringLiteral("sRadioGroup1"));
     sRadioGroup1->setTitle(QStringLiteral("Варианты ответов"));
-    sRadioGroup1->setGeometry(answers);
     sRadioGroup1->setColumns(answerColumns);
     sRadioGroup1->setItems(answerLetters);
     // Until a position is shown there is no entry an answer could belong to.
@@ -66,8 +61,40 @@ TForm5::TForm5()
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Сдать тест"));
-    sButton1->setGeometry(0, listHeight, width(), buttonHeight);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+
+    client()->setMinimumSize(minimumClient);
+    client()->installEventFilter(this);
+    // The client takes the window's size once the window's layout first runs.
+    arrange(size());
+}
+
+void TForm5::arrange(const QSize& area)
+{
+    // At the designed size the controls stand where they were designed; a window shrunk to fit a
+    // small screen narrows and shortens the question text, keeping the letters and "Сдать тест"
+    // in reach along the bottom.
+    using namespace metrics::answeringWindow;
+    const QSize designed = clientSizeForOuter(frame.size());
+    const int rightMargin = designed.width() - question.right() - 1;
+    const int answersBelow = designed.height() - buttonHeight - answers.bottom() - 1;
+    const int questionBelow = answers.top() - question.bottom() - 1;
+    const int textWidth = area.width() - question.left() - rightMargin;
+    const int buttonTop = area.height() - buttonHeight;
+    const int answersTop = buttonTop - answersBelow - answers.height();
+
+    sTreeView1->setGeometry(0, 0, listWidth, buttonTop);
+    Label1->setGeometry(heading.left(), heading.top(), textWidth, heading.height());
+    sMemo1->setGeometry(question.left(), question.top(), textWidth, answersTop - questionBelow - question.top());
+    sRadioGroup1->setGeometry(answers.left(), answersTop, textWidth, answers.height());
+    sButton1->setGeometry(0, buttonTop, area.width(), buttonHeight);
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client() && event->type() == QEvent::Resize)
+        arrange(client()->size());
+    return Form::eventFilter(watched, event);
 }
 
 void TForm5::sTreeView1Change()

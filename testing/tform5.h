@@ -29,7 +29,11 @@ public:
     // Hands the test in: grades it, shows the result and stores it.
     void sButton1Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void arrange(const QSize& area);
     void showPosition(const QString& position);
     // Puts the list's mark back on the position shown, without showing anything anew.
     void markShownEntry();
