@@ -73,6 +73,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void openMainMenu();
+
     QMargins fittedFrame_;
 
     QAction* addMenuItem(QWidget* menu, const QString& name, const QString& caption, void (TForm3::*handler)());

@@ -52,6 +52,12 @@ TForm4::TForm4()
     Label1->setBuddy(Edit1);
 
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    // A name longer than the result's field would be cut when stored: the box refuses it as it
+    // is typed instead.
+    const Table* results = DataModule2->ADOTable6;
+    const int nameField = results->fieldIndex(QStringLiteral("fio"));
+    if (nameField >= 0 && results->fields()[nameField].size > 0)
+        Edit1->setMaxLength(results->fields()[nameField].size);
     const int editLeft = Label1->geometry().right() + nameEditGap;
     Edit1->setGeometry(editLeft, nameEditTop, width() - editLeft - nameEditRightMargin, nameEditHeight);
 

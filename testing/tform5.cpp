@@ -8,6 +8,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tsmemo.h"
+#include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/grading.h"
@@ -42,6 +43,7 @@ TForm5::TForm5()
     sTreeView1->setRootIsDecorated(false);
     sTreeView1->setColumnCount(1);
     sTreeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sTreeView1->setAccessibleName(QStringLiteral("Вопросы теста"));
     connect(sTreeView1, &TsTreeView::currentItemChanged, this, [this] { guarded([this] { sTreeView1Change(); }); });
 
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -50,6 +52,12 @@ TForm5::TForm5()
     Label1->setText(QStringLiteral("Вопросы:"));
 
     sMemo1->setObjectName(QStringLiteral("sMemo1"));
+    sMemo1->setAccessibleName(QStringLiteral("Текст вопроса"));
+    // The student reads the question and goes on to the letters with Tab; typing into it would
+    // change nothing that counts.
+    sMemo1->setReadOnly(true);
+    sMemo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    sMemo1->setTabChangesFocus(true);
 
     sRadioGroup1->setObjectName(QStringLiteral("sRadioGroup1"));
     sRadioGroup1->setTitle(QStringLiteral("Варианты ответов"));
@@ -58,6 +66,9 @@ TForm5::TForm5()
     // Until a position is shown there is no entry an answer could belong to.
     sRadioGroup1->setEnabled(false);
     connect(sRadioGroup1, &TsRadioGroup::itemClicked, this, [this] { guarded([this] { RadioGroup1Click(); }); });
+    // The letters are made after the button; Tab still goes from the text to the letters.
+    QWidget::setTabOrder(sMemo1, sRadioGroup1->buttons().first());
+    QWidget::setTabOrder(sRadioGroup1->buttons().last(), sButton1);
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Сдать тест"));

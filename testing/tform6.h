@@ -33,6 +33,7 @@ public:
     static const QString notStoredCaption;
 
 private:
+    void fitName();
     // Puts box over the blanks that follow lead in label's caption, or just after the caption.
     static void placeBox(TsLabel* label, TsEdit* box, const QString& lead, int blanks, int widthAfter = 0);
 };

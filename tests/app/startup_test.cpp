@@ -12,6 +12,7 @@
 #include "tests/support/testcourse.h"
 #include "tests/support/casename.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -171,6 +172,28 @@ TEST_F(CoverPressTest, AfterExitTheCoverReopensTheClosedTablesAndTheStudentGoesO
     Form3->N1->trigger();
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(topics(), (QStringList{"Газеты", "Радио"}));
+}
+
+TEST_F(CoverPressTest, EnterAndSpacePressTheCoverWhichScreenReadersSeeAsAButton)
+{
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        Form1->show();
+        Form3->hide();
+        QTest::keyClick(Form1->Image2, key);
+        EXPECT_TRUE(Form3->isVisible()) << key;
+        EXPECT_FALSE(Form1->isVisible()) << key;
+    }
+    EXPECT_EQ(Form1->Image2->focusPolicy(), Qt::StrongFocus);
+
+    QAccessibleInterface* cover = QAccessible::queryAccessibleInterface(Form1->Image2);
+    ASSERT_NE(cover, nullptr);
+    EXPECT_EQ(cover->role(), QAccessible::Button);
+    EXPECT_EQ(cover->text(QAccessible::Name), QStringLiteral("Электронный учебник"));
+    Form1->show();
+    Form3->hide();
+    cover->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_TRUE(boxes.empty());
 }
 
 struct FitCase {

@@ -3,6 +3,7 @@
 #include "data/tdatamodule2.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tsmemo.h"
+#include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/tform4.h"
@@ -11,6 +12,7 @@
 #include "tests/testing/testingcourse.h"
 #include "tests/support/casename.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -167,6 +169,33 @@ TEST(Answering, AHandInWhoseResultIsNotStoredSaysSo)
     run.handIn();
     EXPECT_EQ(Form6->windowTitle(), QStringLiteral("Результаты тестирования"));
     EXPECT_EQ(run.column(QStringLiteral("SELECT fio FROM result")), QStringList{"Иванов"});
+}
+
+TEST(Answering, TabLeavesTheReadOnlyQuestionTextForTheLetters)
+{
+    TestingCourse run(30);
+    run.startTest();
+    run.choosePosition(3);
+    Form5->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form5));
+    Form5->sMemo1->setFocus();
+    QTest::keyClicks(Form5->sMemo1, QStringLiteral("x"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 8"));
+    QTest::keyClick(Form5->sMemo1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(Form5->sRadioGroup1->buttons()[0]));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 8"));
+}
+
+TEST(Answering, ListTextAndLettersHaveNamesForScreenReaders)
+{
+    TestingCourse run(30);
+    const std::pair<QWidget*, QString> named[] = {
+        {Form5->sTreeView1, QStringLiteral("Вопросы теста")},
+        {Form5->sMemo1, QStringLiteral("Текст вопроса")},
+    };
+    for (const auto& [widget, name] : named)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name)
+            << widget->objectName().toStdString();
 }
 
 // Entries put in by hand, as another program could have stored them.

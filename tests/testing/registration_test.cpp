@@ -120,4 +120,14 @@ TEST(Registration, HidesItselfShowsTheAnsweringWindowAndKeepsTheName)
     EXPECT_EQ(Form4->Edit1->text(), QStringLiteral("Сидорова Анна"));
 }
 
+TEST(Registration, ANameLongerThanTheResultFieldIsRefusedAsItIsTyped)
+{
+    TestingCourse run(30);
+    const QString longName = QStringList(40, QStringLiteral("Длинноимённый")).join(u' ');
+    run.startTest(longName);
+    EXPECT_EQ(Form4->Edit1->text(), longName.left(255));
+    run.handIn();
+    EXPECT_EQ(run.column(QStringLiteral("SELECT length(fio) FROM result")), QStringList{"255"});
+}
+
 } // namespace
