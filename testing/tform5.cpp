@@ -128,6 +128,7 @@ void TForm5::sTreeView1Change()
         // done, so the mark is put back again after it.
         markShownEntry();
         QMetaObject::invokeMethod(this, [this] { markShownEntry(); }, Qt::QueuedConnection);
+        sRadioGroup1->setEnabled(!shownPosition_.isEmpty());
         throw;
     }
 }

@@ -216,12 +216,17 @@ TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
     Form5->show();
     for (const char* caption : {"1", "2", "3"})
         Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromUtf8(caption))));
+    // Failing on the first position leaves nothing shown and no letter to choose.
+    run.choosePosition(3);
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопросы:"));
+    EXPECT_FALSE(Form5->sRadioGroup1->isEnabled());
+
     run.choosePosition(1);
     ASSERT_EQ(shownText(), QStringLiteral("Вопрос 2"));
     ASSERT_EQ(run.checkedAnswer(), 3);
 
     run.choosePosition(3);
-    EXPECT_EQ(run.boxes.texts(), QStringList{GetParam().message});
+    EXPECT_EQ(run.boxes.texts(), QStringList(2, GetParam().message));
     EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №1"));
     EXPECT_EQ(Form5->sTreeView1->currentItem()->text(0), QStringLiteral("1"));
     EXPECT_EQ(shownText(), QStringLiteral("Вопрос 2"));
