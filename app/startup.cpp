@@ -16,6 +16,7 @@
 #include "testing/tform6.h"
 
 #include <QApplication>
+#include <QDir>
 
 namespace {
 template <typename T>
@@ -34,8 +35,12 @@ bool createProgram()
         DataModule2 = new TDataModule2;
     } catch (const AppError& error) {
         destroyProgram();
-        showMessageBox({QStringLiteral("Application Error"), withFullStop(error.message()), MessageIcon::Error,
-                        MessageButtons::Ok});
+        // The engine's message alone ("unable to open database file") does not say where the
+        // program looked: the database is found through the working directory.
+        const QString tried = QDir::toNativeSeparators(QDir::current().absoluteFilePath(
+            QString::fromLatin1(TDataModule2::databaseFileName)));
+        showMessageBox({QStringLiteral("Application Error"), withFullStop(tried + QStringLiteral(": ") + error.message()),
+                        MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
     Form3 = new TForm3;

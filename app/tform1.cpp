@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 
+#include "app/coveraccessible.h"
 #include "app/tform3.h"
 #include "data/tdatamodule2.h"
 #include "data/table.h"
@@ -13,8 +14,10 @@
 #include "skin/controls/tspanel.h"
 #include "skin/controls/tstreeview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFile>
 #include <QVBoxLayout>
 
@@ -35,6 +38,8 @@ TForm1::TForm1()
       Image2(new PictureView(client())),
       sSkinManager1(new TsSkinManager(this))
 {
+    // Before the cover is first described to anyone, which naming it already does.
+    QAccessible::installFactory(&CoverAccessible::factory);
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
     guarded([this] { loadStartSkinManager(sSkinManager1); });
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -44,10 +49,35 @@ TForm1::TForm1()
     layout->addWidget(Image2);
     guarded([this] { Image2->setPicture(loadCoverPicture()); });
     connect(Image2, &PictureView::mousePressed, this, [this] { guarded([this] { Image2MouseDown(); }); });
+
+    // The cover is the start window's only control: it takes the focus, Enter and Space press it,
+    // and a screen reader hears of a button named by the window's caption.
+    Image2->setFocusPolicy(Qt::StrongFocus);
+    Image2->setAccessibleName(windowTitle());
+    Image2->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    QAccessible::removeFactory(&CoverAccessible::factory);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Image2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            guarded([this] { Image2MouseDown(); });
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void TForm1::Image2MouseDown()
 {
+    // "Выход" closed most tables and led back here; the student simply goes on from the cover.
+    DataModule2->openClosedTables();
     Form3->TreeView1->clear();
     Form3->show();
     Table* lectures = DataModule2->ADOTable3;

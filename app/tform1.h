@@ -12,6 +12,7 @@ class TForm1 : public Form {
 
 public:
     TForm1();
+    ~TForm1() override;
 
     PictureView* Image2;
     // The program-wide skin manager; it lives on the start window so that the skin is active
@@ -23,6 +24,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern TForm1* Form1;

@@ -26,6 +26,7 @@ TForm13::TForm13()
 {
     using namespace metrics::mediaWindow;
     sListBox1->setObjectName(QStringLiteral("sListBox1"));
+    sListBox1->setAccessibleName(QStringLiteral("Мультимедиа"));
     sListBox1->SkinData.setSkinSection(QStringLiteral("EDIT"));
     sListBox1->setGeometry(list);
     sListBox1->setSelectionMode(QAbstractItemView::SingleSelection);

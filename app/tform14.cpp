@@ -27,6 +27,8 @@ TForm14::TForm14()
     TreeView1->setFixedWidth(metrics::photoWindow::treeWidth);
     setUpTopicTree(TreeView1);
     TreeView1->hide();
+    TreeView1->setAccessibleName(QStringLiteral("Темы фотографий"));
+    TreeView1->installEventFilter(this);
     TreeView1->viewport()->installEventFilter(this);
 
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -73,5 +75,10 @@ bool TForm14::eventFilter(QObject* watched, QEvent* event)
     if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         guarded([this] { TreeView1Click(); });
+    // Enter opens the marked photo, as a click does; the arrows still only move.
+    if (watched == TreeView1 && isEnterKey(event)) {
+        guarded([this] { TreeView1Click(); });
+        return true;
+    }
     return Form::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@
 #include "platform/htmlview.h"
 #include "platform/metrics.h"
 #include "platform/programfolder.h"
+#include "platform/screenfit.h"
 #include "platform/shellopen.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -22,7 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
+#include <QShortcut>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ TForm3::TForm3()
     N14 = addMenuItem(MainMenu1, QStringLiteral("N14"), QStringLiteral("Руководство пользователя"), &TForm3::N14Click);
     N3 = addMenuItem(MainMenu1, QStringLiteral("N3"), QStringLiteral("Выход"), &TForm3::N3Click);
 
+    // F10 takes the keyboard to the menu, as on the desktops the program comes from.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &TForm3::openMainMenu);
+
     Panel1->setObjectName(QStringLiteral("Panel1"));
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -81,6 +85,8 @@ TForm3::TForm3()
     Panel1->setFixedWidth(metrics::lectureWindow::treePanelWidth);
     setUpTopicTree(TreeView1);
     TreeView1->hide();
+    TreeView1->setAccessibleName(QStringLiteral("Темы"));
+    TreeView1->installEventFilter(this);
     TreeView1->viewport()->installEventFilter(this);
 
     auto* treeLayout = new QVBoxLayout(Panel1);
@@ -95,6 +101,12 @@ TForm3::TForm3()
     layout->setSpacing(0);
     layout->addWidget(Panel1);
     layout->addWidget(Panel2, 1);
+}
+
+void TForm3::openMainMenu()
+{
+    MainMenu1->setFocus(Qt::MenuBarFocusReason);
+    MainMenu1->setActiveAction(MainMenu1->actions().value(0));
 }
 
 QAction* TForm3::addMenuItem(QWidget* menu, const QString& name, const QString& caption, void (TForm3::*handler)())
@@ -223,12 +235,25 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
     if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         guarded([this] { TreeView1Click(); });
+    // Enter opens the marked topic, as a click does; the arrows still only move.
+    if (watched == TreeView1 && isEnterKey(event)) {
+        guarded([this] { TreeView1Click(); });
+        return true;
+    }
     return Form::eventFilter(watched, event);
 }
 
-void TForm3::showEvent(QShowEvent* event)
+void TForm3::placeOnScreen()
 {
-    if (QScreen* screen = this->screen())
-        setGeometry(screen->availableGeometry());
-    Form::showEvent(event);
+    fittedFrame_ = frameMargins(this);
+    fillWorkArea(this);
+}
+
+bool TForm3::event(QEvent* event)
+{
+    const bool handled = Form::event(event);
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()
+        && frameMargins(this) != fittedFrame_)
+        placeOnScreen();
+    return handled;
 }

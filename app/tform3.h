@@ -3,6 +3,7 @@
 #include "platform/form.h"
 
 #include <QIcon>
+#include <QMargins>
 #include <QList>
 
 class HtmlView;
@@ -65,11 +66,17 @@ public:
     void TreeView1Click();
 
 protected:
-    // Whenever it is shown, the main window covers the screen's work area.
-    void showEvent(QShowEvent* event) override;
+    // Whenever it is shown, the main window, frame included, covers the screen's work area.
+    void placeOnScreen() override;
+    // A frame that arrives after the window is up (the desktop's, or a skinned one) is fitted too.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void openMainMenu();
+
+    QMargins fittedFrame_;
+
     QAction* addMenuItem(QWidget* menu, const QString& name, const QString& caption, void (TForm3::*handler)());
     QAction* addDocumentItem(const QString& name, const QString& caption, const QString& fileName);
     void chooseMode(const QString& mode, class Table* table);

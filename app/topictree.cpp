@@ -3,6 +3,7 @@
 #include "platform/metrics.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -59,4 +60,12 @@ QImage quillImage()
 QIcon quillIcon()
 {
     return QIcon(QPixmap::fromImage(quillImage()));
+}
+
+bool isEnterKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QImage>
 
+class QEvent;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -11,6 +12,8 @@ class QTreeWidgetItem;
 // slow second click.
 void setUpTopicTree(QTreeWidget* tree);
 QTreeWidgetItem* addTopicEntry(QTreeWidget* tree, const QString& text, const QIcon& icon);
+// Whether the event is a press of Enter (either key), which opens the marked entry of a tree.
+bool isEnterKey(const QEvent* event);
 
 // The 16 x 16 quill of the topic trees, drawn here rather than shipped as a file.
 QImage quillImage();

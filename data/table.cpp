@@ -315,14 +315,15 @@ void Table::setFieldValue(const QString& field, const FieldValue& value)
     notify([&name](DataLink* link) { link->recordChanged(name); });
 }
 
-void Table::startInsert(int at)
+void Table::startInsert(InsertPlace place)
 {
     checkOpen();
     checkCanModify();
+    // Completing a changed new record moves it to the end, so the place is taken only afterwards.
     completePending();
     Record record;
     record.values.resize(fields_.size());
-    at = std::clamp(at, 0, static_cast<int>(records_.size()));
+    const int at = place == InsertPlace::AtEnd || records_.isEmpty() ? records_.size() : cursor_;
     records_.insert(at, record);
     cursor_ = at;
     modified_ = false;
@@ -333,14 +334,12 @@ void Table::startInsert(int at)
 
 void Table::insert()
 {
-    checkOpen();
-    startInsert(records_.isEmpty() ? 0 : cursor_);
+    startInsert(InsertPlace::AtCursor);
 }
 
 void Table::append()
 {
-    checkOpen();
-    startInsert(records_.size());
+    startInsert(InsertPlace::AtEnd);
 }
 
 void Table::edit()
@@ -400,19 +399,31 @@ void Table::storeInsert()
         statement.bind(index + 1, values[index]);
     statement.run();
 
+    // From here the row is stored: the record takes its stored place at once, so that nothing
+    // that fails later can leave it pending and have it inserted a second time.
     Record stored;
     stored.rowid = connection_->lastInsertRowId();
     stored.values = record.values;
-    // Read the row back so that the key the engine numbered and any defaults show at once.
-    Statement reread(*connection_,
-                     QStringLiteral("SELECT * FROM ") + quoted(tableName_) + QStringLiteral(" WHERE rowid = ?"));
-    reread.bind(1, FieldValue(stored.rowid));
-    if (reread.step())
-        for (int field = 0; field < fields_.size() && field < reread.columnCount(); ++field)
-            stored.values[field] = convertedValue(fields_[field], reread.columnValue(field));
     records_.remove(cursor_);
     records_.append(std::move(stored));
     cursor_ = records_.size() - 1;
+    readBackStored();
+}
+
+void Table::readBackStored()
+{
+    Record& stored = records_[cursor_];
+    // The key the engine numbered and any defaults show at once. Reading them is a courtesy: if
+    // it fails, the record keeps the values written, and a refresh brings the rest.
+    try {
+        Statement reread(*connection_,
+                         QStringLiteral("SELECT * FROM ") + quoted(tableName_) + QStringLiteral(" WHERE rowid = ?"));
+        reread.bind(1, FieldValue(stored.rowid));
+        if (reread.step())
+            for (int field = 0; field < fields_.size() && field < reread.columnCount(); ++field)
+                stored.values[field] = convertedValue(fields_[field], reread.columnValue(field));
+    } catch (const AppError&) {
+    }
 }
 
 void Table::storeEdit()

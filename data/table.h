@@ -87,8 +87,10 @@ private:
     static FieldValue storedValue(const FieldDef& field, const FieldValue& value);
     void readSnapshot();
     void completePending();
-    void startInsert(int at);
+    enum class InsertPlace { AtCursor, AtEnd };
+    void startInsert(InsertPlace place);
     void storeInsert();
+    void readBackStored();
     void storeEdit();
     void setState(State state);
     const TableOrdering& orderBy(int field) const;

@@ -44,6 +44,11 @@ TDataModule2::~TDataModule2()
 
 void TDataModule2::DataModuleCreate()
 {
+    openClosedTables();
+}
+
+void TDataModule2::openClosedTables()
+{
     for (Table* table : {ADOTable1, ADOTable2, tblMedia, ADOTable3, ADOTable4, ADOTable5, ADOTable6, ADOTable7})
         table->open();
 }

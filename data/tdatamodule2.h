@@ -37,6 +37,9 @@ public:
 
     static constexpr const char* databaseFileName = "db1.mdb";
 
+    // Opens every table that is closed, in the creation handler's order; open ones are untouched.
+    void openClosedTables();
+
 private:
     void DataModuleCreate();
 };

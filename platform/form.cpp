@@ -2,6 +2,7 @@
 
 #include "platform/colors.h"
 #include "platform/metrics.h"
+#include "platform/screenfit.h"
 
 #include <QCloseEvent>
 #include <QVBoxLayout>
@@ -57,4 +58,19 @@ void Form::closeEvent(QCloseEvent* event)
 {
     event->accept();
     hide();
+}
+
+void Form::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (!visible)
+        return;
+    placeOnScreen();
+    raise();
+    activateWindow();
+}
+
+void Form::placeOnScreen()
+{
+    keepWithinScreen(this);
 }

@@ -22,9 +22,15 @@ public:
     static const QList<Form*>& all();
     static QSize clientSizeForOuter(const QSize& outer);
 
+    // Every window that is shown, or shown again while visible, comes to the front within the
+    // work area, as a shown window does on the desktops the program comes from.
+    void setVisible(bool visible) override;
+
 protected:
     // Closing a window only hides it; the start window overrides this to end the program.
     void closeEvent(QCloseEvent* event) override;
+    // Puts the shown window on the screen; a window that does not fit is moved and shrunk.
+    virtual void placeOnScreen();
 
 private:
     QWidget* client_;

@@ -121,6 +121,9 @@ void HtmlView::loadNow()
         if (!fragment_.isEmpty())
             scrollToAnchor(fragment_);
     }
+    // A screen reader names the view after the document on show, as a browser names its page.
+    const QString title = documentTitle().simplified();
+    setAccessibleName(title.isEmpty() ? QFileInfo(path).completeBaseName() : title);
     emit loadFinished(location_);
 }
 

@@ -1,9 +1,12 @@
 #include "platform/messagebox.h"
 
 #include "platform/applicationtitle.h"
+#include "platform/metrics.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 
@@ -25,22 +28,23 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A box sized by its text alone can be narrower than its title, which the window frame then
+// cuts ("Applic…n Error"). The box is made wide enough for the title in a bold caption face,
+// with room for the caption's icon and buttons.
+void makeRoomForTitle(QMessageBox& box)
+{
+    QFont captionFont = QApplication::font("QMdiSubWindowTitleBar");
+    captionFont.setBold(true);
+    const int wanted = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) + 4 * metrics::captionHeight;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 MessageAnswer showRealBox(const MessageBoxRequest& request)
 {
-    QMessageBox box(toQtIcon(request.icon), request.title, request.text);
-    switch (request.buttons) {
-    case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case MessageButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    }
+    const std::unique_ptr<QMessageBox> made = makeMessageBox(request);
+    QMessageBox& box = *made;
     switch (box.exec()) {
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -54,6 +58,26 @@ MessageAnswer showRealBox(const MessageBoxRequest& request)
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request)
+{
+    auto box = std::make_unique<QMessageBox>(toQtIcon(request.icon), request.title, request.text);
+    switch (request.buttons) {
+    case MessageButtons::Ok:
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    makeRoomForTitle(*box);
+    return box;
+}
 
 MessageAnswer showMessageBox(const MessageBoxRequest& request)
 {

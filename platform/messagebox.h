@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 enum class MessageIcon { None, Error, Warning, Information, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo };
@@ -19,6 +22,10 @@ struct MessageBoxRequest {
 using MessageBoxHandler = std::function<MessageAnswer(const MessageBoxRequest&)>;
 
 MessageAnswer showMessageBox(const MessageBoxRequest& request);
+
+// The real box for a request, wide enough for its title; showMessageBox runs it when no handler
+// answers.
+std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request);
 
 // An empty handler brings back the real message boxes.
 void setMessageBoxHandler(MessageBoxHandler handler);

@@ -111,6 +111,7 @@ constexpr QRect heading{93, 8, 601, 20};
 constexpr QRect question{93, 32, 601, 329};
 constexpr QRect answers{93, 369, 601, 57};
 constexpr int answerColumns = 5;
+constexpr QSize minimumClient{360, 240};  // the smallest the window shrinks to on a small screen
 } // namespace answeringWindow
 
 // The result window: one line of text each, the numbers in boxes set into the lines.

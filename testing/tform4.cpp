@@ -2,7 +2,9 @@
 
 #include "data/table.h"
 #include "data/tdatamodule2.h"
+#include "platform/applicationtitle.h"
 #include "platform/guarded.h"
+#include "platform/messagebox.h"
 #include "platform/metrics.h"
 #include "platform/randomsource.h"
 #include "skin/controls/tsbutton.h"
@@ -12,7 +14,28 @@
 #include "testing/headingfont.h"
 #include "testing/tform5.h"
 
+#include <QSet>
+
 TForm4* Form4 = nullptr;
+
+namespace {
+// The question numbers a draw from 0 to the bank's size can name.
+QSet<qint64> numbersInDrawRange(const Table* questions)
+{
+    const int count = questions->recordCount();
+    const int nom = questions->fieldIndex(QStringLiteral("nom"));
+    QSet<qint64> numbers;
+    for (int record = 0; record < count; ++record) {
+        const FieldValue number = questions->valueAt(record, nom);
+        if (number.kind() == FieldValue::Kind::Integer && number.toInteger() >= 0 && number.toInteger() <= count)
+            numbers.insert(number.toInteger());
+    }
+    return numbers;
+}
+} // namespace
+
+const QString TForm4::readOnlyCourseMessage =
+    QStringLiteral("Курс открыт только для чтения: ответы нельзя сохранить. Тестирование недоступно.");
 
 TForm4::TForm4()
     : Form(QStringLiteral("Form4"), QStringLiteral("Регистрация"), metrics::registrationWindow::frame)
@@ -29,6 +52,12 @@ TForm4::TForm4()
     Label1->setBuddy(Edit1);
 
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    // A name longer than the result's field would be cut when stored: the box refuses it as it
+    // is typed instead.
+    const Table* results = DataModule2->ADOTable6;
+    const int nameField = results->fieldIndex(QStringLiteral("fio"));
+    if (nameField >= 0 && results->fields()[nameField].size > 0)
+        Edit1->setMaxLength(results->fields()[nameField].size);
     const int editLeft = Label1->geometry().right() + nameEditGap;
     Edit1->setGeometry(editLeft, nameEditTop, width() - editLeft - nameEditRightMargin, nameEditHeight);
 
@@ -42,6 +71,11 @@ TForm4::TForm4()
 void TForm4::sButton1Click()
 {
     close();
+    // Answers that cannot be stored would look chosen and count for nothing: no test is started.
+    if (!DataModule2->ADOTable5->canModify() || !DataModule2->ADOTable6->canModify()) {
+        showMessageBox({applicationTitle(), readOnlyCourseMessage, MessageIcon::Warning});
+        return;
+    }
     Form5->sTreeView1->clear();
     Form5->show();
 
@@ -53,6 +87,7 @@ void TForm4::sButton1Click()
 
     Table* questions = DataModule2->ADOTable1;
     questions->first();
+    const QSet<qint64> named = numbersInDrawRange(questions);
     for (int position = 1; position <= questionsPerTest; ++position) {
         const QString caption = QString::number(position);
         Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(caption)));
@@ -60,7 +95,12 @@ void TForm4::sButton1Click()
         testing->setFieldValue(QStringLiteral("nom"), caption);
         // Drawn from 0 to the number of questions inclusive, so 0 and the count itself can come up.
         const auto range = static_cast<quint32>(questions->recordCount()) + 1;
-        testing->setFieldValue(QStringLiteral("nom1"), FieldValue(static_cast<qint64>(programRandom().draw(range))));
+        qint64 drawn = programRandom().draw(range);
+        // A number that names no question would show one question and grade another, so it is
+        // drawn again from the same sequence; a bank without such numbers keeps the first draw.
+        while (!named.isEmpty() && !named.contains(drawn))
+            drawn = programRandom().draw(range);
+        testing->setFieldValue(QStringLiteral("nom1"), FieldValue(drawn));
         testing->post();
         questions->next();
     }

@@ -21,6 +21,8 @@ public:
     void sButton1Click();
 
     static constexpr int questionsPerTest = 20;
+    // Said instead of starting a test when the course cannot store answers.
+    static const QString readOnlyCourseMessage;
 };
 
 extern TForm4* Form4;

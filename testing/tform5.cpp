@@ -8,6 +8,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tsmemo.h"
+#include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/grading.h"
@@ -16,6 +17,7 @@
 #include "testing/tform6.h"
 
 #include <QDate>
+#include <QSignalBlocker>
 
 TForm5* Form5 = nullptr;
 
@@ -35,71 +37,152 @@ TForm5::TForm5()
     , sButton1(new TsButton(client()))
 {
     using namespace metrics::answeringWindow;
-    const int listHeight = height() - buttonHeight;
 
     sTreeView1->setObjectName(QStringLiteral("sTreeView1"));
-    sTreeView1->setGeometry(0, 0, listWidth, listHeight);
     sTreeView1->setHeaderHidden(true);
     sTreeView1->setRootIsDecorated(false);
     sTreeView1->setColumnCount(1);
     sTreeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sTreeView1->setAccessibleName(QStringLiteral("Вопросы теста"));
     connect(sTreeView1, &TsTreeView::currentItemChanged, this, [this] { guarded([this] { sTreeView1Change(); }); });
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(headingFont());
     Label1->setTextFormat(Qt::PlainText);
     Label1->setText(QStringLiteral("Вопросы:"));
-    Label1->setGeometry(heading);
 
     sMemo1->setObjectName(QStringLiteral("sMemo1"));
-    sMemo1->setGeometry(question);
+    sMemo1->setAccessibleName(QStringLiteral("Текст вопроса"));
+    // The student reads the question and goes on to the letters with Tab; typing into it would
+    // change nothing that counts.
+    sMemo1->setReadOnly(true);
+    sMemo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    sMemo1->setTabChangesFocus(true);
 
     sRadioGroup1->setObjectName(QStringLiteral("sRadioGroup1"));
     sRadioGroup1->setTitle(QStringLiteral("Варианты ответов"));
-    sRadioGroup1->setGeometry(answers);
     sRadioGroup1->setColumns(answerColumns);
     sRadioGroup1->setItems(answerLetters);
     // Until a position is shown there is no entry an answer could belong to.
     sRadioGroup1->setEnabled(false);
     connect(sRadioGroup1, &TsRadioGroup::itemClicked, this, [this] { guarded([this] { RadioGroup1Click(); }); });
+    // The letters are made after the button; Tab still goes from the text to the letters.
+    QWidget::setTabOrder(sMemo1, sRadioGroup1->buttons().first());
+    QWidget::setTabOrder(sRadioGroup1->buttons().last(), sButton1);
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Сдать тест"));
-    sButton1->setGeometry(0, listHeight, width(), buttonHeight);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+
+    client()->setMinimumSize(minimumClient);
+    client()->installEventFilter(this);
+    // The client takes the window's size once the window's layout first runs.
+    arrange(size());
+}
+
+void TForm5::arrange(const QSize& area)
+{
+    // At the designed size the controls stand where they were designed; a window shrunk to fit a
+    // small screen narrows and shortens the question text, keeping the letters and "Сдать тест"
+    // in reach along the bottom.
+    using namespace metrics::answeringWindow;
+    const QSize designed = clientSizeForOuter(frame.size());
+    const int rightMargin = designed.width() - question.right() - 1;
+    const int answersBelow = designed.height() - buttonHeight - answers.bottom() - 1;
+    const int questionBelow = answers.top() - question.bottom() - 1;
+    const int textWidth = area.width() - question.left() - rightMargin;
+    const int buttonTop = area.height() - buttonHeight;
+    const int answersTop = buttonTop - answersBelow - answers.height();
+
+    sTreeView1->setGeometry(0, 0, listWidth, buttonTop);
+    Label1->setGeometry(heading.left(), heading.top(), textWidth, heading.height());
+    sMemo1->setGeometry(question.left(), question.top(), textWidth, answersTop - questionBelow - question.top());
+    sRadioGroup1->setGeometry(answers.left(), answersTop, textWidth, answers.height());
+    sButton1->setGeometry(0, buttonTop, area.width(), buttonHeight);
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client() && event->type() == QEvent::Resize)
+        arrange(client()->size());
+    return Form::eventFilter(watched, event);
 }
 
 void TForm5::sTreeView1Change()
 {
     QTreeWidgetItem* entry = sTreeView1->currentItem();
     sRadioGroup1->setEnabled(entry != nullptr);
-    if (!entry)
+    if (!entry) {
+        shownPosition_.clear();
         return;
+    }
     // The list makes its first entry current on getting the focus without selecting it; the
     // entry shown is the one marked.
     sTreeView1->setCurrentItem(entry);
     const QString position = entry->text(0);
-    Label1->setText(QStringLiteral("Вопрос №") + position);
+    try {
+        showPosition(position);
+    } catch (...) {
+        // The window stays wholly on the position it showed, so that a letter chosen next goes
+        // with the question on screen. A click marks the clicked entry once this handler is
+        // done, so the mark is put back again after it.
+        markShownEntry();
+        QMetaObject::invokeMethod(this, [this] { markShownEntry(); }, Qt::QueuedConnection);
+        sRadioGroup1->setEnabled(!shownPosition_.isEmpty());
+        throw;
+    }
+}
 
+void TForm5::showPosition(const QString& position)
+{
+    // Everything is read before anything on screen changes: a failure halfway leaves the label,
+    // the text and the letters of the position shown before.
     Table* testing = DataModule2->ADOTable5;
     Table* questions = DataModule2->ADOTable1;
     testing->locate(nomField, position, Table::CaseInsensitive | Table::PartialKey);
     const qint64 question = FieldValue(testing->fieldValue(QStringLiteral("nom1")).toText()).toInteger();
     // A number no question has leaves the cursor, and so the text shown, where it was.
     questions->locate(nomField, FieldValue(question), Table::CaseInsensitive | Table::PartialKey);
-    sMemo1->setPlainText(questions->fieldValue(QStringLiteral("test")).toText());
-
-    sRadioGroup1->setItemIndex(-1);
+    const QString text = questions->fieldValue(QStringLiteral("test")).toText();
     const FieldValue given = testing->fieldValue(otvField);
+
+    shownPosition_ = position;
+    Label1->setText(QStringLiteral("Вопрос №") + position);
+    sMemo1->setPlainText(text);
+    sRadioGroup1->setItemIndex(-1);
     if (!given.isNull())
         sRadioGroup1->setItemIndex(answerLetters.indexOf(given.asText()));
+    shownAnswer_ = sRadioGroup1->itemIndex();
+}
+
+void TForm5::markShownEntry()
+{
+    const QSignalBlocker quiet(sTreeView1);
+    const QList<QTreeWidgetItem*> shown = sTreeView1->findItems(shownPosition_, Qt::MatchExactly);
+    if (shown.isEmpty()) {
+        sTreeView1->clearSelection();
+        sTreeView1->setCurrentItem(nullptr);
+    } else {
+        sTreeView1->setCurrentItem(shown.first());
+    }
 }
 
 void TForm5::RadioGroup1Click()
 {
     Table* testing = DataModule2->ADOTable5;
-    testing->edit();
-    testing->setFieldValue(otvField, answerLetters.value(sRadioGroup1->itemIndex()));
+    try {
+        // A failed move can have left the cursor elsewhere; the answer belongs to the position shown.
+        if (testing->fieldValue(nomField).asText() != shownPosition_)
+            testing->locate(nomField, shownPosition_, Table::CaseInsensitive | Table::PartialKey);
+        testing->edit();
+        testing->setFieldValue(otvField, answerLetters.value(sRadioGroup1->itemIndex()));
+    } catch (...) {
+        // The letters show what is stored for the position, not a choice that went nowhere.
+        const QSignalBlocker quiet(sRadioGroup1);
+        sRadioGroup1->setItemIndex(shownAnswer_);
+        throw;
+    }
+    shownAnswer_ = sRadioGroup1->itemIndex();
 }
 
 void TForm5::sButton1Click()
@@ -120,12 +203,23 @@ void TForm5::sButton1Click()
     close();
     Form6->show();
     Form6->showResult(name, TForm4::questionsPerTest, correct, grade);
+    // Until the record is in, the window says so: a grade on screen must not look stored.
+    Form6->setResultStored(false);
 
     Table* results = DataModule2->ADOTable6;
-    results->insert();
-    results->setFieldValue(QStringLiteral("fio"), name);
-    results->setFieldValue(QStringLiteral("data"), QDate::currentDate());
-    results->setFieldValue(QStringLiteral("kol"), TForm4::questionsPerTest);
-    results->setFieldValue(QStringLiteral("ocenka"), grade.letter);
-    results->post();
+    try {
+        results->insert();
+        results->setFieldValue(QStringLiteral("fio"), name);
+        results->setFieldValue(QStringLiteral("data"), QDate::currentDate());
+        results->setFieldValue(QStringLiteral("kol"), TForm4::questionsPerTest);
+        results->setFieldValue(QStringLiteral("ocenka"), grade.letter);
+        results->post();
+    } catch (...) {
+        // Left pending, the record would be stored by some later move after the window said it
+        // was not.
+        if (results->isOpen())
+            results->cancel();
+        throw;
+    }
+    Form6->setResultStored(true);
 }

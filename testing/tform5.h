@@ -28,6 +28,18 @@ public:
     void RadioGroup1Click();
     // Hands the test in: grades it, shows the result and stores it.
     void sButton1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void arrange(const QSize& area);
+    void showPosition(const QString& position);
+    // Puts the list's mark back on the position shown, without showing anything anew.
+    void markShownEntry();
+
+    QString shownPosition_;  // empty while no position is shown
+    int shownAnswer_ = -1;   // the letter the shown position holds
 };
 
 extern TForm5* Form5;

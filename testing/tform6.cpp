@@ -1,6 +1,7 @@
 #include "testing/tform6.h"
 
 #include "platform/metrics.h"
+#include "platform/screenfit.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
@@ -8,10 +9,16 @@
 #include "testing/headingfont.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <initializer_list>
 
 TForm6* Form6 = nullptr;
 
+const QString TForm6::notStoredCaption = QStringLiteral("Результаты тестирования — результат не сохранён");
+
 namespace {
+const QString caption = QStringLiteral("Результаты тестирования");
+
 QFont lineFont()
 {
     QFont font = headingFont();
@@ -28,7 +35,7 @@ QPalette redText(QPalette palette)
 } // namespace
 
 TForm6::TForm6()
-    : Form(QStringLiteral("Form6"), QStringLiteral("Результаты тестирования"), metrics::resultWindow::frame)
+    : Form(QStringLiteral("Form6"), caption, metrics::resultWindow::frame)
     , sPanel1(new TsPanel(client()))
     , Label1(new TsLabel(sPanel1))
     , Label2(new TsLabel(sPanel1))
@@ -63,10 +70,14 @@ TForm6::TForm6()
         label->setGeometry(leftMargin, firstLineTop + line * lineSpacing, sPanel1->width() - 2 * leftMargin, lineHeight);
     }
     Label1->setPalette(redText(Label1->palette()));
+    Label1->setWordWrap(true);
 
     const QList<TsEdit*> boxes{Edit1, Edit2, Edit3, Edit4};
+    const QStringList boxNames{QStringLiteral("Всего вопросов"), QStringLiteral("Правильных ответов"),
+                               QStringLiteral("Оценка"), QStringLiteral("Балл")};
     for (int index = 0; index < boxes.size(); ++index) {
         boxes[index]->setObjectName(QStringLiteral("Edit%1").arg(index + 1));
+        boxes[index]->setAccessibleName(boxNames[index]);
         boxes[index]->setFont(headingFont());
         boxes[index]->setPalette(redText(boxes[index]->palette()));
     }
@@ -88,8 +99,31 @@ void TForm6::placeBox(TsLabel* label, TsEdit* box, const QString& lead, int blan
 void TForm6::showResult(const QString& name, int questions, int correct, const Grade& grade)
 {
     Label1->setText(name);
+    fitName();
     Edit1->setText(QString::number(questions));
     Edit2->setText(QString::number(correct));
     Edit3->setText(grade.mark);
     Edit4->setText(grade.letterText);
+}
+
+void TForm6::setResultStored(bool stored)
+{
+    setWindowTitle(stored ? caption : notStoredCaption);
+}
+
+void TForm6::fitName()
+{
+    // The whole name is shown, over as many lines as it takes; the lines below move down and the
+    // window grows with them.
+    const int nameHeight = std::max(metrics::resultWindow::lineHeight, Label1->heightForWidth(Label1->width()));
+    const int growth = nameHeight - Label1->height();
+    if (growth == 0)
+        return;
+    Label1->resize(Label1->width(), nameHeight);
+    for (QWidget* below : std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Edit1, Edit2, Edit3, Edit4})
+        below->move(below->x(), below->y() + growth);
+    resize(width(), height() + growth);
+    sPanel1->resize(sPanel1->width(), sPanel1->height() + growth);
+    if (isVisible())
+        keepWithinScreen(this);
 }

@@ -27,8 +27,13 @@ public:
     TsEdit* Edit4;  // letter grade
 
     void showResult(const QString& name, int questions, int correct, const Grade& grade);
+    // The caption tells whether the result shown is in the course's records.
+    void setResultStored(bool stored);
+
+    static const QString notStoredCaption;
 
 private:
+    void fitName();
     // Puts box over the blanks that follow lead in label's caption, or just after the caption.
     static void placeBox(TsLabel* label, TsEdit* box, const QString& lead, int blanks, int widthAfter = 0);
 };

@@ -10,6 +10,7 @@
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
 #include "skin/controls/tsedit.h"
+#include "skin/controls/tslistbox.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
 #include "skin/controls/tstreeview.h"
@@ -19,7 +20,9 @@
 #include "tests/support/testcourse.h"
 #include "tests/support/casename.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringEncoder>
@@ -261,6 +264,51 @@ TEST_F(BrowseTest, OnlyAClickOpensATopic)
     EXPECT_EQ(Form3->TreeView1->currentItem()->text(0), QStringLiteral("Эпоха"));
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(BrowseTest, EnterOpensTheMarkedTopicWhileTheArrowsOnlyMove)
+{
+    course.writeFile(QStringLiteral("Teoria/epoch.htm"), "<title>Эпоха перемен</title><p>Текст</p>");
+    Form3->N1->trigger();
+    Form3->TreeView1->setFocus();
+    Form3->TreeView1->setCurrentItem(Form3->TreeView1->topLevelItem(0));
+    QTest::keyClick(Form3->TreeView1, Qt::Key_Down);
+    EXPECT_TRUE(shown().isEmpty());
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(Form3->TreeView1, enter);
+        EXPECT_EQ(shown(), lecture(QStringLiteral("epoch.htm")));
+        EXPECT_EQ(Form3->TreeView1->findChildren<QLineEdit*>().size(), 0);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form3->WebBrowser1->accessibleName(), QStringLiteral("Эпоха перемен"));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(BrowseTest, F10OpensTheMainMenu)
+{
+    Form3->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+    QTest::keyClick(Form3, Qt::Key_F10);
+    EXPECT_EQ(Form3->MainMenu1->activeAction(), Form3->N1);
+    EXPECT_TRUE(Form3->MainMenu1->hasFocus());
+    QTest::keyClick(Form3->MainMenu1, Qt::Key_Return);
+    EXPECT_EQ(Form3->browsingMode(), QStringLiteral("лекции"));
+}
+
+TEST_F(BrowseTest, ListsAndViewsHaveNamesForScreenReaders)
+{
+    const std::pair<QWidget*, QString> named[] = {
+        {Form3->TreeView1, QStringLiteral("Темы")},
+        {Form14->TreeView1, QStringLiteral("Темы фотографий")},
+        {Form13->sListBox1, QStringLiteral("Мультимедиа")},
+    };
+    for (const auto& [widget, name] : named)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name)
+            << widget->objectName().toStdString();
+    // A document without a title is named after its file.
+    Form3->N9->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form3->WebBrowser1->accessibleName(), QStringLiteral("Планы практических занятий"));
 }
 
 TEST_F(BrowseTest, ExitClosesSixTablesThenPresentationsStillWorkAndLecturesFail)

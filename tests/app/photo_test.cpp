@@ -71,6 +71,17 @@ TEST_F(PhotoTest, ShowingTwiceListsEachTopicOnce)
     EXPECT_EQ(topics().first(), QStringLiteral("Собор и площадь"));
 }
 
+TEST_F(PhotoTest, EnterOpensTheMarkedPhotoWhileTheArrowsOnlyMove)
+{
+    Form14->TreeView1->setFocus();
+    Form14->TreeView1->setCurrentItem(Form14->TreeView1->topLevelItem(0));
+    QTest::keyClick(Form14->TreeView1, Qt::Key_Down);
+    EXPECT_TRUE(shownSize().isEmpty());
+    QTest::keyClick(Form14->TreeView1, Qt::Key_Return);
+    EXPECT_EQ(shownSize(), QSize(40, 25));
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(PhotoTest, EachTopicLoadsItsOwnRecordsPictureWhateverTheWorkingDirectory)
 {
     QTemporaryDir elsewhere;

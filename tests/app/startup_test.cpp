@@ -12,7 +12,10 @@
 #include "tests/support/testcourse.h"
 #include "tests/support/casename.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -52,7 +55,9 @@ TEST_P(StartupFailureTest, ShowsApplicationErrorAndNoWindow)
     EXPECT_FALSE(createProgram());
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Application Error"));
-    EXPECT_EQ(boxes.boxes()[0].text, GetParam().message);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QDir::toNativeSeparators(QDir(course.path()).canonicalPath() + QStringLiteral("/db1.mdb: "))
+                  + GetParam().message);
     EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Error);
     EXPECT_FALSE(anyFormVisible());
     EXPECT_EQ(Form1, nullptr);
@@ -152,15 +157,43 @@ TEST_F(CoverPressTest, AnEmptyLectureTableStillBringsUpTheMainWindow)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(CoverPressTest, AClosedLectureTableFailsAfterShowingTheMainWindow)
+TEST_F(CoverPressTest, AfterExitTheCoverReopensTheClosedTablesAndTheStudentGoesOn)
 {
-    Form3->addTopic(QStringLiteral("old"));
-    DataModule2->ADOTable3->close();
+    course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('Газеты'), ('Радио')"));
     QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(boxes.texts(), QStringList{"ADOTable3: Cannot perform this operation on a closed dataset."});
-    EXPECT_TRUE(topics().isEmpty());
+    Form3->N3->trigger();
+    ASSERT_FALSE(DataModule2->ADOTable3->isOpen());
+    QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(boxes.empty()) << boxes.texts().join(u'\n').toStdString();
+    EXPECT_EQ(topics(), (QStringList{"Газеты", "Радио"}));
+    EXPECT_FALSE(Form1->isVisible());
+    for (Table* table : DataModule2->findChildren<Table*>())
+        EXPECT_TRUE(table->isOpen()) << table->componentName().toStdString();
+    Form3->N1->trigger();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(topics(), (QStringList{"Газеты", "Радио"}));
+}
+
+TEST_F(CoverPressTest, EnterAndSpacePressTheCoverWhichScreenReadersSeeAsAButton)
+{
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        Form1->show();
+        Form3->hide();
+        QTest::keyClick(Form1->Image2, key);
+        EXPECT_TRUE(Form3->isVisible()) << key;
+        EXPECT_FALSE(Form1->isVisible()) << key;
+    }
+    EXPECT_EQ(Form1->Image2->focusPolicy(), Qt::StrongFocus);
+
+    QAccessibleInterface* cover = QAccessible::queryAccessibleInterface(Form1->Image2);
+    ASSERT_NE(cover, nullptr);
+    EXPECT_EQ(cover->role(), QAccessible::Button);
+    EXPECT_EQ(cover->text(QAccessible::Name), QStringLiteral("Электронный учебник"));
+    Form1->show();
+    Form3->hide();
+    cover->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(Form3->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(boxes.empty());
 }
 
 struct FitCase {

@@ -187,6 +187,44 @@ TEST_F(TableTest, InsertedAndPostedRecordComesLastAndIsStored)
     EXPECT_EQ(course.rows(QStringLiteral("SELECT tema FROM Lekcia ORDER BY id")), (QStringList{"a", "b", "new"}));
 }
 
+TEST_F(TableTest, AStoredInsertIsNeverRepeatedWhenReadingItBackFails)
+{
+    openTable(QStringLiteral("Lekcia"));
+    // Refusing every read after the table is open makes only the read-back of the new row fail.
+    sqlite3_set_authorizer(
+        connection.handle(), [](void*, int action, const char*, const char*, const char*, const char*) {
+            return action == SQLITE_SELECT ? SQLITE_DENY : SQLITE_OK;
+        },
+        nullptr);
+    table->insert();
+    table->setFieldValue(QStringLiteral("tema"), FieldValue("once"));
+    table->post();
+    EXPECT_EQ(table->state(), Table::State::Browse);
+    EXPECT_EQ(table->fieldAsText(QStringLiteral("tema")), QStringLiteral("once"));
+    table->first();
+    table->insert();
+    table->first();
+    sqlite3_set_authorizer(connection.handle(), nullptr, nullptr);
+    EXPECT_EQ(table->recordCount(), 1);
+    EXPECT_EQ(course.rows(QStringLiteral("SELECT tema FROM Lekcia")), QStringList{"once"});
+}
+
+TEST_F(TableTest, InsertAfterAChangedNewRecordStandsInFrontOfItsStoredPlace)
+{
+    course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('a'), ('b'), ('c')"));
+    openTable(QStringLiteral("Lekcia"));
+    const int tema = table->fieldIndex(QStringLiteral("tema"));
+    table->next();
+    table->insert();
+    table->setFieldValue(QStringLiteral("tema"), FieldValue("x"));
+    table->insert();  // stores "x", which goes to the end, and opens the next record in front of it
+    EXPECT_EQ(table->recordIndex(), 3);
+    EXPECT_EQ(table->valueAt(4, tema), FieldValue("x"));
+    table->setFieldValue(QStringLiteral("tema"), FieldValue("y"));
+    table->post();
+    EXPECT_EQ(walk(QStringLiteral("tema")), (QStringList{"a", "b", "c", "x", "y"}));
+}
+
 TEST_F(TableTest, PendingChangeIsCompletedByTheNextMove)
 {
     course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('a'), ('b')"));

@@ -1,8 +1,10 @@
 #include "platform/applicationtitle.h"
 #include "platform/guarded.h"
 #include "platform/messagebox.h"
+#include "platform/metrics.h"
 #include "tests/support/messagerecorder.h"
 
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +39,19 @@ TEST(DefaultErrorDisplay, HandlerFailuresReachTheUserAsAnErrorBox)
     EXPECT_EQ(boxes.boxes()[0].title, applicationTitle());
     EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Error);
     EXPECT_EQ(boxes.boxes()[0].buttons, MessageButtons::Ok);
+}
+
+TEST(MessageBoxes, AreWideEnoughForTheirTitle)
+{
+    for (const char* text : {"", "x", "unable to open database file."}) {
+        const auto box = makeMessageBox({QStringLiteral("Application Error"), QString::fromUtf8(text),
+                                         MessageIcon::Error, MessageButtons::Ok});
+        box->show();
+        QFont captionFont = box->font();
+        captionFont.setBold(true);
+        EXPECT_GT(box->width(), QFontMetrics(captionFont).horizontalAdvance(box->windowTitle()) + 3 * metrics::captionHeight)
+            << text;
+    }
 }
 
 TEST(ApplicationTitle, IsTheExecutableNameUpToTheFirstDot)

@@ -1,17 +1,23 @@
+#include "data/connection.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tsmemo.h"
+#include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 #include "skin/controls/tstreeview.h"
+#include "testing/tform4.h"
 #include "testing/tform5.h"
+#include "testing/tform6.h"
 #include "tests/testing/testingcourse.h"
 #include "tests/support/casename.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -20,14 +26,14 @@ QString shownText()
     return Form5->sMemo1->toPlainText();
 }
 
-// With a bank of 30 the first test draws 0, 0, 26, 6, 8, ... for positions 1, 2, 3, 4, 5.
+// With a bank of 30 the first test draws 26, 6, 8, 20, 9, 5, 11, ... for positions 1 to 7.
 TEST(Answering, AnAnswerIsStoredAndShownAgainWhenThePositionComesBack)
 {
     TestingCourse run(30);
     run.startTest();
     run.choosePosition(7);
     EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №7"));
-    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 9"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 11"));
     EXPECT_EQ(run.checkedAnswer(), -1);
 
     run.chooseAnswer(2);
@@ -37,7 +43,7 @@ TEST(Answering, AnAnswerIsStoredAndShownAgainWhenThePositionComesBack)
 
     run.choosePosition(7);
     EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №7"));
-    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 9"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 11"));
     EXPECT_EQ(run.checkedAnswer(), 2);
     EXPECT_EQ(Form5->sRadioGroup1->itemIndex(), 2);
     EXPECT_TRUE(run.boxes.empty());
@@ -56,16 +62,15 @@ TEST(Answering, ChoosingAnotherLetterReplacesTheAnswer)
 
 TEST(Answering, ANumberWithoutQuestionShowsTheCurrentQuestionRecord)
 {
-    TestingCourse run(30);
+    // No draw from 0 to 30 can name a question numbered above 100, so the draws stand as drawn.
+    TestingCourse run(30, QStringLiteral("A"), QStringLiteral("UPDATE test SET nom = nom + 100"));
     run.startTest();
-    // Drawing advanced the bank's cursor by one record per entry: it stands on question 21.
+    // Drawing advanced the bank's cursor by one record per entry: it stands on the 21st question.
     run.choosePosition(1);
     EXPECT_EQ(shownText(), QStringLiteral("Вопрос 21"));
     run.choosePosition(3);
-    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 26"));
-    run.choosePosition(2);
-    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №2"));
-    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 26"));
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №3"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 21"));
     EXPECT_TRUE(run.boxes.empty());
 }
 
@@ -79,6 +84,118 @@ TEST(Answering, LettersCannotBeChosenBeforeAPositionIsShown)
     run.choosePosition(20);
     EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM testing WHERE otv IS NOT NULL")), QStringList{"0"});
     EXPECT_TRUE(Form5->sRadioGroup1->isEnabled());
+}
+
+// Another program holds a write lock on the course while the student moves on.
+class LockedCourse {
+public:
+    LockedCourse()
+    {
+        DataModule2->ADOConnection1->setBusyTimeout(20);
+        sqlite3_open("db1.mdb", &other_);
+        sqlite3_exec(other_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    }
+    ~LockedCourse() { release(); }
+    void release()
+    {
+        if (!other_)
+            return;
+        sqlite3_exec(other_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other_);
+        other_ = nullptr;
+    }
+
+private:
+    sqlite3* other_ = nullptr;
+};
+
+TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
+{
+    TestingCourse run(30);
+    run.startTest();
+    run.choosePosition(10);
+    const QString question10 = shownText();
+    run.chooseAnswer(1);
+    {
+        LockedCourse lock;
+        for (int position : {11, 12}) {
+            run.choosePosition(position);
+            EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №10"));
+            EXPECT_EQ(Form5->sTreeView1->currentItem()->text(0), QStringLiteral("10"));
+            ASSERT_EQ(Form5->sTreeView1->selectedItems().size(), 1);
+            EXPECT_EQ(Form5->sTreeView1->selectedItems()[0]->text(0), QStringLiteral("10"));
+            EXPECT_EQ(shownText(), question10);
+        }
+        run.chooseAnswer(2);  // changes the answer of question 10, still on screen
+        EXPECT_EQ(run.boxes.texts(), QStringList(2, QStringLiteral("database is locked.")));
+    }
+    run.choosePosition(11);
+    run.chooseAnswer(3);
+    run.choosePosition(10);
+    EXPECT_EQ(run.checkedAnswer(), 2);
+    EXPECT_EQ(run.column(QStringLiteral("SELECT nom || otv FROM testing WHERE otv IS NOT NULL ORDER BY rowid")),
+              (QStringList{"10C", "11D"}));
+}
+
+TEST(Answering, AReadOnlyCourseSaysSoOnceAndStartsNoTest)
+{
+    TestingCourse run(30);
+    DataModule2->ADOConnection1->open(QStringLiteral("db1.mdb"), Connection::Mode::ReadOnly);
+    run.startTest();
+    EXPECT_EQ(run.boxes.texts(), QStringList{TForm4::readOnlyCourseMessage});
+    EXPECT_FALSE(Form5->isVisible());
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM testing")), QStringList{"0"});
+}
+
+TEST(Answering, AHandInWhoseResultIsNotStoredSaysSo)
+{
+    TestingCourse run(30);
+    run.startTest(QStringLiteral("Иванов"));
+    run.choosePosition(1);
+    run.chooseAnswer(0);
+    run.choosePosition(2);
+    {
+        LockedCourse lock;
+        run.handIn();
+    }
+    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_EQ(Form6->windowTitle(), TForm6::notStoredCaption);
+    EXPECT_EQ(run.boxes.texts(), QStringList{QStringLiteral("database is locked.")});
+    DataModule2->ADOTable6->first();
+    EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM result")), QStringList{"0"});
+
+    run.startTest(QStringLiteral("Иванов"));
+    run.handIn();
+    EXPECT_EQ(Form6->windowTitle(), QStringLiteral("Результаты тестирования"));
+    EXPECT_EQ(run.column(QStringLiteral("SELECT fio FROM result")), QStringList{"Иванов"});
+}
+
+TEST(Answering, TabLeavesTheReadOnlyQuestionTextForTheLetters)
+{
+    TestingCourse run(30);
+    run.startTest();
+    run.choosePosition(3);
+    Form5->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form5));
+    Form5->sMemo1->setFocus();
+    QTest::keyClicks(Form5->sMemo1, QStringLiteral("x"));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 8"));
+    QTest::keyClick(Form5->sMemo1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(Form5->sRadioGroup1->buttons()[0]));
+    EXPECT_EQ(shownText(), QStringLiteral("Вопрос 8"));
+}
+
+TEST(Answering, ListTextAndLettersHaveNamesForScreenReaders)
+{
+    TestingCourse run(30);
+    const std::pair<QWidget*, QString> named[] = {
+        {Form5->sTreeView1, QStringLiteral("Вопросы теста")},
+        {Form5->sMemo1, QStringLiteral("Текст вопроса")},
+    };
+    for (const auto& [widget, name] : named)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name)
+            << widget->objectName().toStdString();
 }
 
 // Entries put in by hand, as another program could have stored them.
@@ -99,15 +216,28 @@ TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
     Form5->show();
     for (const char* caption : {"1", "2", "3"})
         Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromUtf8(caption))));
+    // Failing on the first position leaves nothing shown and no letter to choose.
+    run.choosePosition(3);
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопросы:"));
+    EXPECT_FALSE(Form5->sRadioGroup1->isEnabled());
+
     run.choosePosition(1);
     ASSERT_EQ(shownText(), QStringLiteral("Вопрос 2"));
     ASSERT_EQ(run.checkedAnswer(), 3);
 
     run.choosePosition(3);
-    EXPECT_EQ(run.boxes.texts(), QStringList{GetParam().message});
-    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №3"));
+    EXPECT_EQ(run.boxes.texts(), QStringList(2, GetParam().message));
+    EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №1"));
+    EXPECT_EQ(Form5->sTreeView1->currentItem()->text(0), QStringLiteral("1"));
     EXPECT_EQ(shownText(), QStringLiteral("Вопрос 2"));
     EXPECT_EQ(run.checkedAnswer(), 3);
+
+    // The cursor of the test set moved to position 3 before the failure; a letter chosen now
+    // still belongs to position 1, which is on screen.
+    run.chooseAnswer(1);
+    run.handIn();
+    EXPECT_EQ(run.column(QStringLiteral("SELECT nom || '=' || ifnull(otv, '-') FROM testing ORDER BY rowid")),
+              (QStringList{"1=B", "2=a", QStringLiteral("3=-")}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,6 +8,7 @@
 #include "tests/testing/testingcourse.h"
 #include "tests/support/casename.h"
 
+#include <QAccessible>
 #include <QDate>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, AnswerComparison,
 
 TEST(Grading, AStudentsWholeTestIsShownAndStored)
 {
-    // Bank of 30, all correct answers "E": the first test draws 0, 0, 26, 6, 8, ...
+    // Bank of 30, all correct answers "E": the first test draws 26, 6, 8, 20, ...
     TestingCourse run(30, QStringLiteral("E"));
     run.startTest(QStringLiteral("Кузнецов Пётр"));
     run.choosePosition(3);
@@ -173,6 +174,28 @@ TEST(Grading, AQuestionDrawnTwiceCountsAtEachPosition)
     Form5->show();
     Form5->sButton1Click();
     EXPECT_EQ(Form6->Edit2->text(), QStringLiteral("2"));
+}
+
+TEST(Grading, TheResultWindowShowsTheWholeNameAndNamesItsBoxes)
+{
+    TestingCourse run(30);
+    for (const QString& name : {QStringList(12, QStringLiteral("Константинопольская")).join(u' '), QStringLiteral("Ли")}) {
+        run.startTest(name);
+        run.handIn();
+        EXPECT_EQ(Form6->Label1->text(), name);
+        const QRect needed = Form6->Label1->fontMetrics().boundingRect(
+            QRect(0, 0, Form6->Label1->width(), 10000), Qt::TextWordWrap, name);
+        EXPECT_GE(Form6->Label1->height(), needed.height());
+        // The lines below stay below the name, inside the window.
+        EXPECT_GE(Form6->Label2->y(), Form6->Label1->geometry().bottom());
+        EXPECT_LE(Form6->Edit4->mapTo(Form6, QPoint(0, Form6->Edit4->height())).y(), Form6->height());
+    }
+    const std::pair<TsEdit*, QString> named[] = {{Form6->Edit1, QStringLiteral("Всего вопросов")},
+                                                 {Form6->Edit2, QStringLiteral("Правильных ответов")},
+                                                 {Form6->Edit3, QStringLiteral("Оценка")},
+                                                 {Form6->Edit4, QStringLiteral("Балл")}};
+    for (const auto& [box, name] : named)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), name);
 }
 
 } // namespace

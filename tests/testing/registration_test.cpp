@@ -30,7 +30,8 @@ const QString drawnSql = QStringLiteral("SELECT nom1 FROM testing ORDER BY rowid
 
 struct DrawCase {
     const char* name;
-    int bankSize;
+    int bankSize;  // questions numbered 1 .. bankSize, renumbered by sql
+    QString sql;
     QStringList firstTest;
 };
 
@@ -38,7 +39,7 @@ class FirstTestDraws : public ::testing::TestWithParam<DrawCase> {};
 
 TEST_P(FirstTestDraws, FollowTheProgramWideSequenceFromItsStart)
 {
-    TestingCourse run(GetParam().bankSize);
+    TestingCourse run(GetParam().bankSize, QStringLiteral("A"), GetParam().sql);
     ASSERT_TRUE(run.started());
     run.startTest();
     EXPECT_EQ(run.column(drawnSql), GetParam().firstTest);
@@ -49,9 +50,14 @@ TEST_P(FirstTestDraws, FollowTheProgramWideSequenceFromItsStart)
 INSTANTIATE_TEST_SUITE_P(
     Banks, FirstTestDraws,
     ::testing::Values(
-        DrawCase{"Hundred", 100, numbers({0, 3, 86, 20, 27, 67, 32, 16, 37, 42, 8, 47, 7, 84, 6, 29, 92, 37, 78, 33})},
-        DrawCase{"Thirty", 30, numbers({0, 0, 26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10})},
-        DrawCase{"Empty", 0, QStringList(20, QStringLiteral("0"))}),
+        // The sequence runs 0, 3, 86, ...: the 0 names no question and is drawn again.
+        DrawCase{"Hundred", 100, {}, numbers({3, 86, 20, 27, 67, 32, 16, 37, 42, 8, 47, 7, 84, 6, 29, 92, 37, 78, 33, 70})},
+        DrawCase{"Thirty", 30, {}, numbers({26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10, 21, 26})},
+        DrawCase{"NumberedFromZero", 30, QStringLiteral("UPDATE test SET nom = nom - 1"),
+                 numbers({0, 0, 26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10})},
+        DrawCase{"NoNumberInReach", 30, QStringLiteral("UPDATE test SET nom = nom + 100"),
+                 numbers({0, 0, 26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10})},
+        DrawCase{"Empty", 0, {}, QStringList(20, QStringLiteral("0"))}),
     CaseName());
 
 TEST(Registration, SecondTestOfARunDrawsTheNextNumbersAndReplacesTheSet)
@@ -63,7 +69,7 @@ TEST(Registration, SecondTestOfARunDrawsTheNextNumbersAndReplacesTheSet)
     run.startTest(QStringLiteral("Петров"));
 
     EXPECT_EQ(run.column(drawnSql),
-              numbers({70, 85, 72, 30, 16, 33, 47, 24, 83, 28, 48, 15, 88, 29, 78, 98, 49, 89, 83, 2}));
+              numbers({85, 72, 30, 16, 33, 47, 24, 83, 28, 48, 15, 88, 29, 78, 98, 49, 89, 83, 2, 14}));
     EXPECT_EQ(run.column(QStringLiteral("SELECT nom FROM testing ORDER BY rowid")), oneToTwenty());
     EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM testing WHERE otv IS NOT NULL")), QStringList{"0"});
     EXPECT_EQ(run.positions(), oneToTwenty());
@@ -112,6 +118,16 @@ TEST(Registration, HidesItselfShowsTheAnsweringWindowAndKeepsTheName)
     EXPECT_FALSE(Form4->isVisible());
     EXPECT_TRUE(Form5->isVisible());
     EXPECT_EQ(Form4->Edit1->text(), QStringLiteral("Сидорова Анна"));
+}
+
+TEST(Registration, ANameLongerThanTheResultFieldIsRefusedAsItIsTyped)
+{
+    TestingCourse run(30);
+    const QString longName = QStringList(40, QStringLiteral("Длинноимённый")).join(u' ');
+    run.startTest(longName);
+    EXPECT_EQ(Form4->Edit1->text(), longName.left(255));
+    run.handIn();
+    EXPECT_EQ(run.column(QStringLiteral("SELECT length(fio) FROM result")), QStringList{"255"});
 }
 
 } // namespace

@@ -46,6 +46,8 @@ void TestingCourse::choosePosition(int position)
     QTreeWidgetItem* item = Form5->sTreeView1->topLevelItem(position - 1);
     const QRect place = Form5->sTreeView1->visualItemRect(item);
     QTest::mouseClick(Form5->sTreeView1->viewport(), Qt::LeftButton, {}, place.center());
+    // What the window does once the click is handled happens before the student acts again.
+    QCoreApplication::processEvents();
 }
 
 void TestingCourse::chooseAnswer(int item)

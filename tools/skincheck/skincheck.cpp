@@ -103,6 +103,27 @@ void checkTables(Report& report)
     }
 }
 
+// The stored skin holds every section the program paints; a loaded skin needs at least one of
+// them, or nothing it holds is ever used.
+void checkUsable(Report& report)
+{
+    QSet<QString> painted;
+    for (const TsSkinGeneral& section : ferroluxSections())
+        painted.insert(section.SectionName.toUpper());
+    for (const TsGeneralData& section : currentSkin().sections)
+        if (painted.contains(section.sectionName.toUpper()))
+            return;
+    report.errors.append(QStringLiteral("no section the program uses: the skin would change nothing"));
+}
+
+// Without a display the tool still runs (over ssh, in CI): it draws only into images.
+void chooseOffscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 void printTables()
 {
     out(QStringLiteral("\nSections (%1):").arg(currentSkin().sections.size()));
@@ -176,6 +197,7 @@ bool writeItem(const QString& section, int state, const QSize& size, const QStri
 
 int main(int argc, char** argv)
 {
+    chooseOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Loads a Vestoria skin the way the program does and reports on it."));
@@ -194,7 +216,8 @@ int main(int argc, char** argv)
 
     QString name = parser.positionalArguments().first();
     QString skinsFolder = parser.value(skinsOption);
-    const QFileInfo asFolder(name);
+    // Shell completion ends a folder with a separator, which would leave an empty folder name.
+    const QFileInfo asFolder(QDir::cleanPath(name));
     if (asFolder.isDir() && QFileInfo(asFolder.filePath() + QStringLiteral("/Options.dat")).isFile()) {
         skinsFolder = asFolder.absoluteDir().absolutePath();
         name = asFolder.fileName();
@@ -237,6 +260,7 @@ int main(int argc, char** argv)
     }
     printTables();
     checkTables(report);
+    checkUsable(report);
 
     if (parser.isSet(pngOption) || parser.isSet(sectionOption)) {
         const QStringList wh = parser.value(sizeOption).split(QLatin1Char('x'));
