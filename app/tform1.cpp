@@ -8,6 +8,7 @@
 #include "platform/metrics.h"
 #include "platform/pictureview.h"
 #include "resources/resourcepaths.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/core/startskinmanager.h"
 #include "skin/core/tsskinmanager.h"
 #include "skin/controls/tspanel.h"
@@ -37,6 +38,7 @@ TForm1::TForm1()
 {
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
     guarded([this] { loadStartSkinManager(sSkinManager1); });
+    sSkinProvider1 = new TsSkinProvider(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setProportional(true);
     auto* layout = new QVBoxLayout(client());

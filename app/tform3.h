@@ -10,6 +10,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class TsPanel;
+class TsSkinProvider;
 class TsTreeView;
 
 // The main window: the course menu, the topic tree and the HTML view.
@@ -63,6 +64,8 @@ public:
     // The ten course documents share one handler; the item says which file it shows.
     void showDocument(const QString& fileName);
     void TreeView1Click();
+
+    TsSkinProvider* sSkinProvider1;
 
 protected:
     // Whenever it is shown, the main window covers the screen's work area.

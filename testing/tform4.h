@@ -5,6 +5,7 @@
 class TsButton;
 class TsEdit;
 class TsLabel;
+class TsSkinProvider;
 
 // The registration window: the student's name, and the start of a test.
 class TForm4 : public Form {
@@ -21,6 +22,8 @@ public:
     void sButton1Click();
 
     static constexpr int questionsPerTest = 20;
+
+    TsSkinProvider* sSkinProvider1;
 };
 
 extern TForm4* Form4;

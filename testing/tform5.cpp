@@ -9,6 +9,7 @@
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tsmemo.h"
 #include "skin/controls/tsradiogroup.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/grading.h"
 #include "testing/headingfont.h"
@@ -67,6 +68,7 @@ TForm5::TForm5()
     sButton1->setText(QStringLiteral("Сдать тест"));
     sButton1->setGeometry(0, listHeight, width(), buttonHeight);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 void TForm5::sTreeView1Change()

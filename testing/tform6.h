@@ -5,6 +5,7 @@
 class TsEdit;
 class TsLabel;
 class TsPanel;
+class TsSkinProvider;
 struct Grade;
 
 // The result window: the student's name, the number of questions and of correct answers, the
@@ -27,6 +28,8 @@ public:
     TsEdit* Edit4;  // letter grade
 
     void showResult(const QString& name, int questions, int correct, const Grade& grade);
+
+    TsSkinProvider* sSkinProvider1;
 
 private:
     // Puts box over the blanks that follow lead in label's caption, or just after the caption.
