@@ -573,7 +573,7 @@ void TsSkinProvider::applyFrame()
         const int x = frameWidth();
         const int y = frameWidth();
         m_form->setWindowFlag(Qt::FramelessWindowHint, true);
-        m_form->layout()->setContentsMargins(x, y + titleHeight(), x, y);
+        m_form->setContentsMargins(x, y + titleHeight(), x, y);
         m_form->resize(m_form->size() + QSize(2 * x, titleHeight() + 2 * y));
         m_form->setProperty(framedProperty, true);
         if (visible)
@@ -598,7 +598,7 @@ void TsSkinProvider::removeFrame()
         const int y = frameWidth();
         m_form->clearMask();
         m_form->setWindowFlag(Qt::FramelessWindowHint, false);
-        m_form->layout()->setContentsMargins(0, 0, 0, 0);
+        m_form->setContentsMargins(0, 0, 0, 0);
         m_form->resize(m_form->size() - QSize(2 * x, titleHeight() + 2 * y));
         m_form->setProperty(framedProperty, false);
         if (visible)

@@ -14,6 +14,8 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLayout>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -123,6 +125,30 @@ TEST_F(FrameTest, SecondProviderOnAWindowChainsWithoutGrowingItTwice)
     EXPECT_EQ(sendSkinMessage(form.get(), SKM_ISHOOKED), 1);
     manager->setActive(false);
     EXPECT_EQ(form->size(), Form::clientSizeForOuter(designed.size()));
+}
+
+// A menu bar stands below the skinned title, over the band the provider painted for it, and the
+// client area below the menu bar.
+TEST_F(FrameTest, MenuBarStandsBelowTheTitleOverItsPaintedBand)
+{
+    startSkin();
+    makeForm();
+    EXPECT_TRUE(provider->menuBarBackground().isNull()) << "no menu bar";
+    auto* bar = new QMenuBar(form.get());
+    bar->addMenu(QStringLiteral("Лекции"));
+    form->layout()->setMenuBar(bar);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(bar->pos(), QPoint(frame, frame + title));
+    EXPECT_EQ(bar->width(), form->width() - 2 * frame);
+    EXPECT_EQ(form->client()->y(), bar->geometry().bottom() + 1);
+    const QImage band = provider->menuBarBackground();
+    EXPECT_EQ(band.size(), bar->size());
+    EXPECT_EQ(band, provider->frameImage().copy(bar->geometry()));
+    EXPECT_EQ(TsSkinProvider::of(form.get()), provider);
+    EXPECT_EQ(TsSkinProvider::of(form->client()), nullptr);
+    manager->setActive(false);
+    EXPECT_TRUE(provider->menuBarBackground().isNull());
 }
 
 // The controls ask the client area for the background they are drawn over; the provider answers
