@@ -1,5 +1,6 @@
 #include "skin/controls/tsskinprovider.h"
 
+#include "skin/controls/containerpaint.h"
 #include "skin/controls/tsskinproviderbutton.h"
 #include "skin/controls/tssystemmenu.h"
 #include "skin/core/maskpaint.h"
@@ -337,9 +338,11 @@ void TsSkinProvider::paint(QPaintEvent* event)
     QPainter painter(m_form);
     painter.drawImage(event->rect().topLeft(), image, event->rect());
     painter.end();
-    if (wasStale)
-        for (QObject* child : m_client->children())
-            sendSkinMessage(child, SKM_REPAINTCHILD);
+    if (!wasStale)
+        return;
+    if (SkinData.sectionHasGradient())
+        sendToChildren(m_client, SKM_PARENTBGCHANGED);
+    sendToChildren(m_client, SKM_REPAINTCHILD);
 }
 
 // ---- mouse on the frame
@@ -797,11 +800,7 @@ void TsSkinProvider::paintCaption(QImage& image)
     font.setBold(true);
     QPainter painter(&image);
     painter.setFont(font);
-    TextFlags flags = TextFlag::SingleLine | TextFlag::VCenter | TextFlag::NoPrefix;
-    if (m_captionAlignment == CaptionAlignment::Right)
-        flags |= TextFlag::Right;
-    else if (m_captionAlignment == CaptionAlignment::Center)
-        flags |= TextFlag::Center;
+    const TextFlags flags = alignmentTextFlags(m_captionAlignment) | TextFlag::NoPrefix;
     QRect rect(left, frameWidth(), right - left, titleHeight() - frameWidth());
     writeSkinText(painter, shortenText(font, m_caption, rect.width()),
                   {.sectionIndex = m_titleSection, .enabled = m_form->isEnabled(), .hot = m_active, .flags = flags},
