@@ -364,7 +364,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             return true;
         }
         if (m_dragging && m_manualDrag)
-            m_form->move(m_pressWindowPosition + event->globalPosition().toPoint() - m_pressPosition);
+            dragTo(event->globalPosition().toPoint());
         else if (m_pressHit != HTNOWHERE && !m_dragging)
             startDrag(event->globalPosition().toPoint());
         return m_pressHit != HTNOWHERE;
@@ -390,7 +390,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             // Moving and sizing start with the first movement, so that a double click stays one.
             m_pressHit = hit;
             m_pressPosition = event->globalPosition().toPoint();
-            m_pressWindowPosition = m_form->pos();
+            m_pressGeometry = m_form->geometry();
         }
         return true;
     case QEvent::MouseButtonRelease: {
@@ -437,31 +437,46 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
 
 void TsSkinProvider::startDrag(QPoint globalPosition)
 {
-    QWindow* window = m_form->windowHandle();
-    Qt::Edges edges;
     switch (m_pressHit) {
-    case HTLEFT: edges = Qt::LeftEdge; break;
-    case HTRIGHT: edges = Qt::RightEdge; break;
-    case HTTOP: edges = Qt::TopEdge; break;
-    case HTBOTTOM: edges = Qt::BottomEdge; break;
-    case HTTOPLEFT: edges = Qt::TopEdge | Qt::LeftEdge; break;
-    case HTTOPRIGHT: edges = Qt::TopEdge | Qt::RightEdge; break;
-    case HTBOTTOMLEFT: edges = Qt::BottomEdge | Qt::LeftEdge; break;
-    case HTBOTTOMRIGHT: edges = Qt::BottomEdge | Qt::RightEdge; break;
-    default: break;
+    case HTLEFT: m_dragEdges = Qt::LeftEdge; break;
+    case HTRIGHT: m_dragEdges = Qt::RightEdge; break;
+    case HTTOP: m_dragEdges = Qt::TopEdge; break;
+    case HTBOTTOM: m_dragEdges = Qt::BottomEdge; break;
+    case HTTOPLEFT: m_dragEdges = Qt::TopEdge | Qt::LeftEdge; break;
+    case HTTOPRIGHT: m_dragEdges = Qt::TopEdge | Qt::RightEdge; break;
+    case HTBOTTOMLEFT: m_dragEdges = Qt::BottomEdge | Qt::LeftEdge; break;
+    case HTBOTTOMRIGHT: m_dragEdges = Qt::BottomEdge | Qt::RightEdge; break;
+    case HTCAPTION: m_dragEdges = {}; break;
+    default: return;
     }
     m_dragging = true;
-    if (edges) {
-        if (window)
-            window->startSystemResize(edges);
+    QWindow* window = m_form->windowHandle();
+    const bool started = window && (m_dragEdges ? window->startSystemResize(m_dragEdges) : window->startSystemMove());
+    // Where the window system cannot move or size windows, the frame does it along with the
+    // pointer.
+    m_manualDrag = !started;
+    if (m_manualDrag)
+        dragTo(globalPosition);
+}
+
+void TsSkinProvider::dragTo(QPoint globalPosition)
+{
+    const QPoint delta = globalPosition - m_pressPosition;
+    QRect rect = m_pressGeometry;
+    if (!m_dragEdges) {
+        m_form->move(rect.topLeft() + delta);
         return;
     }
-    if (m_pressHit != HTCAPTION)
-        return;
-    // Where the window system cannot move windows, the frame moves it along with the pointer.
-    m_manualDrag = !window || !window->startSystemMove();
-    if (m_manualDrag)
-        m_form->move(m_pressWindowPosition + globalPosition - m_pressPosition);
+    const QSize least = m_form->minimumSizeHint().expandedTo(m_form->minimumSize());
+    if (m_dragEdges & Qt::LeftEdge)
+        rect.setLeft(std::min(rect.left() + delta.x(), rect.right() + 1 - least.width()));
+    if (m_dragEdges & Qt::RightEdge)
+        rect.setRight(std::max(rect.right() + delta.x(), rect.left() + least.width() - 1));
+    if (m_dragEdges & Qt::TopEdge)
+        rect.setTop(std::min(rect.top() + delta.y(), rect.bottom() + 1 - least.height()));
+    if (m_dragEdges & Qt::BottomEdge)
+        rect.setBottom(std::max(rect.bottom() + delta.y(), rect.top() + least.height() - 1));
+    m_form->setGeometry(rect);
 }
 
 void TsSkinProvider::clickTitleButton(TitleButton button)

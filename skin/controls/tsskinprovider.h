@@ -155,6 +155,7 @@ private:
     void snapToMonitor();
     void toggleMaximized();
     void startDrag(QPoint globalPosition);
+    void dragTo(QPoint globalPosition);
 
     int frameWidth() const;
     int titleHeight() const;
@@ -201,7 +202,8 @@ private:
     int m_pressed = HTNOWHERE;
     int m_pressHit = HTNOWHERE;
     QPoint m_pressPosition;
-    QPoint m_pressWindowPosition;
+    QRect m_pressGeometry;
+    Qt::Edges m_dragEdges;
     bool m_dragging = false;
     bool m_manualDrag = false;
 };

@@ -13,6 +13,8 @@
 #include "tests/support/printers.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QAccessibleActionInterface>
 #include <QLayout>
 #include <QMenuBar>
@@ -385,6 +387,98 @@ TEST_F(FrameTest, TitleButtonsAndCaptionWorkWithTheMouse)
 
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, provider->titleButtonRect(TitleButton::Close).center());
     EXPECT_FALSE(form->isVisible());
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+struct DragCase {
+    std::string name;
+    QPoint pressAt;   // from the window's top-left corner; negative counts from the right or bottom
+    QPoint movement;
+    QPoint moved;     // of the window's position
+    QSize grown;
+};
+
+class FrameDrag : public FrameTest, public ::testing::WithParamInterface<DragCase> {};
+
+// Pressing the caption or a border changes nothing until the pointer moves; then the window
+// follows the pointer, by its position or its size.
+TEST_P(FrameDrag, MovesOrSizesFromTheFirstMovement)
+{
+    const DragCase& c = GetParam();
+    startSkin();
+    makeForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QRect before = form->geometry();
+    const QPoint press(c.pressAt.x() < 0 ? form->width() + c.pressAt.x() : c.pressAt.x(),
+                       c.pressAt.y() < 0 ? form->height() + c.pressAt.y() : c.pressAt.y());
+    sendMouse(form.get(), QEvent::MouseButtonPress, press, Qt::LeftButton);
+    EXPECT_EQ(form->geometry(), before) << "not on the press";
+    // The window may have moved already when the window system moves it; the pointer's place
+    // on the screen is what counts.
+    const QPoint target = form->mapToGlobal(press) + c.movement;
+    sendMouse(form.get(), QEvent::MouseMove, form->mapFromGlobal(target), Qt::LeftButton);
+    sendMouse(form.get(), QEvent::MouseButtonRelease, form->mapFromGlobal(target), Qt::NoButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->geometry() != before; }));
+    EXPECT_EQ(form->pos() - before.topLeft(), c.moved);
+    EXPECT_EQ(form->size() - before.size(), c.grown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frame, FrameDrag,
+                         ::testing::Values(DragCase{"caption", {150, 10}, {30, 20}, {30, 20}, {0, 0}},
+                                           DragCase{"right border", {-1, 150}, {25, 40}, {0, 0}, {25, 0}},
+                                           DragCase{"left border", {1, 150}, {-20, 0}, {-20, 0}, {20, 0}},
+                                           DragCase{"bottom right corner", {-1, -1}, {10, 15}, {0, 0}, {10, 15}}),
+                         CaseName());
+
+// The mouse over a title button makes it hot and leaving makes it normal again, repainting only
+// the button; a right-bottom grip sizes the window; the program's own title buttons report their
+// clicks.
+TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QRect close = provider->titleButtonRect(TitleButton::Close);
+    provider->frameImage();
+    sendMouse(form.get(), QEvent::MouseMove, close.center(), Qt::NoButton);
+    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), 1);
+    const QImage hot = provider->frameImage().copy();
+    sendMouse(form.get(), QEvent::MouseMove, QPoint(form->width() / 2, close.center().y()), Qt::NoButton);
+    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), 0);
+    const QImage normal = provider->frameImage().copy();
+    QRect changed;
+    for (int y = 0; y < hot.height(); ++y)
+        for (int x = 0; x < hot.width(); ++x)
+            if (hot.pixel(x, y) != normal.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(close.contains(changed)) << "only the button changes";
+
+    const QPoint corner(form->width() - frame - 2, form->height() - frame - 2);
+    EXPECT_EQ(provider->hitTest(corner), HTCLIENT);
+    provider->setGripMode(GripMode::gmRightBottom);
+    EXPECT_EQ(provider->hitTest(corner), HTBOTTOMRIGHT);
+
+    int clicks = 0;
+    TsTitleButton own;
+    own.Name = QStringLiteral("Own");
+    own.OnMouseUp = [&clicks](TsTitleButton&) { ++clicks; };
+    provider->titleButtons().append(own);
+    provider->frameImage();
+    const QRect ownRect = provider->titleButtons().first().rect;
+    ASSERT_FALSE(ownRect.isEmpty());
+    EXPECT_LT(ownRect.right(), provider->titleButtonRect(TitleButton::Minimize).left());
+    EXPECT_EQ(provider->hitTest(ownRect.center()), firstUserButtonHit);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, ownRect.center());
+    EXPECT_EQ(clicks, 1);
 }
 
 // Each title button is a push button to a screen reader, named as the desktop names it, and
