@@ -114,12 +114,13 @@ QImage iconPicture(const TsTitleIcon& titleIcon, const QWidget* form, int size)
 } // namespace
 
 TsSkinProvider::TsSkinProvider(Form* form)
-    : QObject(form), SkinData(this, true), m_form(form), m_client(form->client()),
-      m_systemMenu(new TsSystemMenu(this)), m_caption(form->windowTitle()),
+    : QObject(form), SkinData(this, true), m_form(form), m_client(form->client()), m_caption(form->windowTitle()),
       m_ownColor(form->palette().color(QPalette::Window))
 {
     SkinData.controlKind = ControlKind::SkinProvider;
     SkinData.setSkinSection(QStringLiteral("FORM"));
+    // The menu reads the provider's settings, so it is made once they all have their values.
+    m_systemMenu = new TsSystemMenu(this);
     m_systemMenu->setParent(form, m_systemMenu->windowFlags());
     const char* names[titleButtonCount] = {"Закрыть", "Развернуть", "Свернуть", "Справка"};
     for (int index = 0; index < titleButtonCount; ++index) {
@@ -202,7 +203,7 @@ bool TsSkinProvider::event(QEvent* event)
             try {
                 applyFrame();
             } catch (const std::exception&) {
-                // The rest of the skin change goes on; the frame follows with the next repaint.
+                // This window keeps what it had; the other windows still take the new skin.
             }
         }
         return true;

@@ -171,7 +171,7 @@ private:
 
     Form* m_form;
     QWidget* m_client;
-    TsSystemMenu* m_systemMenu;
+    TsSystemMenu* m_systemMenu = nullptr;
     std::array<SkinProviderButton*, titleButtonCount> m_accessButtons{};
     std::array<ButtonRecord, titleButtonCount> m_buttons{};
 
