@@ -39,7 +39,7 @@ constexpr int smallButtonDrop = 2;         // buttons lower than 16 pixels sit t
 constexpr int captionIconGap = 4;          // from the frame to the icon or caption
 constexpr int captionButtonsGap = 16;      // from the caption to the first title button
 constexpr int userButtonFirstSlot = 4;
-constexpr int32_t iconKey = 0xFF00FF;
+constexpr QRgb iconKey = 0xFF00FF;  // magenta, the same in either byte order
 
 const QString formTitle = QStringLiteral("FORMTITLE");
 const QString bordersMask = QStringLiteral("BORDERSMASK");
@@ -100,7 +100,7 @@ QImage iconPicture(const TsTitleIcon& titleIcon, const QWidget* form, int size)
         for (int y = 0; y < glyph.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(glyph.scanLine(y));
             for (int x = 0; x < glyph.width(); ++x)
-                if ((row[x] & 0xFFFFFF) == QRgb(toQColor(iconKey).rgb() & 0xFFFFFF))
+                if ((row[x] & 0xFFFFFF) == iconKey)
                     row[x] = 0;
         }
         return glyph;
