@@ -23,6 +23,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QWhatsThis>
 #include <QWindow>
@@ -130,6 +131,12 @@ TsSkinProvider::TsSkinProvider(Form* form)
                 [this, index] { guarded([this, index] { clickTitleButton(TitleButton(index)); }); });
         m_accessButtons[index] = button;
     }
+    // The native frame opened its menu from the keyboard; the skinned one does too.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (m_frameSkinned)
+            m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+    });
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
     m_client->installEventFilter(this);

@@ -590,6 +590,26 @@ INSTANTIATE_TEST_SUITE_P(Frame, AvailableSkins,
                                            SkinItemCase{"not wanted", true, false, false}),
                          CaseName());
 
+// The system menu opens from the title icon and from Alt+Space, as the native frame's does.
+TEST_F(FrameTest, SystemMenuOpensFromTheIconAndTheKeyboard)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TsSystemMenu* menu = provider->systemMenu();
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(frame + 2, (frame + title) / 2));
+    EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    menu->close();
+    EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    menu->close();
+}
+
 // The system menu's items follow the window's state and border icons.
 TEST_F(FrameTest, SystemMenuItemsFollowTheWindowState)
 {
