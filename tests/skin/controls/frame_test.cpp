@@ -2,10 +2,12 @@
 #include "skin/controls/tssystemmenu.h"
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/maskpaint.h"
+#include "skin/core/paintprimitives.h"
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
 
+#include "platform/colors.h"
 #include "platform/form.h"
 #include "platform/metrics.h"
 #include "platform/programfolder.h"
@@ -103,8 +105,12 @@ TEST_F(FrameTest, SkinnedWindowIsFramelessAroundItsClientAndGetsItsFrameBack)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_EQ(form->size(), designed.size());
         EXPECT_EQ(form->client()->geometry(), QRect(QPoint(frame, frame + title), clientSize));
+        const int globalInfo = currentSkin().commonIndexes.globalInfo;
+        ASSERT_TRUE(isValidSectionIndex(globalInfo));
+        EXPECT_EQ(form->palette().color(QPalette::Window), toQColor(currentSkin().sections[globalInfo].color));
 
         manager->setActive(false);
+        EXPECT_EQ(form->palette().color(QPalette::Window), QColor(QRgb(clSilver)));
         EXPECT_FALSE(provider->frameSkinned());
         EXPECT_FALSE(form->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_EQ(form->size(), clientSize);
