@@ -123,20 +123,23 @@ TsSkinProvider::TsSkinProvider(Form* form)
     // The menu reads the provider's settings, so it is made once they all have their values.
     m_systemMenu = new TsSystemMenu(this);
     m_systemMenu->setParent(form, m_systemMenu->windowFlags());
-    const char* names[titleButtonCount] = {"Закрыть", "Развернуть", "Свернуть", "Справка"};
-    for (int index = 0; index < titleButtonCount; ++index) {
-        auto* button = new SkinProviderButton(form);
-        button->setAccessibleName(QString::fromUtf8(names[index]));
-        connect(button, &QPushButton::clicked, this,
-                [this, index] { guarded([this, index] { clickTitleButton(TitleButton(index)); }); });
-        m_accessButtons[index] = button;
+    // A window shows one set of title buttons to screen readers and has one menu key, however many
+    // providers it has: the first provider's.
+    if (of(form) == this) {
+        const char* names[titleButtonCount] = {"Закрыть", "Развернуть", "Свернуть", "Справка"};
+        for (int index = 0; index < titleButtonCount; ++index) {
+            auto* button = new SkinProviderButton(form);
+            button->setAccessibleName(QString::fromUtf8(names[index]));
+            connect(button, &QPushButton::clicked, this,
+                    [this, index] { guarded([this, index] { clickTitleButton(TitleButton(index)); }); });
+            m_accessButtons[index] = button;
+        }
+        auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
+        connect(menuKey, &QShortcut::activated, this, [this] {
+            if (m_frameSkinned)
+                m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+        });
     }
-    // The native frame opened its menu from the keyboard; the skinned one does too.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        if (m_frameSkinned)
-            m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
-    });
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
     m_client->installEventFilter(this);
@@ -684,6 +687,8 @@ void TsSkinProvider::updateRegion()
 
 void TsSkinProvider::updateAccessButtons()
 {
+    if (!m_accessButtons[0])
+        return;
     for (int index = 0; index < titleButtonCount; ++index) {
         SkinProviderButton* access = m_accessButtons[index];
         const auto button = TitleButton(index);

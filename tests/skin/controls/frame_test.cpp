@@ -131,6 +131,17 @@ TEST_F(FrameTest, SecondProviderOnAWindowChainsWithoutGrowingItTwice)
     EXPECT_EQ(form->size(), designed.size());
     EXPECT_EQ(TsSkinProvider::of(form.get()), provider);
     EXPECT_EQ(sendSkinMessage(form.get(), SKM_ISHOOKED), 1);
+    int closeButtons = 0;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    for (int index = 0; index < window->childCount(); ++index)
+        closeButtons += window->child(index)->text(QAccessible::Name) == QStringLiteral("Закрыть") ? 1 : 0;
+    EXPECT_EQ(closeButtons, 1) << "one close button for screen readers";
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return provider->systemMenu()->isVisible(); })) << "one menu key";
+    provider->systemMenu()->close();
     manager->setActive(false);
     EXPECT_EQ(form->size(), Form::clientSizeForOuter(designed.size()));
 }
