@@ -56,6 +56,22 @@ int titleButtonHit(TitleButton button)
     return HTNOWHERE;
 }
 
+// The pointer's shape over a part of the frame.
+Qt::CursorShape cursorForHit(int hit)
+{
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT: return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM: return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
 // The title button a hit code names, or -1.
 int buttonOfHit(int hit)
 {
@@ -366,6 +382,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
     case QEvent::MouseMove:
         if (!(event->buttons() & Qt::LeftButton)) {
             setHot(hit);
+            m_form->setCursor(cursorForHit(hit));
             return hit != HTCLIENT;
         }
         if (m_pressed != HTNOWHERE) {
@@ -609,6 +626,9 @@ void TsSkinProvider::applyFrame()
             m_form->show();
     }
     m_frameSkinned = true;
+    // The window's children would take a sizing shape the window had when the pointer crossed a
+    // border into them.
+    setChildCursors(true);
     m_active = m_form->isActiveWindow();
     m_regionStale = true;
     applyGlobalColor();
@@ -633,6 +653,8 @@ void TsSkinProvider::removeFrame()
         if (visible)
             m_form->show();
     }
+    m_form->unsetCursor();
+    setChildCursors(false);
     QPalette palette = m_form->palette();
     palette.setColor(QPalette::Window, m_ownColor);
     m_form->setPalette(palette);
@@ -643,6 +665,18 @@ void TsSkinProvider::removeFrame()
         record.state = 0;
     updateAccessButtons();
     m_form->update();
+}
+
+void TsSkinProvider::setChildCursors(bool arrow)
+{
+    for (QWidget* child : {m_client, static_cast<QWidget*>(menuBar())}) {
+        if (!child)
+            continue;
+        if (arrow)
+            child->setCursor(Qt::ArrowCursor);
+        else
+            child->unsetCursor();
+    }
 }
 
 void TsSkinProvider::applyGlobalColor()

@@ -141,6 +141,7 @@ private:
     void lookUpIndexes();
     void applyFrame();
     void removeFrame();
+    void setChildCursors(bool arrow);
     void applyGlobalColor();
     void invalidateFrame();
     void updateRegion();

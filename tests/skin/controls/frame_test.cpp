@@ -455,8 +455,8 @@ INSTANTIATE_TEST_SUITE_P(Frame, FrameDrag,
                          CaseName());
 
 // The mouse over a title button makes it hot and leaving makes it normal again, repainting only
-// the button; a right-bottom grip sizes the window; the program's own title buttons report their
-// clicks.
+// the button; the pointer shows where the window sizes; a right-bottom grip sizes the window; the
+// program's own title buttons report their clicks.
 TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
 {
     startSkin();
@@ -478,6 +478,22 @@ TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
                 changed |= QRect(x, y, 1, 1);
     EXPECT_FALSE(changed.isEmpty());
     EXPECT_TRUE(close.contains(changed)) << "only the button changes";
+
+    const struct {
+        QPoint at;
+        Qt::CursorShape shape;
+    } cursors[] = {
+        {QPoint(form->width() - 1, form->height() / 2), Qt::SizeHorCursor},
+        {QPoint(form->width() / 2, form->height() - 1), Qt::SizeVerCursor},
+        {QPoint(form->width() - 1, form->height() - 1), Qt::SizeFDiagCursor},
+        {QPoint(form->width() / 2, close.center().y()), Qt::ArrowCursor},
+    };
+    for (const auto& entry : cursors) {
+        sendMouse(form.get(), QEvent::MouseMove, entry.at, Qt::NoButton);
+        EXPECT_EQ(form->cursor().shape(), entry.shape) << entry.at.x() << "," << entry.at.y();
+    }
+    sendMouse(form.get(), QEvent::MouseMove, QPoint(form->width() - 1, form->height() / 2), Qt::NoButton);
+    EXPECT_EQ(form->client()->cursor().shape(), Qt::ArrowCursor) << "the client keeps the arrow";
 
     const QPoint corner(form->width() - frame - 2, form->height() - frame - 2);
     EXPECT_EQ(provider->hitTest(corner), HTCLIENT);
