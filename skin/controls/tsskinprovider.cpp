@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRubberBand>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -432,6 +433,11 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
         m_pressHit = HTNOWHERE;
         m_dragging = false;
         m_manualDrag = false;
+        if (m_outline) {
+            const QRect outline = m_outline->geometry();
+            m_outline.reset();
+            m_form->setGeometry(outline);
+        }
         if (pressed >= firstUserButtonHit) {
             TsTitleButton& button = m_titleButtons[pressed - firstUserButtonHit];
             button.state = 0;
@@ -478,11 +484,19 @@ void TsSkinProvider::startDrag(QPoint globalPosition)
     default: return;
     }
     m_dragging = true;
-    QWindow* window = m_form->windowHandle();
-    const bool started = window && (m_dragEdges ? window->startSystemResize(m_dragEdges) : window->startSystemMove());
-    // Where the window system cannot move or size windows, the frame does it along with the
-    // pointer.
-    m_manualDrag = !started;
+    if (m_resizeMode == ResizeMode::rmBorder) {
+        // The window changes once, on release; meanwhile an outline shows where it goes.
+        m_outline = std::make_unique<QRubberBand>(QRubberBand::Rectangle);
+        m_outline->setGeometry(m_pressGeometry);
+        m_outline->show();
+        m_manualDrag = true;
+    } else {
+        QWindow* window = m_form->windowHandle();
+        const bool started = window && (m_dragEdges ? window->startSystemResize(m_dragEdges) : window->startSystemMove());
+        // Where the window system cannot move or size windows, the frame does it along with the
+        // pointer.
+        m_manualDrag = !started;
+    }
     if (m_manualDrag)
         dragTo(globalPosition);
 }
@@ -492,19 +506,22 @@ void TsSkinProvider::dragTo(QPoint globalPosition)
     const QPoint delta = globalPosition - m_pressPosition;
     QRect rect = m_pressGeometry;
     if (!m_dragEdges) {
-        m_form->move(rect.topLeft() + delta);
-        return;
+        rect.translate(delta);
+    } else {
+        const QSize least = m_form->minimumSizeHint().expandedTo(m_form->minimumSize());
+        if (m_dragEdges & Qt::LeftEdge)
+            rect.setLeft(std::min(rect.left() + delta.x(), rect.right() + 1 - least.width()));
+        if (m_dragEdges & Qt::RightEdge)
+            rect.setRight(std::max(rect.right() + delta.x(), rect.left() + least.width() - 1));
+        if (m_dragEdges & Qt::TopEdge)
+            rect.setTop(std::min(rect.top() + delta.y(), rect.bottom() + 1 - least.height()));
+        if (m_dragEdges & Qt::BottomEdge)
+            rect.setBottom(std::max(rect.bottom() + delta.y(), rect.top() + least.height() - 1));
     }
-    const QSize least = m_form->minimumSizeHint().expandedTo(m_form->minimumSize());
-    if (m_dragEdges & Qt::LeftEdge)
-        rect.setLeft(std::min(rect.left() + delta.x(), rect.right() + 1 - least.width()));
-    if (m_dragEdges & Qt::RightEdge)
-        rect.setRight(std::max(rect.right() + delta.x(), rect.left() + least.width() - 1));
-    if (m_dragEdges & Qt::TopEdge)
-        rect.setTop(std::min(rect.top() + delta.y(), rect.bottom() + 1 - least.height()));
-    if (m_dragEdges & Qt::BottomEdge)
-        rect.setBottom(std::max(rect.bottom() + delta.y(), rect.top() + least.height() - 1));
-    m_form->setGeometry(rect);
+    if (m_outline)
+        m_outline->setGeometry(rect);
+    else
+        m_form->setGeometry(rect);
 }
 
 void TsSkinProvider::clickTitleButton(TitleButton button)

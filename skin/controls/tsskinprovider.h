@@ -13,11 +13,13 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class Form;
 class QMenuBar;
 class QMouseEvent;
 class QPaintEvent;
+class QRubberBand;
 class SkinProviderButton;
 class TsSystemMenu;
 
@@ -31,6 +33,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(BorderIcons)
 
 enum class GripMode { gmNone, gmRightBottom };
 enum class CaptionAlignment { Left, Right, Center };
+// Moving and sizing: by the window system as the pointer goes, or by an outline that the window
+// takes when the button is released.
+enum class ResizeMode { rmStandard, rmBorder };
 
 // The window's own title buttons, in their order from the right edge inward.
 enum class TitleButton { Close, Maximize, Minimize, Help };
@@ -83,6 +88,8 @@ public:
     void setCaptionAlignment(CaptionAlignment alignment);
     GripMode gripMode() const { return m_gripMode; }
     void setGripMode(GripMode mode);
+    ResizeMode resizeMode() const { return m_resizeMode; }
+    void setResizeMode(ResizeMode mode) { m_resizeMode = mode; }
     bool showAppIcon() const { return m_showAppIcon; }
     void setShowAppIcon(bool show);
     const TsTitleIcon& titleIcon() const { return m_titleIcon; }
@@ -179,6 +186,7 @@ private:
     BorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize;
     CaptionAlignment m_captionAlignment = CaptionAlignment::Left;
     GripMode m_gripMode = GripMode::gmNone;
+    ResizeMode m_resizeMode = ResizeMode::rmStandard;
     bool m_showAppIcon = true;
     TsTitleIcon m_titleIcon;
     TsTitleButtons m_titleButtons;
@@ -207,4 +215,5 @@ private:
     Qt::Edges m_dragEdges;
     bool m_dragging = false;
     bool m_manualDrag = false;
+    std::unique_ptr<QRubberBand> m_outline;
 };

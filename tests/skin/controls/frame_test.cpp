@@ -419,17 +419,20 @@ struct DragCase {
     QPoint movement;
     QPoint moved;     // of the window's position
     QSize grown;
+    ResizeMode mode = ResizeMode::rmStandard;
 };
 
 class FrameDrag : public FrameTest, public ::testing::WithParamInterface<DragCase> {};
 
 // Pressing the caption or a border changes nothing until the pointer moves; then the window
-// follows the pointer, by its position or its size.
+// follows the pointer, by its position or its size, or with rmBorder an outline does and the
+// window takes its place on release.
 TEST_P(FrameDrag, MovesOrSizesFromTheFirstMovement)
 {
     const DragCase& c = GetParam();
     startSkin();
     makeForm();
+    provider->setResizeMode(c.mode);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const QRect before = form->geometry();
@@ -441,6 +444,9 @@ TEST_P(FrameDrag, MovesOrSizesFromTheFirstMovement)
     // on the screen is what counts.
     const QPoint target = form->mapToGlobal(press) + c.movement;
     sendMouse(form.get(), QEvent::MouseMove, form->mapFromGlobal(target), Qt::LeftButton);
+    if (c.mode == ResizeMode::rmBorder) {
+        EXPECT_EQ(form->geometry(), before) << "only the outline moves";
+    }
     sendMouse(form.get(), QEvent::MouseButtonRelease, form->mapFromGlobal(target), Qt::NoButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->geometry() != before; }));
     EXPECT_EQ(form->pos() - before.topLeft(), c.moved);
@@ -451,7 +457,9 @@ INSTANTIATE_TEST_SUITE_P(Frame, FrameDrag,
                          ::testing::Values(DragCase{"caption", {150, 10}, {30, 20}, {30, 20}, {0, 0}},
                                            DragCase{"right border", {-1, 150}, {25, 40}, {0, 0}, {25, 0}},
                                            DragCase{"left border", {1, 150}, {-20, 0}, {-20, 0}, {20, 0}},
-                                           DragCase{"bottom right corner", {-1, -1}, {10, 15}, {0, 0}, {10, 15}}),
+                                           DragCase{"bottom right corner", {-1, -1}, {10, 15}, {0, 0}, {10, 15}},
+                                           DragCase{"caption outline", {150, 10}, {30, 20}, {30, 20}, {0, 0}, ResizeMode::rmBorder},
+                                           DragCase{"top border outline", {150, 0}, {0, -12}, {0, -12}, {0, 12}, ResizeMode::rmBorder}),
                          CaseName());
 
 // The mouse over a title button makes it hot and leaving makes it normal again, repainting only
