@@ -9,6 +9,7 @@
 #include "platform/metrics.h"
 #include "platform/pictureview.h"
 #include "resources/resourcepaths.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/core/startskinmanager.h"
 #include "skin/core/tsskinmanager.h"
 #include "skin/controls/tspanel.h"
@@ -42,6 +43,7 @@ TForm1::TForm1()
     QAccessible::installFactory(&CoverAccessible::factory);
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
     guarded([this] { loadStartSkinManager(sSkinManager1); });
+    sSkinProvider1 = new TsSkinProvider(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setProportional(true);
     auto* layout = new QVBoxLayout(client());

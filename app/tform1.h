@@ -4,6 +4,7 @@
 
 class PictureView;
 class TsSkinManager;
+class TsSkinProvider;
 
 // The start window: the cover picture of the textbook. A press on it opens the main window;
 // closing it closes the course database and ends the program.
@@ -21,6 +22,8 @@ public:
 
     void Image2MouseDown();
     void FormClose();
+
+    TsSkinProvider* sSkinProvider1;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

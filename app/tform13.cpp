@@ -10,6 +10,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tslistbox.h"
+#include "skin/controls/tsskinprovider.h"
 
 TForm13* Form13 = nullptr;
 
@@ -64,6 +65,8 @@ TForm13::TForm13()
 
     connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
     connect(sButton2, &QPushButton::clicked, this, [this] { guarded([this] { sButton2Click(); }); });
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider2 = new TsSkinProvider(this);
 }
 
 void TForm13::fillList()

@@ -6,6 +6,7 @@ class TsButton;
 class TsEdit;
 class TsLabel;
 class TsListBox;
+class TsSkinProvider;
 
 // The multimedia window: the titles of the media items, opening one with the desktop's
 // application, and adding an item.
@@ -29,6 +30,9 @@ public:
 
     void sButton1Click();
     void sButton2Click();
+
+    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider2;
 
 private:
     // Adds every title of media to the list, in stored order, from its first record.

@@ -9,6 +9,7 @@
 #include "platform/picture.h"
 #include "platform/pictureview.h"
 #include "platform/programfolder.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstreeview.h"
 
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ TForm14::TForm14()
     layout->setSpacing(0);
     layout->addWidget(TreeView1);
     layout->addWidget(Image1, 1);
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 void TForm14::showWithFreshTree()

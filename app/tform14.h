@@ -6,6 +6,7 @@
 #include <QList>
 
 class PictureView;
+class TsSkinProvider;
 class TsTreeView;
 
 // The photo window: the photo topics on the left, the chosen photo at its own size on the right.
@@ -23,6 +24,8 @@ public:
     void showWithFreshTree();
 
     void TreeView1Click();
+
+    TsSkinProvider* sSkinProvider1;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -15,6 +15,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstreeview.h"
 #include "teacher/tform9.h"
 #include "testing/tform4.h"
@@ -101,6 +102,7 @@ TForm3::TForm3()
     layout->setSpacing(0);
     layout->addWidget(Panel1);
     layout->addWidget(Panel2, 1);
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 void TForm3::openMainMenu()

@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class TsPanel;
+class TsSkinProvider;
 class TsTreeView;
 
 // The main window: the course menu, the topic tree and the HTML view.
@@ -64,6 +65,8 @@ public:
     // The ten course documents share one handler; the item says which file it shows.
     void showDocument(const QString& fileName);
     void TreeView1Click();
+
+    TsSkinProvider* sSkinProvider1;
 
 protected:
     // Whenever it is shown, the main window, frame included, covers the screen's work area.

@@ -3,6 +3,7 @@
 #include "data/tdatamodule2.h"
 #include "platform/metrics.h"
 #include "skin/controls/tspagecontrol.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstabsheet.h"
 #include "teacher/dbgrid.h"
 #include "teacher/tsdbedit.h"
@@ -108,6 +109,7 @@ TForm10::TForm10()
     sDBNavigator6->setDataSource(DataModule2->DataSource8);
 
     sPageControl1->setCurrentWidget(sTabSheet6);
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 TsTabSheet* TForm10::addPage(const QString& name, const QString& caption)

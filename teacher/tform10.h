@@ -7,6 +7,7 @@ class TsDBEdit;
 class TsDBMemo;
 class TsDBNavigator;
 class TsPageControl;
+class TsSkinProvider;
 class TsTabSheet;
 
 // The material editor: a page per course table, each with its grid (or, for the question bank,
@@ -38,6 +39,8 @@ public:
     TsDBNavigator* sDBNavigator4;
     TsDBNavigator* sDBNavigator5;
     TsDBNavigator* sDBNavigator6;
+
+    TsSkinProvider* sSkinProvider1;
 
 private:
     TsTabSheet* addPage(const QString& name, const QString& caption);

@@ -6,6 +6,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
+#include "skin/controls/tsskinprovider.h"
 #include "teacher/tform10.h"
 
 #include <QVBoxLayout>
@@ -95,6 +96,7 @@ TForm9::TForm9()
     // Enter in either box presses "Вход", as in any login dialog.
     connect(Edit1, &QLineEdit::returnPressed, sButton1, &QPushButton::click);
     connect(Edit2, &QLineEdit::returnPressed, sButton1, &QPushButton::click);
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 void TForm9::sButton1Click()

@@ -6,6 +6,7 @@ class TsButton;
 class TsEdit;
 class TsLabel;
 class TsPanel;
+class TsSkinProvider;
 
 // The login window in front of the material editor. The main window resets it (error line
 // hidden, both boxes empty) each time it opens it.
@@ -28,6 +29,8 @@ public:
     TsButton* sButton1;
 
     void sButton1Click();
+
+    TsSkinProvider* sSkinProvider1;
 };
 
 extern TForm9* Form9;

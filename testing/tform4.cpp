@@ -10,6 +10,7 @@
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/headingfont.h"
 #include "testing/tform5.h"
@@ -66,6 +67,7 @@ TForm4::TForm4()
     sButton1->setGeometry(0, startButtonTop, width(), height() - startButtonTop);
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
     connect(Edit1, &TsEdit::returnPressed, sButton1, &TsButton::click);
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 void TForm4::sButton1Click()

@@ -5,6 +5,7 @@
 class TsButton;
 class TsEdit;
 class TsLabel;
+class TsSkinProvider;
 
 // The registration window: the student's name, and the start of a test.
 class TForm4 : public Form {
@@ -23,6 +24,8 @@ public:
     static constexpr int questionsPerTest = 20;
     // Said instead of starting a test when the course cannot store answers.
     static const QString readOnlyCourseMessage;
+
+    TsSkinProvider* sSkinProvider1;
 };
 
 extern TForm4* Form4;

@@ -10,6 +10,7 @@
 #include "skin/controls/tsmemo.h"
 #include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/grading.h"
 #include "testing/headingfont.h"
@@ -73,6 +74,7 @@ TForm5::TForm5()
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Сдать тест"));
     connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    sSkinProvider1 = new TsSkinProvider(this);
 
     client()->setMinimumSize(minimumClient);
     client()->installEventFilter(this);

@@ -6,6 +6,7 @@ class TsButton;
 class TsLabel;
 class TsMemo;
 class TsRadioGroup;
+class TsSkinProvider;
 class TsTreeView;
 
 // The answering window: the positions of the test set, the question of the chosen position and
@@ -28,6 +29,8 @@ public:
     void RadioGroup1Click();
     // Hands the test in: grades it, shows the result and stores it.
     void sButton1Click();
+
+    TsSkinProvider* sSkinProvider1;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
+#include "skin/controls/tsskinprovider.h"
 #include "testing/grading.h"
 #include "testing/headingfont.h"
 
@@ -85,6 +86,7 @@ TForm6::TForm6()
     placeBox(Label3, Edit2, QStringLiteral("Вы ответили правильно на"), 13);
     placeBox(Label4, Edit3, Label4->text(), 0, markBoxWidth);
     placeBox(Label5, Edit4, Label5->text(), 0, scoreBoxWidth);
+    sSkinProvider1 = new TsSkinProvider(this);
 }
 
 void TForm6::placeBox(TsLabel* label, TsEdit* box, const QString& lead, int blanks, int widthAfter)

@@ -5,6 +5,7 @@
 class TsEdit;
 class TsLabel;
 class TsPanel;
+class TsSkinProvider;
 struct Grade;
 
 // The result window: the student's name, the number of questions and of correct answers, the
@@ -31,6 +32,8 @@ public:
     void setResultStored(bool stored);
 
     static const QString notStoredCaption;
+
+    TsSkinProvider* sSkinProvider1;
 
 private:
     void fitName();

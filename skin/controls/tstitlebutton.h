@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+// A button of the program's own, drawn in a skinned title left of the window's buttons.
+struct TsTitleButton {
+    bool Enabled = true;
+    // Centred on the button; its bottom-left pixel is its transparent colour.
+    QImage Glyph;
+    QString Name;
+    // The button takes the skin's "TITLEBUTTON" picture.
+    bool UseSkinData = true;
+    std::function<void(TsTitleButton&)> OnMouseDown;
+    std::function<void(TsTitleButton&)> OnMouseUp;
+
+    // Where the frame last drew it, in window coordinates; empty while it is not shown.
+    QRect rect;
+    // 0 normal, 1 hot, 2 pressed.
+    int state = 0;
+};
+
+using TsTitleButtons = QList<TsTitleButton>;
