@@ -8,6 +8,7 @@
 #include "platform/apperror.h"
 #include "platform/messagebox.h"
 #include "skin/controls/tsskinablemenus.h"
+#include "skin/controls/tsskinprovider.h"
 #include "skin/core/skinmenuhook.h"
 #include "teacher/tform10.h"
 #include "teacher/tform9.h"
@@ -30,6 +31,11 @@ void destroy(T*& instance)
 bool createProgram()
 {
     setSkinMenuHookFactory([](TsSkinManager* manager) { return std::make_unique<TsSkinableMenus>(manager); });
+    // A window's menu bar is drawn over the band its frame painted for it.
+    TsSkinableMenus::setMenuBarBackground([](const QWidget* form) {
+        const TsSkinProvider* provider = TsSkinProvider::of(form);
+        return provider ? provider->menuBarBackground() : QImage();
+    });
     Form1 = new TForm1;
     try {
         DataModule2 = new TDataModule2;
