@@ -50,7 +50,10 @@ TourRegistration exampleSkin{82, QStringLiteral("example skin"), [] {
     menu->rebuildSkinItem();
     chooseSkin(menu, QStringLiteral("Amberlight"));
     Tour::shoot(Form3, QStringLiteral("main-window-example-skin"));
+    // A window that was hidden when the skin changed wears the new one when it is shown.
+    Form4->show();
     Tour::shoot(Form4, QStringLiteral("registration-example-skin"));
+    Form4->close();
     menu->rebuildSkinItem();
     chooseSkin(menu, ferroluxSkinName);
     Tour::shoot(Form3, QStringLiteral("main-window-internal-skin-again"));
