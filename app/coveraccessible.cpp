@@ -4,7 +4,8 @@
 #include "platform/guarded.h"
 #include "platform/pictureview.h"
 
-CoverAccessible::CoverAccessible(QWidget* cover) : QAccessibleWidget(cover, QAccessible::Button) {}
+CoverAccessible::CoverAccessible(QWidget* cover) : QAccessibleWidget(cover, QAccessible::Button)
+{}
 
 QStringList CoverAccessible::actionNames() const
 {

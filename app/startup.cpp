@@ -43,10 +43,11 @@ bool createProgram()
         destroyProgram();
         // The engine's message alone ("unable to open database file") does not say where the
         // program looked: the database is found through the working directory.
-        const QString tried = QDir::toNativeSeparators(QDir::current().absoluteFilePath(
-            QString::fromLatin1(TDataModule2::databaseFileName)));
-        showMessageBox({QStringLiteral("Application Error"), withFullStop(tried + QStringLiteral(": ") + error.message()),
-                        MessageIcon::Error, MessageButtons::Ok});
+        const QString tried = QDir::toNativeSeparators(
+            QDir::current().absoluteFilePath(QString::fromLatin1(TDataModule2::databaseFileName)));
+        showMessageBox({QStringLiteral("Application Error"),
+                        withFullStop(tried + QStringLiteral(": ") + error.message()), MessageIcon::Error,
+                        MessageButtons::Ok});
         return false;
     }
     Form3 = new TForm3;

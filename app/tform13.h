@@ -17,13 +17,13 @@ public:
     TForm13();
 
     TsListBox* sListBox1;
-    TsButton* sButton1;  // Запустить
+    TsButton* sButton1; // Запустить
     TsLabel* sLabel1;
     TsEdit* sEdit2;
     TsLabel* sLabel2;
     TsEdit* sEdit3;
-    TsButton* sButton2;  // Добавить
-    TsEdit* sEdit1;      // hidden: carries the title of the item being opened
+    TsButton* sButton2; // Добавить
+    TsEdit* sEdit1;     // hidden: carries the title of the item being opened
 
     // The main menu's "Мультимедиа": shows the window and lists the items afresh.
     void showWithFreshList();

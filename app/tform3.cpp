@@ -68,7 +68,8 @@ TForm3::TForm3()
                           QStringLiteral("Экзаменационные вопросы.htm"));
     N13 = addDocumentItem(QStringLiteral("N13"), QStringLiteral("Список рекомендуемой литературы"),
                           QStringLiteral("Список рекомендуемой литературы.htm"));
-    N111 = addDocumentItem(QStringLiteral("N111"), QStringLiteral("Задания на СРС"), QStringLiteral("Задания на СРС.htm"));
+    N111 =
+        addDocumentItem(QStringLiteral("N111"), QStringLiteral("Задания на СРС"), QStringLiteral("Задания на СРС.htm"));
     N121 = addDocumentItem(QStringLiteral("N121"), QStringLiteral("График выполнения и сдачи заданий по дисциплине"),
                            QStringLiteral("График выполнения и сдачи заданий по дисциплине.htm"));
     N131 = addDocumentItem(QStringLiteral("N131"), QStringLiteral("Вопросы рубежных контролей"),
@@ -124,7 +125,8 @@ QAction* TForm3::addDocumentItem(const QString& name, const QString& caption, co
 {
     QAction* action = N6->addAction(caption);
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, fileName] { guarded([this, fileName] { showDocument(fileName); }); });
+    connect(action, &QAction::triggered, this,
+            [this, fileName] { guarded([this, fileName] { showDocument(fileName); }); });
     return action;
 }
 
@@ -206,7 +208,8 @@ void TForm3::N14Click()
 void TForm3::N3Click()
 {
     TDataModule2* data = DataModule2;
-    for (Table* table : {data->ADOTable1, data->tblMedia, data->ADOTable3, data->ADOTable4, data->ADOTable5, data->ADOTable6})
+    for (Table* table :
+         {data->ADOTable1, data->tblMedia, data->ADOTable3, data->ADOTable4, data->ADOTable5, data->ADOTable6})
         table->close();
     Form1->show();
     close();

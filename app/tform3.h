@@ -22,13 +22,13 @@ public:
     TForm3();
 
     QMenuBar* MainMenu1;
-    QAction* N1;   // Лекции
-    QAction* N15;  // Презентации
-    QAction* N16;  // Мультимедиа
-    QAction* N4;   // Фото
-    QAction* N2;   // Тестирование
-    QAction* N5;   // Преподаватель
-    QMenu* N6;     // УМКД
+    QAction* N1;  // Лекции
+    QAction* N15; // Презентации
+    QAction* N16; // Мультимедиа
+    QAction* N4;  // Фото
+    QAction* N2;  // Тестирование
+    QAction* N5;  // Преподаватель
+    QMenu* N6;    // УМКД
     QAction* N7;
     QAction* N8;
     QAction* N9;
@@ -39,8 +39,8 @@ public:
     QAction* N111;
     QAction* N121;
     QAction* N131;
-    QAction* N14;  // Руководство пользователя
-    QAction* N3;   // Выход
+    QAction* N14; // Руководство пользователя
+    QAction* N3;  // Выход
 
     TsPanel* Panel1;
     TsTreeView* TreeView1;

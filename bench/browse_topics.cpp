@@ -21,8 +21,8 @@ QString courseRows()
 {
     QString script;
     for (int i = 0; i < topicCount; ++i)
-        script += QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Тема лекции номер %1', 'lecture%1.htm');")
-                      .arg(i);
+        script +=
+            QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Тема лекции номер %1', 'lecture%1.htm');").arg(i);
     return script;
 }
 
@@ -54,7 +54,7 @@ void BM_TopicClickUntilTheViewHasThePath(benchmark::State& state)
         if (!Form3->WebBrowser1->locationPath().endsWith(QStringLiteral("lecture%1.htm").arg(index)))
             state.SkipWithError("the view did not get the topic's path");
         state.PauseTiming();
-        QApplication::processEvents();  // the view's own loading, after the handler
+        QApplication::processEvents(); // the view's own loading, after the handler
         state.ResumeTiming();
     }
 }

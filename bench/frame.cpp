@@ -121,8 +121,8 @@ void HoverTitleButton(benchmark::State& state)
     }
     form->removeEventFilter(&counter);
     state.counters["pixels_per_hover"] = hovers ? double(counter.pixels) / double(hovers) : 0;
-    state.counters["button_pixels"] = provider->titleButtonRect(TitleButton::Close).width()
-                                      * provider->titleButtonRect(TitleButton::Close).height();
+    state.counters["button_pixels"] =
+        provider->titleButtonRect(TitleButton::Close).width() * provider->titleButtonRect(TitleButton::Close).height();
 }
 BENCHMARK(HoverTitleButton)->Unit(benchmark::kMicrosecond);
 
@@ -131,7 +131,8 @@ std::vector<std::unique_ptr<Form>> tenSkinnedWindows()
 {
     std::vector<std::unique_ptr<Form>> forms;
     for (int index = 0; index < 10; ++index) {
-        auto form = std::make_unique<Form>(QStringLiteral("Form%1").arg(index), QStringLiteral("Окно"), QRect(0, 0, 640, 480));
+        auto form =
+            std::make_unique<Form>(QStringLiteral("Form%1").arg(index), QStringLiteral("Окно"), QRect(0, 0, 640, 480));
         for (int p = 0; p < 3; ++p) {
             auto* panel = new TsPanel(form->client());
             new TsButton(panel);

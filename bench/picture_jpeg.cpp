@@ -62,7 +62,7 @@ QByteArray makePhoto(int width, int height)
 void BM_PhotoLoadAndFirstDraw(benchmark::State& state)
 {
     PictureView view;
-    view.resize(502, 497);  // the photo window's picture view at its designed size
+    view.resize(502, 497); // the photo window's picture view at its designed size
     QImage screen(view.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         view.setPicture(Picture::load(photoPath));

@@ -38,7 +38,8 @@ std::vector<std::unique_ptr<Form>> makeForms()
 {
     std::vector<std::unique_ptr<Form>> forms;
     for (int f = 0; f < 10; ++f) {
-        auto form = std::make_unique<Form>(QStringLiteral("Form%1").arg(f), QStringLiteral("Form"), QRect(0, 0, 640, 480));
+        auto form =
+            std::make_unique<Form>(QStringLiteral("Form%1").arg(f), QStringLiteral("Form"), QRect(0, 0, 640, 480));
         for (int p = 0; p < 3; ++p) {
             auto* panel = new Control(form->client(), ControlKind::Panel);
             using enum ControlKind;

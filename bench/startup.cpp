@@ -101,7 +101,8 @@ void BM_LocateIn10000Records(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         const QString topic = QStringLiteral("Тема лекции номер %1").arg((i++ * 7919) % 10000);
-        benchmark::DoNotOptimize(table.locate(QStringLiteral("tema"), topic, Table::CaseInsensitive | Table::PartialKey));
+        benchmark::DoNotOptimize(
+            table.locate(QStringLiteral("tema"), topic, Table::CaseInsensitive | Table::PartialKey));
     }
 }
 BENCHMARK(BM_LocateIn10000Records)->Unit(benchmark::kMicrosecond);

@@ -24,10 +24,12 @@ QString courseRows()
     QString script;
     static const char* const grades[] = {"A", "B", "C", "D", "F"};
     for (int i = 0; i < resultCount; ++i)
-        script += QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Студент номер %1', '2026-05-%2', 20, '%3');")
-                      .arg(i)
-                      .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
-                      .arg(QLatin1String(grades[i % 5]));
+        script +=
+            QStringLiteral(
+                "INSERT INTO result (fio, data, kol, ocenka) VALUES ('Студент номер %1', '2026-05-%2', 20, '%3');")
+                .arg(i)
+                .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                .arg(QLatin1String(grades[i % 5]));
     return script;
 }
 

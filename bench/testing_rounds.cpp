@@ -81,7 +81,8 @@ private:
 class DirectStart {
 public:
     explicit DirectStart(sqlite3* db)
-        : entries_(db, "SELECT rowid FROM testing"), remove_(db, "DELETE FROM testing WHERE rowid = ?"),
+        : entries_(db, "SELECT rowid FROM testing"),
+          remove_(db, "DELETE FROM testing WHERE rowid = ?"),
           insert_(db, "INSERT INTO testing (nom, nom1) VALUES (?, ?)")
     {
         Statement count(db, "SELECT count(*) FROM test");
@@ -119,10 +120,10 @@ private:
 class DirectHandIn {
 public:
     explicit DirectHandIn(sqlite3* db)
-        : entries_(db, "SELECT nom1, otv FROM testing"), correct_(db, "SELECT otv FROM test WHERE nom = ?"),
+        : entries_(db, "SELECT nom1, otv FROM testing"),
+          correct_(db, "SELECT otv FROM test WHERE nom = ?"),
           store_(db, "INSERT INTO result (fio, data, kol, ocenka) VALUES (?, ?, 20, ?)")
-    {
-    }
+    {}
 
     void run()
     {

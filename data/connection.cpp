@@ -4,7 +4,8 @@
 
 #include <sqlite3.h>
 
-Connection::Connection(QObject* parent) : QObject(parent) {}
+Connection::Connection(QObject* parent) : QObject(parent)
+{}
 
 Connection::~Connection()
 {

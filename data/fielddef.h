@@ -10,7 +10,7 @@ struct FieldDef {
 
     QString name;
     Kind kind = Kind::Text;
-    int size = 0;  // declared maximum length of a text; 0 for none
+    int size = 0; // declared maximum length of a text; 0 for none
 
     static FieldDef fromDeclaration(const QString& name, const QString& declaredType);
 };

@@ -34,12 +34,9 @@ QString FieldValue::toText(const QString& typeName) const
 qint64 FieldValue::toInteger() const
 {
     switch (kind_) {
-    case Kind::Integer:
-        return integer_;
-    case Kind::Null:
-        throw AppError(QStringLiteral("Could not convert variant of type (Null) into type (Integer)"));
-    case Kind::Date:
-        throw AppError(QStringLiteral("Could not convert variant of type (Date) into type (Integer)"));
+    case Kind::Integer: return integer_;
+    case Kind::Null: throw AppError(QStringLiteral("Could not convert variant of type (Null) into type (Integer)"));
+    case Kind::Date: throw AppError(QStringLiteral("Could not convert variant of type (Date) into type (Integer)"));
     case Kind::Text: {
         bool ok = false;
         const qint64 number = text_.trimmed().toLongLong(&ok);

@@ -1,6 +1,7 @@
 #include "data/forwardingdatalink.h"
 
-ForwardingDataLink::ForwardingDataLink(Notices notices) : notices_(std::move(notices)) {}
+ForwardingDataLink::ForwardingDataLink(Notices notices) : notices_(std::move(notices))
+{}
 
 void ForwardingDataLink::activeChanged()
 {

@@ -26,12 +26,8 @@ void Statement::bind(int index, const FieldValue& value)
 {
     int rc = SQLITE_OK;
     switch (value.kind()) {
-    case FieldValue::Kind::Null:
-        rc = sqlite3_bind_null(statement_, index);
-        break;
-    case FieldValue::Kind::Integer:
-        rc = sqlite3_bind_int64(statement_, index, value.toInteger());
-        break;
+    case FieldValue::Kind::Null: rc = sqlite3_bind_null(statement_, index); break;
+    case FieldValue::Kind::Integer: rc = sqlite3_bind_int64(statement_, index, value.toInteger()); break;
     case FieldValue::Kind::Text: {
         const QByteArray text = value.asText().toUtf8();
         rc = sqlite3_bind_text(statement_, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
@@ -59,8 +55,7 @@ bool Statement::step()
 
 void Statement::run()
 {
-    while (step()) {
-    }
+    while (step()) {}
 }
 
 int Statement::columnCount() const
@@ -87,10 +82,8 @@ qint64 Statement::columnInteger(int column) const
 FieldValue Statement::columnValue(int column) const
 {
     switch (sqlite3_column_type(statement_, column)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return FieldValue(static_cast<qint64>(sqlite3_column_int64(statement_, column)));
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return FieldValue(static_cast<qint64>(sqlite3_column_int64(statement_, column)));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
         return FieldValue(QString::fromUtf8(text, sqlite3_column_bytes(statement_, column)));

@@ -18,8 +18,8 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     void bind(int index, const FieldValue& value);
-    bool step();  // true while a row is there
-    void run();   // a statement without rows
+    bool step(); // true while a row is there
+    void run();  // a statement without rows
 
     int columnCount() const;
     QString columnName(int column) const;

@@ -55,11 +55,13 @@ const QString readOnlyMessage = QStringLiteral("Cannot modify a read-only datase
 
 struct TableOrdering {
     std::vector<int> records;
-    std::vector<SortKey> keys;  // keys[i] belongs to records[i]
+    std::vector<SortKey> keys; // keys[i] belongs to records[i]
 };
 
 Table::Table(Connection* connection, const QString& componentName, const QString& tableName, QObject* parent)
-    : QObject(parent), connection_(connection), tableName_(tableName)
+    : QObject(parent),
+      connection_(connection),
+      tableName_(tableName)
 {
     setObjectName(componentName);
 }
@@ -284,8 +286,7 @@ FieldValue Table::convertedValue(const FieldDef& field, const FieldValue& value)
         return date.isValid() ? FieldValue(date) : value;
     }
     case FieldDef::Kind::Text:
-    case FieldDef::Kind::Memo:
-        break;
+    case FieldDef::Kind::Memo: break;
     }
     return value;
 }
@@ -422,8 +423,7 @@ void Table::readBackStored()
         if (reread.step())
             for (int field = 0; field < fields_.size() && field < reread.columnCount(); ++field)
                 stored.values[field] = convertedValue(fields_[field], reread.columnValue(field));
-    } catch (const AppError&) {
-    }
+    } catch (const AppError&) {}
 }
 
 void Table::storeEdit()
@@ -446,7 +446,8 @@ void Table::storeEdit()
     statement.bind(values.size() + 1, FieldValue(record.rowid));
     statement.run();
     if (connection_->changes() == 0)
-        throw AppError(QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read."));
+        throw AppError(QStringLiteral(
+            "Row cannot be located for updating. Some values may have been changed since it was last read."));
     // Writing the key that the engine uses as row number moves the row under another number.
     Statement reread(*connection_,
                      QStringLiteral("SELECT rowid FROM ") + quoted(tableName_) + QStringLiteral(" WHERE rowid = ?"));

@@ -51,7 +51,7 @@ public:
     bool locate(const QString& field, const FieldValue& value, LocateOptions options);
 
     const QVector<FieldDef>& fields() const { return fields_; }
-    int fieldIndex(const QString& field) const;  // -1 when the table has no such field
+    int fieldIndex(const QString& field) const; // -1 when the table has no such field
     QString fieldAsText(const QString& field) const;
     FieldValue fieldValue(const QString& field) const;
     void setFieldValue(const QString& field, const FieldValue& value);
@@ -73,7 +73,7 @@ public:
 
 private:
     struct Record {
-        qint64 rowid = 0;  // 0 for a record not stored yet
+        qint64 rowid = 0; // 0 for a record not stored yet
         QVector<FieldValue> values;
     };
 

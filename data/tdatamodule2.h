@@ -18,14 +18,14 @@ public:
     ~TDataModule2() override;
 
     Connection* ADOConnection1;
-    Table* ADOTable1;  // test
-    Table* tblMedia;   // media
-    Table* ADOTable3;  // Lekcia
-    Table* ADOTable4;  // rasdel
-    Table* ADOTable5;  // testing
-    Table* ADOTable6;  // result
-    Table* ADOTable7;  // Present
-    Table* ADOTable2;  // foto
+    Table* ADOTable1; // test
+    Table* tblMedia;  // media
+    Table* ADOTable3; // Lekcia
+    Table* ADOTable4; // rasdel
+    Table* ADOTable5; // testing
+    Table* ADOTable6; // result
+    Table* ADOTable7; // Present
+    Table* ADOTable2; // foto
     DataSource* DataSource1;
     DataSource* DataSource2;
     DataSource* DataSource3;

@@ -5,7 +5,8 @@
 namespace {
 
 // Fields per row of each section.
-const std::map<QString, int>& fieldCounts() {
+const std::map<QString, int>& fieldCounts()
+{
     static const std::map<QString, int> counts = {
         {QStringLiteral("rasdel"), 1}, {QStringLiteral("Lekcia"), 2}, {QStringLiteral("Present"), 2},
         {QStringLiteral("media"), 4},  {QStringLiteral("foto"), 5},
@@ -13,13 +14,15 @@ const std::map<QString, int>& fieldCounts() {
     return counts;
 }
 
-[[noreturn]] void fail(int line, const QString& what) {
+[[noreturn]] void fail(int line, const QString& what)
+{
     throw std::runtime_error(("catalogue, line " + QString::number(line) + ": " + what).toStdString());
 }
 
-}  // namespace
+} // namespace
 
-Catalogue Catalogue::parse(const QString& text) {
+Catalogue Catalogue::parse(const QString& text)
+{
     Catalogue catalogue;
     QString table;
     const QStringList lines = text.split(u'\n');
@@ -50,7 +53,8 @@ Catalogue Catalogue::parse(const QString& text) {
     return catalogue;
 }
 
-const std::vector<QStringList>& Catalogue::rows(const QString& table) const {
+const std::vector<QStringList>& Catalogue::rows(const QString& table) const
+{
     const auto found = tables_.find(table);
     if (found == tables_.end())
         throw std::logic_error(("catalogue has no table " + table).toStdString());

@@ -9,7 +9,8 @@ namespace {
 
 class Database {
 public:
-    explicit Database(const QString& path) {
+    explicit Database(const QString& path)
+    {
         const QByteArray name = path.toUtf8();
         if (sqlite3_open_v2(name.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
             const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
@@ -21,7 +22,8 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    void execute(const QString& sql) {
+    void execute(const QString& sql)
+    {
         char* error = nullptr;
         if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
             const std::string message = error ? error : sqlite3_errmsg(db_);
@@ -31,13 +33,13 @@ public:
     }
 
     // Every value goes in through a bound parameter: whole numbers as integers, the rest as text.
-    void insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values)
+    {
         QStringList marks;
         for (qsizetype i = 0; i < columns.size(); ++i)
             marks << QStringLiteral("?");
-        const QByteArray sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(table, columns.join(u','), marks.join(u','))
-                                   .toUtf8();
+        const QByteArray sql =
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(u','), marks.join(u',')).toUtf8();
         sqlite3_stmt* statement = nullptr;
         if (sqlite3_prepare_v2(db_, sql.constData(), -1, &statement, nullptr) != SQLITE_OK)
             throw std::runtime_error("cannot prepare insert into " + table.toStdString() + ": " + sqlite3_errmsg(db_));
@@ -59,10 +61,11 @@ private:
     sqlite3* db_ = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 void writeCourseDatabase(const QString& path, const QString& schemaSql, const Catalogue& catalogue,
-                         const std::vector<Question>& questions) {
+                         const std::vector<Question>& questions)
+{
     // Built under another name and put in place only when complete, so that a failure never
     // leaves a half-filled course database behind.
     const QString partial = path + QStringLiteral(".partial");

@@ -26,11 +26,13 @@ namespace {
 const QString teoria = QStringLiteral("Teoria/");
 
 // Course databases come from Windows, where a file inside a folder is written "Folder\name".
-QString nativeRelative(const QString& stored) {
+QString nativeRelative(const QString& stored)
+{
     return QString(stored).replace(u'\\', u'/');
 }
 
-QString declaredCharset(const QString& html, const QString& name) {
+QString declaredCharset(const QString& html, const QString& name)
+{
     static const QRegularExpression charset(QStringLiteral("charset=([A-Za-z0-9_-]+)"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = charset.match(html);
@@ -39,7 +41,8 @@ QString declaredCharset(const QString& html, const QString& name) {
     return match.captured(1).toLower();
 }
 
-QByteArray encodeBmp(const QImage& image) {
+QByteArray encodeBmp(const QImage& image)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -48,25 +51,29 @@ QByteArray encodeBmp(const QImage& image) {
     return bytes;
 }
 
-int whole(const QString& text, const QString& what) {
+int whole(const QString& text, const QString& what)
+{
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value <= 0)
-        throw std::runtime_error(("catalogue: " + what + " must be a positive whole number, not '" + text + "'")
-                                     .toStdString());
+        throw std::runtime_error(
+            ("catalogue: " + what + " must be a positive whole number, not '" + text + "'").toStdString());
     return value;
 }
 
-}  // namespace
+} // namespace
 
 CourseGenerator::CourseGenerator(const QString& sourceFolder, const QString& programFolder)
-    : source_(sourceFolder), program_(programFolder) {
+    : source_(sourceFolder),
+      program_(programFolder)
+{
     if (!source_.exists(QStringLiteral("schema.sql")))
         throw std::runtime_error(sourceFolder.toStdString() + " is not the demo course's source folder");
     catalogue_ = Catalogue::parse(readText(QStringLiteral("catalogue.txt")));
 }
 
-void CourseGenerator::run() {
+void CourseGenerator::run()
+{
     if (!program_.mkpath(QStringLiteral(".")))
         throw std::runtime_error("cannot create " + program_.path().toStdString());
     QDir old(program_.filePath(QStringLiteral("Teoria")));
@@ -80,7 +87,8 @@ void CourseGenerator::run() {
     writeDatabase();
 }
 
-QString CourseGenerator::readText(const QString& relativePath) const {
+QString CourseGenerator::readText(const QString& relativePath) const
+{
     QFile file(source_.filePath(relativePath));
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read " + file.fileName().toStdString());
@@ -91,7 +99,8 @@ QString CourseGenerator::readText(const QString& relativePath) const {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-void CourseGenerator::writeFile(const QString& relativePath, const QByteArray& bytes) const {
+void CourseGenerator::writeFile(const QString& relativePath, const QByteArray& bytes) const
+{
     const QString path = program_.filePath(relativePath);
     if (!QDir().mkpath(QFileInfo(path).path()))
         throw std::runtime_error("cannot create the folder of " + path.toStdString());
@@ -102,7 +111,8 @@ void CourseGenerator::writeFile(const QString& relativePath, const QByteArray& b
 
 // The HTML sources are UTF-8; a file that declares windows-1251 is written in that code page, as
 // a lecture saved by a Windows editor would be.
-void CourseGenerator::writeTexts() {
+void CourseGenerator::writeTexts()
+{
     QStringList files;
     QDirIterator it(source_.filePath(QStringLiteral("texts")), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
@@ -124,14 +134,17 @@ void CourseGenerator::writeTexts() {
     }
 }
 
-void CourseGenerator::checkLectureFiles() const {
+void CourseGenerator::checkLectureFiles() const
+{
     for (const QStringList& row : catalogue_.rows(QStringLiteral("Lekcia"))) {
         if (!QFileInfo::exists(program_.filePath(teoria + nativeRelative(row[1]))))
-            throw std::runtime_error(("lecture '" + row[0] + "' names " + row[1] + ", which texts/ lacks").toStdString());
+            throw std::runtime_error(
+                ("lecture '" + row[0] + "' names " + row[1] + ", which texts/ lacks").toStdString());
     }
 }
 
-void CourseGenerator::writePhotos() {
+void CourseGenerator::writePhotos()
+{
     for (const QStringList& row : catalogue_.rows(QStringLiteral("foto"))) {
         const QSize size(whole(row[3], QStringLiteral("width")), whole(row[4], QStringLiteral("height")));
         const QImage picture = drawPicture(row[2], size);
@@ -147,7 +160,8 @@ void CourseGenerator::writePhotos() {
     }
 }
 
-void CourseGenerator::writePresentations() {
+void CourseGenerator::writePresentations()
+{
     const QSize slideSize(1024, 768);
     for (const QStringList& row : catalogue_.rows(QStringLiteral("Present"))) {
         const QString sourceName = QStringLiteral("presentations/") + QFileInfo(row[1]).completeBaseName() + ".txt";
@@ -159,7 +173,8 @@ void CourseGenerator::writePresentations() {
     }
 }
 
-void CourseGenerator::writeMedia() {
+void CourseGenerator::writeMedia()
+{
     for (const QStringList& row : catalogue_.rows(QStringLiteral("media"))) {
         const QString& kind = row[2];
         QByteArray bytes;
@@ -168,7 +183,7 @@ void CourseGenerator::writeMedia() {
         else if (kind == QStringLiteral("timesignal"))
             bytes = encodeWav(timeSignalSound(22050), 22050);
         else if (kind == QStringLiteral("telephone"))
-            bytes = encodeWav(telephoneSound(8000), 8000);  // a telephone line carries no more
+            bytes = encodeWav(telephoneSound(8000), 8000); // a telephone line carries no more
         else if (kind == QStringLiteral("radiowaves"))
             bytes = encodeAnimatedGif(drawRadioWaves(240, 12), radioWavesPalette(), 12);
         else
@@ -177,7 +192,8 @@ void CourseGenerator::writeMedia() {
     }
 }
 
-void CourseGenerator::writeDatabase() {
+void CourseGenerator::writeDatabase()
+{
     const std::vector<Question> questions = parseQuestions(readText(QStringLiteral("questions.txt")));
     writeCourseDatabase(program_.filePath(QStringLiteral("db1.mdb")), readText(QStringLiteral("schema.sql")),
                         catalogue_, questions);

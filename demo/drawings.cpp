@@ -13,7 +13,8 @@
 
 namespace {
 
-QFont font(const char* family, int pixels, bool bold = false, bool italic = false) {
+QFont font(const char* family, int pixels, bool bold = false, bool italic = false)
+{
     QFont f(QString::fromLatin1(family));
     f.setPixelSize(pixels);
     f.setBold(bold);
@@ -22,14 +23,16 @@ QFont font(const char* family, int pixels, bool bold = false, bool italic = fals
     return f;
 }
 
-void verticalGradient(QPainter& p, const QRectF& area, QColor top, QColor bottom) {
+void verticalGradient(QPainter& p, const QRectF& area, QColor top, QColor bottom)
+{
     QLinearGradient g(area.topLeft(), area.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
     p.fillRect(area, g);
 }
 
-void caption(QPainter& p, const QRectF& canvas, const QString& text) {
+void caption(QPainter& p, const QRectF& canvas, const QString& text)
+{
     const QRectF band(canvas.left(), canvas.bottom() - 40, canvas.width(), 40);
     p.fillRect(band, QColor(20, 20, 20, 170));
     p.setPen(QColor(250, 244, 225));
@@ -38,7 +41,8 @@ void caption(QPainter& p, const QRectF& canvas, const QString& text) {
 }
 
 // Grey bars standing for lines of small print.
-void printedLines(QPainter& p, const QRectF& area, double lineHeight, unsigned seed) {
+void printedLines(QPainter& p, const QRectF& area, double lineHeight, unsigned seed)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 60, 50));
     unsigned state = seed;
@@ -50,7 +54,8 @@ void printedLines(QPainter& p, const QRectF& area, double lineHeight, unsigned s
     }
 }
 
-void drawActa(QPainter& p) {
+void drawActa(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     verticalGradient(p, canvas, QColor(120, 170, 220), QColor(235, 215, 180));
     // A temple behind the board.
@@ -83,8 +88,8 @@ void drawActa(QPainter& p) {
     p.setPen(QColor(40, 40, 40));
     p.setFont(font("DejaVu Serif", 13));
     const QStringList lines = {QStringLiteral("SENATVS HODIE CONVENIT"), QStringLiteral("DE PROVINCIIS DECREVIT"),
-                               QStringLiteral("LVDI IN CIRCO MAXIMO"), QStringLiteral("NATVS EST FILIVS"),
-                               QStringLiteral("INCENDIVM IN SVBVRA"), QStringLiteral("C. IVLIVS CAESAR COS.")};
+                               QStringLiteral("LVDI IN CIRCO MAXIMO"),   QStringLiteral("NATVS EST FILIVS"),
+                               QStringLiteral("INCENDIVM IN SVBVRA"),    QStringLiteral("C. IVLIVS CAESAR COS.")};
     for (int i = 0; i < lines.size(); ++i)
         p.drawText(QRectF(60, 145 + i * 28, 260, 26), Qt::AlignCenter, lines[i]);
     // Readers in togas.
@@ -106,7 +111,8 @@ void drawActa(QPainter& p) {
     caption(p, canvas, QStringLiteral("Acta diurna на римском Форуме"));
 }
 
-void drawPress(QPainter& p) {
+void drawPress(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     verticalGradient(p, canvas, QColor(95, 70, 50), QColor(60, 42, 30));
     p.fillRect(QRectF(0, 400, 640, 80), QColor(80, 60, 40));
@@ -158,7 +164,8 @@ void drawPress(QPainter& p) {
     caption(p, canvas, QStringLiteral("Печатный станок Гутенберга, Майнц, около 1450 г."));
 }
 
-void drawNewspaper(QPainter& p) {
+void drawNewspaper(QPainter& p)
+{
     const QRectF canvas(0, 0, 480, 640);
     p.fillRect(canvas, QColor(90, 80, 70));
     const QRectF sheet(30, 20, 420, 600);
@@ -206,7 +213,8 @@ void drawNewspaper(QPainter& p) {
     }
 }
 
-void drawVedomosti(QPainter& p) {
+void drawVedomosti(QPainter& p)
+{
     const QRectF canvas(0, 0, 400, 520);
     p.fillRect(canvas, QColor(236, 224, 196));
     p.setPen(QPen(QColor(90, 60, 40), 3));
@@ -241,19 +249,21 @@ void drawVedomosti(QPainter& p) {
     p.drawText(QRectF(20, 460, 360, 30), Qt::AlignCenter, QStringLiteral("В Москве, 1703 года, января 2 дня"));
 }
 
-void drawTower(QPainter& p, const QPointF& base, double scale, QColor colour) {
+void drawTower(QPainter& p, const QPointF& base, double scale, QColor colour)
+{
     p.setPen(QPen(colour.darker(130), 2));
     p.setBrush(colour);
     p.drawRect(QRectF(base.x() - 18 * scale, base.y() - 60 * scale, 36 * scale, 60 * scale));
-    p.drawPolygon(QPolygonF({QPointF(base.x() - 22 * scale, base.y() - 60 * scale),
-                             QPointF(base.x(), base.y() - 75 * scale),
-                             QPointF(base.x() + 22 * scale, base.y() - 60 * scale)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(base.x() - 22 * scale, base.y() - 60 * scale), QPointF(base.x(), base.y() - 75 * scale),
+                   QPointF(base.x() + 22 * scale, base.y() - 60 * scale)}));
     p.setPen(QPen(QColor(50, 40, 30), std::max(2.0, 4 * scale)));
     const QPointF mastTop(base.x(), base.y() - 150 * scale);
     p.drawLine(QPointF(base.x(), base.y() - 75 * scale), mastTop);
 }
 
-void drawChappe(QPainter& p) {
+void drawChappe(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     verticalGradient(p, canvas, QColor(150, 190, 230), QColor(230, 235, 240));
     p.setPen(Qt::NoPen);
@@ -303,7 +313,8 @@ void drawChappe(QPainter& p) {
     caption(p, canvas, QStringLiteral("Оптический телеграф системы Клода Шаппа"));
 }
 
-void drawKey(QPainter& p) {
+void drawKey(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     verticalGradient(p, canvas, QColor(70, 90, 80), QColor(35, 45, 40));
     // Wooden base.
@@ -365,7 +376,8 @@ void drawKey(QPainter& p) {
     caption(p, canvas, QStringLiteral("Телеграфный ключ"));
 }
 
-void drawTelephone(QPainter& p) {
+void drawTelephone(QPainter& p)
+{
     const QRectF canvas(0, 0, 480, 640);
     verticalGradient(p, canvas, QColor(215, 200, 170), QColor(170, 150, 120));
     const QColor oak(130, 80, 40);
@@ -417,7 +429,8 @@ void drawTelephone(QPainter& p) {
     p.drawText(QRectF(0, 560, 480, 60), Qt::AlignCenter, QStringLiteral("Настенный телефон, 1890-е годы"));
 }
 
-void drawTeletype(QPainter& p) {
+void drawTeletype(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     verticalGradient(p, canvas, QColor(190, 195, 200), QColor(140, 145, 150));
     p.fillRect(QRectF(0, 380, 640, 100), QColor(110, 80, 55));
@@ -460,8 +473,8 @@ void drawTeletype(QPainter& p) {
     caption(p, canvas, QStringLiteral("Телетайп — рабочий аппарат агентства"));
 }
 
-void drawHyperboloid(QPainter& p, double centreX, double bottomY, double topY, double bottomRadius,
-                     double topRadius) {
+void drawHyperboloid(QPainter& p, double centreX, double bottomY, double topY, double bottomRadius, double topRadius)
+{
     const int bars = 24;
     const double twist = 2 * std::numbers::pi * 5 / bars;
     for (int i = 0; i < bars; ++i) {
@@ -481,7 +494,8 @@ void drawHyperboloid(QPainter& p, double centreX, double bottomY, double topY, d
     p.drawEllipse(QPointF(centreX, topY), topRadius, 3);
 }
 
-void drawShukhovTower(QPainter& p) {
+void drawShukhovTower(QPainter& p)
+{
     const QRectF canvas(0, 0, 700, 500);
     verticalGradient(p, canvas, QColor(70, 110, 170), QColor(235, 200, 160));
     // Radio waves spreading from the top.
@@ -524,7 +538,8 @@ void drawShukhovTower(QPainter& p) {
     caption(p, canvas, QStringLiteral("Радиобашня на Шаболовке"));
 }
 
-void drawTelevision(QPainter& p) {
+void drawTelevision(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     verticalGradient(p, canvas, QColor(200, 185, 160), QColor(150, 130, 105));
     p.fillRect(QRectF(0, 390, 640, 90), QColor(120, 85, 55));
@@ -571,7 +586,8 @@ void drawTelevision(QPainter& p) {
     caption(p, canvas, QStringLiteral("Телевизор КВН-49 с линзой"));
 }
 
-void drawArpanet(QPainter& p) {
+void drawArpanet(QPainter& p)
+{
     const QRectF canvas(0, 0, 640, 480);
     p.fillRect(canvas, QColor(245, 245, 238));
     p.setPen(QPen(QColor(215, 220, 230), 1));
@@ -624,7 +640,8 @@ struct Drawing {
     std::function<void(QPainter&)> paint;
 };
 
-const std::map<QString, Drawing>& drawings() {
+const std::map<QString, Drawing>& drawings()
+{
     static const std::map<QString, Drawing> all = {
         {QStringLiteral("acta"), {QSize(640, 480), drawActa}},
         {QStringLiteral("press"), {QSize(640, 480), drawPress}},
@@ -641,9 +658,10 @@ const std::map<QString, Drawing>& drawings() {
     return all;
 }
 
-}  // namespace
+} // namespace
 
-QImage drawPicture(const QString& name, QSize size) {
+QImage drawPicture(const QString& name, QSize size)
+{
     const auto found = drawings().find(name);
     if (found == drawings().end())
         throw std::runtime_error("no drawing named '" + name.toStdString() + "'");
@@ -656,8 +674,8 @@ QImage drawPicture(const QString& name, QSize size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     // The drawing keeps its proportions and sits in the middle of a size of another shape.
-    const double scale = std::min(double(size.width()) / drawing.logical.width(),
-                                  double(size.height()) / drawing.logical.height());
+    const double scale =
+        std::min(double(size.width()) / drawing.logical.width(), double(size.height()) / drawing.logical.height());
     p.translate((size.width() - drawing.logical.width() * scale) / 2,
                 (size.height() - drawing.logical.height() * scale) / 2);
     p.scale(scale, scale);
@@ -667,32 +685,36 @@ QImage drawPicture(const QString& name, QSize size) {
     return image;
 }
 
-QSize pictureNaturalSize(const QString& name) {
+QSize pictureNaturalSize(const QString& name)
+{
     const auto found = drawings().find(name);
     if (found == drawings().end())
         throw std::runtime_error("no drawing named '" + name.toStdString() + "'");
     return found->second.logical;
 }
 
-QStringList pictureNames() {
+QStringList pictureNames()
+{
     QStringList names;
     for (const auto& entry : drawings())
         names << entry.first;
     return names;
 }
 
-std::vector<QRgb> radioWavesPalette() {
+std::vector<QRgb> radioWavesPalette()
+{
     return {qRgb(30, 50, 90), qRgb(60, 90, 140), qRgb(250, 250, 250), qRgb(255, 210, 80),
             qRgb(40, 40, 45), qRgb(200, 60, 40), qRgb(120, 160, 210), qRgb(90, 70, 60)};
 }
 
-std::vector<QImage> drawRadioWaves(int side, int frameCount) {
+std::vector<QImage> drawRadioWaves(int side, int frameCount)
+{
     const std::vector<QRgb> palette = radioWavesPalette();
     std::vector<QImage> frames;
     for (int frame = 0; frame < frameCount; ++frame) {
         QImage image(side, side, QImage::Format_RGB32);
         image.fill(palette[0]);
-        QPainter p(&image);  // no antialiasing: every pixel stays a palette colour
+        QPainter p(&image); // no antialiasing: every pixel stays a palette colour
         const double s = side / 160.0;
         p.scale(s, s);
         p.fillRect(QRectF(0, 120, 160, 40), QColor(palette[7]));

@@ -6,14 +6,16 @@
 
 namespace {
 
-void put16(QByteArray& out, int value) {
+void put16(QByteArray& out, int value)
+{
     out.append(static_cast<char>(value & 0xFF));
     out.append(static_cast<char>((value >> 8) & 0xFF));
 }
 
 class BitPacker {
 public:
-    void write(int code, int size) {
+    void write(int code, int size)
+    {
         accumulator_ |= static_cast<unsigned>(code) << bits_;
         bits_ += size;
         while (bits_ >= 8) {
@@ -22,7 +24,8 @@ public:
             bits_ -= 8;
         }
     }
-    QByteArray finish() {
+    QByteArray finish()
+    {
         if (bits_ > 0)
             bytes_.append(static_cast<char>(accumulator_ & 0xFF));
         return bytes_;
@@ -36,11 +39,12 @@ private:
 
 // Variable-length LZW as GIF wants it: the code size grows once the decoder, which adds its
 // entries one code later than the encoder, will need the wider codes; a full table starts afresh.
-QByteArray lzw(const std::vector<unsigned char>& indexes, int minimumCodeSize) {
+QByteArray lzw(const std::vector<unsigned char>& indexes, int minimumCodeSize)
+{
     const int clear = 1 << minimumCodeSize;
     const int endOfInformation = clear + 1;
     BitPacker out;
-    std::unordered_map<int, int> table;  // (prefix << 8 | index) -> code
+    std::unordered_map<int, int> table; // (prefix << 8 | index) -> code
     int codeSize = minimumCodeSize + 1;
     int next = endOfInformation + 1;
     out.write(clear, codeSize);
@@ -71,7 +75,8 @@ QByteArray lzw(const std::vector<unsigned char>& indexes, int minimumCodeSize) {
     return out.finish();
 }
 
-std::vector<unsigned char> paletteIndexes(const QImage& frame, const std::vector<QRgb>& palette) {
+std::vector<unsigned char> paletteIndexes(const QImage& frame, const std::vector<QRgb>& palette)
+{
     std::map<QRgb, unsigned char> known;
     std::vector<unsigned char> indexes;
     indexes.reserve(static_cast<std::size_t>(frame.width()) * static_cast<std::size_t>(frame.height()));
@@ -102,10 +107,10 @@ std::vector<unsigned char> paletteIndexes(const QImage& frame, const std::vector
     return indexes;
 }
 
-}  // namespace
+} // namespace
 
-QByteArray encodeAnimatedGif(const std::vector<QImage>& frames, const std::vector<QRgb>& palette,
-                             int delayHundredths) {
+QByteArray encodeAnimatedGif(const std::vector<QImage>& frames, const std::vector<QRgb>& palette, int delayHundredths)
+{
     if (frames.empty() || palette.empty() || palette.size() > 256)
         throw std::runtime_error("an animated GIF needs frames and a palette of 1 to 256 colours");
     const int width = frames.front().width();
@@ -119,15 +124,15 @@ QByteArray encodeAnimatedGif(const std::vector<QImage>& frames, const std::vecto
     put16(out, width);
     put16(out, height);
     out.append(static_cast<char>(0x80 | (tableBits - 1) << 4 | (tableBits - 1)));
-    out.append('\0');  // background colour index
-    out.append('\0');  // no aspect ratio
+    out.append('\0'); // background colour index
+    out.append('\0'); // no aspect ratio
     for (int i = 0; i < (1 << tableBits); ++i) {
         const QRgb colour = i < static_cast<int>(palette.size()) ? palette[static_cast<std::size_t>(i)] : 0;
         out.append(static_cast<char>(qRed(colour)));
         out.append(static_cast<char>(qGreen(colour)));
         out.append(static_cast<char>(qBlue(colour)));
     }
-    out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);  // loop for ever
+    out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19); // loop for ever
 
     for (const QImage& frame : frames) {
         if (frame.width() != width || frame.height() != height)

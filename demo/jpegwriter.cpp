@@ -18,7 +18,8 @@ struct Compression {
     unsigned long size = 0;
 };
 
-void onError(j_common_ptr info) {
+void onError(j_common_ptr info)
+{
     auto* job = static_cast<Compression*>(info->client_data);
     (*info->err->format_message)(info, job->message);
     std::longjmp(job->jump, 1);
@@ -26,7 +27,8 @@ void onError(j_common_ptr info) {
 
 // Everything libjpeg touches lives in the caller's Compression, outside this frame, so nothing
 // here is left indeterminate when libjpeg jumps back to the setjmp.
-bool compress(Compression& job, const QImage& rgb, int quality) {
+bool compress(Compression& job, const QImage& rgb, int quality)
+{
     if (setjmp(job.jump))
         return false;
     jpeg_create_compress(&job.info);
@@ -47,9 +49,10 @@ bool compress(Compression& job, const QImage& rgb, int quality) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
-QByteArray encodeJpeg(const QImage& image, int quality) {
+QByteArray encodeJpeg(const QImage& image, int quality)
+{
     if (image.isNull())
         throw std::runtime_error("cannot encode an empty picture as JPEG");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

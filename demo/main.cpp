@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <exception>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <demo source folder> <program folder>\n", argv[0]);
         return 2;

@@ -4,12 +4,14 @@
 
 namespace {
 
-QByteArray number(double value) {
+QByteArray number(double value)
+{
     return QByteArray::number(value, 'f', 2);
 }
 
 // Text outside ASCII goes into PDF strings as UTF-16BE with a byte order mark, written in hex.
-QByteArray textString(const QString& text) {
+QByteArray textString(const QString& text)
+{
     QByteArray hex = "<FEFF";
     for (QChar c : text)
         hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
@@ -19,7 +21,8 @@ QByteArray textString(const QString& text) {
 class ObjectStream {
 public:
     ObjectStream() { bytes_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
-    void begin(int id) {
+    void begin(int id)
+    {
         if (id != static_cast<int>(offsets_.size()) + 1)
             throw std::logic_error("PDF objects must be written in order");
         offsets_.push_back(bytes_.size());
@@ -27,20 +30,22 @@ public:
     }
     void end() { bytes_ += "\nendobj\n"; }
     void append(const QByteArray& data) { bytes_ += data; }
-    void stream(const QByteArray& dictionary, const QByteArray& data) {
+    void stream(const QByteArray& dictionary, const QByteArray& data)
+    {
         bytes_ += "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n";
         bytes_ += data;
         bytes_ += "\nendstream";
     }
-    QByteArray finish(int infoId) {
+    QByteArray finish(int infoId)
+    {
         const qsizetype xref = bytes_.size();
         const int count = static_cast<int>(offsets_.size()) + 1;
         bytes_ += "xref\n0 " + QByteArray::number(count) + "\n";
         bytes_ += "0000000000 65535 f \n";
         for (qsizetype offset : offsets_)
             bytes_ += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        bytes_ += "trailer\n<< /Size " + QByteArray::number(count) + " /Root 1 0 R /Info "
-                  + QByteArray::number(infoId) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        bytes_ += "trailer\n<< /Size " + QByteArray::number(count) + " /Root 1 0 R /Info " + QByteArray::number(infoId)
+                  + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
         return bytes_;
     }
 
@@ -49,16 +54,19 @@ private:
     std::vector<qsizetype> offsets_;
 };
 
-}  // namespace
+} // namespace
 
-PdfWriter::PdfWriter(QString title) : title_(std::move(title)) {}
+PdfWriter::PdfWriter(QString title) : title_(std::move(title))
+{}
 
 void PdfWriter::addJpegPage(const QByteArray& jpeg, int pixelWidth, int pixelHeight, double pageWidth,
-                            double pageHeight) {
+                            double pageHeight)
+{
     pages_.push_back({jpeg, pixelWidth, pixelHeight, pageWidth, pageHeight});
 }
 
-QByteArray PdfWriter::document() const {
+QByteArray PdfWriter::document() const
+{
     if (pages_.empty())
         throw std::runtime_error("a PDF needs at least one page");
     // Objects: 1 catalogue, 2 page tree, then per page its page, contents and image, then info.

@@ -8,11 +8,13 @@ namespace {
 const QString answerPrefix = QStringLiteral("Ответ:");
 const QString letters = QStringLiteral("ABCDE");
 
-[[noreturn]] void fail(int line, const QString& what) {
+[[noreturn]] void fail(int line, const QString& what)
+{
     throw std::runtime_error(("questions, line " + QString::number(line) + ": " + what).toStdString());
 }
 
-Question makeQuestion(const QStringList& block, int firstLine, int number) {
+Question makeQuestion(const QStringList& block, int firstLine, int number)
+{
     if (block.size() < 7)
         fail(firstLine, QStringLiteral("a question needs its text, five options and the answer"));
     const QString last = block.back();
@@ -30,9 +32,10 @@ Question makeQuestion(const QStringList& block, int firstLine, int number) {
     return {number, block.mid(0, block.size() - 1).join(u'\n'), answer};
 }
 
-}  // namespace
+} // namespace
 
-std::vector<Question> parseQuestions(const QString& text) {
+std::vector<Question> parseQuestions(const QString& text)
+{
     std::vector<Question> questions;
     QStringList block;
     int blockStart = 0;

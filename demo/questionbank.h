@@ -5,8 +5,8 @@
 
 struct Question {
     int number;
-    QString text;    // the question and its five options, one per line
-    QString answer;  // the capital Latin letter of the right option
+    QString text;   // the question and its five options, one per line
+    QString answer; // the capital Latin letter of the right option
 };
 
 // Questions are blocks separated by blank lines: the question's lines, the options "A)" to "E)"

@@ -14,18 +14,21 @@ const QColor band(40, 60, 95);
 const QColor paper(248, 245, 236);
 const QColor accent(170, 50, 40);
 
-QFont slideFont(int pixels, bool bold = false) {
+QFont slideFont(int pixels, bool bold = false)
+{
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
 }
 
-[[noreturn]] void fail(const QString& sourceName, int line, const QString& what) {
+[[noreturn]] void fail(const QString& sourceName, int line, const QString& what)
+{
     throw std::runtime_error((sourceName + ", line " + QString::number(line) + ": " + what).toStdString());
 }
 
-void footer(QPainter& p, QSize size, const QString& title, int number, int count) {
+void footer(QPainter& p, QSize size, const QString& title, int number, int count)
+{
     p.setPen(QColor(110, 110, 120));
     p.setFont(slideFont(16));
     const QRectF area(40, size.height() - 40, size.width() - 80, 30);
@@ -33,7 +36,8 @@ void footer(QPainter& p, QSize size, const QString& title, int number, int count
     p.drawText(area, Qt::AlignRight | Qt::AlignVCenter, QString::number(number) + " / " + QString::number(count));
 }
 
-QImage titleSlide(const Presentation& presentation, QSize size, int count) {
+QImage titleSlide(const Presentation& presentation, QSize size, int count)
+{
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -60,7 +64,8 @@ QImage titleSlide(const Presentation& presentation, QSize size, int count) {
     return image;
 }
 
-QImage contentSlide(const Presentation& presentation, const Slide& slide, QSize size, int number, int count) {
+QImage contentSlide(const Presentation& presentation, const Slide& slide, QSize size, int number, int count)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(paper);
     QPainter p(&image);
@@ -99,9 +104,10 @@ QImage contentSlide(const Presentation& presentation, const Slide& slide, QSize 
     return image;
 }
 
-}  // namespace
+} // namespace
 
-Presentation parsePresentation(const QString& text, const QString& sourceName) {
+Presentation parsePresentation(const QString& text, const QString& sourceName)
+{
     Presentation presentation;
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
@@ -132,7 +138,8 @@ Presentation parsePresentation(const QString& text, const QString& sourceName) {
     return presentation;
 }
 
-std::vector<QImage> renderPresentation(const Presentation& presentation, QSize slideSize) {
+std::vector<QImage> renderPresentation(const Presentation& presentation, QSize slideSize)
+{
     const int count = static_cast<int>(presentation.slides.size()) + 1;
     std::vector<QImage> pages;
     pages.push_back(titleSlide(presentation, slideSize, count));

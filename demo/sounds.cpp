@@ -12,7 +12,8 @@ public:
     explicit Track(int sampleRate) : rate_(sampleRate) {}
 
     // Short raised-cosine edges keep the tone from clicking when it starts and stops.
-    void tone(double frequency, double seconds, double amplitude = 0.6) {
+    void tone(double frequency, double seconds, double amplitude = 0.6)
+    {
         const int count = samplesFor(seconds);
         const int edge = std::min(count / 2, samplesFor(0.005));
         for (int i = 0; i < count; ++i) {
@@ -36,21 +37,23 @@ private:
 };
 
 // The Russian Morse alphabet.
-const std::map<char16_t, const char*>& morseCodes() {
+const std::map<char16_t, const char*>& morseCodes()
+{
     static const std::map<char16_t, const char*> codes = {
-        {u'А', ".-"},   {u'Б', "-..."}, {u'В', ".--"},   {u'Г', "--."},  {u'Д', "-.."},  {u'Е', "."},
-        {u'Ё', "."},    {u'Ж', "...-"}, {u'З', "--.."},  {u'И', ".."},   {u'Й', ".---"}, {u'К', "-.-"},
-        {u'Л', ".-.."}, {u'М', "--"},   {u'Н', "-."},    {u'О', "---"},  {u'П', ".--."}, {u'Р', ".-."},
-        {u'С', "..."},  {u'Т', "-"},    {u'У', "..-"},   {u'Ф', "..-."}, {u'Х', "...."}, {u'Ц', "-.-."},
-        {u'Ч', "---."}, {u'Ш', "----"}, {u'Щ', "--.-"},  {u'Ъ', "--.--"}, {u'Ы', "-.--"}, {u'Ь', "-..-"},
+        {u'А', ".-"},    {u'Б', "-..."}, {u'В', ".--"},  {u'Г', "--."},   {u'Д', "-.."},  {u'Е', "."},
+        {u'Ё', "."},     {u'Ж', "...-"}, {u'З', "--.."}, {u'И', ".."},    {u'Й', ".---"}, {u'К', "-.-"},
+        {u'Л', ".-.."},  {u'М', "--"},   {u'Н', "-."},   {u'О', "---"},   {u'П', ".--."}, {u'Р', ".-."},
+        {u'С', "..."},   {u'Т', "-"},    {u'У', "..-"},  {u'Ф', "..-."},  {u'Х', "...."}, {u'Ц', "-.-."},
+        {u'Ч', "---."},  {u'Ш', "----"}, {u'Щ', "--.-"}, {u'Ъ', "--.--"}, {u'Ы', "-.--"}, {u'Ь', "-..-"},
         {u'Э', "..-.."}, {u'Ю', "..--"}, {u'Я', ".-.-"},
     };
     return codes;
 }
 
-}  // namespace
+} // namespace
 
-std::vector<std::int16_t> morseSound(const QString& text, int sampleRate) {
+std::vector<std::int16_t> morseSound(const QString& text, int sampleRate)
+{
     // About 15 words a minute: slow enough for a student to write the signs down.
     constexpr double unit = 0.08;
     constexpr double pitch = 800.0;
@@ -58,7 +61,7 @@ std::vector<std::int16_t> morseSound(const QString& text, int sampleRate) {
     track.silence(0.3);
     for (QChar c : text.toUpper()) {
         if (c == u' ') {
-            track.silence(4 * unit);  // with the letter gap already given, a word gap of 7 units
+            track.silence(4 * unit); // with the letter gap already given, a word gap of 7 units
             continue;
         }
         const auto found = morseCodes().find(c.unicode());
@@ -74,7 +77,8 @@ std::vector<std::int16_t> morseSound(const QString& text, int sampleRate) {
     return track.take();
 }
 
-std::vector<std::int16_t> timeSignalSound(int sampleRate) {
+std::vector<std::int16_t> timeSignalSound(int sampleRate)
+{
     // Six short pips a second apart; the start of the sixth marks the full hour.
     Track track(sampleRate);
     track.silence(0.5);
@@ -85,7 +89,8 @@ std::vector<std::int16_t> timeSignalSound(int sampleRate) {
     return track.take();
 }
 
-std::vector<std::int16_t> telephoneSound(int sampleRate) {
+std::vector<std::int16_t> telephoneSound(int sampleRate)
+{
     // The 425 Hz line tones of Russian exchanges: dial tone, two rings heard by the caller, busy.
     Track track(sampleRate);
     track.tone(425.0, 2.0, 0.4);

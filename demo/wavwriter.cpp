@@ -4,21 +4,24 @@
 
 namespace {
 
-void put32(QByteArray& out, std::uint32_t value) {
+void put32(QByteArray& out, std::uint32_t value)
+{
     char bytes[4];
     qToLittleEndian(value, bytes);
     out.append(bytes, 4);
 }
 
-void put16(QByteArray& out, std::uint16_t value) {
+void put16(QByteArray& out, std::uint16_t value)
+{
     char bytes[2];
     qToLittleEndian(value, bytes);
     out.append(bytes, 2);
 }
 
-}  // namespace
+} // namespace
 
-QByteArray encodeWav(const std::vector<std::int16_t>& samples, int sampleRate) {
+QByteArray encodeWav(const std::vector<std::int16_t>& samples, int sampleRate)
+{
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
     QByteArray out;
     out.reserve(static_cast<qsizetype>(44 + dataSize));
@@ -27,8 +30,8 @@ QByteArray encodeWav(const std::vector<std::int16_t>& samples, int sampleRate) {
     out += "WAVE";
     out += "fmt ";
     put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
+    put16(out, 1); // PCM
+    put16(out, 1); // mono
     put32(out, static_cast<std::uint32_t>(sampleRate));
     put32(out, static_cast<std::uint32_t>(sampleRate * 2));
     put16(out, 2);

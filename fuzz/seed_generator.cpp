@@ -50,7 +50,8 @@ void bitmaps()
     write("bmp", "24bit", bmpFile(dib(2, 2, 24, QByteArray("\0\0\xFF\0\xFF\0\0\0\xFF\0\0\xFF\xFF\xFF\0\0", 16))));
     write("bmp", "32bit-topdown", bmpFile(dib(2, -1, 32, QByteArray("\xFF\0\0\0\0\0\xFF\x7F", 8))));
     write("bmp", "8bit-rle", bmpFile(dib(4, 2, 8, QByteArray("\4\1\0\0\2\2\2\0\0\1", 10), {0, 0xFF0000, 0xFF00}, 1)));
-    write("bmp", "4bit-rle", bmpFile(dib(4, 2, 4, QByteArray("\4\x12\0\0\0\4\x21\x12\0\0\0\1", 12), {0, 0xFF, 0xFF00}, 2)));
+    write("bmp", "4bit-rle",
+          bmpFile(dib(4, 2, 4, QByteArray("\4\x12\0\0\0\4\x21\x12\0\0\0\1", 12), {0, 0xFF, 0xFF00}, 2)));
     write("bmp", "1bit", bmpFile(dib(8, 1, 1, QByteArray("\xA5\0\0\0", 4), {0, 0xFFFFFF})));
     {
         Dib d = dib(2, 1, 16, QByteArray("\x1F\0\xE0\x07", 4), {}, 3);
@@ -73,8 +74,8 @@ void metafiles()
 {
     write("wmf", "brush-and-rectangle",
           wmf(0, 0, 720, 360, 1440,
-              {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}), wmfRecord(0x012D, {0}),
-               wmfRecord(0x041B, {180, 360, 0, 0}), wmfRecord(0x0418, {360, 720, 0, 360})}));
+              {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}), wmfRecord(0x012D, {0}), wmfRecord(0x041B, {180, 360, 0, 0}),
+               wmfRecord(0x0418, {360, 720, 0, 360})}));
     write("wmf", "text", wmf(0, 0, 1440, 720, 1440, {wmfRecord(0x0521, {5, 0x6548, 0x6C6C, 0x006F, 10, 10})}));
     write("emf", "polygon",
           emf(635, 1270,
@@ -100,16 +101,18 @@ void jpegs()
 
 void texts()
 {
-    write("ini", "sections", "[GLOBALINFO]\nVERSION=5.1\nAUTHOR=Vestoria\n; a comment\n[BUTTON]\nCOLOR=12632256\n"
-                             "FONTCOLOR=0\nGRADIENTDATA=1;2;50;0;0;3;4;50;0;0\n[button]\nCOLOR=1\n");
+    write("ini", "sections",
+          "[GLOBALINFO]\nVERSION=5.1\nAUTHOR=Vestoria\n; a comment\n[BUTTON]\nCOLOR=12632256\n"
+          "FONTCOLOR=0\nGRADIENTDATA=1;2;50;0;0;3;4;50;0;0\n[button]\nCOLOR=1\n");
     write("ini", "odd-lines", QByteArray("=\n[\n]\n[]\nKEY\n[A]\nKEY=value=more\n  SPACED  =  value  \n\r\n", 48));
 
     const QByteArray master = "[GLOBALINFO]\nMASTERBITMAP=master.bmp\nVERSION=5.1\n";
     write("skin", "masks-and-chains",
-          master + "[FORM]\nCOLOR=12632256\nBORDERSMASK=#(0,0,30,10)(3,0,2)\nGRADIENTDATA=16777215;0;100;0;0\n"
-                   "GRADIENTPERCENT=50\n[DIALOG]\nPARENTCLASS=FORM\nPATTERN=#(0,10,20,20)(1,0)\n"
-                   "[BUTTON]\nPARENTCLASS=DIALOG\nBORDERSMASK=#(30,0,60,20)(3,1)\nTRANSPARENCY=40\n"
-                   "[[COMMON]]\n[EXTRA]\nPARENTCLASS=BUTTON\nCOLOR=0x00FF00\n");
+          master
+              + "[FORM]\nCOLOR=12632256\nBORDERSMASK=#(0,0,30,10)(3,0,2)\nGRADIENTDATA=16777215;0;100;0;0\n"
+                "GRADIENTPERCENT=50\n[DIALOG]\nPARENTCLASS=FORM\nPATTERN=#(0,10,20,20)(1,0)\n"
+                "[BUTTON]\nPARENTCLASS=DIALOG\nBORDERSMASK=#(30,0,60,20)(3,1)\nTRANSPARENCY=40\n"
+                "[[COMMON]]\n[EXTRA]\nPARENTCLASS=BUTTON\nCOLOR=0x00FF00\n");
     write("skin", "old-format", "[TSEDIT]\nCOLOR=1\n");
     // A PARENTCLASS chain through 300 sections and back: every inherited read walked the chain
     // with a linear search, minutes for a 7 KB file.

@@ -1,6 +1,4 @@
 #include "platform/apperror.h"
 
-AppError::AppError(const QString& message)
-    : std::runtime_error(message.toStdString()), message_(message)
-{
-}
+AppError::AppError(const QString& message) : std::runtime_error(message.toStdString()), message_(message)
+{}

@@ -133,8 +133,8 @@ QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& la
 
     const bool indexed = bitCount == 1 || bitCount == 4 || bitCount == 8;
     const bool rle = compression == Rle8 || compression == Rle4;
-    const bool validCompression = compression == Rgb || (compression == Rle8 && bitCount == 8)
-        || (compression == Rle4 && bitCount == 4)
+    const bool validCompression =
+        compression == Rgb || (compression == Rle8 && bitCount == 8) || (compression == Rle4 && bitCount == 4)
         || ((compression == BitFields || compression == AlphaBitFields) && (bitCount == 16 || bitCount == 32));
     if (!validCompression || (!indexed && bitCount != 16 && bitCount != 24 && bitCount != 32) || (rle && topDown))
         throw PictureDataError{};
@@ -199,18 +199,10 @@ QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& la
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             switch (bitCount) {
-            case 1:
-                line[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1];
-                break;
-            case 4:
-                line[x] = palette[(x & 1) ? row[x / 2] & 0x0F : row[x / 2] >> 4];
-                break;
-            case 8:
-                line[x] = palette[row[x]];
-                break;
-            case 24:
-                line[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                break;
+            case 1: line[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1]; break;
+            case 4: line[x] = palette[(x & 1) ? row[x / 2] & 0x0F : row[x / 2] >> 4]; break;
+            case 8: line[x] = palette[row[x]]; break;
+            case 24: line[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]); break;
             case 16: {
                 const quint32 pixel = row[2 * x] | row[2 * x + 1] << 8;
                 line[x] = qRgb(red.value(pixel, 0), green.value(pixel, 0), blue.value(pixel, 0));
@@ -219,8 +211,8 @@ QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& la
             default: {
                 const uchar* p = row + 4 * x;
                 const quint32 pixel = quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
-                line[x] = qRgba(red.value(pixel, 0), green.value(pixel, 0), blue.value(pixel, 0),
-                                opacity.value(pixel, 255));
+                line[x] =
+                    qRgba(red.value(pixel, 0), green.value(pixel, 0), blue.value(pixel, 0), opacity.value(pixel, 255));
             }
             }
         }

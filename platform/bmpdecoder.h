@@ -17,7 +17,6 @@ QImage decodeBmp(const QByteArray& data);
 struct DibLayout {
     bool iconHeight = false;
     bool alpha = false;
-    qint64 pixelsAt = -1;  // where the pixel rows start; -1: right after the colour table
+    qint64 pixelsAt = -1; // where the pixel rows start; -1: right after the colour table
 };
 QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& layout, qint64* pixelsEnd);
-

@@ -16,7 +16,8 @@ QList<Form*>& registry()
 } // namespace
 
 Form::Form(const QString& instanceName, const QString& caption, const QRect& designedOuter)
-    : QWidget(nullptr), client_(new QWidget(this))
+    : QWidget(nullptr),
+      client_(new QWidget(this))
 {
     setObjectName(instanceName);
     setWindowTitle(caption);
@@ -50,8 +51,7 @@ const QList<Form*>& Form::all()
 
 QSize Form::clientSizeForOuter(const QSize& outer)
 {
-    return {outer.width() - 2 * metrics::frameWidth,
-            outer.height() - metrics::captionHeight - 2 * metrics::frameWidth};
+    return {outer.width() - 2 * metrics::frameWidth, outer.height() - metrics::captionHeight - 2 * metrics::frameWidth};
 }
 
 void Form::closeEvent(QCloseEvent* event)

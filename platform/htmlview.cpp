@@ -143,13 +143,10 @@ QVariant HtmlView::loadResource(int type, const QUrl& name)
         return {};
     const QByteArray bytes = file.readAll();
     switch (type) {
-    case QTextDocument::ImageResource:
-        return documentImage(bytes, url.toLocalFile());
+    case QTextDocument::ImageResource: return documentImage(bytes, url.toLocalFile());
     case QTextDocument::StyleSheetResource:
-    case QTextDocument::HtmlResource:
-        return decodeHtml(bytes);
-    default:
-        return bytes;
+    case QTextDocument::HtmlResource: return decodeHtml(bytes);
+    default: return bytes;
     }
 }
 

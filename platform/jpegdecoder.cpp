@@ -61,8 +61,8 @@ int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image)
             jpeg_destroy_decompress(&info);
             return JERR_OUT_OF_MEMORY;
         }
-        unsigned char* cmykRow = cmyk ? static_cast<unsigned char*>(
-            (*info.mem->alloc_small)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, width * 4u))
+        unsigned char* cmykRow = cmyk ? static_cast<unsigned char*>((*info.mem->alloc_small)(
+                                     reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, width * 4u))
                                       : nullptr;
         while (info.output_scanline < info.output_height) {
             unsigned char* row = image->scanLine(static_cast<int>(info.output_scanline));

@@ -14,6 +14,6 @@ struct JpegHeader {
 };
 
 JpegHeader readJpegHeader(const QByteArray& data);
-QImage decodeJpeg(const QByteArray& data);  // Format_RGB888, full size
+QImage decodeJpeg(const QByteArray& data); // Format_RGB888, full size
 
 QString jpegErrorMessage(int code);

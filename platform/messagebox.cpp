@@ -52,9 +52,8 @@ MessageAnswer showRealBox(const MessageBoxRequest& request)
     default: break;
     }
     // Closing an OK/Cancel box with Esc or its close box is a Cancel; an OK box has only OK.
-    return request.buttons == MessageButtons::OkCancel && box.clickedButton() == nullptr
-        ? MessageAnswer::Cancel
-        : MessageAnswer::Ok;
+    return request.buttons == MessageButtons::OkCancel && box.clickedButton() == nullptr ? MessageAnswer::Cancel
+                                                                                         : MessageAnswer::Ok;
 }
 
 } // namespace
@@ -63,9 +62,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request)
 {
     auto box = std::make_unique<QMessageBox>(toQtIcon(request.icon), request.title, request.text);
     switch (request.buttons) {
-    case MessageButtons::Ok:
-        box->setStandardButtons(QMessageBox::Ok);
-        break;
+    case MessageButtons::Ok: box->setStandardButtons(QMessageBox::Ok); break;
     case MessageButtons::OkCancel:
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Ok);

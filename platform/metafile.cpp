@@ -12,7 +12,7 @@
 
 namespace {
 constexpr quint32 placeableKey = 0x9AC6CDD7;
-constexpr quint32 enhancedSignature = 0x464D4520;  // " EMF"
+constexpr quint32 enhancedSignature = 0x464D4520; // " EMF"
 constexpr double screenPixelsPerInch = 96;
 constexpr qint64 placeableHeaderSize = 22;
 constexpr qint64 metaHeaderSize = 18;
@@ -127,7 +127,9 @@ QSize pictureSize(double width, double height)
 QString ansiText(const uchar* text, qint64 length, int charset)
 {
     // Russian (204) and the system default (1) are the course's code page; 238 is Central European.
-    const char* codePage = (charset == 204 || charset == 1) ? "windows-1251" : charset == 238 ? "windows-1250" : "windows-1252";
+    const char* codePage = (charset == 204 || charset == 1) ? "windows-1251"
+                           : charset == 238                 ? "windows-1250"
+                                                            : "windows-1252";
     QStringDecoder decoder(codePage);
     const QByteArray bytes(reinterpret_cast<const char*>(text), qsizetype(length));
     return decoder.isValid() ? QString(decoder.decode(bytes)) : QString::fromLatin1(bytes);
@@ -147,7 +149,7 @@ struct WmfRecord {
     qint16 word(int index) const { return bytes.s16(6 + 2 * qint64(index)); }
     quint16 uword(int index) const { return bytes.u16(6 + 2 * qint64(index)); }
     quint32 colour(int index) const { return bytes.u32(6 + 2 * qint64(index)); }
-    QPointF point(int index) const { return QPointF(word(index), word(index + 1)); }  // x, y
+    QPointF point(int index) const { return QPointF(word(index), word(index + 1)); } // x, y
     QPointF pointYX(int index) const { return QPointF(word(index + 1), word(index)); }
     QRectF rectBRTL(int index) const
     {
@@ -214,8 +216,9 @@ void playWmfRecord(MetafileCanvas& canvas, WmfFunction function, const WmfRecord
     case WmfFunction::Chord:
     case WmfFunction::Pie: {
         // Parameters run backwards: end point, start point, then the bounding box.
-        const auto kind = function == WmfFunction::Arc ? MetafileCanvas::ArcKind::Arc
-            : function == WmfFunction::Chord ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
+        const auto kind = function == WmfFunction::Arc     ? MetafileCanvas::ArcKind::Arc
+                          : function == WmfFunction::Chord ? MetafileCanvas::ArcKind::Chord
+                                                           : MetafileCanvas::ArcKind::Pie;
         canvas.arc(kind, r.rectBRTL(4), r.pointYX(2), r.pointYX(0));
         break;
     }
@@ -229,7 +232,7 @@ void playWmfRecord(MetafileCanvas& canvas, WmfFunction function, const WmfRecord
     }
     case WmfFunction::DibStretchBlt: {
         if (r.bytes.size() == 2 * 14)
-            break;  // a raster operation without a bitmap of its own
+            break; // a raster operation without a bitmap of its own
         DibLayout layout;
         qint64 end = 0;
         const QImage bitmap = decodeDib(r.bytes, 6 + 20, layout, &end);
@@ -265,8 +268,7 @@ void playWmfRecord(MetafileCanvas& canvas, WmfFunction function, const WmfRecord
         canvas.text(r.pointYX(0), ansiText(r.bytes.span(textAt, length), length, fontCharset), false);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -390,7 +392,8 @@ void playEmfRecord(MetafileCanvas& canvas, EmfRecord type, const PictureBytes& r
                 break;
             face.append(QChar(unit));
         }
-        canvas.createObject(int(r.u32(8)), MetafileCanvas::font(r.s32(12), r.s32(28), r.u8(32), r.u8(33), r.u8(34), r.u8(35), face));
+        canvas.createObject(int(r.u32(8)),
+                            MetafileCanvas::font(r.s32(12), r.s32(28), r.u8(32), r.u8(33), r.u8(34), r.u8(35), face));
         break;
     }
     case EmfRecord::ExtendedTextOutAnsi:
@@ -414,14 +417,15 @@ void playEmfRecord(MetafileCanvas& canvas, EmfRecord type, const PictureBytes& r
     case EmfRecord::Arc:
     case EmfRecord::Chord:
     case EmfRecord::Pie: {
-        const auto kind = type == EmfRecord::Arc ? MetafileCanvas::ArcKind::Arc
-            : type == EmfRecord::Chord ? MetafileCanvas::ArcKind::Chord : MetafileCanvas::ArcKind::Pie;
+        const auto kind = type == EmfRecord::Arc     ? MetafileCanvas::ArcKind::Arc
+                          : type == EmfRecord::Chord ? MetafileCanvas::ArcKind::Chord
+                                                     : MetafileCanvas::ArcKind::Pie;
         canvas.arc(kind, emfRect(r, 8), QPointF(r.s32(24), r.s32(28)), QPointF(r.s32(32), r.s32(36)));
         break;
     }
     case EmfRecord::StretchDiBits: {
         if (r.u32(52) == 0)
-            break;  // a raster operation without a bitmap of its own
+            break; // a raster operation without a bitmap of its own
         DibLayout layout;
         layout.pixelsAt = r.u32(56);
         qint64 end = 0;
@@ -433,8 +437,7 @@ void playEmfRecord(MetafileCanvas& canvas, EmfRecord type, const PictureBytes& r
     case EmfRecord::Ellipse: canvas.ellipse(emfRect(r, 8)); break;
     case EmfRecord::Rectangle: canvas.rectangle(emfRect(r, 8)); break;
     case EmfRecord::RoundRect: canvas.roundRect(emfRect(r, 8), QSizeF(r.s32(24), r.s32(28))); break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -454,7 +457,7 @@ bool isEnhancedMetafile(const QByteArray& data)
 {
     const PictureBytes bytes(data);
     return bytes.contains(0, enhancedHeaderSize) && EmfRecord(bytes.u32(0)) == EmfRecord::Header
-        && bytes.u32(40) == enhancedSignature;
+           && bytes.u32(40) == enhancedSignature;
 }
 
 QImage renderPlaceableMetafile(const QByteArray& data)
@@ -519,11 +522,12 @@ QImage renderEnhancedMetafile(const QByteArray& data)
         // that device's pixels.
         const double perMmX = deviceWidth / millimetresWide;
         const double perMmY = deviceHeight / millimetresHigh;
-        const QRectF deviceFrame(frame.left() / 100 * perMmX, frame.top() / 100 * perMmY,
-                                 frame.width() / 100 * perMmX, frame.height() / 100 * perMmY);
+        const QRectF deviceFrame(frame.left() / 100 * perMmX, frame.top() / 100 * perMmY, frame.width() / 100 * perMmX,
+                                 frame.height() / 100 * perMmY);
         if (deviceFrame.width() == 0 || deviceFrame.height() == 0)
             damaged();
-        const QTransform deviceToPicture = QTransform::fromTranslate(-deviceFrame.left(), -deviceFrame.top())
+        const QTransform deviceToPicture =
+            QTransform::fromTranslate(-deviceFrame.left(), -deviceFrame.top())
             * QTransform::fromScale(size.width() / deviceFrame.width(), size.height() / deviceFrame.height());
 
         MetafileCanvas canvas(size, deviceToPicture);

@@ -6,8 +6,15 @@
 
 namespace {
 enum StockObject {
-    WhiteBrush = 0, LightGrayBrush, GrayBrush, DarkGrayBrush, BlackBrush, NullBrush,
-    WhitePen, BlackPen, NullPen
+    WhiteBrush = 0,
+    LightGrayBrush,
+    GrayBrush,
+    DarkGrayBrush,
+    BlackBrush,
+    NullBrush,
+    WhitePen,
+    BlackPen,
+    NullPen
 };
 enum TextAlign : quint32 { UpdatePosition = 1, Right = 2, Center = 6, Bottom = 8, Baseline = 24 };
 constexpr double millimetresPerInch = 25.4;
@@ -19,7 +26,8 @@ double safeRatio(double numerator, double denominator)
 } // namespace
 
 MetafileCanvas::MetafileCanvas(const QSize& size, const QTransform& deviceToPicture)
-    : image_(size, QImage::Format_ARGB32_Premultiplied), deviceToPicture_(deviceToPicture)
+    : image_(size, QImage::Format_ARGB32_Premultiplied),
+      deviceToPicture_(deviceToPicture)
 {
     image_.fill(Qt::transparent);
     painter_.begin(&image_);
@@ -44,11 +52,26 @@ void MetafileCanvas::setDevicePixelsPerMillimetre(double x, double y)
     devicePixelsPerMmY_ = y;
 }
 
-void MetafileCanvas::setWindowOrg(const QPointF& origin) { state_.windowOrg = origin; }
-void MetafileCanvas::setWindowExt(const QSizeF& extent) { state_.windowExt = extent; }
-void MetafileCanvas::setViewportOrg(const QPointF& origin) { state_.viewportOrg = origin; }
-void MetafileCanvas::setViewportExt(const QSizeF& extent) { state_.viewportExt = extent; }
-void MetafileCanvas::setWorldTransform(const QTransform& world) { state_.world = world; }
+void MetafileCanvas::setWindowOrg(const QPointF& origin)
+{
+    state_.windowOrg = origin;
+}
+void MetafileCanvas::setWindowExt(const QSizeF& extent)
+{
+    state_.windowExt = extent;
+}
+void MetafileCanvas::setViewportOrg(const QPointF& origin)
+{
+    state_.viewportOrg = origin;
+}
+void MetafileCanvas::setViewportExt(const QSizeF& extent)
+{
+    state_.viewportExt = extent;
+}
+void MetafileCanvas::setWorldTransform(const QTransform& world)
+{
+    state_.world = world;
+}
 
 void MetafileCanvas::modifyWorldTransform(const QTransform& change, int mode)
 {
@@ -66,8 +89,7 @@ QTransform MetafileCanvas::logicalToPicture() const
     double scaleX = 1;
     double scaleY = 1;
     switch (state_.mapMode) {
-    case Text:
-        break;
+    case Text: break;
     case Isotropic:
     case Anisotropic: {
         scaleX = safeRatio(state_.viewportExt.width(), state_.windowExt.width());
@@ -88,8 +110,8 @@ QTransform MetafileCanvas::logicalToPicture() const
     }
     }
     const QTransform page = QTransform::fromTranslate(-state_.windowOrg.x(), -state_.windowOrg.y())
-        * QTransform::fromScale(scaleX, scaleY)
-        * QTransform::fromTranslate(state_.viewportOrg.x(), state_.viewportOrg.y());
+                            * QTransform::fromScale(scaleX, scaleY)
+                            * QTransform::fromTranslate(state_.viewportOrg.x(), state_.viewportOrg.y());
     return state_.world * page * deviceToPicture_;
 }
 
@@ -147,7 +169,8 @@ void MetafileCanvas::selectObject(int slot)
 
 void MetafileCanvas::selectStockObject(int stock)
 {
-    static const QColor brushes[] = {Qt::white, QColor(192, 192, 192), QColor(128, 128, 128), QColor(64, 64, 64), Qt::black};
+    static const QColor brushes[] = {Qt::white, QColor(192, 192, 192), QColor(128, 128, 128), QColor(64, 64, 64),
+                                     Qt::black};
     if (stock >= WhiteBrush && stock <= BlackBrush)
         state_.brush = QBrush(brushes[stock]);
     else if (stock == NullBrush)
@@ -169,8 +192,8 @@ MetafileCanvas::Object MetafileCanvas::pen(quint32 style, int width, quint32 col
 {
     Object object;
     object.kind = Object::Kind::Pen;
-    static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                          Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine};
+    static const Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
+                                          Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
     const quint32 lineStyle = style & 0x0F;
     object.pen = QPen(color(colorRef), std::max(0, width), lineStyle < 7 ? styles[lineStyle] : Qt::SolidLine);
     object.pen.setCosmetic(width <= 1);
@@ -181,7 +204,7 @@ MetafileCanvas::Object MetafileCanvas::brush(quint32 style, quint32 colorRef, qu
 {
     Object object;
     object.kind = Object::Kind::Brush;
-    static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+    static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
                                              Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     if (style == 1)
         object.brush = QBrush(Qt::NoBrush);
@@ -324,7 +347,8 @@ void MetafileCanvas::arc(ArcKind kind, const QRectF& area, const QPointF& start,
         return;
     const QPointF centre = rect.center();
     auto angleOf = [&](const QPointF& point) {
-        return std::atan2(-(point.y() - centre.y()) / rect.height(), (point.x() - centre.x()) / rect.width()) * 180 / M_PI;
+        return std::atan2(-(point.y() - centre.y()) / rect.height(), (point.x() - centre.x()) / rect.width()) * 180
+               / M_PI;
     };
     const double from = angleOf(start);
     double sweep = angleOf(end) - from;

@@ -19,7 +19,7 @@ public:
         QPen pen;
         QBrush brush;
         QFont font;
-        int fontHeight = 0;  // logical units; negative: character height, positive: cell height
+        int fontHeight = 0; // logical units; negative: character height, positive: cell height
         int charset = 0;
     };
 
@@ -52,10 +52,14 @@ public:
     void selectStockObject(int stock);
     void deleteObject(int slot);
 
-    static QColor color(quint32 colorRef) { return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF); }
+    static QColor color(quint32 colorRef)
+    {
+        return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+    }
     static Object pen(quint32 style, int width, quint32 colorRef);
     static Object brush(quint32 style, quint32 colorRef, quint32 hatch);
-    static Object font(int height, int weight, bool italic, bool underline, bool strikeOut, int charset, const QString& face);
+    static Object font(int height, int weight, bool italic, bool underline, bool strikeOut, int charset,
+                       const QString& face);
 
     void moveTo(const QPointF& point) { state_.position = point; }
     void lineTo(const QPointF& point);

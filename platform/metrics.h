@@ -6,10 +6,10 @@
 // The sizes the window frame and the controls are laid out with. They stand where a Windows
 // program would ask the system, so that every window agrees on one set.
 namespace metrics {
-constexpr int frameWidth = 4;        // sizing border on each side
-constexpr int captionHeight = 26;    // title bar
+constexpr int frameWidth = 4;     // sizing border on each side
+constexpr int captionHeight = 26; // title bar
 constexpr int menuBarHeight = 20;
-constexpr int scrollArrowSize = 17;  // width of a vertical bar, height of a horizontal one
+constexpr int scrollArrowSize = 17; // width of a vertical bar, height of a horizontal one
 constexpr int smallIconSize = 16;
 
 // The skinned scroll bar: its slider never gets shorter than the minimum; a held arrow or track
@@ -24,19 +24,19 @@ constexpr int repeatIntervalMs = 100;
 // A radio group lays its buttons out in equal cells below its caption, column by column.
 namespace radioGroup {
 constexpr int maxColumns = 16;
-constexpr int horizontalMargins = 10;  // left and right together, outside the columns
-constexpr int leftMargin = 8;          // from the box's edge to the first column
-constexpr int verticalMargins = 5;     // above and below the rows, besides the caption line
-constexpr int captionGap = 3;          // between the caption line and the first row
+constexpr int horizontalMargins = 10; // left and right together, outside the columns
+constexpr int leftMargin = 8;         // from the box's edge to the first column
+constexpr int verticalMargins = 5;    // above and below the rows, besides the caption line
+constexpr int captionGap = 3;         // between the caption line and the first row
 } // namespace radioGroup
 
 // A data grid: rows and the indicator column follow the font; a column without a width of its
 // own is as wide as a typical value of its field, counted in digits.
 namespace grid {
-constexpr int rowPadding = 4;        // added to the font's line height
-constexpr int indicatorPadding = 2;  // added to the font's line height for the indicator column
-constexpr int cellPadding = 12;      // added to a column's text width
-constexpr int textCharacters = 20;   // text without a declared size, memos, unknown fields
+constexpr int rowPadding = 4;       // added to the font's line height
+constexpr int indicatorPadding = 2; // added to the font's line height for the indicator column
+constexpr int cellPadding = 12;     // added to a column's text width
+constexpr int textCharacters = 20;  // text without a declared size, memos, unknown fields
 constexpr int integerCharacters = 6;
 constexpr int dateCharacters = 10;
 } // namespace grid
@@ -45,12 +45,12 @@ constexpr int dateCharacters = 10;
 // held.
 namespace navigator {
 constexpr int defaultWidth = 240;
-constexpr int height = 25;             // also the height the editor docks it with
-constexpr int bevelWidth = 1;          // the panel's inner margin
-constexpr int minButtonSize = 6;       // in either direction
-constexpr int repeatDelayMs = 400;     // from the press to the first repeat
-constexpr int repeatIntervalMs = 100;  // between later repeats
-constexpr int focusMarkInset = 3;      // from a button's edge to its focus mark
+constexpr int height = 25;            // also the height the editor docks it with
+constexpr int bevelWidth = 1;         // the panel's inner margin
+constexpr int minButtonSize = 6;      // in either direction
+constexpr int repeatDelayMs = 400;    // from the press to the first repeat
+constexpr int repeatIntervalMs = 100; // between later repeats
+constexpr int focusMarkInset = 3;     // from a button's edge to its focus mark
 } // namespace navigator
 
 // The topic trees of the lecture and photo windows.
@@ -81,7 +81,7 @@ constexpr QRect topicEdit{64, 200, 345, 28};
 constexpr QPoint fileLabel{16, 240};
 constexpr QRect fileEdit{152, 232, 257, 28};
 constexpr QRect addButton{8, 272, 105, 25};
-constexpr QRect searchEdit{176, 272, 121, 21};  // hidden; it carries the searched name
+constexpr QRect searchEdit{176, 272, 121, 21}; // hidden; it carries the searched name
 } // namespace mediaWindow
 
 // The photo window: the topic tree on the left, the photo to its right.
@@ -94,7 +94,7 @@ constexpr int treeWidth = 265;
 namespace registrationWindow {
 constexpr QRect frame{300, 250, 581, 109};
 constexpr QPoint nameLabel{8, 12};
-constexpr int nameEditGap = 9;  // from the label's right edge
+constexpr int nameEditGap = 9; // from the label's right edge
 constexpr int nameEditTop = 10;
 constexpr int nameEditRightMargin = 12;
 constexpr int nameEditHeight = 24;
@@ -111,7 +111,7 @@ constexpr QRect heading{93, 8, 601, 20};
 constexpr QRect question{93, 32, 601, 329};
 constexpr QRect answers{93, 369, 601, 57};
 constexpr int answerColumns = 5;
-constexpr QSize minimumClient{360, 240};  // the smallest the window shrinks to on a small screen
+constexpr QSize minimumClient{360, 240}; // the smallest the window shrinks to on a small screen
 } // namespace answeringWindow
 
 // The result window: one line of text each, the numbers in boxes set into the lines.
@@ -121,7 +121,7 @@ constexpr int firstLineTop = 8;
 constexpr int lineHeight = 28;
 constexpr int lineSpacing = 36;
 constexpr int leftMargin = 12;
-constexpr int boxGap = 3;        // between a box and the text on either side
+constexpr int boxGap = 3; // between a box and the text on either side
 constexpr int markBoxWidth = 40;
 constexpr int scoreBoxWidth = 110;
 } // namespace resultWindow
@@ -138,7 +138,7 @@ constexpr int editHeight = 28;
 constexpr int messageTop = 8;
 constexpr int loginTop = 44;
 constexpr int passwordTop = 84;
-constexpr int editRaise = 2;  // a box stands this much higher than its label
+constexpr int editRaise = 2; // a box stands this much higher than its label
 constexpr int buttonHeight = 32;
 } // namespace loginWindow
 

@@ -95,16 +95,11 @@ Picture Picture::fromData(const QByteArray& bytes, const QString& extension)
         picture.state_->size = QSize(header.width, header.height);
         return picture;
     }
-    case Kind::Bitmap:
-        return fromImage(decodeBmp(bytes));
-    case Kind::Icon:
-        return fromImage(decodeIco(bytes));
-    case Kind::EnhancedMetafile:
-        return fromImage(renderEnhancedMetafile(bytes));
-    case Kind::Metafile:
-        return fromImage(renderPlaceableMetafile(bytes));
-    case Kind::Unknown:
-        break;
+    case Kind::Bitmap: return fromImage(decodeBmp(bytes));
+    case Kind::Icon: return fromImage(decodeIco(bytes));
+    case Kind::EnhancedMetafile: return fromImage(renderEnhancedMetafile(bytes));
+    case Kind::Metafile: return fromImage(renderPlaceableMetafile(bytes));
+    case Kind::Unknown: break;
     }
     return {};
 }

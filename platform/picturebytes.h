@@ -12,7 +12,9 @@ struct PictureDataError {};
 class PictureBytes {
 public:
     explicit PictureBytes(const QByteArray& data)
-        : data_(reinterpret_cast<const uchar*>(data.constData())), size_(data.size()) {}
+        : data_(reinterpret_cast<const uchar*>(data.constData())),
+          size_(data.size())
+    {}
     PictureBytes(const uchar* data, qsizetype size) : data_(data), size_(size) {}
 
     qsizetype size() const { return size_; }

@@ -6,7 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureView::PictureView(QWidget* parent) : QWidget(parent) {}
+PictureView::PictureView(QWidget* parent) : QWidget(parent)
+{}
 
 void PictureView::setPicture(const QImage& picture)
 {
@@ -64,7 +65,8 @@ void PictureView::paintEvent(QPaintEvent*)
         image = picture_.image();
     } catch (const AppError& error) {
         // A message box inside a paint would paint this view again from its own event loop.
-        QMetaObject::invokeMethod(this, [message = error.message()] { showDefaultError(message); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [message = error.message()] { showDefaultError(message); }, Qt::QueuedConnection);
     }
     if (image.isNull())
         return;

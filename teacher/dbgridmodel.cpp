@@ -16,8 +16,7 @@ DBGridModel::DBGridModel(QObject* parent)
                      if (editorWriter_)
                          editorWriter_();
                  }})
-{
-}
+{}
 
 void DBGridModel::bindTo(DataSource* source)
 {
@@ -74,16 +73,13 @@ QVariant DBGridModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return open->valueAt(index.row(), field).asText();
+    case Qt::EditRole: return open->valueAt(index.row(), field).asText();
     case Qt::TextAlignmentRole:
         if (open->fields()[field].kind == FieldDef::Kind::Integer)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    case MaxLengthRole:
-        return open->fields()[field].kind == FieldDef::Kind::Text ? open->fields()[field].size : 0;
-    default:
-        return {};
+    case MaxLengthRole: return open->fields()[field].kind == FieldDef::Kind::Text ? open->fields()[field].size : 0;
+    default: return {};
     }
 }
 

@@ -6,5 +6,5 @@ bool confirmRecordDelete()
 {
     return showMessageBox({QStringLiteral("Confirm"), QStringLiteral("Delete record?"), MessageIcon::Question,
                            MessageButtons::OkCancel})
-        != MessageAnswer::Cancel;
+           != MessageAnswer::Cancel;
 }

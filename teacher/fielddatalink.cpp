@@ -17,8 +17,7 @@ FieldDataLink::FieldDataLink(QWidget* control, std::function<void()> show, std::
              .dataSetScrolled = [this](int) { refresh(); },
              .recordChanged = [this](const QString& field) { recordChanged(field); },
              .updateData = [this] { updateRecord(); }})
-{
-}
+{}
 
 void FieldDataLink::refresh()
 {
@@ -115,14 +114,11 @@ bool FieldDataLink::changesText(const QKeyEvent* event, bool multiLine)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     switch (event->key()) {
     case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-        return true;
+    case Qt::Key_Delete: return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Tab:
-        return multiLine && modifiers == Qt::NoModifier;
-    default:
-        break;
+    case Qt::Key_Tab: return multiLine && modifiers == Qt::NoModifier;
+    default: break;
     }
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;

@@ -20,12 +20,12 @@ public:
     TForm10();
 
     TsPageControl* sPageControl1;
-    TsTabSheet* sTabSheet1;  // "Лекции"
-    TsTabSheet* sTabSheet2;  // "Мультимедиа"
-    TsTabSheet* sTabSheet3;  // "Презентации"
-    TsTabSheet* sTabSheet4;  // "Тесты"
-    TsTabSheet* sTabSheet5;  // "Результаты тестирования"
-    TsTabSheet* sTabSheet6;  // "Фото"
+    TsTabSheet* sTabSheet1; // "Лекции"
+    TsTabSheet* sTabSheet2; // "Мультимедиа"
+    TsTabSheet* sTabSheet3; // "Презентации"
+    TsTabSheet* sTabSheet4; // "Тесты"
+    TsTabSheet* sTabSheet5; // "Результаты тестирования"
+    TsTabSheet* sTabSheet6; // "Фото"
     DBGrid* DBGrid1;
     DBGrid* DBGrid2;
     DBGrid* DBGrid3;

@@ -36,8 +36,7 @@ void makeRed(QWidget* widget)
 
 } // namespace
 
-TForm9::TForm9()
-    : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), metrics::loginWindow::frame)
+TForm9::TForm9() : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), metrics::loginWindow::frame)
 {
     using namespace metrics::loginWindow;
     auto* layout = new QVBoxLayout(client());

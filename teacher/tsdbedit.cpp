@@ -6,7 +6,9 @@
 #include <QShowEvent>
 
 TsDBEdit::TsDBEdit(QWidget* parent)
-    : TsEdit(parent), link_(this, [this] { showField(); }, [this] { return text(); })
+    : TsEdit(parent),
+      link_(
+          this, [this] { showField(); }, [this] { return text(); })
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!showing_)

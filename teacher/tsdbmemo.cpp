@@ -6,7 +6,9 @@
 #include <QShowEvent>
 
 TsDBMemo::TsDBMemo(QWidget* parent)
-    : TsMemo(parent), link_(this, [this] { showField(); }, [this] { return toPlainText(); })
+    : TsMemo(parent),
+      link_(
+          this, [this] { showField(); }, [this] { return toPlainText(); })
 {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_)

@@ -41,7 +41,8 @@ TsDBNavigator::TsDBNavigator(QWidget* parent)
         if (index == nbPrior || index == nbNext)
             button->repeatWhileHeld();
         connect(button, &QAbstractButton::pressed, this, [this, index] { buttonPressed(index); });
-        connect(button, &QAbstractButton::clicked, this, [this, index] { guarded([this, index] { btnClick(index); }); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, index] { guarded([this, index] { btnClick(index); }); });
         buttons_.append(button);
     }
     updateGlyphs();
@@ -326,8 +327,7 @@ void TsDBNavigator::keyPressEvent(QKeyEvent* event)
         if (buttons_[focusedButton_]->isEnabled())
             buttons_[focusedButton_]->click();
         return;
-    default:
-        TsPanel::keyPressEvent(event);
+    default: TsPanel::keyPressEvent(event);
     }
 }
 

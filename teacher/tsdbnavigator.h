@@ -98,8 +98,8 @@ private:
     bool isShown(int index) const { return visibleButtons_.testFlag(VisibleButton(1 << index)); }
     int shownButtonCount() const;
     Table* openTable() const;
-    bool isActive() const;     // enabled and the table open
-    bool canModify() const;    // and the table accepts changes
+    bool isActive() const;  // enabled and the table open
+    bool canModify() const; // and the table accepts changes
     void performAction(Table* table, int index);
     void buttonPressed(int index);
     void layoutButtons();

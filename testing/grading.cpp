@@ -7,17 +7,16 @@
 namespace {
 
 struct Band {
-    double lowest;  // percent from which the band applies
+    double lowest; // percent from which the band applies
     const char* text;
     const char* letter;
 };
 
 // Highest band first: the first band whose lower bound the percentage reaches is the grade.
 constexpr std::array letterBands{
-    Band{95, "A (4.0)", "A"},    Band{90, "A- (3.67)", "A-"}, Band{85, "B+ (3.33)", "B+"},
-    Band{80, "B (3.0)", "B"},    Band{75, "B- (2.67)", "B-"}, Band{70, "C+ (2.33)", "C+"},
-    Band{65, "C (2.0)", "C"},    Band{60, "C- (1.67)", "C-"}, Band{55, "D+ (1.33)", "D+"},
-    Band{50, "D (1.0)", "D"},    Band{0, "F (0)", "F"},
+    Band{95, "A (4.0)", "A"},    Band{90, "A- (3.67)", "A-"}, Band{85, "B+ (3.33)", "B+"}, Band{80, "B (3.0)", "B"},
+    Band{75, "B- (2.67)", "B-"}, Band{70, "C+ (2.33)", "C+"}, Band{65, "C (2.0)", "C"},    Band{60, "C- (1.67)", "C-"},
+    Band{55, "D+ (1.33)", "D+"}, Band{50, "D (1.0)", "D"},    Band{0, "F (0)", "F"},
 };
 
 QString markFor(double percent)

@@ -7,8 +7,8 @@ class FieldValue;
 // The two grades of a handed-in test: the mark "2" .. "5" and the letter grade with its points.
 struct Grade {
     QString mark;
-    QString letterText;  // as shown, e.g. "B+ (3.33)"
-    QString letter;      // as stored, e.g. "B+"
+    QString letterText; // as shown, e.g. "B+ (3.33)"
+    QString letter;     // as stored, e.g. "B+"
 };
 
 // The grades for count correct answers out of questions.

@@ -15,7 +15,7 @@ public:
     TForm4();
 
     TsLabel* Label1;
-    TsEdit* Edit1;  // grading reads the student's name from here
+    TsEdit* Edit1; // grading reads the student's name from here
     TsButton* sButton1;
 
     // Draws a fresh test set of 20 questions and opens the answering window on it.

@@ -30,12 +30,12 @@ const QString otvField = QStringLiteral("otv");
 } // namespace
 
 TForm5::TForm5()
-    : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame)
-    , sTreeView1(new TsTreeView(client()))
-    , Label1(new TsLabel(client()))
-    , sMemo1(new TsMemo(client()))
-    , sRadioGroup1(new TsRadioGroup(client()))
-    , sButton1(new TsButton(client()))
+    : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame),
+      sTreeView1(new TsTreeView(client())),
+      Label1(new TsLabel(client())),
+      sMemo1(new TsMemo(client())),
+      sRadioGroup1(new TsRadioGroup(client())),
+      sButton1(new TsButton(client()))
 {
     using namespace metrics::answeringWindow;
 
@@ -129,7 +129,8 @@ void TForm5::sTreeView1Change()
         // with the question on screen. A click marks the clicked entry once this handler is
         // done, so the mark is put back again after it.
         markShownEntry();
-        QMetaObject::invokeMethod(this, [this] { markShownEntry(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { markShownEntry(); }, Qt::QueuedConnection);
         sRadioGroup1->setEnabled(!shownPosition_.isEmpty());
         throw;
     }

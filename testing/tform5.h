@@ -41,8 +41,8 @@ private:
     // Puts the list's mark back on the position shown, without showing anything anew.
     void markShownEntry();
 
-    QString shownPosition_;  // empty while no position is shown
-    int shownAnswer_ = -1;   // the letter the shown position holds
+    QString shownPosition_; // empty while no position is shown
+    int shownAnswer_ = -1;  // the letter the shown position holds
 };
 
 extern TForm5* Form5;

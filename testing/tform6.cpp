@@ -36,17 +36,17 @@ QPalette redText(QPalette palette)
 } // namespace
 
 TForm6::TForm6()
-    : Form(QStringLiteral("Form6"), caption, metrics::resultWindow::frame)
-    , sPanel1(new TsPanel(client()))
-    , Label1(new TsLabel(sPanel1))
-    , Label2(new TsLabel(sPanel1))
-    , Label3(new TsLabel(sPanel1))
-    , Label4(new TsLabel(sPanel1))
-    , Label5(new TsLabel(sPanel1))
-    , Edit1(new TsEdit(sPanel1))
-    , Edit2(new TsEdit(sPanel1))
-    , Edit3(new TsEdit(sPanel1))
-    , Edit4(new TsEdit(sPanel1))
+    : Form(QStringLiteral("Form6"), caption, metrics::resultWindow::frame),
+      sPanel1(new TsPanel(client())),
+      Label1(new TsLabel(sPanel1)),
+      Label2(new TsLabel(sPanel1)),
+      Label3(new TsLabel(sPanel1)),
+      Label4(new TsLabel(sPanel1)),
+      Label5(new TsLabel(sPanel1)),
+      Edit1(new TsEdit(sPanel1)),
+      Edit2(new TsEdit(sPanel1)),
+      Edit3(new TsEdit(sPanel1)),
+      Edit4(new TsEdit(sPanel1))
 {
     using namespace metrics::resultWindow;
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
@@ -68,7 +68,8 @@ TForm6::TForm6()
         label->setTextFormat(Qt::PlainText);
         label->setFont(line == 0 ? headingFont() : lineFont());
         label->setText(captions[line]);
-        label->setGeometry(leftMargin, firstLineTop + line * lineSpacing, sPanel1->width() - 2 * leftMargin, lineHeight);
+        label->setGeometry(leftMargin, firstLineTop + line * lineSpacing, sPanel1->width() - 2 * leftMargin,
+                           lineHeight);
     }
     Label1->setPalette(redText(Label1->palette()));
     Label1->setWordWrap(true);

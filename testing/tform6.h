@@ -17,15 +17,15 @@ public:
     TForm6();
 
     TsPanel* sPanel1;
-    TsLabel* Label1;  // the student's name
+    TsLabel* Label1; // the student's name
     TsLabel* Label2;
     TsLabel* Label3;
     TsLabel* Label4;
     TsLabel* Label5;
-    TsEdit* Edit1;  // number of questions
-    TsEdit* Edit2;  // correct answers
-    TsEdit* Edit3;  // mark
-    TsEdit* Edit4;  // letter grade
+    TsEdit* Edit1; // number of questions
+    TsEdit* Edit2; // correct answers
+    TsEdit* Edit3; // mark
+    TsEdit* Edit4; // letter grade
 
     void showResult(const QString& name, int questions, int correct, const Grade& grade);
     // The caption tells whether the result shown is in the course's records.

@@ -292,7 +292,10 @@ void maxGlyph(const QRect& r, QRgb c)
         put(x, box.top() + 1, c);
 }
 
-void minGlyph(const QRect& r, QRgb c) { fill(QRect(r.left() + 5, r.top() + 11, 8, 2), c); }
+void minGlyph(const QRect& r, QRgb c)
+{
+    fill(QRect(r.left() + 5, r.top() + 11, 8, 2), c);
+}
 
 void normGlyph(const QRect& r, QRgb c)
 {
@@ -310,8 +313,8 @@ void normGlyph(const QRect& r, QRgb c)
 
 void helpGlyph(const QRect& r, QRgb c)
 {
-    static const char* rows[] = {"..####..", ".##..##.", ".....##.", "....##..", "...##...", "...##...", "........",
-                                 "...##..."};
+    static const char* rows[] = {"..####..", ".##..##.", ".....##.", "....##..",
+                                 "...##...", "...##...", "........", "...##..."};
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             if (rows[y][x] == '#')
@@ -425,9 +428,11 @@ void draw(const TsSkinImage& item)
         pushButton(item, steel);
     else if (is("BUTTON_BIG", "BORDERSMASK"))
         pushButton(item, steelDark);
-    else if (is("SPEEDBUTTON", "BORDERSMASK") || is("TOOLBUTTON", "BORDERSMASK") || is("SPEEDBUTTON_SMALL", "BORDERSMASK"))
+    else if (is("SPEEDBUTTON", "BORDERSMASK") || is("TOOLBUTTON", "BORDERSMASK")
+             || is("SPEEDBUTTON_SMALL", "BORDERSMASK"))
         flatButton(item);
-    else if (property == QLatin1String("BORDERSMASK") && (section.startsWith(QLatin1String("SCROLLSLIDER")) || section.startsWith(QLatin1String("SCROLLBTN"))))
+    else if (property == QLatin1String("BORDERSMASK")
+             && (section.startsWith(QLatin1String("SCROLLSLIDER")) || section.startsWith(QLatin1String("SCROLLBTN"))))
         roundOutline(item);
     else if (is("TABTOP", "BORDERSMASK"))
         tab(item, 0);
@@ -519,7 +524,8 @@ void draw(const TsSkinImage& item)
         box(item, true);
     else if (is("GLOBALINFO", "BOXUNCHECKED"))
         box(item, false);
-    else if (is("FORM", "PATTERN") || is("FORM", "HOTPATTERN") || is("PANEL", "PATTERN") || is("PAGECONTROL", "PATTERN"))
+    else if (is("FORM", "PATTERN") || is("FORM", "HOTPATTERN") || is("PANEL", "PATTERN")
+             || is("PAGECONTROL", "PATTERN"))
         pattern(item);
     else if (is("SPEEDBUTTON", "HOTPATTERN"))
         brushed(all, blueMetal, 5, 77u);
@@ -709,7 +715,9 @@ QString amberlightOptions(const TsSkinImages& items)
     QString text = QStringLiteral("; Amberlight: an example skin of Vestoria in warm, light colours.\n"
                                   "; Made by resources/skin/skin_generator; see tools/SKINCHECK.md.\n"
                                   "; A section with PARENTCLASS takes every value it does not give from its parent.\n");
-    auto line = [&](const QString& key, const QString& value) { text += key + QLatin1Char('=') + value + QLatin1Char('\n'); };
+    auto line = [&](const QString& key, const QString& value) {
+        text += key + QLatin1Char('=') + value + QLatin1Char('\n');
+    };
     const TsSkinGenerals sections = ferroluxSections();
     for (const TsSkinGeneral& g : sections) {
         if (g.SectionName.isEmpty())
@@ -742,7 +750,8 @@ QString amberlightOptions(const TsSkinImages& items)
         for (const QString& key : overridden) {
             const std::optional<QString> fallback = formatDefault(key);
             if (!fallback) {
-                std::fprintf(stderr, "%s cannot take back %s from its parent\n", qPrintable(g.SectionName), qPrintable(key));
+                std::fprintf(stderr, "%s cannot take back %s from its parent\n", qPrintable(g.SectionName),
+                             qPrintable(key));
                 std::exit(1);
             }
             line(key, *fallback);
@@ -751,8 +760,12 @@ QString amberlightOptions(const TsSkinImages& items)
             if (item.SectionName != g.SectionName || item.ImageCount == 0 || !insideBitmap(item))
                 continue;
             QString rect = QStringLiteral("#(%1,%2,%3,%4)(%5,%6")
-                               .arg(item.Left).arg(item.Top).arg(item.Right).arg(item.Bottom)
-                               .arg(item.ImageCount).arg(item.MaskType);
+                               .arg(item.Left)
+                               .arg(item.Top)
+                               .arg(item.Right)
+                               .arg(item.Bottom)
+                               .arg(item.ImageCount)
+                               .arg(item.MaskType);
             if (item.BorderWidth > 0)
                 rect += QStringLiteral(",%1").arg(item.BorderWidth);
             line(item.PropertyName, rect + QLatin1Char(')'));

@@ -12,7 +12,8 @@
 class QAction;
 class QPainter;
 
-using MenuItemDrawHandler = std::function<void(QAction* item, QPainter& canvas, const QRect& rect, QStyle::State state)>;
+using MenuItemDrawHandler =
+    std::function<void(QAction* item, QPainter& canvas, const QRect& rect, QStyle::State state)>;
 
 // An empty handler removes the item's own drawing.
 void setMenuItemDrawHandler(QAction* item, MenuItemDrawHandler handler);

@@ -12,7 +12,8 @@ namespace {
 constexpr int arrowWidth = 8;
 } // namespace
 
-MenuStyle::MenuStyle(TsSkinableMenus& skinner) : m_skinner(skinner) {}
+MenuStyle::MenuStyle(TsSkinableMenus& skinner) : m_skinner(skinner)
+{}
 
 void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const
@@ -33,8 +34,8 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
             if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
                 // The skin draws no submenu mark, but a person needs to see where one opens.
                 QStyleOption arrow = *option;
-                arrow.rect = QRect(option->rect.right() - m_skinner.Margin - arrowWidth, option->rect.top(),
-                                   arrowWidth, option->rect.height());
+                arrow.rect = QRect(option->rect.right() - m_skinner.Margin - arrowWidth, option->rect.top(), arrowWidth,
+                                   option->rect.height());
                 drawPrimitive(PE_IndicatorArrowRight, &arrow, painter, widget);
             }
             return;
@@ -55,8 +56,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
     case CE_MenuEmptyArea:
         // The pop-up's background is already under the whole menu.
         return;
-    default:
-        break;
+    default: break;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
 }
@@ -97,10 +97,8 @@ int MenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const
         case PM_MenuBarPanelWidth:
         case PM_MenuBarVMargin:
         case PM_MenuBarHMargin:
-        case PM_MenuBarItemSpacing:
-            return 0;
-        default:
-            break;
+        case PM_MenuBarItemSpacing: return 0;
+        default: break;
         }
     }
     return QProxyStyle::pixelMetric(metric, option, widget);

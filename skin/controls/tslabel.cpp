@@ -1,3 +1,4 @@
 #include "skin/controls/tslabel.h"
 
-TsLabel::TsLabel(QWidget* parent) : QLabel(parent) {}
+TsLabel::TsLabel(QWidget* parent) : QLabel(parent)
+{}

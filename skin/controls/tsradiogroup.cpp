@@ -7,7 +7,8 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-TsRadioGroup::TsRadioGroup(QWidget* parent) : TsGroupBox(parent) {}
+TsRadioGroup::TsRadioGroup(QWidget* parent) : TsGroupBox(parent)
+{}
 
 void TsRadioGroup::setItems(const QStringList& items)
 {

@@ -20,10 +20,10 @@ public:
     void setItems(const QStringList& items);
 
     int columns() const { return columns_; }
-    void setColumns(int columns);  // kept within 1 .. 16
+    void setColumns(int columns); // kept within 1 .. 16
 
     int itemIndex() const { return itemIndex_; }
-    void setItemIndex(int index);  // kept within -1 .. items - 1
+    void setItemIndex(int index); // kept within -1 .. items - 1
 
     const QList<TsRadioButton*>& buttons() const { return buttons_; }
 

@@ -186,11 +186,20 @@ void TsScrollBar::platformAction(int action)
 
 // --- Geometry ---------------------------------------------------------------------------------
 
-int TsScrollBar::length() const { return Kind() == sbHorizontal ? width() : height(); }
+int TsScrollBar::length() const
+{
+    return Kind() == sbHorizontal ? width() : height();
+}
 
-int TsScrollBar::arrowLength() const { return std::min(metrics::scrollArrowSize, length() / 2); }
+int TsScrollBar::arrowLength() const
+{
+    return std::min(metrics::scrollArrowSize, length() / 2);
+}
 
-int TsScrollBar::along(QPoint point) const { return Kind() == sbHorizontal ? point.x() : point.y(); }
+int TsScrollBar::along(QPoint point) const
+{
+    return Kind() == sbHorizontal ? point.x() : point.y();
+}
 
 QRect TsScrollBar::spanRect(int start, int spanLength) const
 {
@@ -215,8 +224,7 @@ int TsScrollBar::sliderCenter() const
         return 0;
     const int arrow = metrics::scrollArrowSize;
     const int slider = sliderLength();
-    return arrow + slider / 2
-           + roundedQuotient((length() - 2 * arrow - slider) * (m_position - m_min), m_max - m_min);
+    return arrow + slider / 2 + roundedQuotient((length() - 2 * arrow - slider) * (m_position - m_min), m_max - m_min);
 }
 
 int TsScrollBar::positionFromPointer(int coordinate) const
@@ -292,7 +300,10 @@ void TsScrollBar::setStates(const std::array<int, PartCount>& states)
 
 // --- Input ------------------------------------------------------------------------------------
 
-bool TsScrollBar::skinActive() const { return skinData().ready && !currentSkin().sections.isEmpty(); }
+bool TsScrollBar::skinActive() const
+{
+    return skinData().ready && !currentSkin().sections.isEmpty();
+}
 
 void TsScrollBar::enterEvent(QEnterEvent* event)
 {
@@ -384,8 +395,7 @@ void TsScrollBar::mousePressEvent(QMouseEvent* event)
         stepBy(m_largeChange);
         startRepeat(Repeat::Page);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -440,15 +450,23 @@ void TsScrollBar::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown: stepBy(m_largeChange); break;
     case Qt::Key_End: setPosition(m_max); break;
     case Qt::Key_Home: setPosition(m_min); break;
-    case Qt::Key_Right: case Qt::Key_Down: stepBy(m_smallChange); break;
-    case Qt::Key_Left: case Qt::Key_Up: stepBy(-m_smallChange); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: stepBy(m_smallChange); break;
+    case Qt::Key_Left:
+    case Qt::Key_Up: stepBy(-m_smallChange); break;
     default: QScrollBar::keyPressEvent(event); break;
     }
 }
 
-void TsScrollBar::stepBy(int delta) { setPosition(m_position + delta); }
+void TsScrollBar::stepBy(int delta)
+{
+    setPosition(m_position + delta);
+}
 
-void TsScrollBar::followPointer() { setPosition(positionFromPointer(m_pointer) - m_grabOffset); }
+void TsScrollBar::followPointer()
+{
+    setPosition(positionFromPointer(m_pointer) - m_grabOffset);
+}
 
 // Paging ends once the slider has reached the pointer.
 bool TsScrollBar::pageStillTowardPointer() const
@@ -489,12 +507,8 @@ void TsScrollBar::autoRepeatTick()
         if (pageStillTowardPointer())
             stepBy(m_states[TrackBefore] == Pressed ? -m_largeChange : m_largeChange);
         break;
-    case Repeat::Drag:
-        followPointer();
-        break;
-    case Repeat::None:
-        stopRepeat();
-        break;
+    case Repeat::Drag: followPointer(); break;
+    case Repeat::None: stopRepeat(); break;
     }
 }
 
@@ -597,8 +611,8 @@ void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, int sta
     if (!isValidMaskIndex(indexes->glyphMask))
         return;
     const QSize glyph = stateImageSize(indexes->glyphMask);
-    QPoint at = painted.topLeft()
-                + QPoint((painted.width() - glyph.width()) / 2, (painted.height() - glyph.height()) / 2);
+    QPoint at =
+        painted.topLeft() + QPoint((painted.width() - glyph.width()) / 2, (painted.height() - glyph.height()) / 2);
     if (part == Slider && state == Pressed)
         at += QPoint(1, 1);
     if (at.x() >= 0 && at.y() >= 0)

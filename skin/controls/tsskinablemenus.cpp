@@ -93,14 +93,17 @@ bool isHot(const QStyleOptionMenuItem& item)
     return item.state & (QStyle::State_Selected | QStyle::State_Sunken);
 }
 
-bool isEnabled(const QStyleOptionMenuItem& item) { return item.state & QStyle::State_Enabled; }
+bool isEnabled(const QStyleOptionMenuItem& item)
+{
+    return item.state & QStyle::State_Enabled;
+}
 
 } // namespace
 
 TsSkinableMenus::TsSkinableMenus(TsSkinManager* manager)
-    : m_manager(manager), m_style(std::make_unique<MenuStyle>(*this))
-{
-}
+    : m_manager(manager),
+      m_style(std::make_unique<MenuStyle>(*this))
+{}
 
 TsSkinableMenus::~TsSkinableMenus()
 {
@@ -111,9 +114,15 @@ TsSkinableMenus::~TsSkinableMenus()
     }
 }
 
-void TsSkinableMenus::setMenuBarBackground(MenuBarBackground source) { barBackgroundSource() = std::move(source); }
+void TsSkinableMenus::setMenuBarBackground(MenuBarBackground source)
+{
+    barBackgroundSource() = std::move(source);
+}
 
-bool TsSkinableMenus::paintsMenus() const { return m_skinned && skinData().ready; }
+bool TsSkinableMenus::paintsMenus() const
+{
+    return m_skinned && skinData().ready;
+}
 
 void TsSkinableMenus::skinApplied()
 {
@@ -146,7 +155,10 @@ void TsSkinableMenus::menuAdded(QWidget* menu)
         applyTo(menu);
 }
 
-void TsSkinableMenus::menuRemoved(QObject* menu) { m_barBackgrounds.remove(menu); }
+void TsSkinableMenus::menuRemoved(QObject* menu)
+{
+    m_barBackgrounds.remove(menu);
+}
 
 void TsSkinableMenus::setSkinned(bool skinned)
 {
@@ -280,15 +292,13 @@ QSize TsSkinableMenus::popupItemSize(const QStyleOptionMenuItem& item) const
     if (kind == smCaption)
         measured = QLatin1Char('-') + text.caption + QLatin1Char('-');
     else if (kind == smNormal)
-        measured = withoutMnemonics(text.caption) + (text.shortcut.isEmpty() ? QString() : QLatin1Char('\t') + text.shortcut);
+        measured =
+            withoutMnemonics(text.caption) + (text.shortcut.isEmpty() ? QString() : QLatin1Char('\t') + text.shortcut);
     const int width = 2 * glyph.width() + textWidth(item.font, measured) + 3 * Margin;
     switch (kind) {
-    case smDivider:
-        return {width, 2};
-    case smCaption:
-        return {width, lineHeight(item.font) + 2 * Margin};
-    default:
-        return {width, std::max(lineHeight(item.font), glyph.height()) + 2 * Margin};
+    case smDivider: return {width, 2};
+    case smCaption: return {width, lineHeight(item.font) + 2 * Margin};
+    default: return {width, std::max(lineHeight(item.font), glyph.height()) + 2 * Margin};
     }
 }
 
@@ -380,7 +390,8 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
     const int section = FindSection(itemSection);
     const bool hot = isHot(item);
     const bool enabled = isEnabled(item);
-    paintItem(bitmap, bitmap.rect(), {section, itemSection, {&background, 0, 0, !background.isNull()}, item.rect.topLeft(), hot});
+    paintItem(bitmap, bitmap.rect(),
+              {section, itemSection, {&background, 0, 0, !background.isNull()}, item.rect.topLeft(), hot});
 
     const QSize glyph = glyphSize(item);
     const QRect box(Margin, (bitmap.height() - glyph.height()) / 2, glyph.width(), glyph.height());
@@ -401,7 +412,8 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
     painter.setFont(itemFont(item));
     const ItemText text = splitText(item.text);
     QString caption = withoutMnemonics(text.caption);
-    TextFlags flags = TextFlag::SingleLine | TextFlag::ExpandTabs | TextFlag::NoClip | TextFlag::NoPrefix | TextFlag::VCenter;
+    TextFlags flags =
+        TextFlag::SingleLine | TextFlag::ExpandTabs | TextFlag::NoClip | TextFlag::NoPrefix | TextFlag::VCenter;
     if (caption.startsWith(QLatin1Char('\b'))) {
         caption = caption.mid(1) + backspaceCaptionPadding;
         flags |= TextFlag::Right;
@@ -415,9 +427,10 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
     writeSkinText(painter, caption, {section, enabled, hot, flags}, captionRect);
     if (!text.shortcut.isEmpty()) {
         QRect shortcutRect(captionLeft, 0, bitmap.width() - shortcutGap - captionLeft, bitmap.height());
-        writeSkinText(painter, text.shortcut,
-                      {section, enabled, hot, TextFlag::Right | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
-                      shortcutRect);
+        writeSkinText(
+            painter, text.shortcut,
+            {section, enabled, hot, TextFlag::Right | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
+            shortcutRect);
     }
     if (OnDrawItem)
         OnDrawItem(itemAt(menu, item.rect), painter, smNormal, item.state, bitmap.rect());
@@ -434,8 +447,9 @@ void TsSkinableMenus::drawBarItem(QPainter& canvas, const QStyleOptionMenuItem& 
     bitmap.fill(Qt::white);
     copyBlock(bitmap, QPoint(0, 0), background, item.rect);
     const bool hot = isHot(item);
-    paintItem(bitmap, bitmap.rect(),
-              {FindSection(itemSection), itemSection, {&background, 0, 0, !background.isNull()}, item.rect.topLeft(), hot});
+    paintItem(
+        bitmap, bitmap.rect(),
+        {FindSection(itemSection), itemSection, {&background, 0, 0, !background.isNull()}, item.rect.topLeft(), hot});
 
     QPainter painter(&bitmap);
     painter.setFont(itemFont(item));

@@ -36,12 +36,12 @@ namespace {
 constexpr const char* framedProperty = "skinFramed";
 
 constexpr QSize missingButtonSize{21, 21};
-constexpr int buttonGap = 1;               // between title buttons
-constexpr int smallButtonDrop = 2;         // buttons lower than 16 pixels sit this much lower
-constexpr int captionIconGap = 4;          // from the frame to the icon or caption
-constexpr int captionButtonsGap = 16;      // from the caption to the first title button
+constexpr int buttonGap = 1;          // between title buttons
+constexpr int smallButtonDrop = 2;    // buttons lower than 16 pixels sit this much lower
+constexpr int captionIconGap = 4;     // from the frame to the icon or caption
+constexpr int captionButtonsGap = 16; // from the caption to the first title button
 constexpr int userButtonFirstSlot = 4;
-constexpr QRgb iconKey = 0xFF00FF;  // magenta, the same in either byte order
+constexpr QRgb iconKey = 0xFF00FF; // magenta, the same in either byte order
 
 const QString formTitle = QStringLiteral("FORMTITLE");
 const QString bordersMask = QStringLiteral("BORDERSMASK");
@@ -132,7 +132,11 @@ QImage iconPicture(const TsTitleIcon& titleIcon, const QWidget* form, int size)
 } // namespace
 
 TsSkinProvider::TsSkinProvider(Form* form)
-    : QObject(form), SkinData(this, true), m_form(form), m_client(form->client()), m_caption(form->windowTitle()),
+    : QObject(form),
+      SkinData(this, true),
+      m_form(form),
+      m_client(form->client()),
+      m_caption(form->windowTitle()),
       m_ownColor(form->palette().color(QPalette::Window))
 {
     SkinData.controlKind = ControlKind::SkinProvider;
@@ -238,10 +242,8 @@ bool TsSkinProvider::event(QEvent* event)
         SkinData.handleMessage(event);
         removeFrame();
         return true;
-    case 0:
-        return QObject::event(event);
-    default:
-        return SkinData.handleMessage(event) || QObject::event(event);
+    case 0: return QObject::event(event);
+    default: return SkinData.handleMessage(event) || QObject::event(event);
     }
 }
 
@@ -264,12 +266,8 @@ bool TsSkinProvider::answerSkinMessage(QEvent* event, QPoint cacheOrigin)
             message->cache = {&SkinData.cacheBitmap, cacheOrigin.x(), cacheOrigin.y(), true};
         }
         return true;
-    case SKM_GETPROVIDER:
-        message->result = toLParam(this);
-        return true;
-    case SKM_ISHOOKED:
-        message->result = 1;
-        return true;
+    case SKM_GETPROVIDER: message->result = toLParam(this); return true;
+    case SKM_ISHOOKED: message->result = 1; return true;
     case SKM_PREPARECACHE:
         SkinData.handleMessage(event);
         if (SkinData.cachePreparedByCaller)
@@ -289,10 +287,8 @@ bool TsSkinProvider::answerSkinMessage(QEvent* event, QPoint cacheOrigin)
         return false;
     case SKM_ISUPDATING:
     case SKM_ISHALFVISIBLE:
-    case SKM_SETPAINTINGCHILD:
-        return SkinData.handleMessage(event);
-    default:
-        return false;
+    case SKM_SETPAINTINGCHILD: return SkinData.handleMessage(event);
+    default: return false;
     }
 }
 
@@ -311,9 +307,7 @@ bool TsSkinProvider::formEvent(QEvent* event)
     if (skinMessageOf(event))
         return answerSkinMessage(event, QPoint(0, 0));
     switch (event->type()) {
-    case QEvent::Paint:
-        paint(static_cast<QPaintEvent*>(event));
-        return true;
+    case QEvent::Paint: paint(static_cast<QPaintEvent*>(event)); return true;
     case QEvent::Resize:
         m_regionStale = true;
         invalidateFrame();
@@ -335,23 +329,17 @@ bool TsSkinProvider::formEvent(QEvent* event)
         return false;
     case QEvent::EnabledChange:
     case QEvent::FontChange:
-    case QEvent::WindowIconChange:
-        invalidateFrame();
-        return false;
+    case QEvent::WindowIconChange: invalidateFrame(); return false;
     case QEvent::Move:
         if (ScreenSnap)
             snapToMonitor();
         return false;
-    case QEvent::Leave:
-        setHot(HTNOWHERE);
-        return false;
+    case QEvent::Leave: setHot(HTNOWHERE); return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        return mouseEvent(static_cast<QMouseEvent*>(event));
-    default:
-        return false;
+    case QEvent::MouseMove: return mouseEvent(static_cast<QMouseEvent*>(event));
+    default: return false;
     }
 }
 
@@ -464,8 +452,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
         else if (hit == HTSYSMENU)
             m_form->close();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -492,7 +479,8 @@ void TsSkinProvider::startDrag(QPoint globalPosition)
         m_manualDrag = true;
     } else {
         QWindow* window = m_form->windowHandle();
-        const bool started = window && (m_dragEdges ? window->startSystemResize(m_dragEdges) : window->startSystemMove());
+        const bool started =
+            window && (m_dragEdges ? window->startSystemResize(m_dragEdges) : window->startSystemMove());
         // Where the window system cannot move or size windows, the frame does it along with the
         // pointer.
         m_manualDrag = !started;
@@ -529,18 +517,10 @@ void TsSkinProvider::clickTitleButton(TitleButton button)
     if (!buttonEnabled(button))
         return;
     switch (button) {
-    case TitleButton::Close:
-        m_form->close();
-        break;
-    case TitleButton::Maximize:
-        toggleMaximized();
-        break;
-    case TitleButton::Minimize:
-        m_form->showMinimized();
-        break;
-    case TitleButton::Help:
-        QWhatsThis::enterWhatsThisMode();
-        break;
+    case TitleButton::Close: m_form->close(); break;
+    case TitleButton::Maximize: toggleMaximized(); break;
+    case TitleButton::Minimize: m_form->showMinimized(); break;
+    case TitleButton::Help: QWhatsThis::enterWhatsThisMode(); break;
     }
     setHot(HTNOWHERE);
     m_systemMenu->refresh();
@@ -786,11 +766,12 @@ void TsSkinProvider::rebuildImage()
     const int x = frameWidth();
     const int y = frameWidth();
     const QRect whole = image.rect();
-    paintItem(image, whole, {.sectionIndex = SkinData.skinIndex, .sectionName = SkinData.SkinSection(), .state = state});
+    paintItem(image, whole,
+              {.sectionIndex = SkinData.skinIndex, .sectionName = SkinData.SkinSection(), .state = state});
     if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask)) {
         const QSize grip = stateImageSize(m_gripMask);
-        paintMaskImage(image, m_gripMask, 0, QPoint(whole.width() - x - grip.width(), whole.height() - y - grip.height()),
-                       false);
+        paintMaskImage(image, m_gripMask, 0,
+                       QPoint(whole.width() - x - grip.width(), whole.height() - y - grip.height()), false);
     }
     paintItem(image, QRect(0, 0, whole.width(), titleHeight() + y),
               {.sectionIndex = m_titleSection, .sectionName = formTitle, .state = state});
@@ -870,9 +851,9 @@ void TsSkinProvider::paintCaption(QImage& image)
     const int width = image.width();
     const int step = buttonSize().width() + buttonGap;
     const int left = frameWidth() + captionIconGap + (iconShown() ? iconSize() : 0);
-    const int right = m_titleButtons.isEmpty() ? width - shownButtonCount() * step - captionButtonsGap
-                                               : width - (int(m_titleButtons.size()) + userButtonFirstSlot) * step
-                                                     - captionButtonsGap;
+    const int right = m_titleButtons.isEmpty()
+                          ? width - shownButtonCount() * step - captionButtonsGap
+                          : width - (int(m_titleButtons.size()) + userButtonFirstSlot) * step - captionButtonsGap;
     if (right <= left)
         return;
     QFont font = m_form->font();

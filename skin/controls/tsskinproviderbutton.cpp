@@ -9,5 +9,4 @@ SkinProviderButton::SkinProviderButton(QWidget* form) : QPushButton(form)
 }
 
 void SkinProviderButton::paintEvent(QPaintEvent*)
-{
-}
+{}

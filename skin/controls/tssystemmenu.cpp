@@ -32,10 +32,8 @@ TsSystemMenu::TsSystemMenu(TsSkinProvider* provider) : QMenu(nullptr), m_provide
         if (QWindow* window = form->windowHandle())
             window->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
     });
-    connect(m_minimize, &QAction::triggered, this,
-            [provider] { provider->clickTitleButton(TitleButton::Minimize); });
-    connect(m_maximize, &QAction::triggered, this,
-            [provider] { provider->clickTitleButton(TitleButton::Maximize); });
+    connect(m_minimize, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Minimize); });
+    connect(m_maximize, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Maximize); });
     connect(m_close, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Close); });
     connect(this, &QMenu::aboutToShow, this, [this] {
         guarded([this] {

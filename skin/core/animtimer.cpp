@@ -2,17 +2,14 @@
 
 #include "skin/core/skinmessage.h"
 
-TsAnimTimer::TsAnimTimer(QWidget* owner)
-    : TsFadeTimer(owner)
-{
-}
+TsAnimTimer::TsAnimTimer(QWidget* owner) : TsFadeTimer(owner)
+{}
 
 void TsAnimTimer::onTimeout()
 {
     try {
         tick();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void TsAnimTimer::showImage(const QImage& image)

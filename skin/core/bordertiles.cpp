@@ -45,7 +45,9 @@ BorderPart partAt(int row, int column)
 } // namespace
 
 BorderTiles::BorderTiles(const TsMaskData& mask, const MaskStateImage& image)
-    : m_image(image), m_cell(maskCellSize(mask)), m_borderWidth(image.ownImage ? 0 : mask.borderWidth),
+    : m_image(image),
+      m_cell(maskCellSize(mask)),
+      m_borderWidth(image.ownImage ? 0 : mask.borderWidth),
       m_plain(!image.ownImage && mask.maskType == 0)
 {
     // The right and bottom cells are the state image's last columns and rows.

@@ -59,5 +59,5 @@ private:
     QSize m_cell;
     int m_borderWidth = 0;
     bool m_plain = false;
-    QRect m_cells[3][3];   // [row][column] in the picture, each a whole cell
+    QRect m_cells[3][3]; // [row][column] in the picture, each a whole cell
 };

@@ -5,7 +5,7 @@
 // than this program has controls for; those are named by the look they share ("...Like") and keep
 // their codes, so that a kind read back from anywhere maps to the same section.
 enum class ControlKind : int {
-    Unlisted = 0,  // takes its class name as its section
+    Unlisted = 0, // takes its class name as its section
 
     EditLike2 = 2,
     Edit = 3,

@@ -11,8 +11,7 @@
 #include <QEvent>
 #include <QPainter>
 
-TsFadeTimer::TsFadeTimer(QWidget* owner)
-    : QTimer(owner), m_owner(owner)
+TsFadeTimer::TsFadeTimer(QWidget* owner) : QTimer(owner), m_owner(owner)
 {
     connect(this, &QTimer::timeout, this, &TsFadeTimer::onTimeout);
     if (owner)
@@ -63,15 +62,9 @@ void TsFadeTimer::tick()
         return;
     }
     switch (m_direction) {
-    case FadeIn:
-        fadeInStep();
-        break;
-    case FadeOut:
-        fadeOutStep();
-        break;
-    default:
-        stop();
-        break;
+    case FadeIn: fadeInStep(); break;
+    case FadeOut: fadeOutStep(); break;
+    default: stop(); break;
     }
 }
 

@@ -51,7 +51,7 @@ private:
     void fadeOutStep();
 
     uint8_t m_direction = FadeNone;
-    QImage m_shown;   // the intermediate image while it is being put on the window
+    QImage m_shown; // the intermediate image while it is being put on the window
 };
 
 // What a button does on SKM_STOPFADING: the timer stops and is freed (once control is back in the

@@ -32,7 +32,8 @@ const QString g14 = QStringLiteral("10197915;11316396;6;0;0;11316396;12566463;44
 // Our own gradients for the sections we chose the look of: tabs on the other sides mirror the top
 // tab's gradients, progress bars run from light to deep blue.
 const QString tabBottom = QStringLiteral("11053224;13816530;59;0;0;13816530;16777215;40;0;0;16777215;16777215;0;0;0");
-const QString tabBottomHot = QStringLiteral("14869218;16777215;14;0;0;16777215;12632256;84;0;0;12632256;12632256;0;0;0");
+const QString tabBottomHot =
+    QStringLiteral("14869218;16777215;14;0;0;16777215;12632256;84;0;0;12632256;12632256;0;0;0");
 const QString tabSide = QStringLiteral("16777215;13816530;40;1;0;13816530;11053224;59;1;0;11053224;11053224;0;1;0");
 const QString tabSideHot = QStringLiteral("12632256;16777215;84;1;0;16777215;14869218;14;1;0;14869218;14869218;0;1;0");
 const QString progressH = QStringLiteral("16769476;14712896;50;0;0;14712896;12607488;49;0;0;12607488;12607488;0;0;0");
@@ -109,38 +110,48 @@ TsSkinGeneral emptySection()
 }
 
 const Look form{0xD7D7D7, 0xD7D7D7, 0, 0, 50, 50, g1, g1, 50, 50, plainFont, plainFont, Reserved};
-const Look formTitle{clWhite, clWhite, 100, 0, 100, 100, g2, g3, 0, 0, QStringLiteral("8421504 -1 -1 -1 -1"), plainFont, NoSwitch};
+const Look formTitle{clWhite,   clWhite, 100, 0, 100, 100, g2, g3, 0, 0, QStringLiteral("8421504 -1 -1 -1 -1"),
+                     plainFont, NoSwitch};
 const Look mainMenu{0xF0F0F0, 0xF0F0F0, 0, 0, 90, 0, g4, none, 0, 0, plainFont, plainFont, NoSwitch};
-const Look menuItem{clWhite, clGray, 100, 0, 0, 0, none, none, 0, 0, plainFont, QStringLiteral("16777215 -1 -1 -1 -1"), NoSwitch};
-const Look menuLine{clWhite, clWhite, 100, 100, 0, 0, none, none, 0, 0, plainFont, QStringLiteral("16777215 -1 -1 -1 -1"), NoSwitch};
-const Look button{0xCDCDCD, clWhite, 0, 0, 100, 100, g5, g6, 0, 0, plainFont, QStringLiteral("0 -1 -1 15263976 15263976"), ShowFocus | Fading};
+const Look menuItem{clWhite, clGray, 100, 0, 0, 0, none, none, 0, 0, plainFont, QStringLiteral("16777215 -1 -1 -1 -1"),
+                    NoSwitch};
+const Look menuLine{
+    clWhite, clWhite, 100, 100, 0, 0, none, none, 0, 0, plainFont, QStringLiteral("16777215 -1 -1 -1 -1"), NoSwitch};
+const Look button{
+    0xCDCDCD,          clWhite, 0, 0, 100, 100, g5, g6, 0, 0, plainFont, QStringLiteral("0 -1 -1 15263976 15263976"),
+    ShowFocus | Fading};
 const Look edit{clWhite, clWhite, 0, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look groupBox{clSilver, clWhite, 100, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look radioButton{clWhite, clWhite, 100, 100, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look pageControl{0xDDDDDD, clWhite, 0, 0, 50, 50, g7, g7, 50, 50, plainFont, plainFont, NoSwitch};
 const Look tabTop{clWhite, clWhite, 0, 0, 100, 100, g8, g9, 0, 0, plainFont, plainFont, NoSwitch};
-const Look tabBottomLook{clWhite, clWhite, 0, 0, 100, 100, tabBottom, tabBottomHot, 0, 0, plainFont, plainFont, NoSwitch};
+const Look tabBottomLook{clWhite,      clWhite, 0, 0,         100,       100,     tabBottom,
+                         tabBottomHot, 0,       0, plainFont, plainFont, NoSwitch};
 const Look tabSideLook{clWhite, clWhite, 0, 0, 100, 100, tabSide, tabSideHot, 0, 0, plainFont, plainFont, NoSwitch};
 const Look panel{clSilver, clWhite, 0, 0, 50, 0, g1, none, 50, 0, plainFont, plainFont, Shadow};
 const Look panelLow{0xD0D0D0, clWhite, 0, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
-const Look speedButton{0xE8E8E8, 0xFFDEA8, 100, 0, 0, 50, none, g10, 50, 50, QStringLiteral("2434341 -1 -1 -1 -1"), plainFont, Fading};
+const Look speedButton{0xE8E8E8,  0xFFDEA8, 100, 0, 0, 50, none, g10, 50, 50, QStringLiteral("2434341 -1 -1 -1 -1"),
+                       plainFont, Fading};
 const Look toolButton{0xF0F4F4, clYellow, 100, 25, 0, 100, none, g11, 0, 0, plainFont, plainFont, Fading};
 const Look scrollBar{clWhite, clWhite, 0, 0, 100, 100, g12, g12, 0, 0, plainFont, plainFont, NoSwitch};
 const Look scrollSlider{clWhite, clWhite, 0, 0, 100, 100, g13, g13, 0, 0, plainFont, plainFont, NoSwitch};
 const Look scrollButton{clWhite, clWhite, 0, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, Reserved};
 const Look scrollButtonClear{clWhite, clWhite, 100, 100, 0, 0, none, none, 0, 0, plainFont, plainFont, Reserved};
-const Look statusBar{0xD9EAEC, clWhite, 0, 0, 100, 0, g14, none, 0, 0, QStringLiteral("2697513 -1 -1 -1 -1"), plainFont, NoSwitch};
+const Look statusBar{0xD9EAEC,  clWhite, 0, 0, 100, 0, g14, none, 0, 0, QStringLiteral("2697513 -1 -1 -1 -1"),
+                     plainFont, NoSwitch};
 const Look globalInfo{clSilver, clWhite, 0, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look splitter{clSilver, 0xE0E0E0, 0, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look trackBar{clSilver, clWhite, 100, 100, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look gauge{0xE0E0E0, clWhite, 0, 0, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
-const Look progressHLook{0xE0A040, 0xE0A040, 0, 0, 100, 100, progressH, progressH, 0, 0, plainFont, plainFont, NoSwitch};
-const Look progressVLook{0xE0A040, 0xE0A040, 0, 0, 100, 100, progressV, progressV, 0, 0, plainFont, plainFont, NoSwitch};
+const Look progressHLook{0xE0A040,  0xE0A040, 0, 0,         100,       100,     progressH,
+                         progressH, 0,        0, plainFont, plainFont, NoSwitch};
+const Look progressVLook{0xE0A040,  0xE0A040, 0, 0,         100,       100,     progressV,
+                         progressV, 0,        0, plainFont, plainFont, NoSwitch};
 const Look divider{clSilver, clSilver, 100, 100, 0, 0, none, none, 0, 0, plainFont, plainFont, NoSwitch};
 const Look dragBar{0xB0B0B0, 0xD0D0D0, 0, 0, 90, 90, g4, g4, 0, 0, plainFont, plainFont, NoSwitch};
 
-TsSkinImage item(const char* section, const char* property, int left, int top, int right, int bottom,
-                 int count, int maskType, int borderWidth)
+TsSkinImage item(const char* section, const char* property, int left, int top, int right, int bottom, int count,
+                 int maskType, int borderWidth)
 {
     TsSkinImage i;
     i.SectionName = QLatin1String(section);

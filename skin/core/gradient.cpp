@@ -19,7 +19,7 @@ void interpolate(uint8_t* pixel, int32_t from, int32_t to, int i, int n)
 
 struct Span {
     int first;
-    int last;   // inclusive
+    int last; // inclusive
 };
 
 // Where each segment starts and ends along a side of `length` pixels from `origin`. A segment

@@ -13,9 +13,9 @@
 // One state image of a mask: where it lies in its picture (the master bitmap or the mask's own
 // image) and how far below each picture pixel its mask pixel lies.
 struct MaskStateImage {
-    const QImage* picture = nullptr;   // none when the mask has nothing to paint
+    const QImage* picture = nullptr; // none when the mask has nothing to paint
     QRect rect;
-    int maskOffset = 0;                // 0 when the mask has no mask half
+    int maskOffset = 0; // 0 when the mask has no mask half
     bool ownImage = false;
 
     bool isValid() const { return picture != nullptr; }
@@ -30,7 +30,10 @@ MaskStateImage maskStateImage(const TsMaskData& mask, int state, const QImage& m
 // The size of one of the nine border cells of a mask.
 QSize maskCellSize(const TsMaskData& mask);
 
-constexpr bool isKeyPixel(const uint8_t* pixel) { return pixel[0] == 0xFF && pixel[1] == 0 && pixel[2] == 0xFF; }
+constexpr bool isKeyPixel(const uint8_t* pixel)
+{
+    return pixel[0] == 0xFF && pixel[1] == 0 && pixel[2] == 0xFF;
+}
 
 // Mask blend of one channel: the picture where the mask is black, the destination where it is
 // white, mixed in between.

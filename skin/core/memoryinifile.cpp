@@ -64,7 +64,10 @@ QStringList MemoryIniFile::sections() const
     return names;
 }
 
-bool MemoryIniFile::sectionExists(const QString& section) const { return find(section) != nullptr; }
+bool MemoryIniFile::sectionExists(const QString& section) const
+{
+    return find(section) != nullptr;
+}
 
 QStringList MemoryIniFile::keys(const QString& section) const
 {

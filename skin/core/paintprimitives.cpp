@@ -131,8 +131,7 @@ void regionBlend(QImage& destination, const QImage& source, int weight, QPoint a
         if (at.y() + r >= destination.height())
             break;
         blendBytes(destination.scanLine(at.y() + r) + (at.x() + firstColumn) * 3,
-                   source.constScanLine(sourceRect.top() + r) + (sourceRect.left() + firstColumn) * 3,
-                   bytes, a);
+                   source.constScanLine(sourceRect.top() + r) + (sourceRect.left() + firstColumn) * 3, bytes, a);
     }
 }
 

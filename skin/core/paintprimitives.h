@@ -13,10 +13,22 @@
 #include <cstdint>
 
 // Channels of a colour 0x00BBGGRR (red in the low byte).
-constexpr uint8_t colorRed(int32_t color) { return uint8_t(color & 0xFF); }
-constexpr uint8_t colorGreen(int32_t color) { return uint8_t((color >> 8) & 0xFF); }
-constexpr uint8_t colorBlue(int32_t color) { return uint8_t((color >> 16) & 0xFF); }
-constexpr int32_t rgbColor(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
+constexpr uint8_t colorRed(int32_t color)
+{
+    return uint8_t(color & 0xFF);
+}
+constexpr uint8_t colorGreen(int32_t color)
+{
+    return uint8_t((color >> 8) & 0xFF);
+}
+constexpr uint8_t colorBlue(int32_t color)
+{
+    return uint8_t((color >> 16) & 0xFF);
+}
+constexpr int32_t rgbColor(int red, int green, int blue)
+{
+    return red | (green << 8) | (blue << 16);
+}
 
 // numerator / denominator rounded to the nearest integer, exact halves to the even neighbour.
 // Both must be positive (the numerator may be 0).
@@ -30,7 +42,10 @@ constexpr int divRoundEven(int numerator, int denominator)
 }
 
 // System colours keep the platform's encoding: 0xFF0000nn names system colour nn.
-constexpr int32_t systemColor(int index) { return int32_t(0xFF000000u | uint32_t(index)); }
+constexpr int32_t systemColor(int index)
+{
+    return int32_t(0xFF000000u | uint32_t(index));
+}
 constexpr int32_t clBtnFace = systemColor(15);
 constexpr int32_t clBtnShadow = systemColor(16);
 constexpr int32_t clBtnHighlight = systemColor(20);

@@ -29,7 +29,7 @@ struct FillValues {
     Texture texture;
     const QString* gradientData = nullptr;
     const TsGradArray* gradient = nullptr;
-    int imageWeight = 0;     // how much of the texture stays under the gradient, 0 to 255
+    int imageWeight = 0; // how much of the texture stays under the gradient, 0 to 255
     int32_t finalFill = 0;
 };
 
@@ -50,7 +50,9 @@ bool gradientCovers(const TsGradArray& gradient, QSize size)
 class GradientOverlay {
 public:
     GradientOverlay(const QImage& bitmap, const QRect& rect, const TsGradArray& gradient, int weight)
-        : m_rect(rect), m_area(rect.intersected(bitmap.rect())), m_weight(weight),
+        : m_rect(rect),
+          m_area(rect.intersected(bitmap.rect())),
+          m_weight(weight),
           m_horizontal(gradient.first().mode == 1)
     {
         if (m_area.isEmpty())
@@ -154,17 +156,16 @@ void copyParent(QImage& target, const QRect& rect, const SectionPaint& paint)
     const TsCacheInfo& parentCache = paint.parentCache;
     if (parentCache.bitmap == &target)
         return;
-    copyBlock(target, rect.topLeft(), *parentCache.bitmap,
-              QRect(parentCache.x + paint.position.x(), parentCache.y + paint.position.y(), rect.width(),
-                    rect.height()));
+    copyBlock(
+        target, rect.topLeft(), *parentCache.bitmap,
+        QRect(parentCache.x + paint.position.x(), parentCache.y + paint.position.y(), rect.width(), rect.height()));
 }
 
 // The background over the parent's cached pixels: Transparency percent of the parent shows through.
 void paintOverParent(const TsGeneralData& section, const FillValues& values, QImage& target, const QRect& rect,
                      const SectionPaint& paint)
 {
-    const int transparency =
-        std::clamp(paint.state != 0 ? section.hotTransparency : section.transparency, 0, 100);
+    const int transparency = std::clamp(paint.state != 0 ? section.hotTransparency : section.transparency, 0, 100);
     if (!paint.parentCache.ready || !paint.parentCache.bitmap || transparency == 0) {
         backgroundFill(target, rect, values);
     } else if (transparency == 100) {
@@ -194,10 +195,22 @@ TsCacheInfo movedParent(const SectionPaint& paint)
 
 } // namespace
 
-int32_t baseColorOverride() { return baseOverride; }
-void setBaseColorOverride(int32_t color) { baseOverride = color; }
-int32_t fillColorOverride() { return fillOverride; }
-void setFillColorOverride(int32_t color) { fillOverride = color; }
+int32_t baseColorOverride()
+{
+    return baseOverride;
+}
+void setBaseColorOverride(int32_t color)
+{
+    baseOverride = color;
+}
+int32_t fillColorOverride()
+{
+    return fillOverride;
+}
+void setFillColorOverride(int32_t color)
+{
+    fillOverride = color;
+}
 
 void paintSectionBackground(QImage& target, const QRect& rect, const SectionPaint& paint)
 {
@@ -239,7 +252,8 @@ void paintItem(QImage& target, const QRect& rect, const SectionPaint& paint)
     paintSectionBackground(target, rect, paint);
     const int mask = FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintBorderMask(target, rect, borderTiles(currentSkin().masks[mask], paint.state), paint.border, movedParent(paint));
+        paintBorderMask(target, rect, borderTiles(currentSkin().masks[mask], paint.state), paint.border,
+                        movedParent(paint));
 }
 
 void paintItemFixed(QImage& target, const QRect& rect, const SectionPaint& paint, const SectionMasks& masks)

@@ -254,7 +254,8 @@ public:
         m_parent.fill(-1, sections.size());
         for (qsizetype i = 0; i < sections.size(); ++i) {
             const QString parent = m_own[i].value(QStringLiteral("PARENTCLASS"));
-            if (parent.isEmpty() || parent == QStringLiteral("?") || parent.compare(sections[i].name, Qt::CaseInsensitive) == 0)
+            if (parent.isEmpty() || parent == QStringLiteral("?")
+                || parent.compare(sections[i].name, Qt::CaseInsensitive) == 0)
                 continue;
             m_parent[i] = m_index.value(parent.toUpper(), -1);
         }
@@ -341,7 +342,10 @@ private:
     mutable QHash<QString, QList<std::optional<QString>>> m_resolved;
 };
 
-bool isTrue(const QString& text) { return text.toUpper() == QStringLiteral("TRUE"); }
+bool isTrue(const QString& text)
+{
+    return text.toUpper() == QStringLiteral("TRUE");
+}
 
 TsGeneralData readFileSection(const InheritedReader& reader, const MemoryIniFile& ini, const QString& section)
 {

@@ -34,7 +34,7 @@ struct LoadedSkin {
 struct SkinLoadError {
     QString section;
     QString key;
-    QString value;   // the word that is not a number
+    QString value; // the word that is not a number
 
     QString message() const;
 };

@@ -8,5 +8,11 @@ SkinMenuHookFactory& factoryStore()
 }
 } // namespace
 
-void setSkinMenuHookFactory(SkinMenuHookFactory factory) { factoryStore() = std::move(factory); }
-const SkinMenuHookFactory& skinMenuHookFactory() { return factoryStore(); }
+void setSkinMenuHookFactory(SkinMenuHookFactory factory)
+{
+    factoryStore() = std::move(factory);
+}
+const SkinMenuHookFactory& skinMenuHookFactory()
+{
+    return factoryStore();
+}

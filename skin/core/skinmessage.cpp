@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 
 SkinMessageEvent::SkinMessageEvent(unsigned message, intptr_t wParam, intptr_t lParam)
-    : QEvent(eventType()), message(message), wParam(wParam), lParam(lParam)
-{
-}
+    : QEvent(eventType()),
+      message(message),
+      wParam(wParam),
+      lParam(lParam)
+{}
 
 QEvent::Type SkinMessageEvent::eventType()
 {

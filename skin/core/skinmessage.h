@@ -38,7 +38,7 @@ public:
     intptr_t wParam;
     intptr_t lParam;
     intptr_t result = 0;
-    TsCacheInfo cache;  // SKM_GETCACHE: filled by a receiver that has a cache, else not ready
+    TsCacheInfo cache; // SKM_GETCACHE: filled by a receiver that has a cache, else not ready
 };
 
 // Sends the message synchronously and returns its result (0 when nobody answered).
@@ -49,9 +49,15 @@ intptr_t sendSkinMessage(QObject* receiver, unsigned message, intptr_t wParam = 
 TsCacheInfo requestSkinCache(QObject* receiver);
 
 // An object reference carried in LParam, and back.
-inline intptr_t toLParam(const void* object) { return reinterpret_cast<intptr_t>(object); }
+inline intptr_t toLParam(const void* object)
+{
+    return reinterpret_cast<intptr_t>(object);
+}
 template <typename T>
-T* fromLParam(intptr_t lParam) { return reinterpret_cast<T*>(lParam); }
+T* fromLParam(intptr_t lParam)
+{
+    return reinterpret_cast<T*>(lParam);
+}
 
 // The message of an event if it is a skin message, else 0.
 unsigned skinMessageOf(const QEvent* event);

@@ -131,12 +131,24 @@ void SkinTables::UpdateCommonIndexes()
     lookUpScrollPart(skin, c.scrollBar2V, QStringLiteral("SCROLLBAR2V"), false);
 }
 
-const SkinTables& currentSkin() { return gCurrentSkin; }
-void setCurrentSkin(SkinTables skin) { gCurrentSkin = std::move(skin); }
+const SkinTables& currentSkin()
+{
+    return gCurrentSkin;
+}
+void setCurrentSkin(SkinTables skin)
+{
+    gCurrentSkin = std::move(skin);
+}
 
-TsSkinData& skinData() { return gSkinData; }
+TsSkinData& skinData()
+{
+    return gSkinData;
+}
 
-int FindSection(const QString& name) { return gCurrentSkin.FindSection(name); }
+int FindSection(const QString& name)
+{
+    return gCurrentSkin.FindSection(name);
+}
 
 int FindMask(int sectionIndex, const QString& sectionName, const QString& propertyName)
 {
@@ -151,7 +163,19 @@ int FindPattern(int sectionIndex, const QString& sectionName, const QString& pro
     return gCurrentSkin.FindPattern(sectionIndex, sectionName, propertyName);
 }
 
-bool isValidSectionIndex(int index) { return gCurrentSkin.isValidSectionIndex(index); }
-bool isValidMaskIndex(int index) { return gCurrentSkin.isValidMaskIndex(index); }
-bool isValidPatternIndex(int index) { return gCurrentSkin.isValidPatternIndex(index); }
-QSize stateImageSize(int maskIndex) { return gCurrentSkin.stateImageSize(maskIndex); }
+bool isValidSectionIndex(int index)
+{
+    return gCurrentSkin.isValidSectionIndex(index);
+}
+bool isValidMaskIndex(int index)
+{
+    return gCurrentSkin.isValidMaskIndex(index);
+}
+bool isValidPatternIndex(int index)
+{
+    return gCurrentSkin.isValidPatternIndex(index);
+}
+QSize stateImageSize(int maskIndex)
+{
+    return gCurrentSkin.stateImageSize(maskIndex);
+}

@@ -86,9 +86,9 @@ using TsGeneralDataArray = QList<TsGeneralData>;
 // Master-bitmap rectangles hold imageCount state images side by side; with maskType 1 the lower
 // half of the rectangle holds their masks.
 struct TsMaskData {
-    QImage image;            // own 24-bit picture (Format_BGR888), null for master-bitmap masks
-    QString sectionName;     // upper case
-    QString propertyName;    // upper case: "BORDERSMASK", "GLYPHMASK", ...
+    QImage image;         // own 24-bit picture (Format_BGR888), null for master-bitmap masks
+    QString sectionName;  // upper case
+    QString propertyName; // upper case: "BORDERSMASK", "GLYPHMASK", ...
     int32_t left = 0;
     int32_t top = 0;
     int32_t right = 0;
@@ -106,8 +106,8 @@ using TsMaskArray = QList<TsMaskData>;
 // A large background texture, kept as decoded picture (Format_BGR888).
 struct TsPatternData {
     QImage image;
-    QString sectionName;     // upper case
-    QString propertyName;    // upper case: "PATTERN", "HOTPATTERN"
+    QString sectionName;  // upper case
+    QString propertyName; // upper case: "PATTERN", "HOTPATTERN"
 };
 using TsPatternArray = QList<TsPatternData>;
 
@@ -120,7 +120,7 @@ struct TsTabIndexes {
 struct TsScrollPartIndexes {
     int16_t section = -1;
     int16_t bordersMask = -1;
-    int16_t glyphMask = -1;   // scroll buttons and sliders only; scroll bars keep -1
+    int16_t glyphMask = -1; // scroll buttons and sliders only; scroll bars keep -1
     int16_t pattern = -1;
     int16_t hotPattern = -1;
 };

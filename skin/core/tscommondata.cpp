@@ -9,30 +9,61 @@
 
 namespace {
 
-bool inRange(ControlKind kind, ControlKind first, ControlKind last) { return kind >= first && kind <= last; }
+bool inRange(ControlKind kind, ControlKind first, ControlKind last)
+{
+    return kind >= first && kind <= last;
+}
 
 QString defaultSectionForKind(ControlKind kind, const QString& ownerClassName)
 {
     using enum ControlKind;
     switch (kind) {
-    case EditLike2: case Edit: case EditLike4: case EditLike5: case EditLike6: case Memo: case EditLike8:
-    case EditLike10: case EditLike41: case EditLike76: case EditLike78: case EditLike83: case EditLike84:
-    case TreeView: case ListBox: case EditLike131: case EditLike140: case EditLike227:
-        return QStringLiteral("EDIT");
-    case ComboBox: case ComboBoxLike12: case ComboBoxLike13: case ComboBoxLike14: case ComboBoxLike15:
-    case ComboBoxLike16: case ComboBoxLike17: case ComboBoxLike18: case ComboBoxLike81: case ComboBoxLike82:
-        return QStringLiteral("COMBOBOX");
+    case EditLike2:
+    case Edit:
+    case EditLike4:
+    case EditLike5:
+    case EditLike6:
+    case Memo:
+    case EditLike8:
+    case EditLike10:
+    case EditLike41:
+    case EditLike76:
+    case EditLike78:
+    case EditLike83:
+    case EditLike84:
+    case TreeView:
+    case ListBox:
+    case EditLike131:
+    case EditLike140:
+    case EditLike227: return QStringLiteral("EDIT");
+    case ComboBox:
+    case ComboBoxLike12:
+    case ComboBoxLike13:
+    case ComboBoxLike14:
+    case ComboBoxLike15:
+    case ComboBoxLike16:
+    case ComboBoxLike17:
+    case ComboBoxLike18:
+    case ComboBoxLike81:
+    case ComboBoxLike82: return QStringLiteral("COMBOBOX");
     case CheckBox: return QStringLiteral("CHECKBOX");
     case RadioButton: return QStringLiteral("RADIOBUTTON");
-    case Panel: case PanelLike59: case PanelLike68: case PanelLike73: return QStringLiteral("PANEL");
-    case Toolbar: case ToolbarLike60: return QStringLiteral("TOOLBAR");
+    case Panel:
+    case PanelLike59:
+    case PanelLike68:
+    case PanelLike73: return QStringLiteral("PANEL");
+    case Toolbar:
+    case ToolbarLike60: return QStringLiteral("TOOLBAR");
     case DragBar: return QStringLiteral("DRAGBAR");
     case TabSheet: return QStringLiteral("TABSHEET");
     case LowPanel: return QStringLiteral("PANEL_LOW");
-    case GroupBox: case GroupBoxLike226: return QStringLiteral("GROUPBOX");
+    case GroupBox:
+    case GroupBoxLike226: return QStringLiteral("GROUPBOX");
     case Splitter: return QStringLiteral("SPLITTER");
-    case SpeedButton: case SpeedButtonLike95: return QStringLiteral("SPEEDBUTTON");
-    case Button: case BitButton: return QStringLiteral("BUTTON");
+    case SpeedButton:
+    case SpeedButtonLike95: return QStringLiteral("SPEEDBUTTON");
+    case Button:
+    case BitButton: return QStringLiteral("BUTTON");
     case ToolButton: return QStringLiteral("TOOLBUTTON");
     case PageControl: return QStringLiteral("PAGECONTROL");
     case TabControl: return QStringLiteral("TABCONTROL");
@@ -53,7 +84,9 @@ bool isNoHotKind(ControlKind kind)
 } // namespace
 
 TsCommonData::TsCommonData(QObject* owner, bool withCacheBitmap)
-    : ownerControl(qobject_cast<QWidget*>(owner)), ownerObject(owner), hasCacheBitmap(withCacheBitmap)
+    : ownerControl(qobject_cast<QWidget*>(owner)),
+      ownerObject(owner),
+      hasCacheBitmap(withCacheBitmap)
 {
     if (withCacheBitmap)
         cacheBitmap = QImage(0, 0, QImage::Format_BGR888);
@@ -178,9 +211,7 @@ void TsCommonData::copyCacheToWindow(QWidget* control, QPainter& painter, const 
 bool TsCommonData::handleMessage(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Resize:
-        bgChanged = true;
-        return false;
+    case QEvent::Resize: bgChanged = true; return false;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         if (ownerControl && (ownerControl->focusPolicy() & Qt::TabFocus)) {
@@ -198,17 +229,14 @@ bool TsCommonData::handleMessage(QEvent* event)
         if (!isNoHotKind(controlKind))
             mouseAbove = event->type() == QEvent::Enter;
         return false;
-    default:
-        break;
+    default: break;
     }
 
     if (event->type() != SkinMessageEvent::eventType())
         return false;
     auto* message = static_cast<SkinMessageEvent*>(event);
     switch (message->message) {
-    case SKM_SETBGCHANGED:
-        bgChanged = message->lParam != 0;
-        return true;
+    case SKM_SETBGCHANGED: bgChanged = message->lParam != 0; return true;
     case SKM_SETNEWSKIN:
         updatingFlag = true;
         updateIndexes();
@@ -233,36 +261,21 @@ bool TsCommonData::handleMessage(QEvent* event)
         if (hasCacheBitmap)
             message->cache = {&cacheBitmap, 0, 0, true};
         return true;
-    case SKM_REPAINTCHILD:
-        message->result = 0;
-        return true;
+    case SKM_REPAINTCHILD: message->result = 0; return true;
     case SKM_SECTIONCHANGED:
         // Sections change only with the whole skin here, and that comes as SKM_SETNEWSKIN.
         return true;
-    case SKM_SETUPDATING:
-        updatingFlag = message->lParam != 0;
-        return true;
-    case SKM_PREPARECACHE:
-        cachePreparedByCaller = message->wParam != 0;
-        return true;
-    case SKM_ISUPDATING:
-        message->result = bgChanged || updating() ? 1 : 0;
-        return true;
-    case SKM_ISHALFVISIBLE:
-        message->result = halfVisible ? 1 : 0;
-        return true;
-    case SKM_SETPAINTINGCHILD:
-        paintingChild = fromLParam<QWidget>(message->lParam);
-        return true;
+    case SKM_SETUPDATING: updatingFlag = message->lParam != 0; return true;
+    case SKM_PREPARECACHE: cachePreparedByCaller = message->wParam != 0; return true;
+    case SKM_ISUPDATING: message->result = bgChanged || updating() ? 1 : 0; return true;
+    case SKM_ISHALFVISIBLE: message->result = halfVisible ? 1 : 0; return true;
+    case SKM_SETPAINTINGCHILD: paintingChild = fromLParam<QWidget>(message->lParam); return true;
     case SKM_PARENTBGCHANGED:
         if (sectionIsTransparent())
             bgChanged = true;
         message->result = 0;
         return true;
-    case SKM_GETSKININDEX:
-        message->result = skinIndex + 1;
-        return true;
-    default:
-        return false;
+    case SKM_GETSKININDEX: message->result = skinIndex + 1; return true;
+    default: return false;
     }
 }

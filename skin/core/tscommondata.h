@@ -69,7 +69,7 @@ public:
     bool halfVisible = false;
     QWidget* ownerControl = nullptr;
     QObject* ownerObject = nullptr;
-    QImage cacheBitmap;           // Format_BGR888, sized to the control
+    QImage cacheBitmap; // Format_BGR888, sized to the control
     bool hasCacheBitmap = false;
     ControlKind controlKind = ControlKind::Unlisted;
     bool focused = false;

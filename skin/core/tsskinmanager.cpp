@@ -81,7 +81,10 @@ QString TsSkinManager::defaultSkinDirectory()
 #endif
 }
 
-bool TsSkinManager::isMainManager() const { return skinData().mainManager == this; }
+bool TsSkinManager::isMainManager() const
+{
+    return skinData().mainManager == this;
+}
 
 void TsSkinManager::setActive(bool active)
 {
@@ -115,7 +118,10 @@ void TsSkinManager::setCommonSections(const QStringList& lines)
     }
 }
 
-void TsSkinManager::setInternalSkins(const TsStoredSkins& skins) { m_internalSkins = skins; }
+void TsSkinManager::setInternalSkins(const TsStoredSkins& skins)
+{
+    m_internalSkins = skins;
+}
 
 void TsSkinManager::setSkinDirectory(const QString& directory)
 {

@@ -105,7 +105,7 @@ TEST_F(BrowseTest, EachFillReplacesTheTopicsOfTheLast)
 
 struct Visibility {
     const char* name;
-    QStringList items;  // menu items chosen after the cover press
+    QStringList items; // menu items chosen after the cover press
     bool panel1, tree, panel2, browser;
     const char* mode;
 };
@@ -126,16 +126,15 @@ TEST_P(BrowseVisibilityTest, PanelsTreeViewAndModeFollowTheMenu)
 
 INSTANTIATE_TEST_SUITE_P(
     Menu, BrowseVisibilityTest,
-    ::testing::Values(
-        Visibility{"CoverPress", {}, false, false, false, true, ""},
-        Visibility{"Lectures", {"N1"}, true, true, true, true, "лекции"},
-        Visibility{"Presentations", {"N15"}, true, true, true, true, "презентации"},
-        Visibility{"Testing", {"N1", "N2"}, false, false, false, false, "лекции"},
-        Visibility{"Teacher", {"N1", "N5"}, false, true, false, true, "лекции"},
-        Visibility{"DocumentKeepsTreeAndMode", {"N15", "N9"}, true, true, true, true, "презентации"},
-        Visibility{"DocumentAfterTesting", {"N1", "N2", "N14"}, false, false, true, false, "лекции"},
-        Visibility{"MediaAndPhotosChangeNothing", {"N1", "N16", "N4"}, true, true, true, true, "лекции"},
-        Visibility{"LecturesAfterTesting", {"N2", "N1"}, true, true, true, true, "лекции"}),
+    ::testing::Values(Visibility{"CoverPress", {}, false, false, false, true, ""},
+                      Visibility{"Lectures", {"N1"}, true, true, true, true, "лекции"},
+                      Visibility{"Presentations", {"N15"}, true, true, true, true, "презентации"},
+                      Visibility{"Testing", {"N1", "N2"}, false, false, false, false, "лекции"},
+                      Visibility{"Teacher", {"N1", "N5"}, false, true, false, true, "лекции"},
+                      Visibility{"DocumentKeepsTreeAndMode", {"N15", "N9"}, true, true, true, true, "презентации"},
+                      Visibility{"DocumentAfterTesting", {"N1", "N2", "N14"}, false, false, true, false, "лекции"},
+                      Visibility{"MediaAndPhotosChangeNothing", {"N1", "N16", "N4"}, true, true, true, true, "лекции"},
+                      Visibility{"LecturesAfterTesting", {"N2", "N1"}, true, true, true, true, "лекции"}),
     CaseName());
 
 TEST_F(BrowseTest, TestingAndTeacherPrepareTheirWindows)

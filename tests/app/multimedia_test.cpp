@@ -72,7 +72,7 @@ TEST_F(MultimediaTest, EachEntryOpensItsRecordsFileByRelativePath)
     start(prefixTitles);
     run(1);
     run(0);
-    run(2);  // the same title as entry 1 opens the same record
+    run(2); // the same title as entry 1 opens the same record
     EXPECT_EQ(opened, (QStringList{"Teoria\\Media\\anthem.mp3", "Teoria\\Media\\anthem and march.mp3",
                                    "Teoria\\Media\\anthem.mp3"}));
     EXPECT_EQ(Form13->sEdit1->text(), QStringLiteral("Гимн"));
@@ -91,7 +91,8 @@ TEST_F(MultimediaTest, RunFailures)
 
 TEST_F(MultimediaTest, NullTitleStopsTheFillAndLeavesTheBoxes)
 {
-    start(QStringLiteral("INSERT INTO media (name, file) VALUES ('Первый', 'a.avi'), (NULL, 'b.avi'), ('Третий', 'c.avi')"));
+    start(QStringLiteral(
+        "INSERT INTO media (name, file) VALUES ('Первый', 'a.avi'), (NULL, 'b.avi'), ('Третий', 'c.avi')"));
     EXPECT_EQ(titles(), QStringList{"Первый"});
     EXPECT_EQ(Form13->sEdit2->text(), QStringLiteral("typed"));
     EXPECT_EQ(boxes.texts(), QStringList{"Could not convert variant of type (Null) into type (String)"});

@@ -101,10 +101,11 @@ TEST_F(PhotoTest, FailedLoadsKeepThePreviousPicture)
     const QString folder = QDir(course.path()).filePath(QStringLiteral("Teoria/foto/"));
     for (const char* topic : {"Анимация", "Потерянный", "Без файла", "Испорченный"})
         clickTopic(QString::fromUtf8(topic));
-    EXPECT_EQ(boxes.texts(), (QStringList{"Unknown picture file extension (.gif)",
-                                          QStringLiteral("Cannot open file \"%1lost.jpg\". No such file or directory.").arg(folder),
-                                          "Could not convert variant of type (Null) into type (String)",
-                                          "Bitmap image is not valid."}));
+    EXPECT_EQ(
+        boxes.texts(),
+        (QStringList{"Unknown picture file extension (.gif)",
+                     QStringLiteral("Cannot open file \"%1lost.jpg\". No such file or directory.").arg(folder),
+                     "Could not convert variant of type (Null) into type (String)", "Bitmap image is not valid."}));
     EXPECT_EQ(shownSize(), QSize(40, 25));
 }
 

@@ -66,18 +66,17 @@ TEST_P(StartupFailureTest, ShowsApplicationErrorAndNoWindow)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StartupFailureTest,
-    ::testing::Values(
-        BrokenCourse{"NoDatabase", [](TestCourse& c) { QFile::remove(c.databasePath()); },
-                     "unable to open database file."},
-        BrokenCourse{"MissingTable", [](TestCourse& c) { c.exec(QStringLiteral("DROP TABLE Present")); },
-                     "no such table: Present."},
-        BrokenCourse{"DamagedFile",
-                     [](TestCourse& c) {
-                         QFile file(c.databasePath());
-                         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-                         file.write(QByteArray(4096, 'x'));
-                     },
-                     "file is not a database."}),
+    ::testing::Values(BrokenCourse{"NoDatabase", [](TestCourse& c) { QFile::remove(c.databasePath()); },
+                                   "unable to open database file."},
+                      BrokenCourse{"MissingTable", [](TestCourse& c) { c.exec(QStringLiteral("DROP TABLE Present")); },
+                                   "no such table: Present."},
+                      BrokenCourse{"DamagedFile",
+                                   [](TestCourse& c) {
+                                       QFile file(c.databasePath());
+                                       file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+                                       file.write(QByteArray(4096, 'x'));
+                                   },
+                                   "file is not a database."}),
     CaseName());
 
 TEST(Startup, RunEndsWithStatusOneWithoutADatabase)
@@ -123,8 +122,7 @@ TEST_F(CoverPressTest, EveryWindowExistsInStartOrderWithItsCaption)
         captions.append(form->objectName() + u'=' + form->windowTitle());
     EXPECT_EQ(captions, (QStringList{"Form1=Электронный учебник", "Form3=Вестория", "Form4=Регистрация",
                                      "Form5=Тестирование", "Form6=Результаты тестирования", "Form9=Авторизация",
-                                     "Form10=Редактирование материала", "Form13=Мультимедиа",
-                                     "Form14=Фотографии"}));
+                                     "Form10=Редактирование материала", "Form13=Мультимедиа", "Form14=Фотографии"}));
     EXPECT_EQ(Form1->client()->size(), QSize(458, 463));
     EXPECT_EQ(Form1->sSkinManager1->SkinName(), QStringLiteral("Ferrolux (internal)"));
     EXPECT_TRUE(Form1->sSkinManager1->Active());
@@ -205,12 +203,12 @@ struct FitCase {
 TEST(CoverScaling, ScalesDownKeepingProportionsAndNeverUp)
 {
     const FitCase cases[] = {
-        {{500, 506}, {458, 463}, {457, 463}},   // the designed window
-        {{500, 506}, {1200, 900}, {500, 506}},  // never scaled up
-        {{500, 506}, {250, 600}, {250, 253}},   // taller than wide: height first, then width
-        {{800, 400}, {400, 400}, {400, 200}},   // wider than tall: width first
-        {{800, 400}, {1000, 100}, {200, 100}},  // width first, then the height is still too large
-        {{400, 400}, {100, 300}, {100, 100}},   // square
+        {{500, 506}, {458, 463}, {457, 463}},  // the designed window
+        {{500, 506}, {1200, 900}, {500, 506}}, // never scaled up
+        {{500, 506}, {250, 600}, {250, 253}},  // taller than wide: height first, then width
+        {{800, 400}, {400, 400}, {400, 200}},  // wider than tall: width first
+        {{800, 400}, {1000, 100}, {200, 100}}, // width first, then the height is still too large
+        {{400, 400}, {100, 300}, {100, 100}},  // square
     };
     for (const FitCase& c : cases)
         EXPECT_EQ(PictureView::fitInside(c.picture, c.area), c.drawn) << c.picture.width() << "x" << c.area.width();

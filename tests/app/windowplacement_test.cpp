@@ -57,7 +57,7 @@ TEST_F(WindowPlacementTest, ATooLargeWindowShrinksAndKeepsItsControlsInReach)
 
 struct FrameCase {
     const char* name;
-    bool frameless;  // a skinned frame draws the frame inside the window itself
+    bool frameless; // a skinned frame draws the frame inside the window itself
 };
 
 class MainWindowFit : public WindowPlacementTest, public ::testing::WithParamInterface<FrameCase> {};

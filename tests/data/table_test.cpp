@@ -72,10 +72,10 @@ TEST_F(TableTest, NextAndPriorSetTheFlagsOnlyAtTheEnds)
 
 struct LocateCase {
     const char* name;
-    QStringList stored;  // tema values in stored order
+    QStringList stored; // tema values in stored order
     FieldValue searched;
     Table::LocateOptions options;
-    QString expected;  // the tema the cursor ends on; "<stays>" when not found
+    QString expected; // the tema the cursor ends on; "<stays>" when not found
 };
 
 class LocateTest : public TableTest, public ::testing::WithParamInterface<LocateCase> {};
@@ -107,18 +107,26 @@ const Table::LocateOptions topicLookup = Table::CaseInsensitive | Table::Partial
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocateTest,
     ::testing::Values(
-        LocateCase{"ExactBeatsLongerStoredBefore", {"Телеграф и телефон", "Телеграф"}, FieldValue("Телеграф"),
-                   topicLookup, "Телеграф"},
-        LocateCase{"PrefixTakesTheOneSortingFirst", {"Радио в войну", "Радио XX века", "Газеты"}, FieldValue("Радио"),
-                   topicLookup, "Радио XX века"},
-        LocateCase{"CyrillicCaseIgnored", {"Газеты", "лекция первая"}, FieldValue("ЛЕКЦИЯ"), topicLookup,
-                   "лекция первая"},
+        LocateCase{"ExactBeatsLongerStoredBefore",
+                   {"Телеграф и телефон", "Телеграф"},
+                   FieldValue("Телеграф"),
+                   topicLookup,
+                   "Телеграф"},
+        LocateCase{"PrefixTakesTheOneSortingFirst",
+                   {"Радио в войну", "Радио XX века", "Газеты"},
+                   FieldValue("Радио"),
+                   topicLookup,
+                   "Радио XX века"},
+        LocateCase{
+            "CyrillicCaseIgnored", {"Газеты", "лекция первая"}, FieldValue("ЛЕКЦИЯ"), topicLookup, "лекция первая"},
         LocateCase{"YoFoldsToo", {"Газеты", "ёлка"}, FieldValue("Ё"), topicLookup, "ёлка"},
         LocateCase{"NothingMatches", {"Газеты", "Радио"}, FieldValue("Телевидение"), topicLookup, "<stays>"},
         LocateCase{"EmptyTextMatchesEmptyNotNull", {"<null>", "", "Радио"}, FieldValue(""), topicLookup, ""},
         LocateCase{"EmptyTextNeverMatchesNull", {"<null>", "Радио"}, FieldValue(""), topicLookup, "<stays>"},
-        LocateCase{"WithoutOptionsCaseCounts", {"Радио", "радио"}, FieldValue("радио"), Table::NoLocateOptions, "радио"},
-        LocateCase{"WithoutOptionsNoPrefix", {"Радио XX века"}, FieldValue("Радио"), Table::NoLocateOptions, "<stays>"}),
+        LocateCase{
+            "WithoutOptionsCaseCounts", {"Радио", "радио"}, FieldValue("радио"), Table::NoLocateOptions, "радио"},
+        LocateCase{
+            "WithoutOptionsNoPrefix", {"Радио XX века"}, FieldValue("Радио"), Table::NoLocateOptions, "<stays>"}),
     CaseName());
 
 TEST_F(TableTest, LocateOnAWholeNumberFieldTakesTheNumberAsText)
@@ -192,7 +200,8 @@ TEST_F(TableTest, AStoredInsertIsNeverRepeatedWhenReadingItBackFails)
     openTable(QStringLiteral("Lekcia"));
     // Refusing every read after the table is open makes only the read-back of the new row fail.
     sqlite3_set_authorizer(
-        connection.handle(), [](void*, int action, const char*, const char*, const char*, const char*) {
+        connection.handle(),
+        [](void*, int action, const char*, const char*, const char*, const char*) {
             return action == SQLITE_SELECT ? SQLITE_DENY : SQLITE_OK;
         },
         nullptr);
@@ -217,7 +226,7 @@ TEST_F(TableTest, InsertAfterAChangedNewRecordStandsInFrontOfItsStoredPlace)
     table->next();
     table->insert();
     table->setFieldValue(QStringLiteral("tema"), FieldValue("x"));
-    table->insert();  // stores "x", which goes to the end, and opens the next record in front of it
+    table->insert(); // stores "x", which goes to the end, and opens the next record in front of it
     EXPECT_EQ(table->recordIndex(), 3);
     EXPECT_EQ(table->valueAt(4, tema), FieldValue("x"));
     table->setFieldValue(QStringLiteral("tema"), FieldValue("y"));
@@ -254,7 +263,7 @@ TEST_F(TableTest, CancelRestoresAnEditAndDropsANewRecord)
 
     table->insert();
     table->setFieldValue(QStringLiteral("tema"), FieldValue("y"));
-    table->deleteRecord();  // in insert state this only cancels
+    table->deleteRecord(); // in insert state this only cancels
     EXPECT_EQ(table->state(), Table::State::Browse);
     EXPECT_EQ(table->fieldAsText(QStringLiteral("tema")), QStringLiteral("b"));
     EXPECT_EQ(table->recordCount(), 3);
@@ -313,13 +322,22 @@ TEST_F(TableTest, EveryOperationButOpenAndCloseFailsOnAClosedTable)
     table->close();
     table->close();
     const std::vector<std::function<void()>> operations = {
-        [&] { table->first(); }, [&] { table->last(); }, [&] { table->next(); }, [&] { table->prior(); },
-        [&] { table->recordCount(); }, [&] { table->fieldAsText(QStringLiteral("tema")); },
-        [&] { table->locate(QStringLiteral("tema"), FieldValue("a"), topicLookup); }, [&] { table->insert(); },
-        [&] { table->edit(); }, [&] { table->post(); }, [&] { table->cancel(); }, [&] { table->deleteRecord(); },
+        [&] { table->first(); },
+        [&] { table->last(); },
+        [&] { table->next(); },
+        [&] { table->prior(); },
+        [&] { table->recordCount(); },
+        [&] { table->fieldAsText(QStringLiteral("tema")); },
+        [&] { table->locate(QStringLiteral("tema"), FieldValue("a"), topicLookup); },
+        [&] { table->insert(); },
+        [&] { table->edit(); },
+        [&] { table->post(); },
+        [&] { table->cancel(); },
+        [&] { table->deleteRecord(); },
         [&] { table->refresh(); }};
     for (const auto& operation : operations)
-        EXPECT_EQ(errorMessageOf(operation), QStringLiteral("ADOTable3: Cannot perform this operation on a closed dataset"));
+        EXPECT_EQ(errorMessageOf(operation),
+                  QStringLiteral("ADOTable3: Cannot perform this operation on a closed dataset"));
 }
 
 TEST_F(TableTest, NullConvertedToTextFailsButReadsAsEmptyText)

@@ -26,14 +26,16 @@ const QString programDir = QStringLiteral(VESTORIA_PROGRAM_DIR);
 const QString demoSourceDir = QStringLiteral(VESTORIA_DEMO_SOURCE_DIR);
 const QString generator = QStringLiteral(VESTORIA_DEMO_GENERATOR);
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-QStringList filesBelow(const QString& root) {
+QStringList filesBelow(const QString& root)
+{
     QStringList files;
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
@@ -43,7 +45,8 @@ QStringList filesBelow(const QString& root) {
 }
 
 // Runs the generator into a fresh folder; the user's program folder may hold results and edits.
-std::unique_ptr<QTemporaryDir> generateCourse() {
+std::unique_ptr<QTemporaryDir> generateCourse()
+{
     auto dir = std::make_unique<QTemporaryDir>();
     QProcess process;
     process.start(generator, {demoSourceDir, dir->path()});
@@ -53,7 +56,8 @@ std::unique_ptr<QTemporaryDir> generateCourse() {
     return dir;
 }
 
-std::vector<QStringList> query(const QString& databasePath, const QString& sql) {
+std::vector<QStringList> query(const QString& databasePath, const QString& sql)
+{
     sqlite3* db = nullptr;
     std::vector<QStringList> rows;
     if (sqlite3_open_v2(databasePath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -79,14 +83,16 @@ std::vector<QStringList> query(const QString& databasePath, const QString& sql) 
     return rows;
 }
 
-QString declaredCharset(const QByteArray& html) {
+QString declaredCharset(const QByteArray& html)
+{
     static const QRegularExpression charset(QStringLiteral("charset=([A-Za-z0-9_-]+)"),
                                             QRegularExpression::CaseInsensitiveOption);
     return charset.match(QString::fromLatin1(html)).captured(1).toLower();
 }
 
 // Decodes an HTML file by the charset it declares; an empty result means it could not.
-QString decodeHtml(const QByteArray& bytes) {
+QString decodeHtml(const QByteArray& bytes)
+{
     QStringDecoder decoder(declaredCharset(bytes).toUtf8().constData());
     if (!decoder.isValid())
         return {};
@@ -94,12 +100,12 @@ QString decodeHtml(const QByteArray& bytes) {
     return decoder.hasError() ? QString() : text;
 }
 
-int wordCount(const QString& html) {
+int wordCount(const QString& html)
+{
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
     static const QRegularExpression word(QStringLiteral("\\p{L}+"));
     QString text = html;
-    text.remove(QRegularExpression(QStringLiteral("<head>.*</head>"),
-                                   QRegularExpression::DotMatchesEverythingOption));
+    text.remove(QRegularExpression(QStringLiteral("<head>.*</head>"), QRegularExpression::DotMatchesEverythingOption));
     text.replace(tags, QStringLiteral(" "));
     int count = 0;
     for (auto it = word.globalMatch(text); it.hasNext(); it.next())
@@ -107,7 +113,8 @@ int wordCount(const QString& html) {
     return count;
 }
 
-QStringList imageSources(const QString& html) {
+QStringList imageSources(const QString& html)
+{
     static const QRegularExpression image(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]+)\""),
                                           QRegularExpression::CaseInsensitiveOption);
     QStringList sources;
@@ -119,7 +126,8 @@ QStringList imageSources(const QString& html) {
 class DemoCourse : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { course_ = generateCourse().release(); }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete course_;
         course_ = nullptr;
     }
@@ -133,13 +141,14 @@ protected:
 
 QTemporaryDir* DemoCourse::course_ = nullptr;
 
-TEST_F(DemoCourse, EveryCatalogueFileIsWhereTheProgramLooksForIt) {
+TEST_F(DemoCourse, EveryCatalogueFileIsWhereTheProgramLooksForIt)
+{
     struct Case {
         const char* table;
         const char* fileColumn;
-        const char* folder;  // as the program puts it in front of the stored name
+        const char* folder; // as the program puts it in front of the stored name
         std::size_t atLeast;
-        bool shellOpened;  // handed to the shell-open routine, which takes at most 79 characters
+        bool shellOpened; // handed to the shell-open routine, which takes at most 79 characters
     };
     const Case cases[] = {
         {"Lekcia", "file", "Teoria\\", 8, false},
@@ -162,7 +171,8 @@ TEST_F(DemoCourse, EveryCatalogueFileIsWhereTheProgramLooksForIt) {
     }
 }
 
-TEST_F(DemoCourse, LecturesAreRealDocumentsWithPicturesThatResolve) {
+TEST_F(DemoCourse, LecturesAreRealDocumentsWithPicturesThatResolve)
+{
     const auto lectures = rows(QStringLiteral("SELECT tema, file FROM Lekcia ORDER BY id"));
     ASSERT_GE(lectures.size(), 8u);
     for (const QStringList& lecture : lectures) {
@@ -184,7 +194,8 @@ TEST_F(DemoCourse, LecturesAreRealDocumentsWithPicturesThatResolve) {
     }
 }
 
-TEST_F(DemoCourse, LecturesCoverTheWindowsCasesTheProgramMustHandle) {
+TEST_F(DemoCourse, LecturesCoverTheWindowsCasesTheProgramMustHandle)
+{
     const auto lectures = rows(QStringLiteral("SELECT tema, file FROM Lekcia ORDER BY id"));
     std::set<QString> topics;
     bool inSubfolder = false;
@@ -209,12 +220,19 @@ TEST_F(DemoCourse, LecturesCoverTheWindowsCasesTheProgramMustHandle) {
     EXPECT_TRUE(topics.contains(QStringLiteral("Телеграф и телефон")));
 }
 
-TEST_F(DemoCourse, CourseDocumentsAndManualAreThere) {
-    const QStringList documents = {
-        "Календарно-тематический план", "Вестория", "Планы практических занятий",
-        "Самостоятельная работа студентов", "Темы докладов и рефератов", "Экзаменационные вопросы",
-        "Список рекомендуемой литературы", "Задания на СРС", "График выполнения и сдачи заданий по дисциплине",
-        "Вопросы рубежных контролей", "Руководство"};
+TEST_F(DemoCourse, CourseDocumentsAndManualAreThere)
+{
+    const QStringList documents = {"Календарно-тематический план",
+                                   "Вестория",
+                                   "Планы практических занятий",
+                                   "Самостоятельная работа студентов",
+                                   "Темы докладов и рефератов",
+                                   "Экзаменационные вопросы",
+                                   "Список рекомендуемой литературы",
+                                   "Задания на СРС",
+                                   "График выполнения и сдачи заданий по дисциплине",
+                                   "Вопросы рубежных контролей",
+                                   "Руководство"};
     for (const QString& document : documents) {
         SCOPED_TRACE(document.toStdString());
         const QString html = decodeHtml(readAll(coursePath(QStringLiteral("Teoria\\") + document + ".htm")));
@@ -227,7 +245,8 @@ TEST_F(DemoCourse, CourseDocumentsAndManualAreThere) {
     EXPECT_TRUE(manual.contains(QStringLiteral("<b>1</b>")));
 }
 
-TEST_F(DemoCourse, QuestionBankHoldsOneHundredQuestionsWithFiveOptions) {
+TEST_F(DemoCourse, QuestionBankHoldsOneHundredQuestionsWithFiveOptions)
+{
     const auto questions = rows(QStringLiteral("SELECT nom, test, otv FROM test ORDER BY nom"));
     ASSERT_EQ(questions.size(), 100u);
     std::map<QString, int> letters;
@@ -252,13 +271,15 @@ TEST_F(DemoCourse, QuestionBankHoldsOneHundredQuestionsWithFiveOptions) {
     }
 }
 
-TEST_F(DemoCourse, OtherTablesStartAsANewCourseShould) {
+TEST_F(DemoCourse, OtherTablesStartAsANewCourseShould)
+{
     EXPECT_GE(rows(QStringLiteral("SELECT name FROM rasdel")).size(), 2u);
     EXPECT_TRUE(rows(QStringLiteral("SELECT nom FROM testing")).empty());
     EXPECT_TRUE(rows(QStringLiteral("SELECT fio FROM result")).empty());
 }
 
-TEST_F(DemoCourse, PhotosLoadAndIncludeTheCasesThePhotoWindowMustHandle) {
+TEST_F(DemoCourse, PhotosLoadAndIncludeTheCasesThePhotoWindowMustHandle)
+{
     const auto photos = rows(QStringLiteral("SELECT file FROM foto ORDER BY id"));
     bool upperCaseJpg = false;
     bool bitmap = false;
@@ -288,7 +309,8 @@ TEST_F(DemoCourse, PhotosLoadAndIncludeTheCasesThePhotoWindowMustHandle) {
     EXPECT_TRUE(largerThanView);
 }
 
-TEST_F(DemoCourse, PresentationsAreWellFormedPdfsOfJpegPages) {
+TEST_F(DemoCourse, PresentationsAreWellFormedPdfsOfJpegPages)
+{
     for (const QStringList& row : rows(QStringLiteral("SELECT file FROM Present"))) {
         SCOPED_TRACE(row[0].toStdString());
         const QByteArray pdf = readAll(coursePath(QStringLiteral("Teoria\\Present\\") + row[0]));
@@ -321,7 +343,8 @@ TEST_F(DemoCourse, PresentationsAreWellFormedPdfsOfJpegPages) {
     }
 }
 
-TEST_F(DemoCourse, MediaFilesAreWellFormed) {
+TEST_F(DemoCourse, MediaFilesAreWellFormed)
+{
     int sounds = 0;
     for (const QStringList& row : rows(QStringLiteral("SELECT file FROM media"))) {
         SCOPED_TRACE(row[0].toStdString());
@@ -332,7 +355,7 @@ TEST_F(DemoCourse, MediaFilesAreWellFormed) {
             ASSERT_GT(bytes.size(), 44);
             EXPECT_TRUE(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
             EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 4), quint32(bytes.size() - 8));
-            EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 20), 1);  // PCM
+            EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 20), 1); // PCM
             EXPECT_EQ(bytes.mid(36, 4), "data");
             EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 40), quint32(bytes.size() - 44));
         } else {
@@ -345,7 +368,8 @@ TEST_F(DemoCourse, MediaFilesAreWellFormed) {
     EXPECT_GE(sounds, 3);
 }
 
-TEST_F(DemoCourse, GeneratingAgainGivesTheSameBytes) {
+TEST_F(DemoCourse, GeneratingAgainGivesTheSameBytes)
+{
     const auto again = generateCourse();
     const QStringList files = filesBelow(course_->path());
     ASSERT_EQ(filesBelow(again->path()), files);
@@ -353,7 +377,8 @@ TEST_F(DemoCourse, GeneratingAgainGivesTheSameBytes) {
         EXPECT_TRUE(readAll(course_->filePath(file)) == readAll(again->filePath(file))) << file.toStdString();
 }
 
-TEST_F(DemoCourse, BuildPutTheCourseInTheProgramFolder) {
+TEST_F(DemoCourse, BuildPutTheCourseInTheProgramFolder)
+{
     // The database there may since hold a student's results and the teacher may have added files;
     // what the build made must still be there as made.
     EXPECT_TRUE(QFileInfo(programDir + "/db1.mdb").isFile());
@@ -372,13 +397,14 @@ struct Breakage {
     const char* by;
 };
 
-TEST(DemoCourseSources, ABrokenSourceFailsTheBuildInsteadOfMakingABrokenCourse) {
+TEST(DemoCourseSources, ABrokenSourceFailsTheBuildInsteadOfMakingABrokenCourse)
+{
     const Breakage cases[] = {
-        {"questions.txt", "Ответ: C", "Ответ: F"},                              // not a letter A to E
-        {"questions.txt", "E) Луций Корнелий Сулла\n", ""},                       // an option missing
-        {"catalogue.txt", "| lekcia5.htm", "| lekcia55.htm"},                   // a lecture without file
-        {"catalogue.txt", "| acta.jpg | acta |", "| acta.png | acta |"},         // a photo kind the program refuses
-        {"texts/lekcia1.htm", "Вести древнего мира</h1>", "Вести древнего мира λ</h1>"},  // not in windows-1251
+        {"questions.txt", "Ответ: C", "Ответ: F"},                       // not a letter A to E
+        {"questions.txt", "E) Луций Корнелий Сулла\n", ""},              // an option missing
+        {"catalogue.txt", "| lekcia5.htm", "| lekcia55.htm"},            // a lecture without file
+        {"catalogue.txt", "| acta.jpg | acta |", "| acta.png | acta |"}, // a photo kind the program refuses
+        {"texts/lekcia1.htm", "Вести древнего мира</h1>", "Вести древнего мира λ</h1>"}, // not in windows-1251
         {"presentations/radio.txt", "picture: tower", "picture: no-such-drawing"},
     };
     for (const Breakage& c : cases) {
@@ -409,4 +435,4 @@ TEST(DemoCourseSources, ABrokenSourceFailsTheBuildInsteadOfMakingABrokenCourse) 
     }
 }
 
-}  // namespace
+} // namespace

@@ -13,7 +13,7 @@ namespace {
 // What the worker had said before it was killed.
 struct Said {
     QString course;
-    QList<std::pair<int, QString>> stored;  // position, letter
+    QList<std::pair<int, QString>> stored; // position, letter
     bool handedIn = false;
 };
 
@@ -49,8 +49,7 @@ QByteArray runKilled(int lines, int delayMicroseconds)
     if (lines >= 0) {
         QElapsedTimer delay;
         delay.start();
-        while (delay.nsecsElapsed() < qint64(delayMicroseconds) * 1000) {
-        }
+        while (delay.nsecsElapsed() < qint64(delayMicroseconds) * 1000) {}
         worker.kill();
     }
     worker.waitForFinished(30000);
@@ -106,7 +105,8 @@ void checkCourse(const Said& said, const QString& moment)
     if (said.handedIn)
         EXPECT_EQ(results, QStringList{QStringLiteral("Петрова Анна|20|1")});
     else
-        EXPECT_TRUE(results.isEmpty() || results == QStringList{QStringLiteral("Петрова Анна|20|1")}) << results.join(u';').toStdString();
+        EXPECT_TRUE(results.isEmpty() || results == QStringList{QStringLiteral("Петрова Анна|20|1")})
+            << results.join(u';').toStdString();
 }
 
 // Killed between any two steps and, at random moments, in the middle of the writes, the course

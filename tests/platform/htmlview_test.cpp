@@ -42,16 +42,17 @@ QByteArray page(const char* head, const char* codec)
 
 INSTANTIATE_TEST_SUITE_P(
     Declared, HtmlCharsetTest,
-    ::testing::Values(
-        Encoding{"http-equiv windows-1251",
-                 page("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1251\">", "windows-1251")},
-        Encoding{"meta charset utf-8", page("<meta charset='utf-8'>", "UTF-8")},
-        Encoding{"meta charset koi8-r", page("<meta charset=koi8-r>", "KOI8-R")},
-        Encoding{"UTF-8 byte-order mark over a wrong declaration",
-                 QByteArray("\xEF\xBB\xBF") + page("<meta charset=windows-1251>", "UTF-8")},
-        Encoding{"undeclared UTF-8", page("", "UTF-8")},
-        Encoding{"undeclared windows-1251", page("", "windows-1251")},
-        Encoding{"unknown charset name, UTF-8 text", page("<meta charset=no-such-charset>", "UTF-8")}), CaseName());
+    ::testing::Values(Encoding{"http-equiv windows-1251",
+                               page("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1251\">",
+                                    "windows-1251")},
+                      Encoding{"meta charset utf-8", page("<meta charset='utf-8'>", "UTF-8")},
+                      Encoding{"meta charset koi8-r", page("<meta charset=koi8-r>", "KOI8-R")},
+                      Encoding{"UTF-8 byte-order mark over a wrong declaration",
+                               QByteArray("\xEF\xBB\xBF") + page("<meta charset=windows-1251>", "UTF-8")},
+                      Encoding{"undeclared UTF-8", page("", "UTF-8")},
+                      Encoding{"undeclared windows-1251", page("", "windows-1251")},
+                      Encoding{"unknown charset name, UTF-8 text", page("<meta charset=no-such-charset>", "UTF-8")}),
+    CaseName());
 
 // Without a declaration, text is UTF-8 only when all of it is: a letter of another charset at the very
 // end looks like the start of a UTF-8 sequence, and must not be dropped as one.
@@ -128,7 +129,8 @@ TEST_F(HtmlViewTest, MissingOrUnreadableFileShowsANoticeNotABox)
     for (const QString& path : paths) {
         view.navigate(path);
         settle();
-        EXPECT_TRUE(view.toPlainText().startsWith(QStringLiteral("Страницу не удаётся показать."))) << path.toStdString();
+        EXPECT_TRUE(view.toPlainText().startsWith(QStringLiteral("Страницу не удаётся показать.")))
+            << path.toStdString();
         EXPECT_TRUE(view.toPlainText().contains(path));
     }
     EXPECT_TRUE(boxes.empty());

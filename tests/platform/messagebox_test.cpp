@@ -44,12 +44,13 @@ TEST(DefaultErrorDisplay, HandlerFailuresReachTheUserAsAnErrorBox)
 TEST(MessageBoxes, AreWideEnoughForTheirTitle)
 {
     for (const char* text : {"", "x", "unable to open database file."}) {
-        const auto box = makeMessageBox({QStringLiteral("Application Error"), QString::fromUtf8(text),
-                                         MessageIcon::Error, MessageButtons::Ok});
+        const auto box = makeMessageBox(
+            {QStringLiteral("Application Error"), QString::fromUtf8(text), MessageIcon::Error, MessageButtons::Ok});
         box->show();
         QFont captionFont = box->font();
         captionFont.setBold(true);
-        EXPECT_GT(box->width(), QFontMetrics(captionFont).horizontalAdvance(box->windowTitle()) + 3 * metrics::captionHeight)
+        EXPECT_GT(box->width(),
+                  QFontMetrics(captionFont).horizontalAdvance(box->windowTitle()) + 3 * metrics::captionHeight)
             << text;
     }
 }

@@ -16,14 +16,25 @@ namespace fixtures {
 // Little-endian writer.
 struct Bytes {
     QByteArray data;
-    Bytes& u8(int v) { data.append(char(v & 0xFF)); return *this; }
+    Bytes& u8(int v)
+    {
+        data.append(char(v & 0xFF));
+        return *this;
+    }
     Bytes& u16(int v) { return u8(v).u8(v >> 8); }
     Bytes& u32(quint32 v) { return u16(int(v & 0xFFFF)).u16(int(v >> 16)); }
-    Bytes& raw(const QByteArray& bytes) { data.append(bytes); return *this; }
+    Bytes& raw(const QByteArray& bytes)
+    {
+        data.append(bytes);
+        return *this;
+    }
     operator QByteArray() const { return data; }
 };
 
-inline quint32 colorRef(int r, int g, int b) { return quint32(r) | quint32(g) << 8 | quint32(b) << 16; }
+inline quint32 colorRef(int r, int g, int b)
+{
+    return quint32(r) | quint32(g) << 8 | quint32(b) << 16;
+}
 
 // A baseline JPEG of a picture, made with libjpeg itself.
 inline QByteArray jpeg(const QImage& source, int quality = 90)
@@ -64,18 +75,24 @@ inline QImage filled(int width, int height, QColor color)
 // A device-independent bitmap: info header (40 bytes), optional masks, palette, pixel rows.
 struct Dib {
     int width = 1;
-    int height = 1;  // negative: rows stored top-down
+    int height = 1; // negative: rows stored top-down
     int bits = 24;
     quint32 compression = 0;
-    QVector<quint32> palette;  // 0x00RRGGBB
+    QVector<quint32> palette; // 0x00RRGGBB
     QVector<quint32> masks;
     QByteArray pixels;
-    int colorsUsed = -1;  // -1: the palette's size
+    int colorsUsed = -1; // -1: the palette's size
 
     QByteArray header() const
     {
         Bytes b;
-        b.u32(40).u32(quint32(width)).u32(quint32(height)).u16(1).u16(bits).u32(compression).u32(quint32(pixels.size()));
+        b.u32(40)
+            .u32(quint32(width))
+            .u32(quint32(height))
+            .u16(1)
+            .u16(bits)
+            .u32(compression)
+            .u32(quint32(pixels.size()));
         b.u32(2835).u32(2835).u32(quint32(colorsUsed >= 0 ? colorsUsed : palette.size())).u32(0);
         for (quint32 mask : masks)
             b.u32(mask);
@@ -114,7 +131,7 @@ inline QByteArray bmp24(const QVector<QVector<QColor>>& rows)
 struct IconImage {
     int width;
     int height;
-    QByteArray data;  // a DIB with doubled height and mask, or a PNG
+    QByteArray data; // a DIB with doubled height and mask, or a PNG
     int bits = 32;
 };
 
@@ -195,7 +212,7 @@ inline QByteArray emf(int frameWidth, int frameHeight, const QVector<QByteArray>
     Bytes b;
     const int deviceWidth = 960;
     const int millimetres = 254;
-    b.u32(1).u32(88).u32(0).u32(0).u32(0).u32(0);                  // type, size, bounds
+    b.u32(1).u32(88).u32(0).u32(0).u32(0).u32(0);                       // type, size, bounds
     b.u32(0).u32(0).u32(quint32(frameWidth)).u32(quint32(frameHeight)); // frame
     b.u32(0x464D4520).u32(0x10000);
     b.u32(quint32(88 + body.size() + (endRecord ? end.size() : 0))).u32(quint32(records.size() + 2));

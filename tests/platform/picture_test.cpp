@@ -57,16 +57,30 @@ INSTANTIATE_TEST_SUITE_P(
         NamedFile{"scan.BMP", [] { return blueBmp; }, QSize(3, 2), {}},
         NamedFile{"no extension", [] { return blueBmp; }, QSize(3, 2), {}},
         NamedFile{"ends in a dot.", [] { return jpeg(filled(2, 2, Qt::red)); }, QSize(2, 2), {}},
-        NamedFile{"many.dots.in.name.ico", [] { return icoFile({{16, 16, iconDib(16, Qt::green)}}); }, QSize(16, 16), {}},
-        NamedFile{"picture.gif", [] { return QByteArray("GIF89a"); }, {}, QStringLiteral("Unknown picture file extension (.gif)")},
-        NamedFile{"picture.PNG", [] { return QByteArray("\x89PNG"); }, {}, QStringLiteral("Unknown picture file extension (.png)")},
+        NamedFile{"many.dots.in.name.ico",
+                  [] {
+                      return icoFile({{16, 16, iconDib(16, Qt::green)}});
+                  },
+                  QSize(16, 16),
+                  {}},
+        NamedFile{"picture.gif",
+                  [] { return QByteArray("GIF89a"); },
+                  {},
+                  QStringLiteral("Unknown picture file extension (.gif)")},
+        NamedFile{"picture.PNG",
+                  [] { return QByteArray("\x89PNG"); },
+                  {},
+                  QStringLiteral("Unknown picture file extension (.png)")},
         NamedFile{"bitmap.jpg", [] { return blueBmp; }, {}, QStringLiteral("JPEG error #%1").arg(JERR_NO_SOI)},
         NamedFile{"empty.jpg", [] { return QByteArray(); }, {}, QStringLiteral("JPEG error #%1").arg(JERR_INPUT_EMPTY)},
-        NamedFile{"text.bmp", [] { return QByteArray("BM not really"); }, {}, QStringLiteral("Bitmap image is not valid")},
-        NamedFile{"text.ico", [] { return QByteArray("\0\0\1\0\1\0", 6); }, {}, QStringLiteral("Icon image is not valid")},
+        NamedFile{
+            "text.bmp", [] { return QByteArray("BM not really"); }, {}, QStringLiteral("Bitmap image is not valid")},
+        NamedFile{
+            "text.ico", [] { return QByteArray("\0\0\1\0\1\0", 6); }, {}, QStringLiteral("Icon image is not valid")},
         NamedFile{"text.wmf", [] { return QByteArray("not a metafile"); }, {}, QStringLiteral("Metafile is not valid")},
         NamedFile{"text.emf", [] { return QByteArray(200, 'x'); }, {}, QStringLiteral("Metafile is not valid")},
-        NamedFile{"unknown content", [] { return QByteArray("hello"); }, {}, QStringLiteral("Unknown picture format")}), CaseName());
+        NamedFile{"unknown content", [] { return QByteArray("hello"); }, {}, QStringLiteral("Unknown picture format")}),
+    CaseName());
 
 TEST(PictureLoad, MissingFileNamesThePathAndTheReason)
 {
@@ -74,7 +88,8 @@ TEST(PictureLoad, MissingFileNamesThePathAndTheReason)
     const QString path = dir.filePath(QStringLiteral("нет такого.jpg"));
     EXPECT_EQ(errorMessageOf([&] { Picture::load(path); }),
               QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
-    EXPECT_EQ(errorMessageOf([&] { Picture::load(dir.path() + QStringLiteral("/.bmp")); }).left(11), QStringLiteral("Cannot open"));
+    EXPECT_EQ(errorMessageOf([&] { Picture::load(dir.path() + QStringLiteral("/.bmp")); }).left(11),
+              QStringLiteral("Cannot open"));
 }
 
 TEST(PictureLoad, CoursePathWithBackslashesIsFound)
@@ -103,7 +118,7 @@ TEST(JpegPicture, AHeaderClaimingMoreThanAnyPhotoIsRefusedAtFirstUse)
     QByteArray bytes = jpeg(filled(16, 16, Qt::darkGreen));
     const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
     ASSERT_GT(frame, 0);
-    for (const qsizetype at : {frame + 5, frame + 7}) {  // height, then width: 20000 each
+    for (const qsizetype at : {frame + 5, frame + 7}) { // height, then width: 20000 each
         bytes[at] = char(20000 >> 8);
         bytes[at + 1] = char(20000 & 0xFF);
     }
@@ -126,7 +141,7 @@ TEST(JpegPicture, DecodesFullSizeOnFirstUse)
 struct BitmapCase {
     const char* name;
     Dib dib;
-    QVector<QRgb> expected;  // row by row from the top
+    QVector<QRgb> expected; // row by row from the top
 };
 
 class BitmapDecodeTest : public ::testing::TestWithParam<BitmapCase> {};
@@ -138,7 +153,8 @@ TEST_P(BitmapDecodeTest, PixelsLandWhereTheyBelong)
     ASSERT_EQ(image.width() * image.height(), c.expected.size());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            EXPECT_EQ(image.pixel(x, y) | 0xFF000000u, c.expected[y * image.width() + x]) << c.name << " at " << x << "," << y;
+            EXPECT_EQ(image.pixel(x, y) | 0xFF000000u, c.expected[y * image.width() + x])
+                << c.name << " at " << x << "," << y;
 }
 
 Dib dib(int width, int height, int bits, QByteArray pixels, QVector<quint32> palette = {}, quint32 compression = 0,
@@ -161,18 +177,27 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, BitmapDecodeTest,
     ::testing::Values(
         // Bottom-up rows: the first stored row is the bottom one.
-        BitmapCase{"24 bit", dib(2, 2, 24, QByteArray("\0\0\xFF\0\xFF\0\0\0\xFF\0\0\xFF\xFF\xFF\0\0", 16)), {B, W, R, G}},
+        BitmapCase{
+            "24 bit", dib(2, 2, 24, QByteArray("\0\0\xFF\0\xFF\0\0\0\xFF\0\0\xFF\xFF\xFF\0\0", 16)), {B, W, R, G}},
         BitmapCase{"32 bit top-down", dib(2, -1, 32, QByteArray("\xFF\0\0\0\0\0\xFF\x7F", 8)), {B, R}},
         BitmapCase{"8 bit palette", dib(3, 1, 8, QByteArray("\2\1\0\0", 4), {0xFF0000, 0x00FF00, 0x0000FF}), {B, G, R}},
-        BitmapCase{"4 bit palette", dib(3, 1, 4, QByteArray("\x10\x20\0\0", 4), {0xFF0000, 0x00FF00, 0x0000FF}), {G, R, B}},
+        BitmapCase{
+            "4 bit palette", dib(3, 1, 4, QByteArray("\x10\x20\0\0", 4), {0xFF0000, 0x00FF00, 0x0000FF}), {G, R, B}},
         BitmapCase{"1 bit palette", dib(3, 1, 1, QByteArray("\xA0\0\0\0", 4), {0x000000, 0xFFFFFF}), {W, K, W}},
-        BitmapCase{"16 bit 5-6-5 fields", dib(2, 1, 16, QByteArray("\x00\xF8\x1F\x00", 4), {}, 3, {0xF800, 0x07E0, 0x001F}), {R, B}},
+        BitmapCase{"16 bit 5-6-5 fields",
+                   dib(2, 1, 16, QByteArray("\x00\xF8\x1F\x00", 4), {}, 3, {0xF800, 0x07E0, 0x001F}),
+                   {R, B}},
         BitmapCase{"16 bit 5-5-5", dib(2, 1, 16, QByteArray("\xE0\x03\x00\x7C", 4)), {G, R}},
         // Run of 2 of index 1, then 3 pixels given one by one (2, 0, 1), end of line, end of bitmap.
-        BitmapCase{"RLE8", dib(5, 1, 8, QByteArray("\2\1\0\3\2\0\1\0\0\0\0\1", 12), {0x000000, 0xFF0000, 0x00FF00}, 1), {R, R, G, K, R}},
+        BitmapCase{"RLE8",
+                   dib(5, 1, 8, QByteArray("\2\1\0\3\2\0\1\0\0\0\0\1", 12), {0x000000, 0xFF0000, 0x00FF00}, 1),
+                   {R, R, G, K, R}},
         BitmapCase{"RLE4", dib(4, 1, 4, QByteArray("\4\x12\0\1", 4), {0x000000, 0xFF0000, 0x00FF00}, 2), {R, G, R, G}},
         // A run and a delta that leave the picture are dropped, not written past it.
-        BitmapCase{"RLE8 running off", dib(2, 1, 8, QByteArray("\xFF\1\0\2\x50\x50\5\2\0\1", 10), {0x000000, 0xFF0000, 0x00FF00}, 1), {R, R}}), CaseName());
+        BitmapCase{"RLE8 running off",
+                   dib(2, 1, 8, QByteArray("\xFF\1\0\2\x50\x50\5\2\0\1", 10), {0x000000, 0xFF0000, 0x00FF00}, 1),
+                   {R, R}}),
+    CaseName());
 
 TEST(BitmapDamage, EveryDamagedFileIsRefusedWithoutReadingOutsideIt)
 {
@@ -180,12 +205,28 @@ TEST(BitmapDamage, EveryDamagedFileIsRefusedWithoutReadingOutsideIt)
     const QVector<std::pair<const char*, QByteArray>> damaged = {
         {"pixel rows cut short", good.left(good.size() - 5)},
         {"header cut short", good.left(30)},
-        {"pixels said to start past the end", [&] { QByteArray b = good; b[10] = '\xFF'; b[11] = '\xFF'; return b; }()},
-        {"unknown header size", [&] { QByteArray b = good; b[14] = 77; return b; }()},
+        {"pixels said to start past the end",
+         [&] {
+             QByteArray b = good;
+             b[10] = '\xFF';
+             b[11] = '\xFF';
+             return b;
+         }()},
+        {"unknown header size",
+         [&] {
+             QByteArray b = good;
+             b[14] = 77;
+             return b;
+         }()},
         {"zero width", bmpFile(dib(0, 4, 24, QByteArray(48, 0)))},
         {"absurd size", bmpFile(dib(0x7FFFFFFF, 0x7FFFFFFF, 24, QByteArray(48, 0)))},
         {"seven bits per pixel", bmpFile(dib(4, 4, 7, QByteArray(48, 0)))},
-        {"more colours than the depth allows", [] { Dib d = dib(1, 1, 1, QByteArray(4, 0), {0, 0}); d.colorsUsed = 3; return bmpFile(d); }()},
+        {"more colours than the depth allows",
+         [] {
+             Dib d = dib(1, 1, 1, QByteArray(4, 0), {0, 0});
+             d.colorsUsed = 3;
+             return bmpFile(d);
+         }()},
         {"palette cut short", bmpFile(dib(1, 1, 8, QByteArray(), {0, 0, 0}, 0)).left(14 + 40 + 6)},
         {"RLE without end", bmpFile(dib(4, 4, 8, QByteArray("\2\1", 2), {0, 0xFF}, 1))},
         {"RLE top-down", bmpFile(dib(4, -4, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1))},
@@ -194,7 +235,9 @@ TEST(BitmapDamage, EveryDamagedFileIsRefusedWithoutReadingOutsideIt)
         {"RLE claiming just over the budget", bmpFile(dib(8193, 8192, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1))},
     };
     for (const auto& [name, bytes] : damaged)
-        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("bmp")); }), QStringLiteral("Bitmap image is not valid")) << name;
+        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("bmp")); }),
+                  QStringLiteral("Bitmap image is not valid"))
+            << name;
 }
 
 // ---- Icons -----------------------------------------------------------------------------------
@@ -224,16 +267,31 @@ TEST(IconDamage, EveryDamagedFileIsRefused)
 {
     const QVector<std::pair<const char*, QByteArray>> damaged = {
         {"no images", icoFile({})},
-        {"a cursor, not an icon", [] { QByteArray b = icoFile({{16, 16, iconDib(16, Qt::red)}}); b[2] = 2; return b; }()},
-        {"image past the end", [] { QByteArray b = icoFile({{16, 16, iconDib(16, Qt::red)}}); b[18] = '\x7F'; return b; }()},
+        {"a cursor, not an icon",
+         [] {
+             QByteArray b = icoFile({{16, 16, iconDib(16, Qt::red)}});
+             b[2] = 2;
+             return b;
+         }()},
+        {"image past the end",
+         [] {
+             QByteArray b = icoFile({{16, 16, iconDib(16, Qt::red)}});
+             b[18] = '\x7F';
+             return b;
+         }()},
         {"image cut short", icoFile({{16, 16, iconDib(16, Qt::red).left(60)}})},
         {"broken PNG", icoFile({{16, 16, QByteArray("\x89PNG\r\n\x1A\n garbage")}})},
         {"directory cut short", icoFile({{16, 16, iconDib(16, Qt::red)}}).left(12)},
         {"image claiming 16384 x 16384",
-         [] { Dib d = dib(16384, 32768, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1); return icoFile({{0, 0, d.header() + d.pixels}}); }()},
+         [] {
+             Dib d = dib(16384, 32768, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1);
+             return icoFile({{0, 0, d.header() + d.pixels}});
+         }()},
     };
     for (const auto& [name, bytes] : damaged)
-        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("ico")); }), QStringLiteral("Icon image is not valid")) << name;
+        EXPECT_EQ(errorMessageOf([&] { Picture::fromData(bytes, QStringLiteral("ico")); }),
+                  QStringLiteral("Icon image is not valid"))
+            << name;
 }
 
 // ---- Metafiles -------------------------------------------------------------------------------
@@ -241,12 +299,11 @@ TEST(IconDamage, EveryDamagedFileIsRefused)
 TEST(Metafile, PlaceableDrawsItsShapesAtTheDeclaredSize)
 {
     // 1440 units per inch over 720 x 360 units: 48 x 24 pixels. A red brush fills the left half.
-    const QByteArray file = wmf(0, 0, 720, 360, 1440,
-                                {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}),  // red solid brush -> slot 0
-                                 wmfRecord(0x012D, {0}),
-                                 wmfRecord(0x02FA, {5, 0, 0, 0, 0}),         // null pen -> slot 1
-                                 wmfRecord(0x012D, {1}),
-                                 wmfRecord(0x041B, {360, 360, 0, 0})});      // rectangle (bottom, right, top, left)
+    const QByteArray file =
+        wmf(0, 0, 720, 360, 1440,
+            {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}),                     // red solid brush -> slot 0
+             wmfRecord(0x012D, {0}), wmfRecord(0x02FA, {5, 0, 0, 0, 0}),    // null pen -> slot 1
+             wmfRecord(0x012D, {1}), wmfRecord(0x041B, {360, 360, 0, 0})}); // rectangle (bottom, right, top, left)
     const QImage image = Picture::fromData(file, QStringLiteral("wmf")).image();
     ASSERT_EQ(image.size(), QSize(48, 24));
     EXPECT_EQ(image.pixel(10, 12), qRgb(255, 0, 0));
@@ -257,9 +314,8 @@ TEST(Metafile, EnhancedDrawsItsShapesAtTheFrameSize)
 {
     // Frame 6.35 x 12.7 mm at 96 pixels per inch: 24 x 48 pixels. A blue ellipse-free polygon.
     const QByteArray file = emf(635, 1270,
-                                {emfRecord(39, {1, 0, colorRef(0, 0, 255), 0}),  // brush slot 1
-                                 emfRecord(37, {1}),
-                                 emfRecord(37, {0x80000008}),                   // NULL_PEN
+                                {emfRecord(39, {1, 0, colorRef(0, 0, 255), 0}),   // brush slot 1
+                                 emfRecord(37, {1}), emfRecord(37, {0x80000008}), // NULL_PEN
                                  emfRecord(3, {0, 0, 24, 24, 4, 0, 0, 24, 0, 24, 24, 0, 24})});
     const QImage image = Picture::fromData(file, QStringLiteral("emf")).image();
     ASSERT_EQ(image.size(), QSize(24, 48));
@@ -270,10 +326,10 @@ TEST(Metafile, EnhancedDrawsItsShapesAtTheFrameSize)
 TEST(Metafile, PieCoversTheCounterClockwiseSweepFromStartToEnd)
 {
     // A circle of 24 pixels; the pie runs from the ray to the right up to the ray to the top.
-    const QByteArray file = wmf(0, 0, 720, 360, 1440,
-                                {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}), wmfRecord(0x012D, {0}),
-                                 wmfRecord(0x02FA, {5, 0, 0, 0, 0}), wmfRecord(0x012D, {1}),
-                                 wmfRecord(0x081A, {0, 180, 180, 360, 360, 360, 0, 0})});
+    const QByteArray file =
+        wmf(0, 0, 720, 360, 1440,
+            {wmfRecord(0x02FC, {0, 0x00FF, 0x0000, 0}), wmfRecord(0x012D, {0}), wmfRecord(0x02FA, {5, 0, 0, 0, 0}),
+             wmfRecord(0x012D, {1}), wmfRecord(0x081A, {0, 180, 180, 360, 360, 360, 0, 0})});
     const QImage image = Picture::fromData(file, QStringLiteral("wmf")).image();
     EXPECT_EQ(image.pixel(17, 6), qRgb(255, 0, 0));
     EXPECT_EQ(qAlpha(image.pixel(6, 6)), 0);
@@ -295,7 +351,8 @@ TEST(Metafile, EnhancedStretchesItsBitmaps)
     Dib bitmap;
     bitmap.width = 2;
     bitmap.pixels = QByteArray("\0\0\xFF\xFF\0\0\0\0", 8);
-    const QImage image = Picture::fromData(emf(635, 1270, {stretchedBitmap(bitmap.bytes())}), QStringLiteral("emf")).image();
+    const QImage image =
+        Picture::fromData(emf(635, 1270, {stretchedBitmap(bitmap.bytes())}), QStringLiteral("emf")).image();
     EXPECT_EQ(image.pixel(3, 12), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(20, 12), qRgb(0, 0, 255));
     EXPECT_EQ(qAlpha(image.pixel(12, 40)), 0);
@@ -305,7 +362,13 @@ TEST(MetafileDamage, EveryDamagedFileIsRefused)
 {
     const QByteArray rectangle = wmfRecord(0x041B, {10, 10, 0, 0});
     const QVector<std::pair<const char*, std::pair<QByteArray, const char*>>> damaged = {
-        {"wrong checksum", {[&] { QByteArray b = wmf(0, 0, 100, 100, 1440, {rectangle}); b[20] = char(b[20] ^ 1); return b; }(), "wmf"}},
+        {"wrong checksum",
+         {[&] {
+              QByteArray b = wmf(0, 0, 100, 100, 1440, {rectangle});
+              b[20] = char(b[20] ^ 1);
+              return b;
+          }(),
+          "wmf"}},
         {"zero units per inch", {wmf(0, 0, 100, 100, 0, {rectangle}), "wmf"}},
         {"empty box", {wmf(0, 0, 0, 100, 1440, {rectangle}), "wmf"}},
         {"no end record", {wmf(0, 0, 100, 100, 1440, {rectangle}, false), "wmf"}},
@@ -314,9 +377,11 @@ TEST(MetafileDamage, EveryDamagedFileIsRefused)
         {"text longer than its record", {wmf(0, 0, 100, 100, 1440, {wmfRecord(0x0521, {300, 0x4141})}), "wmf"}},
         {"no placement header", {wmf(0, 0, 100, 100, 1440, {rectangle}).mid(22), "wmf"}},
         {"enhanced: no end record", {emf(635, 635, {}, false), "emf"}},
-        {"enhanced: record length not a multiple of four", {emf(635, 635, {QByteArray("\x2B\0\0\0\x0A\0\0\0\0\0", 10)}), "emf"}},
+        {"enhanced: record length not a multiple of four",
+         {emf(635, 635, {QByteArray("\x2B\0\0\0\x0A\0\0\0\0\0", 10)}), "emf"}},
         {"enhanced: points past the record", {emf(635, 635, {emfRecord(3, {0, 0, 1, 1, 0x10000000, 1, 1})}), "emf"}},
-        {"enhanced: text past the record", {emf(635, 635, {emfRecord(84, {0, 0, 0, 0, 1, 0, 0, 0, 0, 900, 76, 0, 0, 0, 0, 0, 0})}), "emf"}},
+        {"enhanced: text past the record",
+         {emf(635, 635, {emfRecord(84, {0, 0, 0, 0, 1, 0, 0, 0, 0, 900, 76, 0, 0, 0, 0, 0, 0})}), "emf"}},
         {"enhanced: empty frame", {emf(0, 635, {}), "emf"}},
         {"enhanced: bitmap cut short", {emf(635, 635, {stretchedBitmap(Dib().header())}), "emf"}},
         {"enhanced: header cut short", {emf(635, 635, {}).left(60), "emf"}},

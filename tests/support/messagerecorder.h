@@ -12,7 +12,11 @@ public:
     MessageRecorder();
     ~MessageRecorder();
 
-    void answerWith(MessageAnswer answer) { answer_ = answer; hasAnswer_ = true; }
+    void answerWith(MessageAnswer answer)
+    {
+        answer_ = answer;
+        hasAnswer_ = true;
+    }
 
     const QList<MessageBoxRequest>& boxes() const { return boxes_; }
     QStringList texts() const;

@@ -22,8 +22,8 @@
 
 namespace {
 
-const QString lectures = QStringLiteral(
-    "INSERT INTO Lekcia (tema, file) VALUES ('Альфа', 'a.htm'), ('Бета', 'b.htm'), ('Гамма', 'c.htm');");
+const QString lectures =
+    QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Альфа', 'a.htm'), ('Бета', 'b.htm'), ('Гамма', 'c.htm');");
 
 // The editor shown on the page of grid, with the keyboard in the grid.
 void openOn(QWidget* page, QWidget* focus)
@@ -72,7 +72,8 @@ TEST(Editor, PagesInOrderEachWithItsNavigatorDockedBelow)
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i)
         captions.append(pages->tabText(i));
-    EXPECT_EQ(captions, QStringList({"Лекции", "Мультимедиа", "Презентации", "Тесты", "Результаты тестирования", "Фото"}));
+    EXPECT_EQ(captions,
+              QStringList({"Лекции", "Мультимедиа", "Презентации", "Тесты", "Результаты тестирования", "Фото"}));
     EXPECT_EQ(pages->currentWidget(), Form10->sTabSheet6);
 
     const QList<std::pair<TsTabSheet*, TsDBNavigator*>> docked{
@@ -82,7 +83,8 @@ TEST(Editor, PagesInOrderEachWithItsNavigatorDockedBelow)
     for (const auto& [page, navigator] : docked) {
         pages->setCurrentWidget(page);
         QApplication::processEvents();
-        EXPECT_EQ(navigator->geometry(), QRect(0, page->height() - 25, page->width(), 25)) << navigator->objectName().toStdString();
+        EXPECT_EQ(navigator->geometry(), QRect(0, page->height() - 25, page->width(), 25))
+            << navigator->objectName().toStdString();
         EXPECT_EQ(navigator->button(9)->height(), 22);
     }
     EXPECT_EQ(Form10->DBGrid1->dataSource(), DataModule2->DataSource3);
@@ -235,7 +237,8 @@ TEST(EditorGrid, CtrlDeleteAsksAndDeletesOnlyAfterOk)
 
     boxes.answerWith(MessageAnswer::Ok);
     press(Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(program.course.rows(QStringLiteral("SELECT tema FROM Lekcia ORDER BY id")), QStringList({"Альфа", "Гамма"}));
+    EXPECT_EQ(program.course.rows(QStringLiteral("SELECT tema FROM Lekcia ORDER BY id")),
+              QStringList({"Альфа", "Гамма"}));
     EXPECT_EQ(grid->model()->rowCount(), 2);
     EXPECT_EQ(grid->currentIndex().row(), 1);
     EXPECT_EQ(cell(grid, 1, 1), QStringLiteral("Гамма"));
@@ -323,8 +326,8 @@ TEST(EditorGrid, CurrentRowAndTheCursorMoveTogether)
 
 TEST(EditorGrid, ResultIsCorrectedAndRefusedValuesAreReported)
 {
-    TeacherProgram program(QStringLiteral(
-        "INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', 20, 'C'), ('Петров', '2026-05-15', 20, 'B');"));
+    TeacherProgram program(QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', "
+                                          "20, 'C'), ('Петров', '2026-05-15', 20, 'B');"));
     ASSERT_TRUE(program.created);
     DBGrid* grid = Form10->DBGrid4;
     openOn(Form10->sTabSheet5, grid);

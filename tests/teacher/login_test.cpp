@@ -46,18 +46,17 @@ TEST_P(LoginTest, OnlyTheExactAccountOpensTheEditor)
 
 const QString password = QStringLiteral("Словесница");
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LoginTest,
-    ::testing::Values(LoginCase{"RightLoginAndPassword", "1", password, true},
-                      LoginCase{"BothEmpty", "", "", false},
-                      LoginCase{"PasswordWithTrailingBlank", "1", password + u' ', false},
-                      LoginCase{"LoginWithLeadingBlank", " 1", password, false},
-                      LoginCase{"LoginWithTrailingBlank", "1 ", password, false},
-                      LoginCase{"PasswordInOtherCase", "1", QStringLiteral("словесница"), false},
-                      LoginCase{"BoxesSwapped", password, "1", false},
-                      LoginCase{"WrongLogin", "2", password, false},
-                      LoginCase{"EmptyPassword", "1", "", false}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, LoginTest,
+                         ::testing::Values(LoginCase{"RightLoginAndPassword", "1", password, true},
+                                           LoginCase{"BothEmpty", "", "", false},
+                                           LoginCase{"PasswordWithTrailingBlank", "1", password + u' ', false},
+                                           LoginCase{"LoginWithLeadingBlank", " 1", password, false},
+                                           LoginCase{"LoginWithTrailingBlank", "1 ", password, false},
+                                           LoginCase{"PasswordInOtherCase", "1", QStringLiteral("словесница"), false},
+                                           LoginCase{"BoxesSwapped", password, "1", false},
+                                           LoginCase{"WrongLogin", "2", password, false},
+                                           LoginCase{"EmptyPassword", "1", "", false}),
+                         CaseName());
 
 TEST(Login, WindowShowsTheTextsAndMasksThePassword)
 {

@@ -74,15 +74,18 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NavigatorEnableTest,
     ::testing::Values(
         EnableCase{"EmptyTable", {}, rw, [](NavigatorBench&) {}, "INSERT EDIT REFRESH"},
-        EnableCase{"EditOnEmptyTableStartsInsert", {}, rw,
+        EnableCase{"EditOnEmptyTableStartsInsert",
+                   {},
+                   rw,
                    [](NavigatorBench& b) {
                        b.press(TsDBNavigator::nbEdit);
                        ASSERT_EQ(b.table->state(), Table::State::Insert);
                    },
                    "INSERT POST CANCEL REFRESH"},
-        EnableCase{"OneRecordJustOpened", {"Одна"}, rw, [](NavigatorBench&) {},
-                   "NEXT LAST INSERT DELETE EDIT REFRESH"},
-        EnableCase{"OneRecordAfterNextFindsNoLater", {"Одна"}, rw,
+        EnableCase{"OneRecordJustOpened", {"Одна"}, rw, [](NavigatorBench&) {}, "NEXT LAST INSERT DELETE EDIT REFRESH"},
+        EnableCase{"OneRecordAfterNextFindsNoLater",
+                   {"Одна"},
+                   rw,
                    [](NavigatorBench& b) {
                        b.press(TsDBNavigator::nbNext);
                        ASSERT_EQ(b.table->recordIndex(), 0);
@@ -125,7 +128,7 @@ struct LayoutCase {
     const char* name;
     int width;
     TsDBNavigator::VisibleButtons visible;
-    std::vector<int> widths;  // of the visible buttons, left to right
+    std::vector<int> widths; // of the visible buttons, left to right
 };
 
 class NavigatorLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
@@ -156,17 +159,20 @@ TEST_P(NavigatorLayoutTest, SpreadsTheWidthOverTheVisibleButtons)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NavigatorLayoutTest,
-    ::testing::Values(LayoutCase{"EditorWidth", 970, TsDBNavigator::AllButtons, {97, 97, 96, 97, 97, 97, 97, 96, 97, 97}},
-                      LayoutCase{"DefaultWidth", 240, TsDBNavigator::AllButtons, {24, 24, 23, 24, 24, 24, 24, 23, 24, 24}},
-                      LayoutCase{"ExactFit", 202, TsDBNavigator::AllButtons, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20}},
-                      LayoutCase{"MovingButtonsOnly", 100,
-                                 TsDBNavigator::FirstButton | TsDBNavigator::PriorButton | TsDBNavigator::NextButton
-                                     | TsDBNavigator::LastButton,
-                                 {24, 25, 24, 25}},
-                      LayoutCase{"ThreeScattered", 50,
-                                 TsDBNavigator::InsertButton | TsDBNavigator::PostButton | TsDBNavigator::CancelButton,
-                                 {16, 16, 16}},
-                      LayoutCase{"NoneVisible", 300, {}, {}}),
+    ::testing::Values(
+        LayoutCase{"EditorWidth", 970, TsDBNavigator::AllButtons, {97, 97, 96, 97, 97, 97, 97, 96, 97, 97}},
+        LayoutCase{"DefaultWidth", 240, TsDBNavigator::AllButtons, {24, 24, 23, 24, 24, 24, 24, 23, 24, 24}},
+        LayoutCase{"ExactFit", 202, TsDBNavigator::AllButtons, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20}},
+        LayoutCase{"MovingButtonsOnly",
+                   100,
+                   TsDBNavigator::FirstButton | TsDBNavigator::PriorButton | TsDBNavigator::NextButton
+                       | TsDBNavigator::LastButton,
+                   {24, 25, 24, 25}},
+        LayoutCase{"ThreeScattered",
+                   50,
+                   TsDBNavigator::InsertButton | TsDBNavigator::PostButton | TsDBNavigator::CancelButton,
+                   {16, 16, 16}},
+        LayoutCase{"NoneVisible", 300, {}, {}}),
     CaseName());
 
 TEST(NavigatorLayout, NeverSmallerThanSixPixelsAButton)
@@ -333,7 +339,8 @@ TEST(NavigatorKeyboard, ArrowsSkipHiddenButtons)
 {
     TsDBNavigator navigator;
     navigator.setTabStop(true);
-    navigator.setVisibleButtons(TsDBNavigator::FirstButton | TsDBNavigator::DeleteButton | TsDBNavigator::RefreshButton);
+    navigator.setVisibleButtons(TsDBNavigator::FirstButton | TsDBNavigator::DeleteButton
+                                | TsDBNavigator::RefreshButton);
     QTest::keyClick(&navigator, Qt::Key_Right);
     EXPECT_EQ(navigator.focusedButton(), 5);
     QTest::keyClick(&navigator, Qt::Key_Right);

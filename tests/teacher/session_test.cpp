@@ -37,10 +37,10 @@ void keyHere(Qt::Key key)
 // A teacher's session from the main menu on: every change is in the course file at once.
 TEST(TeacherSession, LecturesQuestionsAndResultsChangeInTheCourseFileAtOnce)
 {
-    TeacherProgram program(QStringLiteral(
-        "INSERT INTO Lekcia (tema, file) VALUES ('Радио', 'r.htm'), ('Телеграф', 't.htm');"
-        "INSERT INTO test (nom, test, otv) VALUES (1, 'Кто изобрёл радио?', 'A');"
-        "INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', 20, 'C');"));
+    TeacherProgram program(
+        QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Радио', 'r.htm'), ('Телеграф', 't.htm');"
+                       "INSERT INTO test (nom, test, otv) VALUES (1, 'Кто изобрёл радио?', 'A');"
+                       "INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', 20, 'C');"));
     ASSERT_TRUE(program.created);
     MessageRecorder boxes;
     Form3->show();
@@ -78,7 +78,8 @@ TEST(TeacherSession, LecturesQuestionsAndResultsChangeInTheCourseFileAtOnce)
     questions->button(TsDBNavigator::nbPost)->click();
     EXPECT_EQ(program.course.rows(QStringLiteral("SELECT test, otv FROM test ORDER BY id")),
               QStringList({"Кто изобрёл радио?|A", "Когда вышла первая газета?|B"}));
-    EXPECT_EQ(DataModule2->ADOTable1->fieldAsText(QStringLiteral("test")), QStringLiteral("Когда вышла первая газета?"));
+    EXPECT_EQ(DataModule2->ADOTable1->fieldAsText(QStringLiteral("test")),
+              QStringLiteral("Когда вышла первая газета?"));
 
     // ... and deleted again after the confirmation.
     questions->button(TsDBNavigator::nbDelete)->click();

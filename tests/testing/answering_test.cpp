@@ -126,7 +126,7 @@ TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
             EXPECT_EQ(Form5->sTreeView1->selectedItems()[0]->text(0), QStringLiteral("10"));
             EXPECT_EQ(shownText(), question10);
         }
-        run.chooseAnswer(2);  // changes the answer of question 10, still on screen
+        run.chooseAnswer(2); // changes the answer of question 10, still on screen
         EXPECT_EQ(run.boxes.texts(), QStringList(2, QStringLiteral("database is locked.")));
     }
     run.choosePosition(11);
@@ -211,7 +211,8 @@ TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
 {
     TestingCourse run(5, QStringLiteral("A"),
                       QStringLiteral("UPDATE test SET test = NULL WHERE nom = 5;"
-                                     "INSERT INTO testing VALUES ('1', 2, 'D'), ('2', 3, 'a'), ") + GetParam().entry);
+                                     "INSERT INTO testing VALUES ('1', 2, 'D'), ('2', 3, 'a'), ")
+                          + GetParam().entry);
     ASSERT_TRUE(run.started());
     Form5->show();
     for (const char* caption : {"1", "2", "3"})
@@ -240,18 +241,20 @@ TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
               (QStringList{"1=B", "2=a", QStringLiteral("3=-")}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, BadEntryTest,
-    ::testing::Values(
-        BadEntry{"NullNumber", "('3', NULL, NULL)", "Could not convert variant of type (Null) into type (String)"},
-        BadEntry{"TextNumber", "('3', 'zwei', NULL)", "'zwei' is not a valid integer value."},
-        BadEntry{"NullQuestionText", "('3', 5, NULL)", "Could not convert variant of type (Null) into type (String)"}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Entries, BadEntryTest,
+                         ::testing::Values(BadEntry{"NullNumber", "('3', NULL, NULL)",
+                                                    "Could not convert variant of type (Null) into type (String)"},
+                                           BadEntry{"TextNumber", "('3', 'zwei', NULL)",
+                                                    "'zwei' is not a valid integer value."},
+                                           BadEntry{"NullQuestionText", "('3', 5, NULL)",
+                                                    "Could not convert variant of type (Null) into type (String)"}),
+                         CaseName());
 
 TEST(Answering, OnlyAStoredCapitalLetterSelectsAChoice)
 {
-    TestingCourse run(5, QStringLiteral("A"),
-                      QStringLiteral("INSERT INTO testing VALUES ('1', 2, 'a'), ('2', 3, ' '), ('3', 4, 'E'), ('4', 1, '')"));
+    TestingCourse run(
+        5, QStringLiteral("A"),
+        QStringLiteral("INSERT INTO testing VALUES ('1', 2, 'a'), ('2', 3, ' '), ('3', 4, 'E'), ('4', 1, '')"));
     Form5->show();
     for (const char* caption : {"1", "2", "3", "4"})
         Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromUtf8(caption))));

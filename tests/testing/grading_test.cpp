@@ -93,7 +93,7 @@ TEST(Grading, AStudentsWholeTestIsShownAndStored)
     run.chooseAnswer(4);
     run.choosePosition(4);
     run.chooseAnswer(0);
-    run.chooseAnswer(4);  // changed its mind, and hands in at once
+    run.chooseAnswer(4); // changed its mind, and hands in at once
     run.handIn();
 
     EXPECT_FALSE(Form5->isVisible());
@@ -102,8 +102,9 @@ TEST(Grading, AStudentsWholeTestIsShownAndStored)
     EXPECT_EQ(Form6->Edit2->text(), QStringLiteral("2"));
     EXPECT_EQ(Form6->Edit3->text(), QStringLiteral("2"));
     EXPECT_EQ(Form6->Edit4->text(), QStringLiteral("F (0)"));
-    EXPECT_EQ(run.column(QStringLiteral("SELECT fio, data, kol, ocenka, typeof(data) FROM result")),
-              QStringList{QStringLiteral("Кузнецов Пётр|%1|20|F|text").arg(QDate::currentDate().toString(Qt::ISODate))});
+    EXPECT_EQ(
+        run.column(QStringLiteral("SELECT fio, data, kol, ocenka, typeof(data) FROM result")),
+        QStringList{QStringLiteral("Кузнецов Пётр|%1|20|F|text").arg(QDate::currentDate().toString(Qt::ISODate))});
     EXPECT_EQ(run.column(QStringLiteral("SELECT nom || otv FROM testing WHERE otv IS NOT NULL ORDER BY rowid")),
               (QStringList{"3E", "4E"}));
     EXPECT_TRUE(run.boxes.empty());
@@ -126,7 +127,8 @@ TEST(Grading, EachCountBoxStandsInTheGapOfItsLine)
         EXPECT_EQ(line.label->text(), line.caption);
         const QFontMetrics metrics(line.label->font());
         const int gapStart = line.label->x() + metrics.horizontalAdvance(line.before);
-        const int gapEnd = gapStart + metrics.horizontalAdvance(line.caption.mid(line.before.size()).section(u'в', 0, 0));
+        const int gapEnd =
+            gapStart + metrics.horizontalAdvance(line.caption.mid(line.before.size()).section(u'в', 0, 0));
         EXPECT_GE(line.box->x(), gapStart) << line.caption.toStdString();
         EXPECT_LE(line.box->geometry().right(), gapEnd) << line.caption.toStdString();
         EXPECT_TRUE(line.box->font().bold());
@@ -170,7 +172,8 @@ TEST(Grading, AQuestionDrawnTwiceCountsAtEachPosition)
 {
     // Positions 1 and 2 both ask question 3; every other entry is wrong.
     TestingCourse run(20, QStringLiteral("A"),
-                      answeredSet(0) + QStringLiteral(";UPDATE testing SET nom1 = 3, otv = 'A' WHERE nom IN ('1', '2')"));
+                      answeredSet(0)
+                          + QStringLiteral(";UPDATE testing SET nom1 = 3, otv = 'A' WHERE nom IN ('1', '2')"));
     Form5->show();
     Form5->sButton1Click();
     EXPECT_EQ(Form6->Edit2->text(), QStringLiteral("2"));
@@ -179,12 +182,13 @@ TEST(Grading, AQuestionDrawnTwiceCountsAtEachPosition)
 TEST(Grading, TheResultWindowShowsTheWholeNameAndNamesItsBoxes)
 {
     TestingCourse run(30);
-    for (const QString& name : {QStringList(12, QStringLiteral("Константинопольская")).join(u' '), QStringLiteral("Ли")}) {
+    for (const QString& name :
+         {QStringList(12, QStringLiteral("Константинопольская")).join(u' '), QStringLiteral("Ли")}) {
         run.startTest(name);
         run.handIn();
         EXPECT_EQ(Form6->Label1->text(), name);
-        const QRect needed = Form6->Label1->fontMetrics().boundingRect(
-            QRect(0, 0, Form6->Label1->width(), 10000), Qt::TextWordWrap, name);
+        const QRect needed = Form6->Label1->fontMetrics().boundingRect(QRect(0, 0, Form6->Label1->width(), 10000),
+                                                                       Qt::TextWordWrap, name);
         EXPECT_GE(Form6->Label1->height(), needed.height());
         // The lines below stay below the name, inside the window.
         EXPECT_GE(Form6->Label2->y(), Form6->Label1->geometry().bottom());

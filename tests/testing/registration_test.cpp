@@ -30,7 +30,7 @@ const QString drawnSql = QStringLiteral("SELECT nom1 FROM testing ORDER BY rowid
 
 struct DrawCase {
     const char* name;
-    int bankSize;  // questions numbered 1 .. bankSize, renumbered by sql
+    int bankSize; // questions numbered 1 .. bankSize, renumbered by sql
     QString sql;
     QStringList firstTest;
 };
@@ -51,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
     Banks, FirstTestDraws,
     ::testing::Values(
         // The sequence runs 0, 3, 86, ...: the 0 names no question and is drawn again.
-        DrawCase{"Hundred", 100, {}, numbers({3, 86, 20, 27, 67, 32, 16, 37, 42, 8, 47, 7, 84, 6, 29, 92, 37, 78, 33, 70})},
+        DrawCase{
+            "Hundred", 100, {}, numbers({3, 86, 20, 27, 67, 32, 16, 37, 42, 8, 47, 7, 84, 6, 29, 92, 37, 78, 33, 70})},
         DrawCase{"Thirty", 30, {}, numbers({26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10, 21, 26})},
         DrawCase{"NumberedFromZero", 30, QStringLiteral("UPDATE test SET nom = nom - 1"),
                  numbers({0, 0, 26, 6, 8, 20, 9, 5, 11, 13, 2, 14, 2, 26, 1, 9, 28, 11, 24, 10})},
@@ -94,10 +95,11 @@ TEST_P(LeftoverSet, IsReplacedByExactlyTwentyEntries)
 
 INSTANTIATE_TEST_SUITE_P(
     Sets, LeftoverSet,
-    ::testing::Values(LeftoverCase{"Partial", "INSERT INTO testing VALUES ('1', 4, 'B'), ('2', 9, NULL), ('3', 1, 'C')"},
-                      LeftoverCase{"Oversized", "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 25) "
-                                                "INSERT INTO testing SELECT k, k, 'A' FROM n"},
-                      LeftoverCase{"Damaged", "INSERT INTO testing VALUES (NULL, NULL, NULL), ('x', 'y', 'zz')"}),
+    ::testing::Values(
+        LeftoverCase{"Partial", "INSERT INTO testing VALUES ('1', 4, 'B'), ('2', 9, NULL), ('3', 1, 'C')"},
+        LeftoverCase{"Oversized", "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 25) "
+                                  "INSERT INTO testing SELECT k, k, 'A' FROM n"},
+        LeftoverCase{"Damaged", "INSERT INTO testing VALUES (NULL, NULL, NULL), ('x', 'y', 'zz')"}),
     CaseName());
 
 TEST(Registration, StoresThePositionAsTextAndTheDrawnNumberAsWholeNumber)

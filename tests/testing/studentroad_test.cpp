@@ -28,7 +28,7 @@ TEST(StudentRoad, TwoTestsFromTheMainMenu)
         run.choosePosition(position);
         run.chooseAnswer(position == 10 ? 3 : 0);
     }
-    run.chooseAnswer(0);  // the last position's answer changed just before handing in
+    run.chooseAnswer(0); // the last position's answer changed just before handing in
     run.handIn();
     EXPECT_EQ(Form6->Label1->text(), QStringLiteral("Смирнова Ольга"));
     EXPECT_EQ(Form6->Edit2->text(), QStringLiteral("10"));
@@ -38,8 +38,9 @@ TEST(StudentRoad, TwoTestsFromTheMainMenu)
     Form3->N2->trigger();
     EXPECT_EQ(Form4->Edit1->text(), QString());
     run.startTest(QStringLiteral("Орлов Илья"));
-    EXPECT_EQ(run.column(QStringLiteral("SELECT group_concat(nom1, ' ') FROM (SELECT nom1 FROM testing ORDER BY rowid)")),
-              QStringList{"85 72 30 16 33 47 24 83 28 48 15 88 29 78 98 49 89 83 2 14"});
+    EXPECT_EQ(
+        run.column(QStringLiteral("SELECT group_concat(nom1, ' ') FROM (SELECT nom1 FROM testing ORDER BY rowid)")),
+        QStringList{"85 72 30 16 33 47 24 83 28 48 15 88 29 78 98 49 89 83 2 14"});
     run.handIn();
     EXPECT_EQ(run.column(QStringLiteral("SELECT fio, data, kol, ocenka FROM result ORDER BY id")),
               (QStringList{QStringLiteral("Смирнова Ольга|%1|20|D").arg(QDate::currentDate().toString(Qt::ISODate)),

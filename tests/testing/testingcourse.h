@@ -30,7 +30,7 @@ public:
     void chooseAnswer(int item);
     void handIn();
 
-    QStringList positions() const;  // the captions of the answering window's list
+    QStringList positions() const; // the captions of the answering window's list
     int checkedAnswer() const;     // the checked answer button, -1 for none
     QStringList column(const QString& sql) const { return course.rows(sql); }
 

@@ -49,8 +49,8 @@ TEST(TsRadioGroup, ArrangesItemsDownTheColumnsFirst)
     const int inner = 100 - textHeight - 5;
     const int rowHeight = inner / 3;
     const int top = textHeight + 3 + inner % 3 / 2;
-    const QList<QPoint> places{{8, top}, {8, top + rowHeight}, {8, top + 2 * rowHeight}, {108, top},
-                               {108, top + rowHeight}};
+    const QList<QPoint> places{
+        {8, top}, {8, top + rowHeight}, {8, top + 2 * rowHeight}, {108, top}, {108, top + rowHeight}};
     for (int item = 0; item < 5; ++item)
         EXPECT_EQ(group.buttons()[item]->pos(), places[item]) << "item " << item;
 }

@@ -30,9 +30,9 @@ SkinCheckRun runWithoutDisplay(const QString& skin)
 
 struct CheckCase {
     const char* name;
-    std::function<QString(const QTemporaryDir&)> skin;  // the argument given
+    std::function<QString(const QTemporaryDir&)> skin; // the argument given
     int status;
-    QString said;  // a line the output holds
+    QString said; // a line the output holds
 };
 
 class SkinCheckTest : public ::testing::TestWithParam<CheckCase> {};

@@ -29,9 +29,15 @@ struct Report {
     QStringList warnings;
 };
 
-void out(const QString& line) { std::printf("%s\n", qPrintable(line)); }
+void out(const QString& line)
+{
+    std::printf("%s\n", qPrintable(line));
+}
 
-QString hex(int32_t colour) { return QStringLiteral("%1").arg(uint32_t(colour), 6, 16, QLatin1Char('0')).toUpper(); }
+QString hex(int32_t colour)
+{
+    return QStringLiteral("%1").arg(uint32_t(colour), 6, 16, QLatin1Char('0')).toUpper();
+}
 
 const QSet<QString>& knownKeys()
 {
@@ -47,15 +53,16 @@ const QSet<QString>& knownKeys()
 bool isPictureValue(const QString& value)
 {
     const QString upper = value.toUpper();
-    return value.contains(QLatin1Char('#')) || upper.contains(QStringLiteral(".BMP")) ||
-           upper.contains(QStringLiteral(".JPG")) || upper.contains(QStringLiteral(".JPEG"));
+    return value.contains(QLatin1Char('#')) || upper.contains(QStringLiteral(".BMP"))
+           || upper.contains(QStringLiteral(".JPG")) || upper.contains(QStringLiteral(".JPEG"));
 }
 
 void checkFile(const MemoryIniFile& file, Report& report)
 {
     for (const MemoryIniFile::Section& section : file.allSections()) {
         if (section.name.compare(QStringLiteral("TSEDIT"), Qt::CaseInsensitive) == 0)
-            report.errors.append(QStringLiteral("section [%1] marks a skin of the old format: the program refuses it").arg(section.name));
+            report.errors.append(QStringLiteral("section [%1] marks a skin of the old format: the program refuses it")
+                                     .arg(section.name));
         for (const auto& [key, value] : section.values) {
             if (!knownKeys().contains(key.toUpper()) && !isPictureValue(value))
                 report.warnings.append(QStringLiteral("[%1] %2: unknown key").arg(section.name, key));
@@ -72,11 +79,12 @@ void checkTables(Report& report)
         QStringList chain{sections[i].sectionName};
         QSet<int> seen{int(i)};
         QString parent = sections[i].parentClass;
-        while (!parent.isEmpty() && parent != QStringLiteral("-1") &&
-               parent.compare(chain.last(), Qt::CaseInsensitive) != 0) {
+        while (!parent.isEmpty() && parent != QStringLiteral("-1")
+               && parent.compare(chain.last(), Qt::CaseInsensitive) != 0) {
             const int index = FindSection(parent);
             if (index < 0) {
-                report.warnings.append(QStringLiteral("section %1: parent %2 does not exist").arg(chain.last(), parent));
+                report.warnings.append(
+                    QStringLiteral("section %1: parent %2 does not exist").arg(chain.last(), parent));
                 break;
             }
             chain.append(sections[index].sectionName);
@@ -93,12 +101,18 @@ void checkTables(Report& report)
         const TsMaskData& m = currentSkin().masks[i];
         if (m.hasOwnImage())
             continue;
-        if (master.isNull() || m.left < 0 || m.top < 0 || m.right > master.width() || m.bottom > master.height() ||
-            m.right <= m.left || m.bottom <= m.top) {
-            report.warnings.append(QStringLiteral("mask %1 %2/%3: rectangle (%4,%5,%6,%7) is not inside the master bitmap (%8x%9)")
-                                       .arg(i).arg(m.sectionName, m.propertyName)
-                                       .arg(m.left).arg(m.top).arg(m.right).arg(m.bottom)
-                                       .arg(master.width()).arg(master.height()));
+        if (master.isNull() || m.left < 0 || m.top < 0 || m.right > master.width() || m.bottom > master.height()
+            || m.right <= m.left || m.bottom <= m.top) {
+            report.warnings.append(
+                QStringLiteral("mask %1 %2/%3: rectangle (%4,%5,%6,%7) is not inside the master bitmap (%8x%9)")
+                    .arg(i)
+                    .arg(m.sectionName, m.propertyName)
+                    .arg(m.left)
+                    .arg(m.top)
+                    .arg(m.right)
+                    .arg(m.bottom)
+                    .arg(master.width())
+                    .arg(master.height()));
         }
     }
 }
@@ -134,30 +148,47 @@ void printTables()
                 .arg(i, -3)
                 .arg(s.sectionName.isEmpty() ? QStringLiteral("(no name)") : s.sectionName, -20)
                 .arg(s.parentClass, -20)
-                .arg(hex(s.color), -6).arg(hex(s.hotColor), -6)
+                .arg(hex(s.color), -6)
+                .arg(hex(s.hotColor), -6)
                 .arg(QStringLiteral("%1/%2").arg(s.transparency).arg(s.hotTransparency), -6)
                 .arg(QStringLiteral("%1/%2").arg(s.gradientPercent).arg(s.hotGradientPercent), -6)
                 .arg(QStringLiteral("%1/%2").arg(s.imagePercent).arg(s.hotImagePercent), -6)
                 .arg(QStringLiteral("%1/%2").arg(s.gradient.size()).arg(s.hotGradient.size())));
     }
     out(QStringLiteral("\nMasks (%1), master bitmap %2x%3:")
-            .arg(currentSkin().masks.size()).arg(currentSkin().masterBitmap.width()).arg(currentSkin().masterBitmap.height()));
+            .arg(currentSkin().masks.size())
+            .arg(currentSkin().masterBitmap.width())
+            .arg(currentSkin().masterBitmap.height()));
     for (qsizetype i = 0; i < currentSkin().masks.size(); ++i) {
         const TsMaskData& m = currentSkin().masks[i];
         const QSize state = stateImageSize(int(i));
         const QString place = m.hasOwnImage()
-            ? QStringLiteral("own picture %1x%2").arg(m.image.width()).arg(m.image.height())
-            : QStringLiteral("(%1,%2,%3,%4) count %5 type %6 border %7")
-                  .arg(m.left).arg(m.top).arg(m.right).arg(m.bottom).arg(m.imageCount).arg(m.maskType).arg(m.borderWidth);
+                                  ? QStringLiteral("own picture %1x%2").arg(m.image.width()).arg(m.image.height())
+                                  : QStringLiteral("(%1,%2,%3,%4) count %5 type %6 border %7")
+                                        .arg(m.left)
+                                        .arg(m.top)
+                                        .arg(m.right)
+                                        .arg(m.bottom)
+                                        .arg(m.imageCount)
+                                        .arg(m.maskType)
+                                        .arg(m.borderWidth);
         out(QStringLiteral("  %1 %2 %3 %4, state %5x%6")
-                .arg(i, -3).arg(m.sectionName, -18).arg(m.propertyName, -24).arg(place)
-                .arg(state.width()).arg(state.height()));
+                .arg(i, -3)
+                .arg(m.sectionName, -18)
+                .arg(m.propertyName, -24)
+                .arg(place)
+                .arg(state.width())
+                .arg(state.height()));
     }
     out(QStringLiteral("\nPatterns (%1):").arg(currentSkin().patterns.size()));
     for (qsizetype i = 0; i < currentSkin().patterns.size(); ++i) {
         const TsPatternData& p = currentSkin().patterns[i];
-        out(QStringLiteral("  %1 %2 %3 %4x%5").arg(i, -3).arg(p.sectionName, -18).arg(p.propertyName, -24)
-                .arg(p.image.width()).arg(p.image.height()));
+        out(QStringLiteral("  %1 %2 %3 %4x%5")
+                .arg(i, -3)
+                .arg(p.sectionName, -18)
+                .arg(p.propertyName, -24)
+                .arg(p.image.width())
+                .arg(p.image.height()));
     }
 }
 
@@ -179,9 +210,13 @@ bool writeItem(const QString& section, int state, const QSize& size, const QStri
     QImage target = background.copy();
     const TsCacheInfo parent{&background, 0, 0, true};
     const QRect rect(margin, margin, size.width(), size.height());
-    const SectionPaint paint{
-        .sectionIndex = index, .sectionName = section, .parentCache = parent, .position = rect.topLeft(), .state = state};
-    if (section.startsWith(QStringLiteral("TAB"), Qt::CaseInsensitive) && !section.startsWith(QStringLiteral("TABCONTROL"), Qt::CaseInsensitive))
+    const SectionPaint paint{.sectionIndex = index,
+                             .sectionName = section,
+                             .parentCache = parent,
+                             .position = rect.topLeft(),
+                             .state = state};
+    if (section.startsWith(QStringLiteral("TAB"), Qt::CaseInsensitive)
+        && !section.startsWith(QStringLiteral("TABCONTROL"), Qt::CaseInsensitive))
         paintTabItem(target, rect, paint);
     else
         paintItem(target, rect, paint);
@@ -189,7 +224,12 @@ bool writeItem(const QString& section, int state, const QSize& size, const QStri
         report.errors.append(QStringLiteral("cannot write %1").arg(path));
         return false;
     }
-    out(QStringLiteral("\n%1 (state %2, %3x%4) written to %5").arg(section).arg(state).arg(size.width()).arg(size.height()).arg(path));
+    out(QStringLiteral("\n%1 (state %2, %3x%4) written to %5")
+            .arg(section)
+            .arg(state)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(path));
     return true;
 }
 
@@ -200,15 +240,26 @@ int main(int argc, char** argv)
     chooseOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Loads a Vestoria skin the way the program does and reports on it."));
+    parser.setApplicationDescription(
+        QStringLiteral("Loads a Vestoria skin the way the program does and reports on it."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("skin"),
-                                 QStringLiteral("\"Ferrolux (internal)\", the name of a folder in the skins folder, or the path of a skin folder"));
-    const QCommandLineOption skinsOption(QStringLiteral("skins"), QStringLiteral("Skins folder (default: the program folder's Skins)."), QStringLiteral("folder"));
-    const QCommandLineOption sectionOption(QStringLiteral("section"), QStringLiteral("Section to paint into a PNG."), QStringLiteral("name"));
-    const QCommandLineOption stateOption(QStringLiteral("state"), QStringLiteral("0 normal, 1 hot, 2 pressed (default 0)."), QStringLiteral("state"), QStringLiteral("0"));
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Item size WIDTHxHEIGHT (default 100x30)."), QStringLiteral("size"), QStringLiteral("100x30"));
-    const QCommandLineOption pngOption(QStringLiteral("png"), QStringLiteral("PNG file to write the item to."), QStringLiteral("file"));
+    parser.addPositionalArgument(
+        QStringLiteral("skin"),
+        QStringLiteral(
+            "\"Ferrolux (internal)\", the name of a folder in the skins folder, or the path of a skin folder"));
+    const QCommandLineOption skinsOption(QStringLiteral("skins"),
+                                         QStringLiteral("Skins folder (default: the program folder's Skins)."),
+                                         QStringLiteral("folder"));
+    const QCommandLineOption sectionOption(QStringLiteral("section"), QStringLiteral("Section to paint into a PNG."),
+                                           QStringLiteral("name"));
+    const QCommandLineOption stateOption(QStringLiteral("state"),
+                                         QStringLiteral("0 normal, 1 hot, 2 pressed (default 0)."),
+                                         QStringLiteral("state"), QStringLiteral("0"));
+    const QCommandLineOption sizeOption(QStringLiteral("size"),
+                                        QStringLiteral("Item size WIDTHxHEIGHT (default 100x30)."),
+                                        QStringLiteral("size"), QStringLiteral("100x30"));
+    const QCommandLineOption pngOption(QStringLiteral("png"), QStringLiteral("PNG file to write the item to."),
+                                       QStringLiteral("file"));
     parser.addOptions({skinsOption, sectionOption, stateOption, sizeOption, pngOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -243,13 +294,16 @@ int main(int argc, char** argv)
         report.errors.append(QStringLiteral("the program shows: %1").arg(box));
 
     const bool external = currentSkin().skinFile != nullptr;
-    out(QStringLiteral("Skin: %1 (%2)").arg(manager.SkinName(), external ? QStringLiteral("external") : QStringLiteral("stored in the program")));
+    out(QStringLiteral("Skin: %1 (%2)")
+            .arg(manager.SkinName(), external ? QStringLiteral("external") : QStringLiteral("stored in the program")));
     if (manager.SkinName() != name)
         report.errors.append(QStringLiteral("no skin \"%1\" in %2: the program would use \"%3\"")
                                  .arg(name, manager.ResolvedSkinDirectory(), manager.SkinName()));
     if (external) {
         out(QStringLiteral("Folder: %1").arg(currentSkin().skinFolder));
-        out(QStringLiteral("Version %1, author \"%2\", description \"%3\"").arg(currentSkin().version).arg(currentSkin().author, currentSkin().description));
+        out(QStringLiteral("Version %1, author \"%2\", description \"%3\"")
+                .arg(currentSkin().version)
+                .arg(currentSkin().author, currentSkin().description));
         checkFile(*currentSkin().skinFile, report);
         // Load once more, collecting the files the loader had to pass over.
         const SkinSource source{currentSkin().skinFolder, manager.SkinName(), manager.InternalSkins(),

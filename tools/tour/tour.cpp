@@ -73,8 +73,9 @@ void Tour::shoot(QWidget* window, const QString& name)
                                      window->frameGeometry().width(), window->frameGeometry().height());
     if (picture.isNull())
         picture = window->grab();
-    const QString file = QDir(outputFolder()).filePath(
-        QStringLiteral("%1-%2.png").arg(shotList().size() + 1, 2, 10, QLatin1Char('0')).arg(name));
+    const QString file =
+        QDir(outputFolder())
+            .filePath(QStringLiteral("%1-%2.png").arg(shotList().size() + 1, 2, 10, QLatin1Char('0')).arg(name));
     picture.save(file);
     shotList().append(file);
 }

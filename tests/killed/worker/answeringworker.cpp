@@ -19,8 +19,14 @@ void say(const QString& line)
 }
 
 // Letters change from position to position, so that a stored answer shows where it landed.
-int letterOf(int position) { return position % 5; }
-QString letterName(int position) { return QString(QChar(u'A' + letterOf(position))); }
+int letterOf(int position)
+{
+    return position % 5;
+}
+QString letterName(int position)
+{
+    return QString(QChar(u'A' + letterOf(position)));
+}
 
 } // namespace
 

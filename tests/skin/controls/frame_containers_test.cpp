@@ -34,7 +34,7 @@ struct ChildCase {
     bool visible;
     bool opaque;
     bool cacheReady;
-    QRgb background;  // what the child's area shows beside the mark; 0 when nothing is painted
+    QRgb background; // what the child's area shows beside the mark; 0 when nothing is painted
 };
 
 class GraphicChildren : public ::testing::TestWithParam<ChildCase> {};
@@ -72,14 +72,13 @@ TEST_P(GraphicChildren, PaintsWindowlessChildrenOverTheCache)
     EXPECT_EQ(target.pixel(9, 5), targetColor) << "nothing outside the child";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frame, GraphicChildren,
-    ::testing::Values(ChildCase{"windowless over cache", true, true, false, true, cacheColor},
-                      ChildCase{"windowless without cache", true, true, false, false, targetColor},
-                      ChildCase{"opaque windowless", true, true, true, true, fillColor},
-                      ChildCase{"hidden windowless", true, false, false, true, 0},
-                      ChildCase{"windowed", false, true, false, true, 0}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Frame, GraphicChildren,
+                         ::testing::Values(ChildCase{"windowless over cache", true, true, false, true, cacheColor},
+                                           ChildCase{"windowless without cache", true, true, false, false, targetColor},
+                                           ChildCase{"opaque windowless", true, true, true, true, fillColor},
+                                           ChildCase{"hidden windowless", true, false, false, true, 0},
+                                           ChildCase{"windowed", false, true, false, true, 0}),
+                         CaseName());
 
 // A caption's alignment becomes the text flags it is written with, always on one centred line.
 TEST(ContainerHelpers, AlignmentBecomesTextFlags)

@@ -229,7 +229,8 @@ TEST_F(FrameTest, CornersAreCutAndPaintedFromTheMasterBitmapsMask)
             const int right = borderImage.rect.width() - cell.width() + x;
             const bool rightTitleKey = x >= cell.width() - titleCell.width() && y < titleCell.height()
                                        && keyAt(titleImage, titleImage.rect.width() - cell.width() + x, y);
-            EXPECT_EQ(region.contains(QPoint(width - cell.width() + x, y)), !(keyAt(borderImage, right, y) || rightTitleKey))
+            EXPECT_EQ(region.contains(QPoint(width - cell.width() + x, y)),
+                      !(keyAt(borderImage, right, y) || rightTitleKey))
                 << "right " << x << "," << y;
 
             const int maskRow = borderImage.rect.height() - cell.height() + y;
@@ -244,7 +245,8 @@ TEST_F(FrameTest, CornersAreCutAndPaintedFromTheMasterBitmapsMask)
             if (keyAt(borderImage, x, maskRow))
                 continue;
             const uint8_t* painted = image.constScanLine(height - border.borderWidth + y) + 3 * x;
-            const uint8_t* source = master.constScanLine(borderImage.rect.top() + maskRow) + 3 * (borderImage.rect.left() + x);
+            const uint8_t* source =
+                master.constScanLine(borderImage.rect.top() + maskRow) + 3 * (borderImage.rect.left() + x);
             EXPECT_TRUE(std::equal(painted, painted + 3, source)) << "bottom pixel " << x << "," << y;
         }
     }
@@ -415,9 +417,9 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons h
 
 struct DragCase {
     std::string name;
-    QPoint pressAt;   // from the window's top-left corner; negative counts from the right or bottom
+    QPoint pressAt; // from the window's top-left corner; negative counts from the right or bottom
     QPoint movement;
-    QPoint moved;     // of the window's position
+    QPoint moved; // of the window's position
     QSize grown;
     ResizeMode mode = ResizeMode::rmStandard;
 };
@@ -453,14 +455,15 @@ TEST_P(FrameDrag, MovesOrSizesFromTheFirstMovement)
     EXPECT_EQ(form->size() - before.size(), c.grown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Frame, FrameDrag,
-                         ::testing::Values(DragCase{"caption", {150, 10}, {30, 20}, {30, 20}, {0, 0}},
-                                           DragCase{"right border", {-1, 150}, {25, 40}, {0, 0}, {25, 0}},
-                                           DragCase{"left border", {1, 150}, {-20, 0}, {-20, 0}, {20, 0}},
-                                           DragCase{"bottom right corner", {-1, -1}, {10, 15}, {0, 0}, {10, 15}},
-                                           DragCase{"caption outline", {150, 10}, {30, 20}, {30, 20}, {0, 0}, ResizeMode::rmBorder},
-                                           DragCase{"top border outline", {150, 0}, {0, -12}, {0, -12}, {0, 12}, ResizeMode::rmBorder}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Frame, FrameDrag,
+    ::testing::Values(DragCase{"caption", {150, 10}, {30, 20}, {30, 20}, {0, 0}},
+                      DragCase{"right border", {-1, 150}, {25, 40}, {0, 0}, {25, 0}},
+                      DragCase{"left border", {1, 150}, {-20, 0}, {-20, 0}, {20, 0}},
+                      DragCase{"bottom right corner", {-1, -1}, {10, 15}, {0, 0}, {10, 15}},
+                      DragCase{"caption outline", {150, 10}, {30, 20}, {30, 20}, {0, 0}, ResizeMode::rmBorder},
+                      DragCase{"top border outline", {150, 0}, {0, -12}, {0, -12}, {0, 12}, ResizeMode::rmBorder}),
+    CaseName());
 
 // The mouse over a title button makes it hot and leaving makes it normal again, repainting only
 // the button; the pointer shows where the window sizes; a right-bottom grip sizes the window; the

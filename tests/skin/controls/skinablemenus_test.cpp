@@ -232,7 +232,7 @@ TEST_F(SkinnedMenus, RemovedSkinRestoresTheOwnLook)
 struct HeightCase {
     const char* name;
     QString caption;
-    int glyphSide;  // 0: no glyph of its own
+    int glyphSide; // 0: no glyph of its own
     bool onTheBar;
 };
 
@@ -313,12 +313,13 @@ TEST_P(AfterDrawing, NamesTheItemAndItsKind)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, AfterDrawing,
-                         ::testing::Values(AfterDrawCase{"popup", false, smNormal}, AfterDrawCase{"bar", true, smTopLine}),
+                         ::testing::Values(AfterDrawCase{"popup", false, smNormal},
+                                           AfterDrawCase{"bar", true, smTopLine}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct BandCase {
     const char* name;
-    QSize band;  // the size of the form's band; empty: the form gives none
+    QSize band; // the size of the form's band; empty: the form gives none
     bool shown;
 };
 

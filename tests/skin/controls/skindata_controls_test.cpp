@@ -40,13 +40,20 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
         QWidget* control;
         const char* section;
     } controls[] = {
-        {new TsButton(c), "BUTTON"},        {new TsBitBtn(c), "BUTTON"},
-        {new TsSpeedButton(c), "SPEEDBUTTON"}, {new TsPanel(c), "PANEL"},
-        {new TsEdit(c), "EDIT"},            {new TsMemo(c), "EDIT"},
-        {new TsListBox(c), "EDIT"},         {new TsTreeView(c), "EDIT"},
-        {new TsRadioButton(c), "RADIOBUTTON"}, {new TsGroupBox(c), "GROUPBOX"},
-        {new TsRadioGroup(c), "GROUPBOX"},  {new TsPageControl(c), "PAGECONTROL"},
-        {new TsTabSheet(c), "TABSHEET"},    {new TsScrollBar(c), "TsScrollBar"},
+        {new TsButton(c), "BUTTON"},
+        {new TsBitBtn(c), "BUTTON"},
+        {new TsSpeedButton(c), "SPEEDBUTTON"},
+        {new TsPanel(c), "PANEL"},
+        {new TsEdit(c), "EDIT"},
+        {new TsMemo(c), "EDIT"},
+        {new TsListBox(c), "EDIT"},
+        {new TsTreeView(c), "EDIT"},
+        {new TsRadioButton(c), "RADIOBUTTON"},
+        {new TsGroupBox(c), "GROUPBOX"},
+        {new TsRadioGroup(c), "GROUPBOX"},
+        {new TsPageControl(c), "PAGECONTROL"},
+        {new TsTabSheet(c), "TABSHEET"},
+        {new TsScrollBar(c), "TsScrollBar"},
     };
     auto* manager = new TsSkinManager(nullptr);
     manager->setInternalSkins({ferroluxSkin()});
@@ -54,7 +61,7 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
     for (const auto& entry : controls) {
         const QString section = QLatin1String(entry.section);
         EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), FindSection(section) + 1) << entry.section;
-        EXPECT_EQ(sendSkinMessage(entry.control, SKM_ISUPDATING), 1) << entry.section;  // cache not painted yet
+        EXPECT_EQ(sendSkinMessage(entry.control, SKM_ISUPDATING), 1) << entry.section; // cache not painted yet
     }
     // Tab sheets and scroll bars have no section in the internal skin and stay unskinned.
     EXPECT_EQ(sendSkinMessage(controls[12].control, SKM_GETSKININDEX), 0);
@@ -82,13 +89,20 @@ TEST(SkinnedControls, TakeTheSectionOfTheirKind)
         QString (*section)();
         const char* expected;
     } cases[] = {
-        {sectionOfNew<TsButton>, "BUTTON"},           {sectionOfNew<TsBitBtn>, "BUTTON"},
-        {sectionOfNew<TsSpeedButton>, "SPEEDBUTTON"}, {sectionOfNew<TsPanel>, "PANEL"},
-        {sectionOfNew<TsEdit>, "EDIT"},               {sectionOfNew<TsMemo>, "EDIT"},
-        {sectionOfNew<TsListBox>, "EDIT"},            {sectionOfNew<TsTreeView>, "EDIT"},
-        {sectionOfNew<TsRadioButton>, "RADIOBUTTON"}, {sectionOfNew<TsGroupBox>, "GROUPBOX"},
-        {sectionOfNew<TsRadioGroup>, "GROUPBOX"},     {sectionOfNew<TsPageControl>, "PAGECONTROL"},
-        {sectionOfNew<TsTabSheet>, "TABSHEET"},       {sectionOfNew<TsScrollBar>, "TsScrollBar"},
+        {sectionOfNew<TsButton>, "BUTTON"},
+        {sectionOfNew<TsBitBtn>, "BUTTON"},
+        {sectionOfNew<TsSpeedButton>, "SPEEDBUTTON"},
+        {sectionOfNew<TsPanel>, "PANEL"},
+        {sectionOfNew<TsEdit>, "EDIT"},
+        {sectionOfNew<TsMemo>, "EDIT"},
+        {sectionOfNew<TsListBox>, "EDIT"},
+        {sectionOfNew<TsTreeView>, "EDIT"},
+        {sectionOfNew<TsRadioButton>, "RADIOBUTTON"},
+        {sectionOfNew<TsGroupBox>, "GROUPBOX"},
+        {sectionOfNew<TsRadioGroup>, "GROUPBOX"},
+        {sectionOfNew<TsPageControl>, "PAGECONTROL"},
+        {sectionOfNew<TsTabSheet>, "TABSHEET"},
+        {sectionOfNew<TsScrollBar>, "TsScrollBar"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.section(), QString::fromLatin1(c.expected));

@@ -216,13 +216,12 @@ TEST_P(ScrollBarRange, CrossedLimitsAreReportedAndApplied)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ScrollBarRange,
-    ::testing::Values(
-        RangeCase{"max_below_min_names_the_owner", true, false, -5,
-                  "Scrollbar property out of range\n\rMax = -5(Owner=Memo1)", 0, -5, 0},
-        RangeCase{"max_equal_to_min_names_the_bar", false, false, 0,
-                  "Scrollbar property out of range\n\rMax = 0(ScrollBar1)", 0, 0, 0},
-        RangeCase{"min_above_max", false, true, 200, "Scrollbar property out of range\n\rMax = 100(ScrollBar1)", 200,
-                  100, 200}),
+    ::testing::Values(RangeCase{"max_below_min_names_the_owner", true, false, -5,
+                                "Scrollbar property out of range\n\rMax = -5(Owner=Memo1)", 0, -5, 0},
+                      RangeCase{"max_equal_to_min_names_the_bar", false, false, 0,
+                                "Scrollbar property out of range\n\rMax = 0(ScrollBar1)", 0, 0, 0},
+                      RangeCase{"min_above_max", false, true, 200,
+                                "Scrollbar property out of range\n\rMax = 100(ScrollBar1)", 200, 100, 200}),
     CaseName());
 
 TEST_F(ScrollBarTest, LimitsInOrderShowNoBox)
@@ -236,7 +235,7 @@ TEST_F(ScrollBarTest, LimitsInOrderShowNoBox)
 struct HoldCase {
     const char* name;
     int start;
-    QList<int> positions;  // after the press, then after each tick
+    QList<int> positions; // after the press, then after each tick
 };
 
 class ScrollBarHold : public ScrollBarTest, public ::testing::WithParamInterface<HoldCase> {};
@@ -327,7 +326,7 @@ TEST_F(ScrollBarTest, OnePartLitAtATime)
     using P = TsScrollBar;
     const struct {
         int pointer;
-        std::array<int, P::PartCount> states;  // first, second, before, after, slider
+        std::array<int, P::PartCount> states; // first, second, before, after, slider
     } moves[] = {
         {5, {P::Hot, P::Normal, P::Hot, P::Hot, P::Normal}},
         {24, {P::Normal, P::Normal, P::Hot, P::Hot, P::Hot}},
@@ -346,13 +345,13 @@ TEST_F(ScrollBarTest, PlatformScrollingReportsItsCodeThenTheChange)
 {
     recordChanges();
     QList<std::pair<TsScrollCode, int>> scrolls;
-    QObject::connect(bar.get(), &TsScrollBar::scrolled,
-                     [&](TsScrollCode code, int position) { scrolls.append({code, position}); });
+    QObject::connect(bar.get(), &TsScrollBar::scrolled, [&](TsScrollCode code, int position) {
+        scrolls.append({code, position});
+    });
     bar->setLargeChange(10);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
-    const QList<std::pair<TsScrollCode, int>> expected{
-        {scPageDown, 10}, {scPosition, 10}, {scTop, 0}, {scPosition, 0}};
+    const QList<std::pair<TsScrollCode, int>> expected{{scPageDown, 10}, {scPosition, 10}, {scTop, 0}, {scPosition, 0}};
     EXPECT_EQ(scrolls, expected);
     EXPECT_EQ(oldPositions, (QList<int>{0, 10}));
     EXPECT_EQ(changes, 2);
@@ -366,7 +365,7 @@ TEST_F(ScrollBarTest, KeysStepAndJump)
     const struct {
         Qt::Key key;
         int position;
-    } presses[] = {{Qt::Key_Right, 52}, {Qt::Key_Up, 50}, {Qt::Key_PageDown, 75}, {Qt::Key_PageUp, 50},
+    } presses[] = {{Qt::Key_Right, 52}, {Qt::Key_Up, 50},  {Qt::Key_PageDown, 75}, {Qt::Key_PageUp, 50},
                    {Qt::Key_End, 100},  {Qt::Key_Home, 0}, {Qt::Key_Down, 2},      {Qt::Key_Left, 0}};
     for (const auto& p : presses) {
         QKeyEvent event(QEvent::KeyPress, p.key, Qt::NoModifier);

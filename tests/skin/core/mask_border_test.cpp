@@ -89,7 +89,7 @@ TEST_F(BorderMaskTest, HighStatesOfMasterMasksTakeTheirLastImage)
         QImage master = filledImage(30, 20, grey(0));
         drawCells(master, 0, 0);
         drawCells(master, 9, 0);
-        fillRect(master, 9, 0, 3, 3, grey(11));   // image 1 has another top-left cell
+        fillRect(master, 9, 0, 3, 3, grey(11)); // image 1 has another top-left cell
         setMasterBitmap(master);
         const TsMaskData& mask =
             currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9 * c.imageCount, 9), c.imageCount, 0)];
@@ -127,13 +127,13 @@ TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
     // Mask type 1: images in rows 0..8, their masks (black: take the picture) in rows 9..17.
     QImage master = currentSkin().masterBitmap;
     fillRect(master, 0, 9, 9, 9, grey(0));
-    setPixel(master, 0, 0, clSkinKey);   // top-left corner pixel
-    setPixel(master, 0, 4, clSkinKey);   // a left edge pixel
+    setPixel(master, 0, 0, clSkinKey); // top-left corner pixel
+    setPixel(master, 0, 4, clSkinKey); // a left edge pixel
     setMasterBitmap(master);
     const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
 
     QImage parent = filledImage(20, 20, grey(5));
-    setPixel(parent, 3, 2, grey(222));   // under the control's (0, 0): offset (1, 1) + position (2, 1)
+    setPixel(parent, 3, 2, grey(222)); // under the control's (0, 0): offset (1, 1) + position (2, 1)
     struct Case {
         bool ready;
         int32_t corner;
@@ -164,7 +164,7 @@ TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMov
                .parentCache = {&parent, 2, 1, true},
                .position = QPoint(4, 3)});
     EXPECT_EQ(pixel(target, 0, 0), grey(222));
-    EXPECT_EQ(pixel(target, 4, 4), grey(123));   // no centre asked for: the background stays
+    EXPECT_EQ(pixel(target, 4, 4), grey(123)); // no centre asked for: the background stays
     EXPECT_EQ(pixel(target, 8, 8), grey(90));
 }
 
@@ -177,10 +177,9 @@ TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
     const TsMaskData& mask = currentSkin().masks[addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1)];
     QImage parent = filledImage(9, 9, grey(44));
     QImage target = filledImage(9, 9, grey(255));
-    paintTabBorderMask(target, target.rect(), borderTiles(mask, 0), BorderPart::All,
-                       TsCacheInfo{&parent, 0, 0, true});
+    paintTabBorderMask(target, target.rect(), borderTiles(mask, 0), BorderPart::All, TsCacheInfo{&parent, 0, 0, true});
     EXPECT_EQ(pixel(target, 0, 4), grey(44));
-    EXPECT_EQ(pixel(target, 2, 2), grey(10));   // BorderWidth does not limit tab corners
+    EXPECT_EQ(pixel(target, 2, 2), grey(10)); // BorderWidth does not limit tab corners
 }
 
 TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
@@ -199,7 +198,7 @@ TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
     expected -= QRect(0, 0, 2, 1);
     expected -= QRect(11, 9, 1, 1);
     EXPECT_EQ(region, expected);
-    EXPECT_EQ(pixel(bitmap, 0, 0), grey(255));   // key pixels are not written
+    EXPECT_EQ(pixel(bitmap, 0, 0), grey(255)); // key pixels are not written
     EXPECT_EQ(pixel(bitmap, 2, 0), grey(10));
 }
 
@@ -213,10 +212,8 @@ TEST_F(BorderMaskTest, OnlyTheAskedPartsAreLaid)
         int32_t centre;
     };
     const Case cases[] = {
-        {BorderPart::Corners, grey(10), grey(255), grey(255)},
-        {BorderPart::Edges, grey(255), grey(40), grey(255)},
-        {BorderPart::Centre, grey(255), grey(255), grey(50)},
-        {BorderPart::Frame, grey(10), grey(40), grey(255)},
+        {BorderPart::Corners, grey(10), grey(255), grey(255)}, {BorderPart::Edges, grey(255), grey(40), grey(255)},
+        {BorderPart::Centre, grey(255), grey(255), grey(50)},  {BorderPart::Frame, grey(10), grey(40), grey(255)},
         {BorderParts(), grey(255), grey(255), grey(255)},
     };
     for (const Case& c : cases) {

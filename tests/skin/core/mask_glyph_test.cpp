@@ -36,7 +36,7 @@ TEST_F(StateImageTest, PlainMaskIsKeyCopiedOrHalfBlended)
 {
     QImage master = filledImage(4, 1, grey(101));
     setPixel(master, 1, 0, clSkinKey);
-    setPixel(master, 2, 0, grey(7));   // image 1
+    setPixel(master, 2, 0, grey(7)); // image 1
     setMasterBitmap(master);
     const TsMaskData& mask = currentSkin().masks[addMask("SCROLLBTNTOP", "GLYPHMASK", QRect(0, 0, 4, 1), 2, 0)];
     QImage normal = filledImage(2, 1, grey(0));
@@ -44,7 +44,7 @@ TEST_F(StateImageTest, PlainMaskIsKeyCopiedOrHalfBlended)
     EXPECT_EQ(row(normal, 0), std::vector<int32_t>({grey(101), grey(0)}));
     QImage faint = filledImage(2, 1, grey(0));
     paintStateImage(faint, QPoint(0, 0), 0, mask, StateImageMode::Faint);
-    EXPECT_EQ(row(faint, 0), std::vector<int32_t>({grey(50), grey(0)}));   // 50.5 to the even 50
+    EXPECT_EQ(row(faint, 0), std::vector<int32_t>({grey(50), grey(0)})); // 50.5 to the even 50
     QImage pressed = filledImage(2, 1, grey(0));
     paintStateImage(pressed, QPoint(-1, 0), 5, mask, StateImageMode::Normal);
     EXPECT_EQ(row(pressed, 0), std::vector<int32_t>({grey(101), grey(0)}));
@@ -72,7 +72,7 @@ TEST_F(StateImageTest, OwnImageIsThreeStatesOverAMaskHalf)
 TEST(DisabledLook, BlendsTowardsTheParentCacheOrTintsWithTheParentColour)
 {
     QImage parent = filledImage(6, 6, grey(0));
-    fillRect(parent, 3, 2, 2, 1, grey(201));   // under the control: offset (1, 1) + position (2, 1)
+    fillRect(parent, 3, 2, 2, 1, grey(201)); // under the control: offset (1, 1) + position (2, 1)
     struct Case {
         TsDisabledKind kind;
         bool ready;
@@ -115,7 +115,7 @@ TEST(GlyphPainter, DrawsTheGlyphByItsKindAndState)
     };
     const Case cases[] = {
         {0, false, true, dkBlended, false, grey(101)},
-        {50, false, true, dkBlended, false, grey(50)},    // (101 + 0) / 2 = 50.5 -> 50
+        {50, false, true, dkBlended, false, grey(50)}, // (101 + 0) / 2 = 50.5 -> 50
         {50, true, true, dkBlended, false, grey(101)},
         {0, false, false, dkBlended, false, grey(50)},
         {0, false, false, TsDisabledKind(), false, grey(101)},
@@ -125,8 +125,7 @@ TEST(GlyphPainter, DrawsTheGlyphByItsKindAndState)
         const GlyphLook look{
             .blendPercent = c.blend, .hot = c.hot, .enabled = c.enabled, .greyed = c.greyed, .disabledKind = c.kind};
         paintGlyph(target, QPoint(1, 0), glyph, look);
-        EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(0), grey(0), c.second}))
-            << c.blend << c.hot << c.enabled;
+        EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(0), grey(0), c.second})) << c.blend << c.hot << c.enabled;
     }
 
     QImage coloured = filledImage(2, 1, rgbColor(30, 60, 90));

@@ -63,14 +63,25 @@ inline std::vector<int32_t> column(const QImage& image, int x)
     return result;
 }
 
-inline int32_t grey(int level) { return level | (level << 8) | (level << 16); }
+inline int32_t grey(int level)
+{
+    return level | (level << 8) | (level << 16);
+}
 
 // Every test starts and ends with an empty skin, and a ready one. The hand-made skin grows by
 // installing a changed copy of the current skin, the only way a skin changes.
 class SkinPaintTest : public ::testing::Test {
 protected:
-    void SetUp() override { setCurrentSkin({}); skinData().ready = true; }
-    void TearDown() override { setCurrentSkin({}); skinData().ready = false; }
+    void SetUp() override
+    {
+        setCurrentSkin({});
+        skinData().ready = true;
+    }
+    void TearDown() override
+    {
+        setCurrentSkin({});
+        skinData().ready = false;
+    }
 
     template <typename Change>
     static void changeSkin(Change change)

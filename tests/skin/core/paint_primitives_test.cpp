@@ -94,8 +94,8 @@ TEST(PaintColorMix, IncludesTheRightColumnAndBottomRow)
     EXPECT_EQ(row(image, 3), greys({101, 101, 101, 101}));
 
     QImage edge = filledImage(3, 3, grey(103));
-    colorMix(edge, QRect(1, 1, 5, 5), 50, grey(0));   // clipped at the bitmap's edge
-    EXPECT_EQ(row(edge, 2), greys({103, 52, 52}));      // 51.5 rounds to 52
+    colorMix(edge, QRect(1, 1, 5, 5), 50, grey(0)); // clipped at the bitmap's edge
+    EXPECT_EQ(row(edge, 2), greys({103, 52, 52}));  // 51.5 rounds to 52
 }
 
 TEST(PaintRegionBlend, DestinationKeepsWeightOver256)
@@ -125,7 +125,7 @@ TEST(PaintRegionBlend, CountsTheRectangleInclusivelyAndStaysInsideBothBitmaps)
 
     struct Case {
         QPoint at;
-        int changed;   // pixels of the destination that the 3 x 3 source reaches
+        int changed; // pixels of the destination that the 3 x 3 source reaches
     };
     for (const Case& c : {Case{QPoint(-2, -2), 1}, Case{QPoint(3, 3), 1}, Case{QPoint(10, 0), 0},
                           Case{QPoint(0, -10), 0}, Case{QPoint(2, -1), 4}}) {
@@ -155,7 +155,7 @@ TEST(PaintPrimitives, SolidFillAndBlockCopyClipToTheBitmaps)
 
     QImage target = filledImage(3, 3, grey(9));
     copyBlock(target, QPoint(-1, 2), filledImage(2, 2, grey(4)), QRect(-1, 0, 5, 5));
-    EXPECT_EQ(row(target, 2), greys({4, 4, 9}));   // source column 0 lands at x = 0
+    EXPECT_EQ(row(target, 2), greys({4, 4, 9})); // source column 0 lands at x = 0
     EXPECT_EQ(row(target, 1), greys({9, 9, 9}));
 }
 

@@ -87,12 +87,12 @@ TEST_F(OptionsTest, InheritedReadsFollowTheParentAndEndOnEveryKindOfDeadEnd)
 
     const TsGeneralData& child = section("CHILD");
     EXPECT_EQ(child.parentClass, QStringLiteral("BASE"));
-    EXPECT_EQ(child.tcLeft, 255);             // -1 counts as not given
-    EXPECT_EQ(child.color, 100);              // so does a value that is no number
-    EXPECT_EQ(child.bevel, cbNone);           // beyond the five kinds: none
+    EXPECT_EQ(child.tcLeft, 255);   // -1 counts as not given
+    EXPECT_EQ(child.color, 100);    // so does a value that is no number
+    EXPECT_EQ(child.bevel, cbNone); // beyond the five kinds: none
     EXPECT_TRUE(child.showFocus);
     EXPECT_EQ(child.gradient.size(), 1);
-    EXPECT_EQ(child.shadowColor, 0);          // never inherited
+    EXPECT_EQ(child.shadowColor, 0); // never inherited
     EXPECT_EQ(section("BASE").shadowColor, 77);
     EXPECT_EQ(section("BASE").bevel, cbRaisedHard);
     EXPECT_EQ(child.hotGradientData, QString()); // an empty value is a given string
@@ -108,7 +108,8 @@ TEST_F(OptionsTest, InheritedReadsFollowTheParentAndEndOnEveryKindOfDeadEnd)
     EXPECT_EQ(section("CYCLEA").color, 5);
     EXPECT_EQ(section("CYCLEA").fadingIterations, 5);
     EXPECT_EQ(maskOf("CYCLEA", "BORDERSMASK"), -1);
-    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("CYCLEB")), QStringLiteral("CYCLEB"), QStringLiteral("PATTERN")), -1);
+    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("CYCLEB")), QStringLiteral("CYCLEB"), QStringLiteral("PATTERN")),
+              -1);
 }
 
 TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
@@ -137,7 +138,8 @@ TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
     EXPECT_EQ(a.imageCount, 1);
     EXPECT_EQ(a.maskType, 0);
     EXPECT_EQ(a.borderWidth, 0);
-    EXPECT_EQ(QList<int>({currentSkin().masks[2].imageCount, currentSkin().masks[2].maskType, currentSkin().masks[2].borderWidth}),
+    EXPECT_EQ(QList<int>({currentSkin().masks[2].imageCount, currentSkin().masks[2].maskType,
+                          currentSkin().masks[2].borderWidth}),
               QList<int>({3, 1, 4}));
     EXPECT_EQ(currentSkin().masks[3].borderWidth, 0);
     EXPECT_TRUE(currentSkin().masks[4].hasOwnImage());
@@ -187,13 +189,15 @@ TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInFor
 {
     writePicture(QStringLiteral("Skins/Bad/master.bmp"), QSize(20, 20), "BMP");
     writeSkin(QStringLiteral("Bad"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[BUTTON]\nBORDERSMASK=#(0,x,3,4)(1,0)\n");
-    writeSkin(QStringLiteral("Short"), "[GLOBALINFO]\nMASTERBITMAP=..\\Bad\\master.bmp\n[BUTTON]\nBORDERSMASK=#(0,1,3)\n");
+    writeSkin(QStringLiteral("Short"),
+              "[GLOBALINFO]\nMASTERBITMAP=..\\Bad\\master.bmp\n[BUTTON]\nBORDERSMASK=#(0,1,3)\n");
     manager->setSkinName(ferroluxSkinName);
     ASSERT_EQ(currentSkin().sections.size(), 53);
 
     for (const char* name : {"Bad", "Short"}) {
         const QString error = errorMessageOf([&] { manager->setSkinName(QLatin1String(name)); });
-        EXPECT_TRUE(error.contains(QStringLiteral("is not a valid integer value"))) << name << ": " << qPrintable(error);
+        EXPECT_TRUE(error.contains(QStringLiteral("is not a valid integer value")))
+            << name << ": " << qPrintable(error);
         EXPECT_TRUE(error.contains(QStringLiteral("BORDERSMASK")));
         EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
         EXPECT_TRUE(skinData().ready);
@@ -257,8 +261,8 @@ TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
     EXPECT_EQ(recorder.texts(), QStringList{oldSkinMessage()});
     ASSERT_EQ(recorder.boxes().size(), 1);
     EXPECT_EQ(recorder.boxes()[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(oldSkinMessage().startsWith(QStringLiteral(
-        "You use old version of skin (for Velvix 3), please download latest skins from the ")));
+    EXPECT_TRUE(oldSkinMessage().startsWith(
+        QStringLiteral("You use old version of skin (for Velvix 3), please download latest skins from the ")));
     EXPECT_TRUE(oldSkinMessage().endsWith(QLatin1Char('!')));
     EXPECT_TRUE(currentSkin().sections.isEmpty());
     EXPECT_EQ(currentSkin().masks.size(), 2);
@@ -270,20 +274,12 @@ TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
 TEST_F(OptionsTest, CommonSectionsAddNamesTheSkinLacksAndServeAsParents)
 {
     manager->setSkinName(ferroluxSkinName);
-    manager->setCommonSections({QStringLiteral("; a comment line keeps its blanks"),
-                                QStringLiteral("before the first header"),
-                                QStringLiteral("[FORM]"),
-                                QStringLiteral("COLOR = 0x10"),
-                                QStringLiteral(""),
-                                QStringLiteral("[MySection]"),
-                                QStringLiteral("parentclass = form"),
-                                QStringLiteral("TRANSPARENCY=0x20"),
-                                QStringLiteral("SHOWFOCUS=true"),
-                                QStringLiteral("[CHILDOFCOMMON]"),
-                                QStringLiteral("PARENTCLASS=MYSECTION"),
-                                QStringLiteral("HOTCOLOR=-1"),
-                                QStringLiteral("FADINGITERATIONS=0X"),
-                                QStringLiteral("[LONE]")});
+    manager->setCommonSections(
+        {QStringLiteral("; a comment line keeps its blanks"), QStringLiteral("before the first header"),
+         QStringLiteral("[FORM]"), QStringLiteral("COLOR = 0x10"), QStringLiteral(""), QStringLiteral("[MySection]"),
+         QStringLiteral("parentclass = form"), QStringLiteral("TRANSPARENCY=0x20"), QStringLiteral("SHOWFOCUS=true"),
+         QStringLiteral("[CHILDOFCOMMON]"), QStringLiteral("PARENTCLASS=MYSECTION"), QStringLiteral("HOTCOLOR=-1"),
+         QStringLiteral("FADINGITERATIONS=0X"), QStringLiteral("[LONE]")});
     ASSERT_EQ(currentSkin().sections.size(), 53 + 4);
     EXPECT_EQ(FindSection(QStringLiteral("FORM")), 35);
     EXPECT_EQ(section("FORM").color, 0xD7D7D7);
@@ -329,7 +325,8 @@ TEST_F(OptionsTest, JpegPicturesBecomePatternsOnlyWhenLarge)
     const int small = FindMask(form, QStringLiteral("FORM"), QStringLiteral("HOTPATTERN"));
     ASSERT_GE(small, 0);
     EXPECT_EQ(currentSkin().masks[small].image.size(), QSize(299, 300));
-    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("PANEL")), QStringLiteral("PANEL"), QStringLiteral("PATTERN")), -1);
+    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("PANEL")), QStringLiteral("PANEL"), QStringLiteral("PATTERN")),
+              -1);
 
     skinData().ready = false;
     EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), -1);
@@ -344,13 +341,13 @@ TEST_F(OptionsTest, RectangleNumbersBeyondAnyBitmapAreTakenAsItsEdgeAndReported)
     writeSkin(QStringLiteral("Huge"), "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n"
                                       "[BUTTON]\nBORDERSMASK=#(-2147483648,-5,2147483647,40000)(1,0)\n"
                                       "[EDIT]\nBORDERSMASK=#(1,2,3,4)(1,0)\n");
-    const LoadedSkin loaded =
-        std::get<LoadedSkin>(loadSkinTables({path(QStringLiteral("Skins/Huge/")), {}, {}, {}}));
+    const LoadedSkin loaded = std::get<LoadedSkin>(loadSkinTables({path(QStringLiteral("Skins/Huge/")), {}, {}, {}}));
     const TsMaskData& huge = loaded.tables.masks[1];
     EXPECT_EQ(QList<int>({huge.left, huge.top, huge.right, huge.bottom}), QList<int>({0, 0, 32768, 32768}));
     EXPECT_EQ(huge.width(), 32768);
     EXPECT_EQ(loaded.problems.size(), 4);
-    EXPECT_TRUE(loaded.problems.value(0).startsWith(QStringLiteral("[BUTTON] BORDERSMASK: rectangle number -2147483648")));
+    EXPECT_TRUE(
+        loaded.problems.value(0).startsWith(QStringLiteral("[BUTTON] BORDERSMASK: rectangle number -2147483648")));
     const TsMaskData& plain = loaded.tables.masks[2];
     EXPECT_EQ(QList<int>({plain.left, plain.top, plain.right, plain.bottom}), QList<int>({1, 2, 3, 4}));
 }

@@ -21,7 +21,8 @@
 class SkinProbe : public QWidget {
 public:
     explicit SkinProbe(QWidget* parent, ControlKind kind = ControlKind::Button, bool withCache = true)
-        : QWidget(parent), skin(this, withCache)
+        : QWidget(parent),
+          skin(this, withCache)
     {
         skin.controlKind = kind;
         skin.updateSection();

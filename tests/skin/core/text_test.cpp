@@ -134,7 +134,7 @@ TEST(PaintMarks, FocusRectangleDotsEveryThirdPixel)
     EXPECT_EQ(row(image, 4), std::vector<int32_t>({o, b, o, o, b, o, o, b, o}));
 
     QImage corner = filledImage(2, 2, grey(128));
-    paintFocusRect(corner, QRect(0, 0, 30, 30));   // dots outside the bitmap are left out
+    paintFocusRect(corner, QRect(0, 0, 30, 30)); // dots outside the bitmap are left out
     EXPECT_EQ(pixel(corner, 0, 0), b);
 }
 
