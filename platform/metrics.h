@@ -21,6 +21,19 @@ constexpr int repeatDelayMs = 500;
 constexpr int repeatIntervalMs = 100;
 } // namespace scrollBar
 
+// A window too small for its controls scrolls them: an arrow moves them by the increment, and the
+// farthest control keeps this margin from the far edge.
+namespace windowScroll {
+constexpr int increment = 8;
+constexpr int contentMargin = 2;
+} // namespace windowScroll
+
+// A skinned window may grow past the work area by this much in width and height, so that its
+// frame can stand beyond the screen's edges when maximised.
+constexpr int workAreaOverhang = 6;
+// A minimised skinned window's image is this wide, as tall as its title.
+constexpr int minimizedFrameWidth = 160;
+
 // A radio group lays its buttons out in equal cells below its caption, column by column.
 namespace radioGroup {
 constexpr int maxColumns = 16;

@@ -2,6 +2,7 @@
 
 #include "skin/controls/containerpaint.h"
 #include "skin/controls/tsskinproviderbutton.h"
+#include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tssystemmenu.h"
 #include "skin/core/maskpaint.h"
 #include "skin/core/paintprimitives.h"
@@ -252,7 +253,14 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event)
     if (!m_frameSkinned || SkinData.ownerDestroying())
         return false;
     bool consumed = false;
-    guarded([&] { consumed = watched == m_form ? formEvent(event) : watched == m_client && clientEvent(event); });
+    guarded([&] {
+        if (watched == m_form)
+            consumed = formEvent(event);
+        else if (watched == m_client)
+            consumed = clientEvent(event);
+        else if (watched == m_scrollCorner && event->type() == QEvent::Paint)
+            paintScrollCorner();
+    });
     return consumed;
 }
 
@@ -298,6 +306,8 @@ bool TsSkinProvider::clientEvent(QEvent* event)
     // place in the window's image.
     if (skinMessageOf(event))
         return answerSkinMessage(event, clientOrigin());
+    if (event->type() == QEvent::Resize)
+        updateScrollBars();
     return false;
 }
 
@@ -589,7 +599,123 @@ QPoint TsSkinProvider::snappedPosition(const QRect& frame, const QRect& monitor,
     return position;
 }
 
-// ---- skin in force and gone
+// ---- scrolling the client
+
+bool TsSkinProvider::scrolls(const QWidget* child) const
+{
+    // Controls a layout places fill the client whatever its size.
+    const QLayout* layout = m_client->layout();
+    return child != m_horizontalBar && child != m_verticalBar && child != m_scrollCorner && !child->isWindow()
+           && !(layout && layout->indexOf(child) >= 0);
+}
+
+QSize TsSkinProvider::contentExtent() const
+{
+    int right = 0;
+    int bottom = 0;
+    for (QWidget* child : m_client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!scrolls(child) || child->isHidden())
+            continue;
+        const QRect designedPlace = child->geometry().translated(m_scrollOffset);
+        right = std::max(right, designedPlace.x() + designedPlace.width());
+        bottom = std::max(bottom, designedPlace.y() + designedPlace.height());
+    }
+    const int margin = metrics::windowScroll::contentMargin;
+    return {right + margin, bottom + margin};
+}
+
+QPoint TsSkinProvider::barOffset() const
+{
+    auto position = [this](const TsScrollBar* bar) { return bar && bar->isVisibleTo(m_client) ? bar->Position() : 0; };
+    return {position(m_horizontalBar), position(m_verticalBar)};
+}
+
+void TsSkinProvider::updateScrollBars()
+{
+    if (!m_frameSkinned) {
+        for (QWidget* part :
+             {static_cast<QWidget*>(m_horizontalBar), static_cast<QWidget*>(m_verticalBar), m_scrollCorner})
+            if (part)
+                part->hide();
+        scrollChildrenTo(QPoint(0, 0));
+        return;
+    }
+    const QSize content = contentExtent();
+    const QSize client = m_client->size();
+    const int thickness = metrics::scrollArrowSize;
+    // Each bar takes room from the other direction, which may then need its bar too.
+    bool vertical = content.height() > client.height();
+    const bool horizontal = content.width() > client.width() - (vertical ? thickness : 0);
+    vertical = vertical || (horizontal && content.height() > client.height() - thickness);
+    const QSize view(client.width() - (vertical ? thickness : 0), client.height() - (horizontal ? thickness : 0));
+    if (horizontal) {
+        m_horizontalBar = placeScrollBar(m_horizontalBar, Qt::Horizontal, content.width(), view.width(),
+                                         QRect(0, view.height(), view.width(), thickness));
+    } else if (m_horizontalBar) {
+        m_horizontalBar->hide();
+    }
+    if (vertical) {
+        m_verticalBar = placeScrollBar(m_verticalBar, Qt::Vertical, content.height(), view.height(),
+                                       QRect(view.width(), 0, thickness, view.height()));
+    } else if (m_verticalBar) {
+        m_verticalBar->hide();
+    }
+    if (horizontal && vertical) {
+        if (!m_scrollCorner) {
+            m_scrollCorner = new QWidget(m_client);
+            m_scrollCorner->setObjectName(QStringLiteral("ScrollCorner"));
+            m_scrollCorner->installEventFilter(this);
+        }
+        m_scrollCorner->setGeometry(view.width(), view.height(), thickness, thickness);
+        m_scrollCorner->show();
+        m_scrollCorner->raise();
+    } else if (m_scrollCorner) {
+        m_scrollCorner->hide();
+    }
+    scrollChildrenTo(barOffset());
+}
+
+void TsSkinProvider::scrollChildrenTo(QPoint offset)
+{
+    const QPoint delta = m_scrollOffset - offset;
+    if (delta.isNull())
+        return;
+    m_scrollOffset = offset;
+    for (QWidget* child : m_client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (scrolls(child))
+            child->move(child->pos() + delta);
+}
+
+void TsSkinProvider::paintScrollCorner()
+{
+    // The square between the bars shows the window's background from the skin, over whatever
+    // control is scrolled beneath it.
+    const QImage& image = frameImage();
+    QPainter painter(m_scrollCorner);
+    painter.drawImage(QPoint(0, 0), image, QRect(m_scrollCorner->mapTo(m_form, QPoint(0, 0)), m_scrollCorner->size()));
+}
+
+TsScrollBar* TsSkinProvider::placeScrollBar(TsScrollBar* bar, Qt::Orientation orientation, int content, int view,
+                                            const QRect& place)
+{
+    if (!bar) {
+        bar = new TsScrollBar(m_client);
+        bar->setKind(orientation == Qt::Horizontal ? sbHorizontal : sbVertical);
+        bar->setOwnerControl(m_client);
+        bar->setTabStop(false);
+        bar->setSmallChange(metrics::windowScroll::increment);
+        bar->setOwnerChangeHandler([this](int) { scrollChildrenTo(barOffset()); });
+    }
+    bar->setUpdating(true);
+    bar->setMax(content - view);
+    bar->setPageSize(view);
+    bar->setLargeChange(view);
+    bar->setUpdating(false);
+    bar->setGeometry(place);
+    bar->show();
+    bar->raise();
+    return bar;
+}
 
 void TsSkinProvider::lookUpIndexes()
 {
@@ -618,6 +744,10 @@ void TsSkinProvider::applyFrame()
         m_form->setWindowFlag(Qt::FramelessWindowHint, true);
         m_form->setContentsMargins(x, y + titleHeight(), x, y);
         m_form->resize(m_form->size() + QSize(2 * x, titleHeight() + 2 * y));
+        m_ownMaximumSize = m_form->maximumSize();
+        if (const QScreen* screen = m_form->screen())
+            m_form->setMaximumSize(screen->availableGeometry().size()
+                                   + QSize(metrics::workAreaOverhang, metrics::workAreaOverhang));
         m_form->setProperty(framedProperty, true);
         if (visible)
             m_form->show();
@@ -630,6 +760,7 @@ void TsSkinProvider::applyFrame()
     m_regionStale = true;
     applyGlobalColor();
     updateAccessButtons();
+    updateScrollBars();
     invalidateFrame();
 }
 
@@ -643,6 +774,7 @@ void TsSkinProvider::removeFrame()
         const int x = frameWidth();
         const int y = frameWidth();
         m_form->clearMask();
+        m_form->setMaximumSize(m_ownMaximumSize);
         m_form->setWindowFlag(Qt::FramelessWindowHint, false);
         m_form->setContentsMargins(0, 0, 0, 0);
         m_form->resize(m_form->size() - QSize(2 * x, titleHeight() + 2 * y));
@@ -652,6 +784,7 @@ void TsSkinProvider::removeFrame()
     }
     m_form->unsetCursor();
     setChildCursors(false);
+    updateScrollBars();
     QPalette palette = m_form->palette();
     palette.setColor(QPalette::Window, m_ownColor);
     m_form->setPalette(palette);
@@ -737,7 +870,7 @@ void TsSkinProvider::updateAccessButtons()
 
 const QImage& TsSkinProvider::frameImage()
 {
-    if (SkinData.bgChanged || SkinData.cacheBitmap.size() != m_form->size())
+    if (SkinData.bgChanged || SkinData.cacheBitmap.size() != imageSize())
         rebuildImage();
     return SkinData.cacheBitmap;
 }
@@ -757,18 +890,19 @@ void TsSkinProvider::rebuildImage()
 {
     m_form->layout()->activate();
     QImage& image = SkinData.cacheBitmap;
-    if (image.size() != m_form->size() || image.format() != QImage::Format_BGR888)
-        image = QImage(m_form->size(), QImage::Format_BGR888);
+    if (image.size() != imageSize() || image.format() != QImage::Format_BGR888)
+        image = QImage(imageSize(), QImage::Format_BGR888);
     SkinData.bgChanged = false;
     if (!skinInForce() || image.isNull())
         return;
     const int state = m_active ? 1 : 0;
+    const bool minimized = m_form->isMinimized();
     const int x = frameWidth();
     const int y = frameWidth();
     const QRect whole = image.rect();
     paintItem(image, whole,
               {.sectionIndex = SkinData.skinIndex, .sectionName = SkinData.SkinSection(), .state = state});
-    if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask)) {
+    if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask) && !minimized) {
         const QSize grip = stateImageSize(m_gripMask);
         paintMaskImage(image, m_gripMask, 0,
                        QPoint(whole.width() - x - grip.width(), whole.height() - y - grip.height()), false);
@@ -779,13 +913,19 @@ void TsSkinProvider::rebuildImage()
     if (isValidMaskIndex(m_titleBarMask))
         paintMaskImage(image, m_titleBarMask, state, QPoint(whole.width() - stateImageSize(m_titleBarMask).width(), 0),
                        false);
-    if (const QMenuBar* bar = menuBar(); bar && bar->isVisibleTo(m_form))
+    if (const QMenuBar* bar = menuBar(); bar && bar->isVisibleTo(m_form) && !minimized)
         paintSectionBackground(image, bar->geometry(),
                                {.sectionIndex = m_menuLineSection, .sectionName = QStringLiteral("MENULINE")});
-    if (!m_form->isMinimized())
+    if (!minimized)
         paintTitleButtons(image);
     paintCaption(image);
     SkinData.cachePreparedByCaller = false;
+}
+
+QSize TsSkinProvider::imageSize() const
+{
+    // A minimised window shows no more than its title.
+    return m_form->isMinimized() ? QSize(metrics::minimizedFrameWidth, titleHeight()) : m_form->size();
 }
 
 void TsSkinProvider::paintIcon(QImage& image)

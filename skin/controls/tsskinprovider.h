@@ -21,6 +21,7 @@ class QMouseEvent;
 class QPaintEvent;
 class QRubberBand;
 class SkinProviderButton;
+class TsScrollBar;
 class TsSystemMenu;
 
 // A window's frame messages: the provider answers them for its window.
@@ -113,6 +114,14 @@ public:
 
     // The whole window as the skin paints it, rebuilt first when stale.
     const QImage& frameImage();
+    // The bars that scroll the client's controls when the client is smaller than they need, and
+    // the square between them; nullptr until first needed.
+    TsScrollBar* horizontalScrollBar() const { return m_horizontalBar; }
+    TsScrollBar* verticalScrollBar() const { return m_verticalBar; }
+    QWidget* scrollCorner() const { return m_scrollCorner; }
+    // How far the client's controls are scrolled from their designed places.
+    QPoint scrollOffset() const { return m_scrollOffset; }
+
     // The menu bar's band as last painted, sized to the menu bar; null without a skin or a menu
     // bar.
     QImage menuBarBackground() const;
@@ -154,6 +163,7 @@ private:
     void updateRegion();
     void updateAccessButtons();
     void rebuildImage();
+    QSize imageSize() const;
     void paintIcon(QImage& image);
     void paintTitleButtons(QImage& image);
     void paintTitleButton(QImage& image, TitleButton button);
@@ -161,6 +171,14 @@ private:
     void setHot(int hit);
     void setButtonState(TitleButton button, int state);
     void snapToMonitor();
+    bool scrolls(const QWidget* child) const;
+    QSize contentExtent() const;
+    QPoint barOffset() const;
+    void updateScrollBars();
+    TsScrollBar* placeScrollBar(TsScrollBar* bar, Qt::Orientation orientation, int content, int view,
+                                const QRect& place);
+    void scrollChildrenTo(QPoint offset);
+    void paintScrollCorner();
     void toggleMaximized();
     void startDrag(QPoint globalPosition);
     void dragTo(QPoint globalPosition);
@@ -213,6 +231,13 @@ private:
     QPoint m_pressPosition;
     QRect m_pressGeometry;
     Qt::Edges m_dragEdges;
+    TsScrollBar* m_horizontalBar = nullptr;
+    TsScrollBar* m_verticalBar = nullptr;
+    QWidget* m_scrollCorner = nullptr;
+    QPoint m_scrollOffset;
+    // The window's own largest size, given back when the skin goes.
+    QSize m_ownMaximumSize;
+
     bool m_dragging = false;
     bool m_manualDrag = false;
     std::unique_ptr<QRubberBand> m_outline;

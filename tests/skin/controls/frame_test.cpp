@@ -1,3 +1,4 @@
+#include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tssystemmenu.h"
 #include "skin/core/ferroluxskin.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QAccessibleActionInterface>
 #include <QLayout>
+#include <QScreen>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -675,6 +677,124 @@ TEST_F(FrameTest, SystemMenuItemsFollowTheWindowState)
     EXPECT_FALSE(item("ItemRestore")->isEnabled());
     provider->setBorderIcons({});
     EXPECT_FALSE(item("ItemClose")->isVisible());
+}
+
+struct ScrollCase {
+    std::string name;
+    QRect control;
+    bool hiddenControl;
+    bool horizontal;
+    bool vertical;
+};
+
+class WindowScrolling : public FrameTest, public ::testing::WithParamInterface<ScrollCase> {};
+
+bool shownIn(const QWidget* part, const QWidget* client)
+{
+    return part && part->isVisibleTo(client);
+}
+
+// A client too small for its controls gets a bar for each direction that does not fit (one bar
+// taking enough room to need the other), with the square between them when both are shown.
+TEST_P(WindowScrolling, BarsForTheDirectionsThatDoNotFit)
+{
+    const ScrollCase& c = GetParam();
+    startSkin();
+    makeForm();
+    auto* control = new QWidget(form->client());
+    control->setGeometry(c.control);
+    control->setVisible(!c.hiddenControl);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QSize client = form->client()->size();
+    ASSERT_EQ(client, Form::clientSizeForOuter(designed.size()));
+    QWidget* clientArea = form->client();
+    EXPECT_EQ(shownIn(provider->horizontalScrollBar(), clientArea), c.horizontal);
+    EXPECT_EQ(shownIn(provider->verticalScrollBar(), clientArea), c.vertical);
+    EXPECT_EQ(shownIn(provider->scrollCorner(), clientArea), c.horizontal && c.vertical);
+    const int bar = metrics::scrollArrowSize;
+    const QSize view(client.width() - (c.vertical ? bar : 0), client.height() - (c.horizontal ? bar : 0));
+    if (c.vertical) {
+        const TsScrollBar* vertical = provider->verticalScrollBar();
+        EXPECT_EQ(vertical->geometry(), QRect(view.width(), 0, bar, view.height()));
+        EXPECT_EQ(vertical->Max(), c.control.y() + c.control.height() + 2 - view.height());
+        EXPECT_EQ(vertical->PageSize(), view.height());
+    }
+    if (c.horizontal) {
+        const TsScrollBar* horizontal = provider->horizontalScrollBar();
+        EXPECT_EQ(horizontal->geometry(), QRect(0, view.height(), view.width(), bar));
+        EXPECT_EQ(horizontal->Max(), c.control.x() + c.control.width() + 2 - view.width());
+        EXPECT_EQ(horizontal->SmallChange(), metrics::windowScroll::increment);
+    }
+    if (c.horizontal && c.vertical) {
+        EXPECT_EQ(provider->scrollCorner()->geometry(), QRect(view.width(), view.height(), bar, bar));
+    }
+}
+
+// The client is 392 x 266.
+INSTANTIATE_TEST_SUITE_P(
+    Frame, WindowScrolling,
+    ::testing::Values(ScrollCase{"fits", QRect(10, 10, 300, 200), false, false, false},
+                      ScrollCase{"fits but for the margin", QRect(10, 10, 300, 255), false, false, true},
+                      ScrollCase{"too tall", QRect(10, 10, 100, 400), false, false, true},
+                      ScrollCase{"too wide", QRect(10, 10, 500, 100), false, true, false},
+                      ScrollCase{"too wide and too tall", QRect(10, 10, 500, 400), false, true, true},
+                      ScrollCase{"too tall beside the other bar", QRect(10, 10, 500, 250), false, true, true},
+                      ScrollCase{"too wide beside the other bar", QRect(10, 10, 370, 400), false, true, true},
+                      ScrollCase{"hidden control", QRect(10, 10, 500, 400), true, false, false}),
+    CaseName());
+
+// Moving a bar moves the controls; a window grown to fit, or without its skin, shows them at
+// their designed places again.
+TEST_F(FrameTest, BarsScrollTheClientsControls)
+{
+    startSkin();
+    makeForm();
+    auto* control = new QWidget(form->client());
+    control->setGeometry(10, 20, 500, 400);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_NE(provider->verticalScrollBar(), nullptr);
+    provider->verticalScrollBar()->setPosition(50);
+    provider->horizontalScrollBar()->setPosition(30);
+    EXPECT_EQ(control->pos(), QPoint(-20, -30));
+    EXPECT_EQ(provider->scrollOffset(), QPoint(30, 50));
+
+    form->resize(form->size() + QSize(0, 300));
+    EXPECT_FALSE(provider->verticalScrollBar()->isVisibleTo(form->client()));
+    EXPECT_TRUE(provider->horizontalScrollBar()->isVisibleTo(form->client()));
+    EXPECT_EQ(control->pos(), QPoint(-20, 20));
+
+    manager->setActive(false);
+    EXPECT_FALSE(provider->horizontalScrollBar()->isVisibleTo(form->client()));
+    EXPECT_EQ(control->pos(), QPoint(10, 20));
+}
+
+// A skinned window may be made no larger than the work area and its frame's overhang; without the
+// skin its own limit is back.
+TEST_F(FrameTest, SkinnedWindowIsNoLargerThanTheWorkArea)
+{
+    makeForm();
+    form->setMaximumSize(3000, 2000);
+    startSkin();
+    const QSize workArea = form->screen()->availableGeometry().size();
+    const int overhang = metrics::workAreaOverhang;
+    EXPECT_EQ(form->maximumSize(), workArea + QSize(overhang, overhang));
+    manager->setActive(false);
+    EXPECT_EQ(form->maximumSize(), QSize(3000, 2000));
+}
+
+// A minimised window's image holds its title only.
+TEST_F(FrameTest, MinimisedWindowsImageIsItsTitleStrip)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(provider->frameImage().size(), QSize(metrics::minimizedFrameWidth, title));
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(provider->frameImage().size(), form->size());
 }
 
 } // namespace
