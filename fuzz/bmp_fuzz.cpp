@@ -2,16 +2,8 @@
 
 #include "fuzz/fuzzsupport.h"
 
-#include "platform/apperror.h"
-#include "platform/picture.h"
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureGuiApplication();
-    try {
-        Picture::fromData(fuzzBytes(data, size), QStringLiteral("bmp")).image();
-    } catch (const AppError&) {
-        // A refused file is an answer; only a crash or a sanitizer report is a finding.
-    }
+    loadAndDrawPicture(data, size, QStringLiteral("bmp"));
     return 0;
 }

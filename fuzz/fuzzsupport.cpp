@@ -1,5 +1,8 @@
 #include "fuzz/fuzzsupport.h"
 
+#include "platform/apperror.h"
+#include "platform/picture.h"
+
 #include <QGuiApplication>
 
 void ensureGuiApplication()
@@ -10,4 +13,12 @@ void ensureGuiApplication()
     static char offscreen[] = "offscreen";
     static char* argv[] = {name, platformOption, offscreen, nullptr};
     static QGuiApplication application(argc, argv);
+}
+
+void loadAndDrawPicture(const uint8_t* data, size_t size, const QString& extension)
+{
+    ensureGuiApplication();
+    try {
+        Picture::fromData(fuzzBytes(data, size), extension).image();
+    } catch (const AppError&) {}
 }

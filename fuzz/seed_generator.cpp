@@ -24,18 +24,6 @@ void write(const char* target, const char* name, const QByteArray& bytes)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
 }
 
-Dib dib(int width, int height, int bits, QByteArray pixels, QVector<quint32> palette = {}, quint32 compression = 0)
-{
-    Dib d;
-    d.width = width;
-    d.height = height;
-    d.bits = bits;
-    d.pixels = std::move(pixels);
-    d.palette = std::move(palette);
-    d.compression = compression;
-    return d;
-}
-
 QByteArray iconDib(int size, quint32 color)
 {
     Dib d = dib(size, size * 2, 32, QByteArray());
@@ -53,11 +41,8 @@ void bitmaps()
     write("bmp", "4bit-rle",
           bmpFile(dib(4, 2, 4, QByteArray("\4\x12\0\0\0\4\x21\x12\0\0\0\1", 12), {0, 0xFF, 0xFF00}, 2)));
     write("bmp", "1bit", bmpFile(dib(8, 1, 1, QByteArray("\xA5\0\0\0", 4), {0, 0xFFFFFF})));
-    {
-        Dib d = dib(2, 1, 16, QByteArray("\x1F\0\xE0\x07", 4), {}, 3);
-        d.masks = {0xF800, 0x07E0, 0x001F};
-        write("bmp", "16bit-bitfields", bmpFile(d));
-    }
+    write("bmp", "16bit-bitfields",
+          bmpFile(dib(2, 1, 16, QByteArray("\x1F\0\xE0\x07", 4), {}, 3, {0xF800, 0x07E0, 0x001F})));
     // 60 bytes of run-length data that claim 16384 x 16384 pixels: 2^28 pixels were allocated and
     // filled for it, seconds and gigabytes for nothing.
     write("bmp", "found-rle8-claims-16384-square", bmpFile(dib(16384, 16384, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1)));

@@ -1,4 +1,4 @@
-#include "tests/support/printers.h"
+#include "tests/support/testcourse.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -6,7 +6,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -56,52 +55,21 @@ QByteArray runKilled(int lines, int delayMicroseconds)
     return output + worker.readAllStandardOutput();
 }
 
-class CourseFile {
-public:
-    explicit CourseFile(const QString& folder)
-    {
-        const QByteArray path = QDir(folder).filePath(QStringLiteral("db1.mdb")).toUtf8();
-        // Read-write, as the program opens it: a journal left by the killed writer is rolled back.
-        sqlite3_open_v2(path.constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~CourseFile() { sqlite3_close(db_); }
-
-    QStringList rows(const char* sql) const
-    {
-        QStringList result;
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK)
-            return {QStringLiteral("cannot read: ") + QString::fromUtf8(sqlite3_errmsg(db_))};
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            QStringList columns;
-            for (int c = 0; c < sqlite3_column_count(statement); ++c) {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
-                columns.append(text ? QString::fromUtf8(text) : QStringLiteral("<null>"));
-            }
-            result.append(columns.join(u'|'));
-        }
-        sqlite3_finalize(statement);
-        return result;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
-
 void checkCourse(const Said& said, const QString& moment)
 {
     SCOPED_TRACE(moment.toStdString());
     ASSERT_FALSE(said.course.isEmpty());
-    const CourseFile file(said.course);
-    EXPECT_EQ(file.rows("PRAGMA integrity_check"), QStringList{QStringLiteral("ok")});
+    const QString file = QDir(said.course).filePath(QStringLiteral("db1.mdb"));
+    EXPECT_EQ(TestCourse::rowsOf(file, QStringLiteral("PRAGMA integrity_check")), QStringList{QStringLiteral("ok")});
     // Every answer the program had stored by then is there, at its own position.
-    const QStringList answers = file.rows("SELECT otv FROM testing ORDER BY rowid");
+    const QStringList answers = TestCourse::rowsOf(file, QStringLiteral("SELECT otv FROM testing ORDER BY rowid"));
     for (const auto& [position, letter] : said.stored) {
         ASSERT_GE(answers.size(), position);
         EXPECT_EQ(answers[position - 1], letter) << "position " << position;
     }
     // A hand-in is stored whole or not at all.
-    const QStringList results = file.rows("SELECT fio, kol, ocenka IS NOT NULL FROM result");
+    const QStringList results =
+        TestCourse::rowsOf(file, QStringLiteral("SELECT fio, kol, ocenka IS NOT NULL FROM result"));
     if (said.handedIn)
         EXPECT_EQ(results, QStringList{QStringLiteral("Петрова Анна|20|1")});
     else

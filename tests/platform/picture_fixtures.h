@@ -103,6 +103,21 @@ struct Dib {
     QByteArray bytes() const { return header() + pixels; }
 };
 
+// A DIB of the given layout, for the tables of cases.
+inline Dib dib(int width, int height, int bits, QByteArray pixels, QVector<quint32> palette = {},
+               quint32 compression = 0, QVector<quint32> masks = {})
+{
+    Dib d;
+    d.width = width;
+    d.height = height;
+    d.bits = bits;
+    d.pixels = std::move(pixels);
+    d.palette = std::move(palette);
+    d.compression = compression;
+    d.masks = std::move(masks);
+    return d;
+}
+
 inline QByteArray bmpFile(const Dib& dib)
 {
     const QByteArray header = dib.header();

@@ -157,20 +157,6 @@ TEST_P(BitmapDecodeTest, PixelsLandWhereTheyBelong)
                 << c.name << " at " << x << "," << y;
 }
 
-Dib dib(int width, int height, int bits, QByteArray pixels, QVector<quint32> palette = {}, quint32 compression = 0,
-        QVector<quint32> masks = {})
-{
-    Dib d;
-    d.width = width;
-    d.height = height;
-    d.bits = bits;
-    d.pixels = std::move(pixels);
-    d.palette = std::move(palette);
-    d.compression = compression;
-    d.masks = std::move(masks);
-    return d;
-}
-
 const QRgb R = qRgb(255, 0, 0), G = qRgb(0, 255, 0), B = qRgb(0, 0, 255), K = qRgb(0, 0, 0), W = qRgb(255, 255, 255);
 
 INSTANTIATE_TEST_SUITE_P(

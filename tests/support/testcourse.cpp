@@ -63,9 +63,9 @@ void TestCourse::exec(const QString& sql) const
         throw std::runtime_error("test SQL failed: " + message);
 }
 
-QStringList TestCourse::rows(const QString& sql) const
+QStringList TestCourse::rowsOf(const QString& databasePath, const QString& sql)
 {
-    sqlite3* db = openDatabase(databasePath());
+    sqlite3* db = openDatabase(databasePath);
     sqlite3_stmt* statement = nullptr;
     QStringList result;
     if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK) {

@@ -24,7 +24,10 @@ public:
     // Runs SQL on the course file through a connection of its own, as another program would.
     void exec(const QString& sql) const;
     // The rows of a query, each row its columns joined by "|" (NULL shown as "<null>").
-    QStringList rows(const QString& sql) const;
+    QStringList rows(const QString& sql) const { return rowsOf(databasePath(), sql); }
+    // The same on any course file, opened read-write as the program opens it (so that a journal
+    // left by a killed writer is rolled back first).
+    static QStringList rowsOf(const QString& databasePath, const QString& sql);
 
     // Writes a file below the course folder, making the folders on the way.
     void writeFile(const QString& relativePath, const QByteArray& contents) const;
