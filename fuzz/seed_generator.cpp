@@ -53,6 +53,12 @@ void bitmaps()
         Dib d = dib(16384, 32768, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1);
         write("ico", "found-image-claims-16384-square", icoFile({{0, 0, d.bytes()}}));
     }
+    // Within a photo's budget but no icon: 83 bytes of run-length data claiming 2308 x 27396
+    // pixels took seconds to decode and mask (found by the fuzzer as it stands).
+    write(
+        "ico", "found-rle-image-of-photo-size",
+        QByteArray::fromHex("00000100010000000001000020053300000016000000280000000409000008d60000010008000100"
+                            "0000010000210032000000000100010000001500000001010000000000000001feffffffffffffff010001"));
 }
 
 void metafiles()

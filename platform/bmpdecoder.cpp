@@ -1,7 +1,6 @@
 #include "platform/bmpdecoder.h"
 
 #include "platform/apperror.h"
-#include "platform/picturebudget.h"
 #include "platform/picturebytes.h"
 
 #include <QVector>
@@ -35,9 +34,9 @@ struct Channel {
     }
 };
 
-void checkSize(qint64 width, qint64 height)
+void checkSize(qint64 width, qint64 height, qint64 largestSide)
 {
-    if (width <= 0 || height <= 0 || width > largestPictureSide || height > largestPictureSide
+    if (width <= 0 || height <= 0 || width > largestSide || height > largestSide
         || width * height > largestPicturePixels)
         throw PictureDataError{};
 }
@@ -129,7 +128,7 @@ QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& la
         height = -height;
     if (layout.iconHeight)
         height /= 2;
-    checkSize(width, height);
+    checkSize(width, height, layout.largestSide);
 
     const bool indexed = bitCount == 1 || bitCount == 4 || bitCount == 8;
     const bool rle = compression == Rle8 || compression == Rle4;

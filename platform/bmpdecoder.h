@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/picturebudget.h"
+
 #include <QByteArray>
 #include <QImage>
 
@@ -17,6 +19,7 @@ QImage decodeBmp(const QByteArray& data);
 struct DibLayout {
     bool iconHeight = false;
     bool alpha = false;
-    qint64 pixelsAt = -1; // where the pixel rows start; -1: right after the colour table
+    qint64 pixelsAt = -1;                    // where the pixel rows start; -1: right after the colour table
+    qint64 largestSide = largestPictureSide; // beyond it the picture counts as damaged
 };
 QImage decodeDib(const PictureBytes& bytes, qint64 headerAt, const DibLayout& layout, qint64* pixelsEnd);

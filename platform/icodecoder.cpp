@@ -55,6 +55,9 @@ QImage decodeEntry(const PictureBytes& icon)
     DibLayout layout;
     layout.iconHeight = true;
     layout.alpha = true;
+    // No icon is larger than this; a few bytes of run-length data claiming a photo's size are
+    // damage, not an icon worth seconds of decoding.
+    layout.largestSide = 1024;
     qint64 maskAt = 0;
     QImage image = decodeDib(icon, 0, layout, &maskAt);
     applyMask(image, icon, maskAt);

@@ -268,6 +268,11 @@ TEST(IconDamage, EveryDamagedFileIsRefused)
         {"image cut short", icoFile({{16, 16, iconDib(16, Qt::red).left(60)}})},
         {"broken PNG", icoFile({{16, 16, QByteArray("\x89PNG\r\n\x1A\n garbage")}})},
         {"directory cut short", icoFile({{16, 16, iconDib(16, Qt::red)}}).left(12)},
+        {"run-length image larger than any icon",
+         [] {
+             Dib d = dib(2048, 4096, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1);
+             return icoFile({{0, 0, d.bytes()}});
+         }()},
         {"image claiming 16384 x 16384",
          [] {
              Dib d = dib(16384, 32768, 8, QByteArray("\0\1", 2), {0, 0xFF}, 1);
