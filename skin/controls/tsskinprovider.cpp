@@ -613,12 +613,19 @@ QSize TsSkinProvider::contentExtent() const
 {
     int right = 0;
     int bottom = 0;
+    const QSize client = m_client->size();
     for (QWidget* child : m_client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!scrolls(child) || child->isHidden())
             continue;
-        const QRect designedPlace = child->geometry().translated(m_scrollOffset);
-        right = std::max(right, designedPlace.x() + designedPlace.width());
-        bottom = std::max(bottom, designedPlace.y() + designedPlace.height());
+        // A control that ends exactly at the client's right or bottom edge is aligned to it (its
+        // window arranges it to fill the client or to stand along that edge): it follows the
+        // client and never needs scrolling to be reached in that direction.
+        const QRect place = child->geometry();
+        const QRect designedPlace = place.translated(m_scrollOffset);
+        if (place.x() + place.width() != client.width())
+            right = std::max(right, designedPlace.x() + designedPlace.width());
+        if (place.y() + place.height() != client.height())
+            bottom = std::max(bottom, designedPlace.y() + designedPlace.height());
     }
     const int margin = metrics::windowScroll::contentMargin;
     return {right + margin, bottom + margin};

@@ -695,7 +695,8 @@ bool shownIn(const QWidget* part, const QWidget* client)
 }
 
 // A client too small for its controls gets a bar for each direction that does not fit (one bar
-// taking enough room to need the other), with the square between them when both are shown.
+// taking enough room to need the other), with the square between them when both are shown. A
+// control arranged to end at the client's edge follows the client and needs no bar.
 TEST_P(WindowScrolling, BarsForTheDirectionsThatDoNotFit)
 {
     const ScrollCase& c = GetParam();
@@ -741,7 +742,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ScrollCase{"too wide and too tall", QRect(10, 10, 500, 400), false, true, true},
                       ScrollCase{"too tall beside the other bar", QRect(10, 10, 500, 250), false, true, true},
                       ScrollCase{"too wide beside the other bar", QRect(10, 10, 370, 400), false, true, true},
-                      ScrollCase{"hidden control", QRect(10, 10, 500, 400), true, false, false}),
+                      ScrollCase{"hidden control", QRect(10, 10, 500, 400), true, false, false},
+                      ScrollCase{"filling the client", QRect(0, 0, 392, 266), false, false, false},
+                      ScrollCase{"along the bottom, full width", QRect(0, 241, 392, 25), false, false, false}),
     CaseName());
 
 // Moving a bar moves the controls; a window grown to fit, or without its skin, shows them at
