@@ -12,6 +12,7 @@
 #include "platform/form.h"
 #include "platform/metrics.h"
 #include "platform/programfolder.h"
+#include "tests/skin/core/skinprobe.h"
 #include "tests/support/casename.h"
 #include "tests/support/printers.h"
 
@@ -35,23 +36,13 @@ constexpr int title = metrics::captionHeight;
 const QRect designed(100, 100, 400, 300);
 
 // A window with a provider over the internal skin, in an empty program folder.
-class FrameTest : public ::testing::Test {
+class FrameTest : public SkinFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        setProgramFolderOverride(folder.path());
-        setCurrentSkin({});
-        skinData().ready = false;
-    }
-
     void TearDown() override
     {
         form.reset();
         manager.reset();
-        setCurrentSkin({});
-        skinData().ready = false;
-        setProgramFolderOverride(QString());
+        SkinFixture::TearDown();
     }
 
     void startSkin(bool withStoredSkins = true)
@@ -73,7 +64,6 @@ protected:
     // The pixels of `rect` of the window's image.
     QImage framePart(const QRect& rect) { return provider->frameImage().copy(rect); }
 
-    QTemporaryDir folder;
     std::unique_ptr<TsSkinManager> manager;
     std::unique_ptr<Form> form;
     TsSkinProvider* provider = nullptr;
