@@ -28,6 +28,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QWhatsThis>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace {
@@ -165,6 +166,10 @@ TsSkinProvider::TsSkinProvider(Form* form)
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
     m_client->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now)
+            guarded([this, now] { scrollIntoView(now); });
+    });
     lookUpIndexes();
     if (skinInForce())
         applyFrame();
@@ -308,6 +313,8 @@ bool TsSkinProvider::clientEvent(QEvent* event)
         return answerSkinMessage(event, clientOrigin());
     if (event->type() == QEvent::Resize)
         updateScrollBars();
+    if (event->type() == QEvent::Wheel)
+        return scrollByWheel(static_cast<QWheelEvent*>(event));
     return false;
 }
 
@@ -691,6 +698,50 @@ void TsSkinProvider::scrollChildrenTo(QPoint offset)
     for (QWidget* child : m_client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (scrolls(child))
             child->move(child->pos() + delta);
+}
+
+// A wheel turned over the client, or over a control that leaves the wheel unused, scrolls the
+// window: up and down with the vertical bar, or sideways when only the horizontal one is shown.
+bool TsSkinProvider::scrollByWheel(QWheelEvent* event)
+{
+    auto shown = [this](TsScrollBar* bar) { return bar && bar->isVisibleTo(m_client) ? bar : nullptr; };
+    const QPoint turn = event->angleDelta();
+    TsScrollBar* bar = std::abs(turn.x()) > std::abs(turn.y()) ? shown(m_horizontalBar) : shown(m_verticalBar);
+    if (!bar)
+        bar = shown(m_horizontalBar);
+    if (!bar)
+        return false;
+    QApplication::sendEvent(bar, event);
+    return event->isAccepted();
+}
+
+// A control reached with the keyboard while it stands outside the scrolled view is brought into
+// it, the least distance that shows it whole (its top-left corner when it is larger than the view).
+void TsSkinProvider::scrollIntoView(QWidget* control)
+{
+    if (!m_frameSkinned || !m_client->isAncestorOf(control))
+        return;
+    const QWidget* child = control;
+    while (child->parentWidget() != m_client)
+        child = child->parentWidget();
+    if (!scrolls(child))
+        return;
+    const QRect place(control->mapTo(m_client, QPoint(0, 0)), control->size());
+    auto bring = [](TsScrollBar* bar, int start, int end, int view) {
+        if (!bar || bar->isHidden())
+            return;
+        int shift = 0;
+        if (end > view)
+            shift = end - view;
+        if (start - shift < 0)
+            shift = start;
+        if (shift != 0)
+            bar->setPosition(bar->Position() + shift);
+    };
+    const int viewWidth = m_verticalBar && !m_verticalBar->isHidden() ? m_verticalBar->x() : m_client->width();
+    const int viewHeight = m_horizontalBar && !m_horizontalBar->isHidden() ? m_horizontalBar->y() : m_client->height();
+    bring(m_horizontalBar, place.left(), place.left() + place.width(), viewWidth);
+    bring(m_verticalBar, place.top(), place.top() + place.height(), viewHeight);
 }
 
 void TsSkinProvider::paintScrollCorner()

@@ -19,6 +19,7 @@ class Form;
 class QMenuBar;
 class QMouseEvent;
 class QPaintEvent;
+class QWheelEvent;
 class QRubberBand;
 class SkinProviderButton;
 class TsScrollBar;
@@ -178,6 +179,8 @@ private:
     TsScrollBar* placeScrollBar(TsScrollBar* bar, Qt::Orientation orientation, int content, int view,
                                 const QRect& place);
     void scrollChildrenTo(QPoint offset);
+    bool scrollByWheel(QWheelEvent* event);
+    void scrollIntoView(QWidget* control);
     void paintScrollCorner();
     void toggleMaximized();
     void startDrag(QPoint globalPosition);

@@ -21,10 +21,12 @@
 #include <QMouseEvent>
 #include <QAccessibleActionInterface>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScreen>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -761,6 +763,64 @@ TEST_F(FrameTest, BarsScrollTheClientsControls)
     manager->setActive(false);
     EXPECT_FALSE(provider->horizontalScrollBar()->isVisibleTo(form->client()));
     EXPECT_EQ(control->pos(), QPoint(10, 20));
+}
+
+struct WheelCase {
+    std::string name;
+    QRect control;
+    QPoint turn;
+    QPoint offset;
+};
+
+class WindowWheel : public FrameTest, public ::testing::WithParamInterface<WheelCase> {};
+
+// A wheel turned over the client (or over a control that leaves the wheel unused, which Qt passes
+// on to the client) scrolls the window that does not fit.
+TEST_P(WindowWheel, ScrollsTheBarOfItsDirection)
+{
+    const WheelCase& c = GetParam();
+    startSkin();
+    makeForm();
+    auto* control = new QWidget(form->client());
+    control->setGeometry(c.control);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QPoint at(20, 20);
+    QWheelEvent wheel(at, form->client()->mapToGlobal(at), QPoint(), c.turn, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form->client(), &wheel);
+    EXPECT_EQ(provider->scrollOffset(), c.offset);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, WindowWheel,
+    ::testing::Values(WheelCase{"down", QRect(10, 10, 100, 900), QPoint(0, -120),
+                                QPoint(0, 3 * metrics::windowScroll::increment)},
+                      WheelCase{"up at the top", QRect(10, 10, 100, 900), QPoint(0, 120), QPoint()},
+                      WheelCase{"down with only a sideways bar", QRect(10, 10, 900, 100), QPoint(0, -120),
+                                QPoint(3 * metrics::windowScroll::increment, 0)},
+                      WheelCase{"nothing to scroll", QRect(10, 10, 100, 100), QPoint(0, -120), QPoint()}),
+    CaseName());
+
+// A control reached with the keyboard outside the view is scrolled into it by the least distance,
+// and so is one scrolled out on the other side.
+TEST_F(FrameTest, FocusBringsTheControlIntoView)
+{
+    startSkin();
+    makeForm();
+    auto* top = new QLineEdit(form->client());
+    top->setGeometry(10, 10, 100, 20);
+    auto* far = new QLineEdit(form->client());
+    far->setGeometry(600, 500, 100, 20);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    far->setFocus();
+    const QRect view(0, 0, provider->verticalScrollBar()->x(), provider->horizontalScrollBar()->y());
+    EXPECT_TRUE(view.contains(far->geometry()));
+    EXPECT_EQ(far->geometry().bottomRight(), view.bottomRight());
+    top->setFocus();
+    EXPECT_EQ(top->pos(), QPoint(0, 0));
 }
 
 // A skinned window may be made no larger than the work area and its frame's overhang; without the
