@@ -29,6 +29,7 @@ public:
 
     QString componentName() const { return objectName(); }
     QString tableName() const { return tableName_; }
+    const Connection& connection() const { return *connection_; }
 
     void open();
     void close();

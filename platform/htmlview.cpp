@@ -4,6 +4,7 @@
 #include "platform/picture.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
+#include "platform/textdecoding.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -74,24 +75,14 @@ QByteArray HtmlView::declaredCharset(const QByteArray& bytes)
 
 QString HtmlView::decodeHtml(const QByteArray& bytes)
 {
-    if (const auto bom = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*bom);
-        return decoder.decode(bytes);
-    }
-    const QByteArray declared = declaredCharset(bytes);
+    // A byte-order mark outweighs what the document declares.
+    const QByteArray declared = QStringConverter::encodingForData(bytes) ? QByteArray() : declaredCharset(bytes);
     if (!declared.isEmpty()) {
         QStringDecoder decoder(declared.constData());
         if (decoder.isValid())
             return decoder.decode(bytes);
     }
-    // Stateless, so that a sequence the document ends in the middle of counts as an error, not as
-    // the start of more text that never comes.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cyrillic("windows-1251");
-    return cyrillic.isValid() ? QString(cyrillic.decode(bytes)) : QString::fromLatin1(bytes);
+    return decodeUndeclaredText(bytes);
 }
 
 void HtmlView::navigate(const QString& path)

@@ -1,15 +1,20 @@
 #include "teacher/tform10.h"
 
 #include "data/tdatamodule2.h"
+#include "platform/guarded.h"
 #include "platform/metrics.h"
+#include "skin/controls/tsbutton.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstabsheet.h"
 #include "teacher/dbgrid.h"
+#include "teacher/questionimport.h"
+#include "teacher/resultsexport.h"
 #include "teacher/tsdbedit.h"
 #include "teacher/tsdbmemo.h"
 #include "teacher/tsdbnavigator.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 TForm10* Form10 = nullptr;
@@ -108,6 +113,7 @@ TForm10::TForm10()
     DBGrid5->setColumns({{"tema", topic, wide}, {"file", file, wide}});
     sDBNavigator6->setDataSource(DataModule2->DataSource8);
 
+    addPageCommands();
     sPageControl1->setCurrentWidget(sTabSheet6);
     sSkinProvider1 = new TsSkinProvider(this);
 }
@@ -139,4 +145,37 @@ TsDBNavigator* TForm10::addNavigator(TsTabSheet* page, const QString& name)
     navigator->setAccessibleName(QStringLiteral("Навигатор: ") + sPageControl1->tabText(sPageControl1->indexOf(page)));
     static_cast<QVBoxLayout*>(page->layout())->addWidget(navigator);
     return navigator;
+}
+
+// The import and export commands stand in the free end of the tab row, each shown while its page
+// is: the pages themselves keep their grid and navigator as they are.
+void TForm10::addPageCommands()
+{
+    auto* commands = new QWidget(sPageControl1);
+    commands->setObjectName(QStringLiteral("pageCommands"));
+    auto* row = new QHBoxLayout(commands);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto makeButton = [commands, row](const QString& name, const QString& caption) {
+        auto* button = new TsButton(commands);
+        button->setObjectName(name);
+        button->setText(caption);
+        row->addWidget(button);
+        return button;
+    };
+    sButtonImportQuestions = makeButton(QStringLiteral("sButtonImportQuestions"), QStringLiteral("Импорт вопросов…"));
+    connect(sButtonImportQuestions, &QPushButton::clicked, this,
+            [this] { guarded([this] { importQuestions(this, *DataModule2->ADOTable1); }); });
+    sButtonExportResults = makeButton(QStringLiteral("sButtonExportResults"), QStringLiteral("Экспорт в CSV…"));
+    connect(sButtonExportResults, &QPushButton::clicked, this,
+            [this] { guarded([this] { exportResults(this, *DataModule2->ADOTable6, DBGrid4->columns()); }); });
+    sPageControl1->setCornerWidget(commands, Qt::TopRightCorner);
+    auto showCommandsOfPage = [this, commands] {
+        QWidget* page = sPageControl1->currentWidget();
+        sButtonImportQuestions->setVisible(page == sTabSheet4);
+        sButtonExportResults->setVisible(page == sTabSheet5);
+        commands->setVisible(page == sTabSheet4 || page == sTabSheet5);
+    };
+    connect(sPageControl1, &QTabWidget::currentChanged, this, showCommandsOfPage);
+    showCommandsOfPage();
 }

@@ -6,6 +6,7 @@ class DBGrid;
 class TsDBEdit;
 class TsDBMemo;
 class TsDBNavigator;
+class TsButton;
 class TsPageControl;
 class TsSkinProvider;
 class TsTabSheet;
@@ -39,6 +40,9 @@ public:
     TsDBNavigator* sDBNavigator4;
     TsDBNavigator* sDBNavigator5;
     TsDBNavigator* sDBNavigator6;
+    // In the tab row while the question bank's or the results' page is shown.
+    TsButton* sButtonImportQuestions;
+    TsButton* sButtonExportResults;
 
     TsSkinProvider* sSkinProvider1;
 
@@ -47,6 +51,7 @@ private:
     DBGrid* addGridPage(TsTabSheet* page, const QString& gridName, TsDBNavigator*& navigator,
                         const QString& navigatorName);
     TsDBNavigator* addNavigator(TsTabSheet* page, const QString& name);
+    void addPageCommands();
 };
 
 extern TForm10* Form10;

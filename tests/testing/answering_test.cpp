@@ -11,13 +11,13 @@
 #include "testing/tform6.h"
 #include "tests/testing/testingcourse.h"
 #include "tests/support/casename.h"
+#include "tests/support/lockedcourse.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -86,29 +86,6 @@ TEST(Answering, LettersCannotBeChosenBeforeAPositionIsShown)
     EXPECT_TRUE(Form5->sRadioGroup1->isEnabled());
 }
 
-// Another program holds a write lock on the course while the student moves on.
-class LockedCourse {
-public:
-    LockedCourse()
-    {
-        DataModule2->ADOConnection1->setBusyTimeout(20);
-        sqlite3_open("db1.mdb", &other_);
-        sqlite3_exec(other_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    }
-    ~LockedCourse() { release(); }
-    void release()
-    {
-        if (!other_)
-            return;
-        sqlite3_exec(other_, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(other_);
-        other_ = nullptr;
-    }
-
-private:
-    sqlite3* other_ = nullptr;
-};
-
 TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
 {
     TestingCourse run(30);
@@ -117,7 +94,7 @@ TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
     const QString question10 = shownText();
     run.chooseAnswer(1);
     {
-        LockedCourse lock;
+        LockedCourse lock(*DataModule2->ADOConnection1);
         for (int position : {11, 12}) {
             run.choosePosition(position);
             EXPECT_EQ(Form5->Label1->text(), QStringLiteral("Вопрос №10"));
@@ -156,7 +133,7 @@ TEST(Answering, AHandInWhoseResultIsNotStoredSaysSo)
     run.chooseAnswer(0);
     run.choosePosition(2);
     {
-        LockedCourse lock;
+        LockedCourse lock(*DataModule2->ADOConnection1);
         run.handIn();
     }
     EXPECT_TRUE(Form6->isVisible());
