@@ -18,6 +18,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
+
+#include <thread>
 
 namespace {
 template <typename T>
@@ -36,6 +39,12 @@ bool createProgram()
         const TsSkinProvider* provider = TsSkinProvider::of(form);
         return provider ? provider->menuBarBackground() : QImage();
     });
+    // The first text measured makes fontconfig read its whole configuration, which takes longer
+    // than building the start window's skin and cover picture; the windows after the data module
+    // and the start window's caption all need it. So the font list is read on a second thread
+    // meanwhile: Qt's font database serialises every use behind its own lock, and the first window
+    // that measures text simply waits for it.
+    const std::jthread fontList([] { QFontDatabase::families(); });
     Form1 = new TForm1;
     try {
         DataModule2 = new TDataModule2;

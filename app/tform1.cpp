@@ -30,7 +30,9 @@ QImage loadCoverPicture()
     QFile file(resources::coverPicture());
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("The cover picture is missing from the program"));
-    return decodeJpeg(file.readAll());
+    // In the screen's own pixel format: drawn scaled at every paint, a 24-bit picture would be
+    // converted pixel by pixel each time.
+    return decodeJpeg(file.readAll(), QImage::Format_RGB32);
 }
 } // namespace
 

@@ -3,6 +3,8 @@
 #include "platform/apperror.h"
 #include "platform/picturebudget.h"
 
+#include <QSysInfo>
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -27,9 +29,13 @@ void trapWarning(j_common_ptr info, int level)
         trapError(info);
 }
 
+// libjpeg writes a screen pixel (0xffRRGGBB in memory order) itself, so that nothing converts
+// the picture again before it is drawn. The ...A spaces set the fourth byte to 0xff.
+constexpr J_COLOR_SPACE screenColorSpace = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
 // Everything between setjmp and a possible longjmp lives in plain C structures, so that the
 // jump skips no C++ destructor. Returns 0 on success, otherwise libjpeg's message code.
-int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image)
+int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image, QImage::Format format)
 {
     jpeg_decompress_struct info;
     ErrorTrap trap;
@@ -53,10 +59,11 @@ int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image)
         if (qint64(info.image_width) * info.image_height > largestPicturePixels)
             ERREXIT1(&info, JERR_IMAGE_TOO_BIG, unsigned(largestPictureSide));
         const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-        info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+        const bool screen = format == QImage::Format_RGB32;
+        info.out_color_space = cmyk ? JCS_CMYK : screen ? screenColorSpace : JCS_RGB;
         jpeg_start_decompress(&info);
         const int width = static_cast<int>(info.output_width);
-        *image = QImage(width, static_cast<int>(info.output_height), QImage::Format_RGB888);
+        *image = QImage(width, static_cast<int>(info.output_height), format);
         if (image->isNull()) {
             jpeg_destroy_decompress(&info);
             return JERR_OUT_OF_MEMORY;
@@ -72,9 +79,16 @@ int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image)
                 // Adobe writes CMYK inverted; each channel times black gives the visible colour.
                 for (int x = 0; x < width; ++x) {
                     const unsigned k = cmykRow[4 * x + 3];
-                    row[3 * x] = static_cast<unsigned char>(cmykRow[4 * x] * k / 255);
-                    row[3 * x + 1] = static_cast<unsigned char>(cmykRow[4 * x + 1] * k / 255);
-                    row[3 * x + 2] = static_cast<unsigned char>(cmykRow[4 * x + 2] * k / 255);
+                    const int red = cmykRow[4 * x] * k / 255;
+                    const int green = cmykRow[4 * x + 1] * k / 255;
+                    const int blue = cmykRow[4 * x + 2] * k / 255;
+                    if (screen) {
+                        reinterpret_cast<QRgb*>(row)[x] = qRgb(red, green, blue);
+                    } else {
+                        row[3 * x] = static_cast<unsigned char>(red);
+                        row[3 * x + 1] = static_cast<unsigned char>(green);
+                        row[3 * x + 2] = static_cast<unsigned char>(blue);
+                    }
                 }
             }
         }
@@ -94,16 +108,17 @@ QString jpegErrorMessage(int code)
 JpegHeader readJpegHeader(const QByteArray& data)
 {
     JpegHeader header;
-    if (const int code = runDecoder(data, &header, nullptr))
+    if (const int code = runDecoder(data, &header, nullptr, QImage::Format_Invalid))
         throw AppError(jpegErrorMessage(code));
     return header;
 }
 
-QImage decodeJpeg(const QByteArray& data)
+QImage decodeJpeg(const QByteArray& data, QImage::Format format)
 {
+    Q_ASSERT(format == QImage::Format_RGB888 || format == QImage::Format_RGB32);
     JpegHeader header;
     QImage image;
-    if (const int code = runDecoder(data, &header, &image))
+    if (const int code = runDecoder(data, &header, &image, format))
         throw AppError(jpegErrorMessage(code));
     return image;
 }

@@ -14,6 +14,7 @@ struct JpegHeader {
 };
 
 JpegHeader readJpegHeader(const QByteArray& data);
-QImage decodeJpeg(const QByteArray& data); // Format_RGB888, full size
+// Full size, in Format_RGB888 or, for a picture that goes straight to the screen, Format_RGB32.
+QImage decodeJpeg(const QByteArray& data, QImage::Format format = QImage::Format_RGB888);
 
 QString jpegErrorMessage(int code);

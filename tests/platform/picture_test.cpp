@@ -1,3 +1,4 @@
+#include "platform/jpegdecoder.h"
 #include "platform/picture.h"
 #include "platform/pictureview.h"
 #include "tests/platform/picture_fixtures.h"
@@ -135,6 +136,76 @@ TEST(JpegPicture, DecodesFullSizeOnFirstUse)
     EXPECT_NEAR(QColor(image.pixel(20, 15)).red(), 200, 3);
     EXPECT_TRUE(picture.decoded());
 }
+
+// A picture whose red, green and blue differ in every pixel, so that a channel out of place shows.
+QImage colourRamp()
+{
+    QImage image(24, 16, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 10, y * 15, 255 - x * 5 - y * 3));
+    return image;
+}
+
+// The same ramp stored as CMYK, the way Adobe programs write it (inverted).
+QByteArray cmykJpeg()
+{
+    const QImage ramp = colourRamp();
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(ramp.width());
+    info.image_height = JDIMENSION(ramp.height());
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    QByteArray row(ramp.width() * 4, 0);
+    while (info.next_scanline < info.image_height) {
+        for (int x = 0; x < ramp.width(); ++x) {
+            const QRgb pixel = ramp.pixel(x, int(info.next_scanline));
+            row[4 * x] = char(qRed(pixel));
+            row[4 * x + 1] = char(qGreen(pixel));
+            row[4 * x + 2] = char(qBlue(pixel));
+            row[4 * x + 3] = char(200);
+        }
+        JSAMPROW samples = reinterpret_cast<JSAMPROW>(row.data());
+        jpeg_write_scanlines(&info, &samples, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray result(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    free(buffer);
+    return result;
+}
+
+struct JpegColours {
+    const char* name;
+    std::function<QByteArray()> file;
+};
+
+class JpegScreenFormat : public ::testing::TestWithParam<JpegColours> {};
+
+TEST_P(JpegScreenFormat, HoldsTheSamePixelsAsTheTwentyFourBitDecode)
+{
+    const QByteArray bytes = GetParam().file();
+    const QImage screen = decodeJpeg(bytes, QImage::Format_RGB32);
+    ASSERT_EQ(screen.format(), QImage::Format_RGB32);
+    const QImage reference = decodeJpeg(bytes).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(screen.size(), reference.size());
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x)
+            ASSERT_EQ(screen.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JpegScreenFormat,
+                         ::testing::Values(JpegColours{"Rgb", [] { return jpeg(colourRamp(), 100); }},
+                                           JpegColours{"Cmyk", cmykJpeg}),
+                         CaseName());
 
 // ---- Bitmaps ---------------------------------------------------------------------------------
 
