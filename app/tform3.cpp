@@ -1,5 +1,6 @@
 #include "app/tform3.h"
 
+#include "app/readingcomfort.h"
 #include "app/topictree.h"
 #include "app/tform1.h"
 #include "app/tform13.h"
@@ -104,6 +105,7 @@ TForm3::TForm3()
     layout->addWidget(Panel1);
     layout->addWidget(Panel2, 1);
     sSkinProvider1 = new TsSkinProvider(this);
+    readingComfort = new ReadingComfort(this, WebBrowser1, TreeView1);
 }
 
 void TForm3::openMainMenu()
@@ -151,6 +153,7 @@ void TForm3::chooseMode(const QString& mode, Table* table)
         addTopic(table->fieldAsText(QStringLiteral("tema")));
         table->next();
     }
+    readingComfort->markLastTopic(mode);
     Form1->hide();
 }
 
@@ -230,7 +233,10 @@ void TForm3::TreeView1Click()
         Table* presentations = DataModule2->ADOTable7;
         presentations->locate(QStringLiteral("tema"), selected->text(0), Table::CaseInsensitive | Table::PartialKey);
         shellOpen(QStringLiteral("Teoria\\Present\\") + presentations->fieldValue(QStringLiteral("file")).toText());
+    } else {
+        return;
     }
+    readingComfort->topicOpened(mode_, selected->text(0));
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)

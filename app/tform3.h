@@ -10,6 +10,7 @@ class HtmlView;
 class QAction;
 class QMenu;
 class QMenuBar;
+class ReadingComfort;
 class TsPanel;
 class TsSkinProvider;
 class TsTreeView;
@@ -67,6 +68,7 @@ public:
     void TreeView1Click();
 
     TsSkinProvider* sSkinProvider1;
+    ReadingComfort* readingComfort;
 
 protected:
     // Whenever it is shown, the main window, frame included, covers the screen's work area.

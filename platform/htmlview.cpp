@@ -98,6 +98,7 @@ void HtmlView::navigate(const QString& path)
 void HtmlView::loadNow()
 {
     loadPending_ = false;
+    emit documentAboutToChange();
     const QString path = nativePath(location_);
     QString reason;
     const QString text = readLocalText(path, largestDocument, &reason);

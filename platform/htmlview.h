@@ -31,6 +31,8 @@ public:
     static constexpr qint64 largestDocument = 64 * 1024 * 1024;
 
 signals:
+    // The shown document is about to give way to the next one.
+    void documentAboutToChange();
     // The document (or the notice in its place) is on view.
     void loadFinished(const QString& path);
 
