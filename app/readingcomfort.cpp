@@ -28,7 +28,11 @@ QString lastTopicKey(const QString& mode)
 } // namespace
 
 ReadingComfort::ReadingComfort(QWidget* window, HtmlView* view, QTreeWidget* topics)
-    : QObject(window), window_(window), view_(view), topics_(topics), normalFont_(view->font())
+    : QObject(window),
+      window_(window),
+      view_(view),
+      topics_(topics),
+      normalFont_(view->font())
 {
     auto shortcut = [this](const QKeySequence& keys, auto work) {
         connect(new QShortcut(keys, window_), &QShortcut::activated, this, [work] { guarded(work); });

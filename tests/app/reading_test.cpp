@@ -37,7 +37,8 @@ protected:
     void SetUp() override
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-        course.exec(QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Почта', 'post.htm'), ('Телеграф', 'telegraph.htm');"));
+        course.exec(QStringLiteral(
+            "INSERT INTO Lekcia (tema, file) VALUES ('Почта', 'post.htm'), ('Телеграф', 'telegraph.htm');"));
         course.writeFile(QStringLiteral("Teoria/post.htm"), longLecture(QStringLiteral("Почта")));
         course.writeFile(QStringLiteral("Teoria/telegraph.htm"), longLecture(QStringLiteral("Телеграф")));
         QImage map(64, 48, QImage::Format_RGB32);

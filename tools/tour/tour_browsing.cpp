@@ -1,5 +1,6 @@
 #include "app/tform13.h"
 #include "app/tform14.h"
+#include "app/readingcomfort.h"
 #include "app/tform3.h"
 #include "platform/htmlview.h"
 #include "platform/shellopen.h"
@@ -9,6 +10,7 @@
 #include "tools/tour/tour.h"
 
 #include <QAction>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -44,6 +46,14 @@ TourRegistration secondLecture{32, QStringLiteral("another lecture"), [] {
                                    clickEntry(Form3->TreeView1, Form3->TreeView1->topLevelItemCount() / 2);
                                    Tour::settle(400);
                                    Tour::shoot(Form3, QStringLiteral("main-window-second-lecture"));
+                               }};
+
+TourRegistration zoomedLecture{33, QStringLiteral("lecture in large text, last topic in bold"), [] {
+                                   Form3->readingComfort->setZoom(4);
+                                   Form3->WebBrowser1->verticalScrollBar()->setValue(300);
+                                   Tour::settle(200);
+                                   Tour::shoot(Form3, QStringLiteral("main-window-lecture-zoomed"));
+                                   Form3->readingComfort->setZoom(0);
                                }};
 
 TourRegistration document{34, QStringLiteral("course document"), [] {

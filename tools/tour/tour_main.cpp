@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -46,6 +47,10 @@ int main(int argc, char** argv)
         return 1;
     }
     Tour::setOutputFolder(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+    // The tour starts as a first-time user: nothing remembered from earlier runs, and nothing left
+    // behind in the user's own settings.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QDir::setCurrent(programDir);
     setProgramFolderOverride(programDir);
     setMessageBoxHandler([](const MessageBoxRequest& box) {
