@@ -1,6 +1,9 @@
 #include "app/tform3.h"
 
+#include "app/coursesearchwindow.h"
 #include "app/readingcomfort.h"
+#include "app/searchbar.h"
+#include "app/searchwords.h"
 #include "app/topictree.h"
 #include "app/tform1.h"
 #include "app/tform13.h"
@@ -9,6 +12,7 @@
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
 #include "platform/htmlview.h"
+#include "platform/usersettings.h"
 #include "platform/metrics.h"
 #include "platform/programfolder.h"
 #include "platform/screenfit.h"
@@ -97,6 +101,9 @@ TForm3::TForm3()
     treeLayout->addWidget(TreeView1);
     auto* viewLayout = new QVBoxLayout(Panel2);
     viewLayout->setContentsMargins(0, 0, 0, 0);
+    viewLayout->setSpacing(0);
+    searchBar = new SearchBar(WebBrowser1, Panel2);
+    viewLayout->addWidget(searchBar);
     viewLayout->addWidget(WebBrowser1);
 
     auto* layout = new QHBoxLayout(client());
@@ -106,6 +113,73 @@ TForm3::TForm3()
     layout->addWidget(Panel2, 1);
     sSkinProvider1 = new TsSkinProvider(this);
     readingComfort = new ReadingComfort(this, WebBrowser1, TreeView1);
+
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        if (Panel2->isVisible())
+            searchBar->open(WebBrowser1->textCursor().selectedText());
+    });
+    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, searchBar, &SearchBar::findNext);
+    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, searchBar,
+            &SearchBar::findPrevious);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this), &QShortcut::activated, this, [this] {
+        guarded([this] {
+            CourseSearchWindow* window = courseSearch();
+            window->show();
+            window->activateWindow();
+            window->queryEdit->setFocus();
+        });
+    });
+    connect(WebBrowser1, &HtmlView::loadFinished, this, [this] {
+        if (pendingHitQuery_.isEmpty())
+            return;
+        const QString query = std::exchange(pendingHitQuery_, QString());
+        const QTextCursor hit = WebBrowser1->document()->find(searchwords::stemPattern(query));
+        if (!hit.isNull()) {
+            WebBrowser1->setTextCursor(hit);
+            searchBar->open(hit.selectedText());
+        }
+    });
+}
+
+CourseSearchWindow* TForm3::courseSearch()
+{
+    if (!courseSearch_) {
+        courseSearch_ = new CourseSearchWindow([this] { return courseDocuments(); },
+                                               userSettingsFolder() + QStringLiteral("/course-search.sqlite"));
+        // It goes with the main window.
+        courseSearch_->setParent(this, Qt::Window);
+        connect(courseSearch_, &CourseSearchWindow::documentChosen, this,
+                [this](const QString& path, const QString& query) { openSearchHit(path, query); });
+    }
+    return courseSearch_;
+}
+
+QList<CourseDocument> TForm3::courseDocuments() const
+{
+    QList<CourseDocument> documents;
+    const QString teoria = nativePath(programFolder() + QStringLiteral("Teoria\\"));
+    const Table* lectures = DataModule2->ADOTable3;
+    const int topicField = lectures->fieldIndex(QStringLiteral("tema"));
+    const int fileField = lectures->fieldIndex(QStringLiteral("file"));
+    if (lectures->isOpen() && topicField >= 0 && fileField >= 0)
+        for (int record = 0; record < lectures->recordCount(); ++record) {
+            const QString file = lectures->valueAt(record, fileField).asText();
+            if (!file.isEmpty())
+                documents.append({teoria + nativePath(file), lectures->valueAt(record, topicField).asText()});
+        }
+    for (QAction* action : N6->actions())
+        documents.append({teoria + nativePath(action->data().toString()), action->text()});
+    return documents;
+}
+
+void TForm3::openSearchHit(const QString& path, const QString& query)
+{
+    Panel2->show();
+    show();
+    raise();
+    activateWindow();
+    pendingHitQuery_ = query;
+    WebBrowser1->navigate(path);
 }
 
 void TForm3::openMainMenu()
@@ -127,6 +201,7 @@ QAction* TForm3::addDocumentItem(const QString& name, const QString& caption, co
 {
     QAction* action = N6->addAction(caption);
     action->setObjectName(name);
+    action->setData(fileName);
     connect(action, &QAction::triggered, this,
             [this, fileName] { guarded([this, fileName] { showDocument(fileName); }); });
     return action;

@@ -6,11 +6,14 @@
 #include <QMargins>
 #include <QList>
 
+class CourseSearchWindow;
+struct CourseDocument;
 class HtmlView;
 class QAction;
 class QMenu;
 class QMenuBar;
 class ReadingComfort;
+class SearchBar;
 class TsPanel;
 class TsSkinProvider;
 class TsTreeView;
@@ -69,6 +72,14 @@ public:
 
     TsSkinProvider* sSkinProvider1;
     ReadingComfort* readingComfort;
+    SearchBar* searchBar; // Ctrl+F, over the HTML view
+
+    // Ctrl+Shift+F: the course search window, made when first asked for.
+    CourseSearchWindow* courseSearch();
+    // The lectures (by the table, without moving its cursor) and the course documents.
+    QList<CourseDocument> courseDocuments() const;
+    // Shows a document the course search found, at the first of the hits.
+    void openSearchHit(const QString& path, const QString& query);
 
 protected:
     // Whenever it is shown, the main window, frame included, covers the screen's work area.
@@ -87,6 +98,8 @@ private:
     void chooseMode(const QString& mode, class Table* table);
 
     QString mode_;
+    CourseSearchWindow* courseSearch_ = nullptr;
+    QString pendingHitQuery_;
 };
 
 extern TForm3* Form3;

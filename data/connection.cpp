@@ -15,7 +15,11 @@ Connection::~Connection()
 void Connection::open(const QString& fileName, Mode mode)
 {
     close();
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    int flags = SQLITE_OPEN_READWRITE;
+    if (mode == Mode::ReadOnly)
+        flags = SQLITE_OPEN_READONLY;
+    else if (mode == Mode::Create)
+        flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {

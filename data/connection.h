@@ -11,7 +11,8 @@ class Connection : public QObject {
     Q_OBJECT
 
 public:
-    enum class Mode { ReadWrite, ReadOnly };
+    // A course is never created; Create is for the program's own caches.
+    enum class Mode { ReadWrite, ReadOnly, Create };
 
     // How long a statement waits for another process's lock before it gives up with the
     // engine's "database is locked".

@@ -1,0 +1,149 @@
+#include "app/courseindex.h"
+
+#include "app/searchwords.h"
+#include "data/statement.h"
+#include "data/transaction.h"
+#include "platform/apperror.h"
+#include "platform/htmlview.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTextDocumentFragment>
+
+namespace {
+
+constexpr int snippetBefore = 60;
+constexpr int snippetLength = 180;
+
+// The query in the index's own language: each word's stem as a prefix, all of them required.
+// Quoting keeps a reader's quotes, stars and brackets from being read as operators.
+QString matchExpression(const QString& query)
+{
+    QStringList terms;
+    for (const QString& word : searchwords::words(query))
+        terms << u'"' + searchwords::stem(word).replace(u'"', QStringLiteral("\"\"")) + QStringLiteral("\"*");
+    return terms.join(u' ');
+}
+
+QString snippetOf(const QString& text, const QString& query)
+{
+    const QRegularExpressionMatch hit = searchwords::stemPattern(query).match(text);
+    const qsizetype start = hit.hasMatch() ? std::max<qsizetype>(0, hit.capturedStart() - snippetBefore) : 0;
+    QString snippet = text.mid(start, snippetLength).simplified();
+    if (start > 0)
+        snippet.prepend(QStringLiteral("…"));
+    if (start + snippetLength < text.size())
+        snippet.append(QStringLiteral("…"));
+    return snippet;
+}
+
+} // namespace
+
+CourseIndex::CourseIndex(const QString& cacheFile)
+{
+    QDir().mkpath(QFileInfo(cacheFile).absolutePath());
+    try {
+        open(cacheFile);
+    } catch (const AppError&) {
+        connection_.close();
+        QFile::remove(cacheFile);
+        open(cacheFile);
+    }
+}
+
+void CourseIndex::open(const QString& cacheFile)
+{
+    connection_.open(cacheFile, Connection::Mode::Create);
+    Statement(connection_, QStringLiteral("CREATE TABLE IF NOT EXISTS files (path TEXT PRIMARY KEY, size INTEGER, "
+                                          "modified INTEGER, topic TEXT, body TEXT)"))
+        .run();
+    Statement(connection_, QStringLiteral("CREATE VIRTUAL TABLE IF NOT EXISTS words USING fts5(folded)")).run();
+    // A damaged file opens without complaint; reading it is what fails.
+    Statement(connection_, QStringLiteral("SELECT count(*) FROM words")).run();
+}
+
+QString CourseIndex::documentText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > HtmlView::largestDocument)
+        return {};
+    return QTextDocumentFragment::fromHtml(HtmlView::decodeHtml(file.readAll())).toPlainText();
+}
+
+int CourseIndex::update(const QList<CourseDocument>& documents)
+{
+    Transaction transaction(connection_);
+    QSet<QString> listed;
+    int read = 0;
+    for (const CourseDocument& document : documents) {
+        const QFileInfo info(document.path);
+        if (!info.isFile() || listed.contains(document.path))
+            continue;
+        listed.insert(document.path);
+        const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+        Statement known(connection_, QStringLiteral("SELECT rowid, size, modified, topic FROM files WHERE path = ?"));
+        known.bind(1, document.path);
+        const bool isKnown = known.step();
+        if (isKnown && known.columnInteger(1) == info.size() && known.columnInteger(2) == modified) {
+            if (known.columnValue(3).asText() != document.topic) {
+                Statement rename(connection_, QStringLiteral("UPDATE files SET topic = ? WHERE path = ?"));
+                rename.bind(1, document.topic);
+                rename.bind(2, document.path);
+                rename.run();
+            }
+            continue;
+        }
+        const QString text = documentText(document.path);
+        if (isKnown) {
+            Statement forget(connection_, QStringLiteral("DELETE FROM words WHERE rowid = ?"));
+            forget.bind(1, known.columnInteger(0));
+            forget.run();
+        }
+        Statement store(connection_, QStringLiteral("INSERT OR REPLACE INTO files (path, size, modified, topic, body) "
+                                                    "VALUES (?, ?, ?, ?, ?)"));
+        store.bind(1, document.path);
+        store.bind(2, FieldValue(info.size()));
+        store.bind(3, FieldValue(modified));
+        store.bind(4, document.topic);
+        store.bind(5, text);
+        store.run();
+        Statement index(connection_, QStringLiteral("INSERT INTO words (rowid, folded) VALUES (?, ?)"));
+        index.bind(1, FieldValue(connection_.lastInsertRowId()));
+        index.bind(2, searchwords::folded(text));
+        index.run();
+        ++read;
+    }
+    QList<qint64> gone;
+    Statement all(connection_, QStringLiteral("SELECT rowid, path FROM files"));
+    while (all.step())
+        if (!listed.contains(all.columnValue(1).asText()))
+            gone << all.columnInteger(0);
+    for (const qint64 rowid : gone) {
+        for (const QString& sql : {QStringLiteral("DELETE FROM words WHERE rowid = ?"), QStringLiteral("DELETE FROM files WHERE rowid = ?")}) {
+            Statement forget(connection_, sql);
+            forget.bind(1, FieldValue(rowid));
+            forget.run();
+        }
+    }
+    transaction.commit();
+    return read;
+}
+
+QList<SearchHit> CourseIndex::search(const QString& query, int limit) const
+{
+    const QString expression = matchExpression(query);
+    if (expression.isEmpty())
+        return {};
+    Statement select(connection_, QStringLiteral("SELECT files.path, files.topic, files.body FROM words "
+                                                 "JOIN files ON files.rowid = words.rowid WHERE words MATCH ? "
+                                                 "ORDER BY bm25(words) LIMIT ?"));
+    select.bind(1, expression);
+    select.bind(2, FieldValue(limit));
+    QList<SearchHit> hits;
+    while (select.step())
+        hits.append({select.columnValue(0).asText(), select.columnValue(1).asText(),
+                     snippetOf(select.columnValue(2).asText(), query)});
+    return hits;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "data/connection.h"
+
+#include <QList>
+#include <QString>
+
+// A document of the course the search looks through: a lecture or a course document.
+struct CourseDocument {
+    QString path; // the file, as the program's folder makes it
+    QString topic;
+};
+
+struct SearchHit {
+    QString path;
+    QString topic;
+    QString snippet; // the text around the first hit, on one line
+};
+
+// The full-text index of the course's documents, kept in a cache file of the user's (never in
+// the course database). A document is read again only when its file's size or time has changed
+// since it was read, so that only the first search after a change pays for reading.
+class CourseIndex {
+public:
+    // A cache that cannot be read is thrown away and made afresh.
+    explicit CourseIndex(const QString& cacheFile);
+
+    // Brings the index to these documents: reads the new and the changed ones and forgets those
+    // no longer listed or no longer there. Returns how many were read.
+    int update(const QList<CourseDocument>& documents);
+
+    // The documents holding every word of the query (in any of its forms), best first.
+    QList<SearchHit> search(const QString& query, int limit = 100) const;
+
+    // The text of a document as the index reads it: the words of its HTML, without markup.
+    static QString documentText(const QString& path);
+
+private:
+    void open(const QString& cacheFile);
+
+    Connection connection_;
+};

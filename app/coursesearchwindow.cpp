@@ -1,0 +1,84 @@
+#include "app/coursesearchwindow.h"
+
+#include "platform/guarded.h"
+#include "skin/controls/tsbutton.h"
+#include "skin/controls/tsedit.h"
+#include "skin/controls/tslabel.h"
+#include "skin/controls/tslistbox.h"
+#include "skin/controls/tsskinprovider.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+namespace {
+const QRect designedPlace(120, 120, 640, 480);
+} // namespace
+
+CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& cacheFile)
+    : Form(QStringLiteral("CourseSearch"), QStringLiteral("Поиск по курсу"), designedPlace),
+      documents_(std::move(documents)),
+      cacheFile_(cacheFile)
+{
+    queryEdit = new TsEdit(client());
+    queryEdit->setObjectName(QStringLiteral("QueryEdit"));
+    queryEdit->setAccessibleName(QStringLiteral("Что найти"));
+    queryEdit->setPlaceholderText(QStringLiteral("Слова для поиска во всех лекциях и документах"));
+    findButton = new TsButton(client());
+    findButton->setObjectName(QStringLiteral("FindButton"));
+    findButton->setText(QStringLiteral("Найти"));
+    findButton->setDefault(true);
+    statusLabel = new TsLabel(client());
+    statusLabel->setObjectName(QStringLiteral("StatusLabel"));
+    resultList = new TsListBox(client());
+    resultList->setObjectName(QStringLiteral("ResultList"));
+    resultList->setAccessibleName(QStringLiteral("Найденные документы"));
+    resultList->setWordWrap(true);
+
+    auto* queryRow = new QHBoxLayout;
+    queryRow->addWidget(queryEdit, 1);
+    queryRow->addWidget(findButton);
+    auto* layout = new QVBoxLayout(client());
+    layout->addLayout(queryRow);
+    layout->addWidget(statusLabel);
+    layout->addWidget(resultList, 1);
+
+    connect(findButton, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
+    connect(queryEdit, &QLineEdit::returnPressed, this, [this] { guarded([this] { search(); }); });
+    connect(resultList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { choose(resultList->row(item)); });
+    sSkinProvider1 = new TsSkinProvider(this);
+}
+
+CourseSearchWindow::~CourseSearchWindow() = default;
+
+void CourseSearchWindow::search()
+{
+    const QString query = queryEdit->text().trimmed();
+    resultList->clear();
+    hits_.clear();
+    searched_ = query;
+    if (query.isEmpty()) {
+        statusLabel->clear();
+        return;
+    }
+    if (!index_)
+        index_ = std::make_unique<CourseIndex>(cacheFile_);
+    index_->update(documents_());
+    hits_ = index_->search(query);
+    for (const SearchHit& hit : hits_) {
+        auto* item = new QListWidgetItem(hit.topic + QStringLiteral(": ") + hit.snippet, resultList);
+        item->setToolTip(hit.path);
+    }
+    statusLabel->setText(hits_.isEmpty() ? QStringLiteral("Ничего не найдено.")
+                                         : QStringLiteral("Найдено документов: %1. Дважды щёлкните, чтобы открыть.")
+                                               .arg(hits_.size()));
+    if (!hits_.isEmpty())
+        resultList->setCurrentRow(0);
+}
+
+void CourseSearchWindow::choose(int row)
+{
+    if (row >= 0 && row < hits_.size())
+        emit documentChosen(hits_[row].path, searched_);
+}

@@ -1,0 +1,72 @@
+#include "app/searchwords.h"
+
+#include <array>
+
+namespace searchwords {
+
+namespace {
+
+// Longest first, so that "ами" is left off before "и".
+constexpr std::array endings{u"ами", u"ями", u"ого", u"его", u"ому", u"ему", u"ыми", u"ими", u"ах", u"ях", u"ов",
+                             u"ев", u"ом", u"ем", u"ой", u"ей", u"ам", u"ям", u"ых", u"их", u"ую", u"юю", u"ая",
+                             u"яя", u"ое", u"ее", u"ые", u"ие", u"ый", u"ий", u"а",  u"я",  u"ы",  u"и",  u"у",
+                             u"ю",  u"е",  u"о",  u"ь"};
+constexpr qsizetype shortestStem = 4;
+
+// A letter of the folded text as a pattern that takes both forms of it.
+QString letterPattern(QChar letter)
+{
+    if (letter == u'е')
+        return QStringLiteral("[её]");
+    return QRegularExpression::escape(QString(letter));
+}
+
+QString foldedPattern(const QString& foldedText)
+{
+    QString pattern;
+    for (const QChar letter : foldedText)
+        pattern += letterPattern(letter);
+    return pattern;
+}
+
+} // namespace
+
+QString folded(const QString& text)
+{
+    return text.toLower().replace(u'ё', u'е');
+}
+
+QStringList words(const QString& query)
+{
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"), QRegularExpression::UseUnicodePropertiesOption);
+    return folded(query).split(separators, Qt::SkipEmptyParts);
+}
+
+QString stem(const QString& word)
+{
+    for (const char16_t* ending : endings) {
+        const QString end = QString::fromUtf16(ending);
+        if (word.endsWith(end) && word.size() - end.size() >= shortestStem)
+            return word.left(word.size() - end.size());
+    }
+    return word;
+}
+
+QRegularExpression phrasePattern(const QString& text)
+{
+    return QRegularExpression(foldedPattern(folded(text)),
+                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+}
+
+QRegularExpression stemPattern(const QString& query)
+{
+    QStringList stems;
+    for (const QString& word : words(query))
+        stems << foldedPattern(stem(word));
+    if (stems.isEmpty())
+        return QRegularExpression(QStringLiteral("(?!)"));
+    return QRegularExpression(QStringLiteral("\\b(?:%1)\\w*").arg(stems.join(u'|')),
+                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+}
+
+} // namespace searchwords

@@ -1,0 +1,215 @@
+#include "app/courseindex.h"
+#include "app/coursesearchwindow.h"
+#include "app/searchbar.h"
+#include "app/searchwords.h"
+#include "app/startup.h"
+#include "app/tform1.h"
+#include "app/tform3.h"
+#include "platform/htmlview.h"
+#include "platform/pictureview.h"
+#include "platform/programfolder.h"
+#include "skin/controls/tsedit.h"
+#include "skin/controls/tslabel.h"
+#include "skin/controls/tslistbox.h"
+#include "skin/controls/tstreeview.h"
+#include "tests/support/casename.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/testcourse.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidgetItem>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct WordCase {
+    std::string name;
+    QString query;
+    QString text;
+    bool found;
+};
+
+class SearchWords : public ::testing::TestWithParam<WordCase> {};
+
+// A query finds the other forms of its words, whatever the case and whichever of "ё" and "е".
+TEST_P(SearchWords, FindTheOtherFormsOfAWord)
+{
+    EXPECT_EQ(searchwords::stemPattern(GetParam().query).match(GetParam().text).hasMatch(), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SearchWords,
+    ::testing::Values(WordCase{"same form", QStringLiteral("телеграф"), QStringLiteral("первый телеграф"), true},
+                      WordCase{"longer form", QStringLiteral("телеграф"), QStringLiteral("с телеграфом"), true},
+                      WordCase{"query in another form", QStringLiteral("телеграфа"), QStringLiteral("Телеграф Морзе"), true},
+                      WordCase{"yo in the query", QStringLiteral("ёж"), QStringLiteral("ежовые рукавицы"), true},
+                      WordCase{"yo in the text", QStringLiteral("еж"), QStringLiteral("ЁЖИК"), true},
+                      WordCase{"inside a word only", QStringLiteral("граф"), QStringLiteral("телеграф"), false},
+                      WordCase{"other word", QStringLiteral("радио"), QStringLiteral("телеграф"), false}),
+    CaseName());
+
+QByteArray page(const QString& body)
+{
+    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>%1</body></html>").arg(body).toUtf8();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class CourseIndexTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFile(lecture(QStringLiteral("a.htm")), page(QStringLiteral("<h1>Телеграф</h1><p>Сообщение по телеграфу шло "
+                                                                       "минуты.</p>")));
+        QStringEncoder cyrillic("windows-1251");
+        writeFile(lecture(QStringLiteral("old.htm")),
+                  cyrillic.encode(QStringLiteral("<html><body><p>Ёжик в тумане и газета «Ведомости».</p></body></html>")));
+        writeFile(lecture(QStringLiteral("Россия/b.htm")), page(QStringLiteral("<p>Радио Попова.</p>")));
+        documents = {{lecture(QStringLiteral("a.htm")), QStringLiteral("Телеграф")},
+                     {lecture(QStringLiteral("old.htm")), QStringLiteral("Старая лекция")},
+                     {lecture(QStringLiteral("Россия/b.htm")), QStringLiteral("Радио")}};
+    }
+    QString lecture(const QString& name) const { return folder.filePath(QStringLiteral("Teoria/") + name); }
+    QString cache() const { return folder.filePath(QStringLiteral("settings/course-search.sqlite")); }
+    static QStringList topics(const QList<SearchHit>& hits)
+    {
+        QStringList result;
+        for (const SearchHit& hit : hits)
+            result << hit.topic;
+        return result;
+    }
+
+    QTemporaryDir folder;
+    QList<CourseDocument> documents;
+};
+
+TEST_F(CourseIndexTest, FindsWordsInEveryDocumentWithTheTextAroundTheHit)
+{
+    CourseIndex index(cache());
+    EXPECT_EQ(index.update(documents), 3);
+    const QList<SearchHit> telegraph = index.search(QStringLiteral("Телеграфом"));
+    ASSERT_EQ(topics(telegraph), QStringList{QStringLiteral("Телеграф")});
+    EXPECT_TRUE(telegraph[0].snippet.contains(QStringLiteral("Телеграф"))) << telegraph[0].snippet.toStdString();
+    EXPECT_EQ(topics(index.search(QStringLiteral("ежик"))), QStringList{QStringLiteral("Старая лекция")});
+    EXPECT_EQ(index.search(QStringLiteral("ежик"))[0].snippet, QStringLiteral("Ёжик в тумане и газета «Ведомости»."));
+    EXPECT_EQ(topics(index.search(QStringLiteral("радио попов"))), QStringList{QStringLiteral("Радио")});
+    EXPECT_TRUE(index.search(QStringLiteral("радио телеграф")).isEmpty());
+    EXPECT_TRUE(index.search(QStringLiteral("спутник")).isEmpty());
+    EXPECT_TRUE(index.search(QStringLiteral("\"*(")).isEmpty());
+}
+
+TEST_F(CourseIndexTest, ReadsAgainOnlyWhatChangedAndForgetsWhatIsGone)
+{
+    {
+        CourseIndex index(cache());
+        index.update(documents);
+    }
+    CourseIndex index(cache());
+    EXPECT_EQ(index.update(documents), 0);
+    writeFile(lecture(QStringLiteral("a.htm")), page(QStringLiteral("<p>Теперь здесь о спутниках связи.</p>")));
+    documents.removeLast();
+    EXPECT_EQ(index.update(documents), 1);
+    EXPECT_EQ(topics(index.search(QStringLiteral("спутник"))), QStringList{QStringLiteral("Телеграф")});
+    EXPECT_TRUE(index.search(QStringLiteral("телеграфу")).isEmpty());
+    EXPECT_TRUE(index.search(QStringLiteral("радио")).isEmpty());
+}
+
+TEST_F(CourseIndexTest, ADamagedCacheIsMadeAfresh)
+{
+    writeFile(cache(), QByteArray(4096, 'x'));
+    CourseIndex index(cache());
+    EXPECT_EQ(index.update(documents), 3);
+    EXPECT_EQ(index.search(QStringLiteral("радио")).size(), 1);
+}
+
+// The main window on a course of two lectures, one of them in windows-1251 in a sub-folder.
+class MainWindowSearch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+        course.exec(QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Почта', 'post.htm'), "
+                                   "('Ведомости', 'Россия\\Ведомости.htm');"));
+        QString post;
+        for (int paragraph = 0; paragraph < 100; ++paragraph)
+            post += QStringLiteral("<p>Почтовая станция номер %1.</p>").arg(paragraph);
+        course.writeFile(QStringLiteral("Teoria/post.htm"), page(post + QStringLiteral("<p>Здесь стоял телеграф.</p>")));
+        QStringEncoder cyrillic("windows-1251");
+        course.writeFile(QStringLiteral("Teoria/Россия/Ведомости.htm"),
+                         cyrillic.encode(QStringLiteral("<html><body><p>Первая русская газета о телеграфах.</p></body></html>")));
+        ASSERT_TRUE(createProgram());
+        Form1->show();
+        QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+        Form3->N1->trigger();
+        Form3->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+    }
+    void TearDown() override { destroyProgram(); }
+
+    static void open(const QString& topic)
+    {
+        const QList<QTreeWidgetItem*> found = Form3->TreeView1->findItems(topic, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        QTest::mouseClick(Form3->TreeView1->viewport(), Qt::LeftButton, {},
+                          Form3->TreeView1->visualItemRect(found.first()).center());
+        ASSERT_TRUE(QTest::qWaitFor([] { return !Form3->WebBrowser1->loadPending(); }));
+    }
+    static QString selected() { return Form3->WebBrowser1->textCursor().selectedText(); }
+
+    QTemporaryDir settings;
+    TestCourse course;
+    MessageRecorder boxes;
+};
+
+TEST_F(MainWindowSearch, TheBarMarksEveryHitAndStepsThroughThemRoundTheEnds)
+{
+    open(QStringLiteral("Почта"));
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
+    SearchBar* bar = Form3->searchBar;
+    ASSERT_TRUE(bar->isVisible());
+    bar->edit->setText(QStringLiteral("станция номер 9"));
+    EXPECT_EQ(bar->hitCount(), 11); // 9 and 90 to 99
+    EXPECT_EQ(Form3->WebBrowser1->extraSelections().size(), 11);
+    EXPECT_EQ(selected(), QStringLiteral("станция номер 9"));
+    const int first = Form3->WebBrowser1->textCursor().selectionStart();
+    QTest::keyClick(bar->edit, Qt::Key_Return);
+    EXPECT_GT(Form3->WebBrowser1->textCursor().selectionStart(), first);
+    QTest::keyClick(bar->edit, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(bar->edit, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_GT(Form3->WebBrowser1->textCursor().selectionStart(), first); // round to the last hit
+    bar->edit->setText(QStringLiteral("СТАНЦИЯ НОМЕР 1000"));
+    EXPECT_EQ(bar->countLabel->text(), QStringLiteral("Не найдено"));
+    QTest::keyClick(bar->edit, Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(Form3->WebBrowser1->extraSelections().isEmpty());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowSearch, CourseSearchFindsTheOldLectureInItsFolderAndOpensItAtTheHit)
+{
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    CourseSearchWindow* window = Form3->courseSearch();
+    ASSERT_TRUE(window->isVisible());
+    window->queryEdit->setText(QStringLiteral("телеграф"));
+    window->search();
+    ASSERT_EQ(window->hits().size(), 2);
+    int old = window->hits()[0].topic == QStringLiteral("Ведомости") ? 0 : 1;
+    EXPECT_EQ(window->hits()[old].path, nativePath(programFolder() + QStringLiteral("Teoria/Россия/Ведомости.htm")));
+    emit window->resultList->itemActivated(window->resultList->item(old));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !Form3->WebBrowser1->loadPending(); }));
+    EXPECT_EQ(selected(), QStringLiteral("телеграфах"));
+    EXPECT_TRUE(Form3->searchBar->isVisible());
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace
