@@ -121,7 +121,8 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
         if (!listed.contains(all.columnValue(1).asText()))
             gone << all.columnInteger(0);
     for (const qint64 rowid : gone) {
-        for (const QString& sql : {QStringLiteral("DELETE FROM words WHERE rowid = ?"), QStringLiteral("DELETE FROM files WHERE rowid = ?")}) {
+        for (const QString& sql : {QStringLiteral("DELETE FROM words WHERE rowid = ?"),
+                                   QStringLiteral("DELETE FROM files WHERE rowid = ?")}) {
             Statement forget(connection_, sql);
             forget.bind(1, FieldValue(rowid));
             forget.run();

@@ -70,9 +70,9 @@ void CourseSearchWindow::search()
         auto* item = new QListWidgetItem(hit.topic + QStringLiteral(": ") + hit.snippet, resultList);
         item->setToolTip(hit.path);
     }
-    statusLabel->setText(hits_.isEmpty() ? QStringLiteral("Ничего не найдено.")
-                                         : QStringLiteral("Найдено документов: %1. Дважды щёлкните, чтобы открыть.")
-                                               .arg(hits_.size()));
+    statusLabel->setText(
+        hits_.isEmpty() ? QStringLiteral("Ничего не найдено.")
+                        : QStringLiteral("Найдено документов: %1. Дважды щёлкните, чтобы открыть.").arg(hits_.size()));
     if (!hits_.isEmpty())
         resultList->setCurrentRow(0);
 }

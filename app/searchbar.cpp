@@ -34,8 +34,8 @@ SearchBar::SearchBar(HtmlView* view, QWidget* parent) : QWidget(parent), view_(v
     closeButton = new TsButton(this);
     closeButton->setText(QStringLiteral("Закрыть"));
     closeButton->setAccessibleName(QStringLiteral("Закрыть поиск"));
-    for (QWidget* control : {static_cast<QWidget*>(previousButton), static_cast<QWidget*>(nextButton),
-                             static_cast<QWidget*>(closeButton)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(previousButton), static_cast<QWidget*>(nextButton), static_cast<QWidget*>(closeButton)})
         control->setFocusPolicy(Qt::TabFocus);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 2, 2, 2);

@@ -7,10 +7,10 @@ namespace searchwords {
 namespace {
 
 // Longest first, so that "ами" is left off before "и".
-constexpr std::array endings{u"ами", u"ями", u"ого", u"его", u"ому", u"ему", u"ыми", u"ими", u"ах", u"ях", u"ов",
-                             u"ев", u"ом", u"ем", u"ой", u"ей", u"ам", u"ям", u"ых", u"их", u"ую", u"юю", u"ая",
-                             u"яя", u"ое", u"ее", u"ые", u"ие", u"ый", u"ий", u"а",  u"я",  u"ы",  u"и",  u"у",
-                             u"ю",  u"е",  u"о",  u"ь"};
+constexpr std::array endings{u"ами", u"ями", u"ого", u"его", u"ому", u"ему", u"ыми", u"ими", u"ах", u"ях",
+                             u"ов",  u"ев",  u"ом",  u"ем",  u"ой",  u"ей",  u"ам",  u"ям",  u"ых", u"их",
+                             u"ую",  u"юю",  u"ая",  u"яя",  u"ое",  u"ее",  u"ые",  u"ие",  u"ый", u"ий",
+                             u"а",   u"я",   u"ы",   u"и",   u"у",   u"ю",   u"е",   u"о",   u"ь"};
 constexpr qsizetype shortestStem = 4;
 
 // A letter of the folded text as a pattern that takes both forms of it.
@@ -38,7 +38,8 @@ QString folded(const QString& text)
 
 QStringList words(const QString& query)
 {
-    static const QRegularExpression separators(QStringLiteral("[^\\w]+"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     return folded(query).split(separators, Qt::SkipEmptyParts);
 }
 
@@ -54,8 +55,8 @@ QString stem(const QString& word)
 
 QRegularExpression phrasePattern(const QString& text)
 {
-    return QRegularExpression(foldedPattern(folded(text)),
-                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    return QRegularExpression(foldedPattern(folded(text)), QRegularExpression::CaseInsensitiveOption
+                                                               | QRegularExpression::UseUnicodePropertiesOption);
 }
 
 QRegularExpression stemPattern(const QString& query)
@@ -66,7 +67,8 @@ QRegularExpression stemPattern(const QString& query)
     if (stems.isEmpty())
         return QRegularExpression(QStringLiteral("(?!)"));
     return QRegularExpression(QStringLiteral("\\b(?:%1)\\w*").arg(stems.join(u'|')),
-                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+                              QRegularExpression::CaseInsensitiveOption
+                                  | QRegularExpression::UseUnicodePropertiesOption);
 }
 
 } // namespace searchwords

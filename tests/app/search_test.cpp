@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SearchWords,
     ::testing::Values(WordCase{"same form", QStringLiteral("телеграф"), QStringLiteral("первый телеграф"), true},
                       WordCase{"longer form", QStringLiteral("телеграф"), QStringLiteral("с телеграфом"), true},
-                      WordCase{"query in another form", QStringLiteral("телеграфа"), QStringLiteral("Телеграф Морзе"), true},
+                      WordCase{"query in another form", QStringLiteral("телеграфа"), QStringLiteral("Телеграф Морзе"),
+                               true},
                       WordCase{"yo in the query", QStringLiteral("ёж"), QStringLiteral("ежовые рукавицы"), true},
                       WordCase{"yo in the text", QStringLiteral("еж"), QStringLiteral("ЁЖИК"), true},
                       WordCase{"inside a word only", QStringLiteral("граф"), QStringLiteral("телеграф"), false},
@@ -69,11 +70,13 @@ class CourseIndexTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writeFile(lecture(QStringLiteral("a.htm")), page(QStringLiteral("<h1>Телеграф</h1><p>Сообщение по телеграфу шло "
-                                                                       "минуты.</p>")));
+        writeFile(lecture(QStringLiteral("a.htm")),
+                  page(QStringLiteral("<h1>Телеграф</h1><p>Сообщение по телеграфу шло "
+                                      "минуты.</p>")));
         QStringEncoder cyrillic("windows-1251");
-        writeFile(lecture(QStringLiteral("old.htm")),
-                  cyrillic.encode(QStringLiteral("<html><body><p>Ёжик в тумане и газета «Ведомости».</p></body></html>")));
+        writeFile(
+            lecture(QStringLiteral("old.htm")),
+            cyrillic.encode(QStringLiteral("<html><body><p>Ёжик в тумане и газета «Ведомости».</p></body></html>")));
         writeFile(lecture(QStringLiteral("Россия/b.htm")), page(QStringLiteral("<p>Радио Попова.</p>")));
         documents = {{lecture(QStringLiteral("a.htm")), QStringLiteral("Телеграф")},
                      {lecture(QStringLiteral("old.htm")), QStringLiteral("Старая лекция")},
@@ -143,10 +146,12 @@ protected:
         QString post;
         for (int paragraph = 0; paragraph < 100; ++paragraph)
             post += QStringLiteral("<p>Почтовая станция номер %1.</p>").arg(paragraph);
-        course.writeFile(QStringLiteral("Teoria/post.htm"), page(post + QStringLiteral("<p>Здесь стоял телеграф.</p>")));
+        course.writeFile(QStringLiteral("Teoria/post.htm"),
+                         page(post + QStringLiteral("<p>Здесь стоял телеграф.</p>")));
         QStringEncoder cyrillic("windows-1251");
-        course.writeFile(QStringLiteral("Teoria/Россия/Ведомости.htm"),
-                         cyrillic.encode(QStringLiteral("<html><body><p>Первая русская газета о телеграфах.</p></body></html>")));
+        course.writeFile(
+            QStringLiteral("Teoria/Россия/Ведомости.htm"),
+            cyrillic.encode(QStringLiteral("<html><body><p>Первая русская газета о телеграфах.</p></body></html>")));
         ASSERT_TRUE(createProgram());
         Form1->show();
         QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
