@@ -1,6 +1,8 @@
 #include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 
+#include "tests/support/casename.h"
+
 #include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
@@ -38,6 +40,45 @@ TEST(TsRadioGroup, ArrangesFiveItemsInFiveColumnsOfOneRow)
         EXPECT_FALSE(group.buttons()[item]->isHidden());
     }
 }
+
+struct PlacesCase {
+    std::string name;
+    int count;
+    int columns;
+    QSize size;
+    Qt::LayoutDirection direction;
+    QList<QRect> places;
+};
+
+class RadioGroupPlaces : public ::testing::TestWithParam<PlacesCase> {};
+
+// With a font 13 pixels high: equal cells from x = 8 below the caption line, the rows' leftover
+// height split above and below, columns mirrored right to left.
+TEST_P(RadioGroupPlaces, FillEqualCellsColumnByColumn)
+{
+    const PlacesCase& c = GetParam();
+    EXPECT_EQ(TsRadioGroup::itemPlaces(c.count, c.columns, c.size, 13, c.direction), c.places);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TsRadioGroup, RadioGroupPlaces,
+    ::testing::Values(
+        PlacesCase{"five letters in one row",
+                   5,
+                   5,
+                   {601, 57},
+                   Qt::LeftToRight,
+                   {{8, 16, 118, 39}, {126, 16, 118, 39}, {244, 16, 118, 39}, {362, 16, 118, 39}, {480, 16, 118, 39}}},
+        PlacesCase{"three rows in two columns",
+                   5,
+                   2,
+                   {210, 101},
+                   Qt::LeftToRight,
+                   {{8, 17, 100, 27}, {8, 44, 100, 27}, {8, 71, 100, 27}, {108, 17, 100, 27}, {108, 44, 100, 27}}},
+        PlacesCase{
+            "right to left", 3, 3, {130, 50}, Qt::RightToLeft, {{82, 16, 40, 32}, {42, 16, 40, 32}, {2, 16, 40, 32}}},
+        PlacesCase{"no items", 0, 5, {601, 57}, Qt::LeftToRight, {}}),
+    CaseName());
 
 TEST(TsRadioGroup, ArrangesItemsDownTheColumnsFirst)
 {
