@@ -1,7 +1,9 @@
 #include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 
+#include "platform/apperror.h"
 #include "tests/support/casename.h"
+#include "tests/support/messagerecorder.h"
 
 #include <QFontMetrics>
 #include <QSignalSpy>
@@ -170,6 +172,35 @@ TEST(TsRadioGroup, ANewItemListKeepsTheChoiceWithinItWithoutAClick)
     group.setItems({"X", "Y", "Z", "W"});
     EXPECT_EQ(checkedStates(group), (QList<bool>{false, false, true, false}));
     EXPECT_EQ(clicks.size(), 0);
+}
+
+// A handler that chooses another item while the user's choice is reported gets that item checked
+// without a second report inside the first; a handler that fails shows its message and leaves
+// the user's choice standing.
+TEST(TsRadioGroup, AChoiceIsReportedOnceAndItsHandlersFailuresAreShown)
+{
+    for (const bool failing : {false, true}) {
+        SCOPED_TRACE(failing ? "failing handler" : "handler choosing again");
+        MessageRecorder boxes;
+        TsRadioGroup group;
+        group.resize(601, 57);
+        group.setColumns(5);
+        group.setItems(letters);
+        group.show();
+        int reports = 0;
+        QObject::connect(&group, &TsRadioGroup::itemClicked, [&] {
+            ++reports;
+            if (failing)
+                throw AppError(QStringLiteral("Ответ не сохранён."));
+            group.setItemIndex(4);
+        });
+
+        clickItem(group, 1);
+        EXPECT_EQ(reports, 1);
+        EXPECT_EQ(group.itemIndex(), failing ? 1 : 4);
+        EXPECT_EQ(checkedStates(group), (QList<bool>{false, failing, false, false, !failing}));
+        EXPECT_EQ(boxes.texts(), failing ? QStringList{QStringLiteral("Ответ не сохранён.")} : QStringList());
+    }
 }
 
 } // namespace
