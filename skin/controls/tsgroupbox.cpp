@@ -38,7 +38,8 @@ QRect TsGroupBox::captionRect() const
 {
     using namespace metrics::groupBox;
     const int textWidth = textExtent(font(), title()).width();
-    const int height = std::max(minCaptionTextHeight, textExtent(font(), QStringLiteral("W")).height()) + captionExtraHeight;
+    const int height =
+        std::max(minCaptionTextHeight, textExtent(font(), QStringLiteral("W")).height()) + captionExtraHeight;
     int left = captionLeft;
     if (m_captionLayout == clTopCenter)
         left = (width() - textWidth - centredCaptionSpace) / 2;

@@ -176,9 +176,11 @@ QImage TsRadioButton::skinImage()
     const QRect glyph = glyphRect();
     if (!text().isEmpty()) {
         const int textLeft = glyph.width() + m_textIndent + m_margin;
-        QRect rect = textOnRight() ? QRect(QPoint(textLeft, m_margin), QPoint(width() - m_margin - 3, height() - m_margin - 1))
-                                   : QRect(QPoint(m_margin, m_margin), QPoint(width() - textLeft - 3, height() - m_margin - 1));
-        TextFlags flags = m_multiLine ? TextFlag::Center | TextFlag::WordBreak : TextFlag::SingleLine | TextFlag::VCenter;
+        QRect rect = textOnRight()
+                         ? QRect(QPoint(textLeft, m_margin), QPoint(width() - m_margin - 3, height() - m_margin - 1))
+                         : QRect(QPoint(m_margin, m_margin), QPoint(width() - textLeft - 3, height() - m_margin - 1));
+        TextFlags flags =
+            m_multiLine ? TextFlag::Center | TextFlag::WordBreak : TextFlag::SingleLine | TextFlag::VCenter;
         if (!textOnRight() && !m_multiLine)
             flags |= TextFlag::Right;
         {

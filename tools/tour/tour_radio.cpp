@@ -1,4 +1,7 @@
+#include "app/tform1.h"
 #include "skin/controls/tsradiogroup.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/tsskinmanager.h"
 #include "testing/tform5.h"
 #include "tools/tour/tour.h"
 
@@ -21,7 +24,8 @@ void setMouseOver(QWidget* widget, bool over)
 }
 
 // The answer letters of the answering window, an answer chosen: one letter under the mouse, one
-// focused, and all of them disabled as they are before a question is shown.
+// focused, and all of them disabled as they are before a question is shown; then the same in the
+// example skin.
 TourRegistration answerLetters{56, QStringLiteral("answer letters"), [] {
                                    TsRadioGroup* letters = Form5->sRadioGroup1;
                                    TsGroupButton* hot = letters->buttons()[3];
@@ -35,6 +39,15 @@ TourRegistration answerLetters{56, QStringLiteral("answer letters"), [] {
                                    letters->setEnabled(false);
                                    Tour::shoot(Form5, QStringLiteral("answering-letters-disabled"));
                                    letters->setEnabled(true);
+
+                                   Form1->sSkinManager1->setSkinName(QStringLiteral("Amberlight"));
+                                   setMouseOver(hot, true);
+                                   Tour::shoot(Form5, QStringLiteral("answering-letters-example-skin"));
+                                   setMouseOver(hot, false);
+                                   letters->setEnabled(false);
+                                   Tour::shoot(Form5, QStringLiteral("answering-letters-disabled-example-skin"));
+                                   letters->setEnabled(true);
+                                   Form1->sSkinManager1->setSkinName(ferroluxSkinName);
                                }};
 
 } // namespace

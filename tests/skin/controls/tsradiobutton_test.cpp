@@ -43,8 +43,7 @@ TEST_F(RadioButtonTest, BackgroundTakesTheParentsColourOnlyWhilePainting)
     try {
         const FillColorScope inner(clGray);
         throw std::runtime_error("painting failed");
-    } catch (const std::runtime_error&) {
-    }
+    } catch (const std::runtime_error&) {}
     EXPECT_EQ(fillColorOverride(), clYellow);
 }
 
@@ -189,7 +188,10 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"space", true, false, {Input::SpaceDown, Input::SpaceUp}, true},
         InputCase{"read only space", true, true, {Input::SpaceDown, Input::SpaceUp}, false},
         InputCase{"read only space without skin", false, true, {Input::SpaceDown, Input::SpaceUp}, false},
-        InputCase{"space while the mouse leaves", true, false, {Input::SpaceDown, Input::MouseLeaves, Input::SpaceUp},
+        InputCase{"space while the mouse leaves",
+                  true,
+                  false,
+                  {Input::SpaceDown, Input::MouseLeaves, Input::SpaceUp},
                   false}),
     CaseName());
 
