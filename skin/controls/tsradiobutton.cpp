@@ -10,6 +10,8 @@
 #include "skin/core/skintext.h"
 #include "skin/core/stateimage.h"
 
+#include "platform/metrics.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,13 +20,21 @@
 
 namespace {
 
+using namespace metrics::radioButton;
+
 // Without any glyph the face keeps this much room for one at its top-left corner.
-constexpr QSize missingGlyph(16, 16);
+constexpr QSize missingGlyph(missingGlyphSize, missingGlyphSize);
 
 int32_t windowColorOf(const QWidget* widget)
 {
     const QColor color = widget->palette().color(QPalette::Window);
     return rgbColor(color.red(), color.green(), color.blue());
+}
+
+int skinGlyphMask(bool checked)
+{
+    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    return checked ? common.radioChecked : common.radioUnchecked;
 }
 
 } // namespace
@@ -105,40 +115,32 @@ bool TsRadioButton::skinActive() const
 
 // --- Face -----------------------------------------------------------------------------------------
 
-// The own pictures are used only when a checked one is given; the unchecked one alone is not.
+// An own picture of the state is drawn where there is one; the place is always the checked
+// picture's, or the skin's mark's without one.
 const QImage* TsRadioButton::userGlyph() const
 {
-    if (m_glyphChecked.isNull())
-        return nullptr;
-    if (!isChecked() && !m_glyphUnChecked.isNull())
-        return &m_glyphUnChecked;
-    return &m_glyphChecked;
+    const QImage& glyph = isChecked() ? m_glyphChecked : m_glyphUnChecked;
+    return glyph.isNull() ? nullptr : &glyph;
 }
 
-namespace {
-
-int skinGlyphMask(bool checked)
+bool TsRadioButton::hasGlyph() const
 {
-    const TsCommonIndexes& common = currentSkin().commonIndexes;
-    return checked ? common.radioChecked : common.radioUnchecked;
+    return !m_glyphChecked.isNull() || isValidMaskIndex(skinGlyphMask(isChecked()));
 }
-
-} // namespace
 
 QSize TsRadioButton::glyphSize() const
 {
-    if (m_glyphChecked.isNull()) {
-        const int mask = skinGlyphMask(isChecked());
-        return isValidMaskIndex(mask) ? stateImageSize(mask) : missingGlyph;
-    }
-    return QSize(m_glyphChecked.width() / 3, m_glyphChecked.height() / 2);
+    if (!m_glyphChecked.isNull())
+        return QSize(m_glyphChecked.width() / 3, m_glyphChecked.height() / 2);
+    const int mask = skinGlyphMask(isChecked());
+    return isValidMaskIndex(mask) ? stateImageSize(mask) : missingGlyph;
 }
 
 QRect TsRadioButton::glyphRect() const
 {
-    if (m_glyphChecked.isNull() && !isValidMaskIndex(skinGlyphMask(isChecked())))
-        return QRect(QPoint(0, 0), missingGlyph);
     const QSize glyph = glyphSize();
+    if (!hasGlyph())
+        return QRect(QPoint(0, 0), glyph);
     const int left = textOnRight() ? m_margin : width() - m_margin - glyph.width();
     return QRect(QPoint(left, (height() - glyph.height()) / 2), glyph);
 }
@@ -176,9 +178,9 @@ QImage TsRadioButton::skinImage()
     const QRect glyph = glyphRect();
     if (!text().isEmpty()) {
         const int textLeft = glyph.width() + m_textIndent + m_margin;
-        QRect rect = textOnRight()
-                         ? QRect(QPoint(textLeft, m_margin), QPoint(width() - m_margin - 3, height() - m_margin - 1))
-                         : QRect(QPoint(m_margin, m_margin), QPoint(width() - textLeft - 3, height() - m_margin - 1));
+        const int textRight = (textOnRight() ? width() - m_margin : width() - textLeft) - captionRightGap;
+        QRect rect(QPoint(textOnRight() ? textLeft : m_margin, m_margin),
+                   QPoint(textRight - 1, height() - m_margin - 1));
         TextFlags flags =
             m_multiLine ? TextFlag::Center | TextFlag::WordBreak : TextFlag::SingleLine | TextFlag::VCenter;
         if (!textOnRight() && !m_multiLine)
@@ -203,9 +205,9 @@ QSize TsRadioButton::sizeHint() const
         return QRadioButton::sizeHint();
     const QSize glyph = glyphSize();
     const QSize caption = text().isEmpty() ? QSize(0, 0) : textExtent(font(), text());
-    const int textWidth = text().isEmpty() ? 0 : caption.width() + m_textIndent + 5;
+    const int textWidth = text().isEmpty() ? 0 : caption.width() + m_textIndent + autoSizeCaptionSpace;
     return QSize(glyph.width() + 2 * m_margin + textWidth,
-                 std::max(glyph.height(), caption.height() + 2 * m_margin) + 2);
+                 std::max(glyph.height(), caption.height() + 2 * m_margin) + autoSizeExtraHeight);
 }
 
 QSize TsRadioButton::minimumSizeHint() const
@@ -225,9 +227,14 @@ bool TsRadioButton::event(QEvent* event)
     case SKM_REPAINT: appearanceChanged(); break;
     default: break;
     }
-    if (event->type() == QEvent::Enter && skinActive())
-        update();
     return answered;
+}
+
+void TsRadioButton::enterEvent(QEnterEvent* event)
+{
+    QRadioButton::enterEvent(event);
+    if (skinActive())
+        update();
 }
 
 void TsRadioButton::paintEvent(QPaintEvent* event)

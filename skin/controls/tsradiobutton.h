@@ -9,7 +9,8 @@
 // A radio button. While a skin is in force it draws itself from the skin: the section's
 // background over its parent's, the check mark of the skin (or its own GlyphChecked and
 // GlyphUnChecked pictures: normal, hot and pressed side by side over their mask half) and the
-// caption in the section's colours. It keeps no picture between paints.
+// caption in the section's colours. It keeps no picture between paints. GlyphChecked gives the
+// glyph's place and size; without it the skin's marks are drawn.
 //
 // Input stays the platform button's, with one difference while skinned: a press anywhere on the
 // button holds it pressed until the release, so that a release outside still checks it.
@@ -54,6 +55,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool hitButton(const QPoint& position) const override;
     bool skinActive() const;
@@ -62,6 +64,7 @@ private:
     bool userMayCheck() const { return isEnabled() && !m_readOnly; }
     bool textOnRight() const { return layoutDirection() == Qt::LeftToRight; }
     const QImage* userGlyph() const;
+    bool hasGlyph() const;
     QSize glyphSize() const;
     void paintGlyph(QImage& face, const QRect& place) const;
     void appearanceChanged();

@@ -9,6 +9,7 @@
 #include "tests/support/casename.h"
 
 #include <QAccessible>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -129,6 +130,50 @@ INSTANTIATE_TEST_SUITE_P(
                                 QRect(2, 5, 10, 10)},
                       PlaceCase{"no glyph at all", {}, false, Qt::RightToLeft, QRect(0, 0, 16, 16)}),
     CaseName());
+
+struct OwnPictureCase {
+    std::string name;
+    bool checked;
+    bool ownUnchecked;
+    bool ownDrawn; // else the skin's mark of the state
+};
+
+class RadioOwnPicture : public RadioButtonTest, public ::testing::WithParamInterface<OwnPictureCase> {};
+
+// A checked button draws its own checked picture; an unchecked one its own unchecked picture when
+// it has one, else the skin's unchecked mark, both in the checked picture's place.
+TEST_P(RadioOwnPicture, DrawsTheOwnPictureOfTheStateOrTheSkinsMark)
+{
+    const OwnPictureCase& c = GetParam();
+    TsRadioButton* button = makeButton();
+    QImage checkedPicture(30, 20, QImage::Format_BGR888);
+    checkedPicture.fill(Qt::black);
+    // Red images over a black mask half: wholly shown.
+    QImage uncheckedPicture = checkedPicture.copy();
+    QPainter(&uncheckedPicture).fillRect(0, 0, 30, 10, Qt::red);
+    button->setGlyphChecked(checkedPicture);
+    if (c.ownUnchecked)
+        button->setGlyphUnChecked(uncheckedPicture);
+    button->setChecked(c.checked);
+
+    const QRect place = button->glyphRect();
+    QImage expected(buttonSize, QImage::Format_BGR888);
+    expected.fill(QColor(parentRgb));
+    if (c.ownDrawn) {
+        TsMaskData own;
+        own.image = c.checked ? checkedPicture : uncheckedPicture;
+        paintStateImage(expected, place.topLeft(), 0, own);
+    } else {
+        paintStateImage(expected, place.topLeft(), 0, currentSkin().masks[currentSkin().commonIndexes.radioUnchecked]);
+    }
+    EXPECT_EQ(button->skinImage().copy(place), expected.copy(place));
+}
+
+INSTANTIATE_TEST_SUITE_P(RadioButton, RadioOwnPicture,
+                         ::testing::Values(OwnPictureCase{"checked", true, false, true},
+                                           OwnPictureCase{"unchecked with its own picture", false, true, true},
+                                           OwnPictureCase{"unchecked without", false, false, false}),
+                         CaseName());
 
 enum class Input { PressInside, ReleaseOutside, ReleaseInside, SpaceDown, SpaceUp, MouseLeaves };
 
