@@ -43,6 +43,26 @@ constexpr int verticalMargins = 5;    // above and below the rows, besides the c
 constexpr int captionGap = 3;         // between the caption line and the first row
 } // namespace radioGroup
 
+// A skinned radio button: the place kept for a glyph when neither the button nor the skin has one,
+// the room kept right of the caption, and what an auto-sized button adds to its caption.
+namespace radioButton {
+constexpr int missingGlyphSize = 16;
+constexpr int captionRightGap = 2;
+constexpr int autoSizeCaptionSpace = 5;
+constexpr int autoSizeExtraHeight = 2;
+} // namespace radioButton
+
+// A skinned group box's caption: its place along the top edge and the room around its text.
+namespace groupBox {
+constexpr int captionLeft = 6;          // from the left edge, caption on the left
+constexpr int captionPadding = 8;       // added to the text's width
+constexpr int centredCaptionSpace = 10; // taken from the width before a centred caption is halved
+constexpr int rightCaptionSpace = 14;   // from the right edge to the text, caption on the right
+constexpr int minCaptionTextHeight = 4;
+constexpr int captionExtraHeight = 2; // added to the text's height
+constexpr int bevelWidth = 1;         // a caption narrower than two of these grows by one each side
+} // namespace groupBox
+
 // A data grid: rows and the indicator column follow the font; a column without a width of its
 // own is as wide as a typical value of its field, counted in digits.
 namespace grid {

@@ -1,10 +1,12 @@
 #include "skin/controls/tsradiogroup.h"
 
+#include "platform/guarded.h"
 #include "platform/metrics.h"
-#include "skin/controls/tsradiobutton.h"
+#include "skin/controls/tsgroupbutton.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 TsRadioGroup::TsRadioGroup(QWidget* parent) : TsGroupBox(parent)
@@ -16,9 +18,8 @@ void TsRadioGroup::setItems(const QStringList& items)
     while (buttons_.size() > items_.size())
         delete buttons_.takeLast();
     while (buttons_.size() < items_.size()) {
-        auto* button = new TsRadioButton(this);
-        button->setVisible(false);
-        connect(button, &TsRadioButton::toggled, this, [this, button](bool checked) {
+        auto* button = new TsGroupButton(this);
+        connect(button, &TsGroupButton::toggled, this, [this, button](bool checked) {
             if (checked)
                 buttonChecked(button);
         });
@@ -58,7 +59,7 @@ void TsRadioGroup::setItemIndex(int index)
 
 void TsRadioGroup::setButtonChecked(int index, bool checked)
 {
-    TsRadioButton* button = buttons_[index];
+    TsGroupButton* button = buttons_[index];
     if (button->isChecked() == checked)
         return;
     // An auto-exclusive button refuses to be unchecked directly; the group alone decides that.
@@ -67,34 +68,52 @@ void TsRadioGroup::setButtonChecked(int index, bool checked)
     button->setAutoExclusive(true);
 }
 
-void TsRadioGroup::buttonChecked(TsRadioButton* button)
+void TsRadioGroup::buttonChecked(TsGroupButton* button)
 {
-    if (rechecking_)
+    if (rechecking_ || reporting_)
         return;
     itemIndex_ = buttons_.indexOf(button);
-    emit changed();
-    emit itemClicked();
+    const QScopedValueRollback reporting(reporting_, true);
+    guarded([this] {
+        emit changed();
+        emit itemClicked();
+    });
 }
 
-void TsRadioGroup::arrange()
+QList<QRect> TsRadioGroup::itemPlaces(int count, int columns, QSize size, int textHeight, Qt::LayoutDirection direction)
 {
-    if (buttons_.isEmpty())
-        return;
     using namespace metrics::radioGroup;
-    const int textHeight = QFontMetrics(font()).height();
-    const int count = buttons_.size();
-    const int rows = (count + columns_ - 1) / columns_;
-    const int columnWidth = std::max(0, (width() - horizontalMargins) / columns_);
-    const int inner = height() - textHeight - verticalMargins;
+    QList<QRect> places;
+    if (count <= 0 || columns <= 0)
+        return places;
+    const int rows = (count + columns - 1) / columns;
+    const int columnWidth = std::max(0, (size.width() - horizontalMargins) / columns);
+    const int inner = size.height() - textHeight - verticalMargins;
     const int rowHeight = std::max(0, inner / rows);
     const int topMargin = textHeight + captionGap + (inner % rows) / 2;
     for (int index = 0; index < count; ++index) {
         int left = index / rows * columnWidth + leftMargin;
-        if (layoutDirection() == Qt::RightToLeft)
-            left = width() - left - columnWidth;
-        buttons_[index]->setGeometry(left, index % rows * rowHeight + topMargin, columnWidth, rowHeight);
+        if (direction == Qt::RightToLeft)
+            left = size.width() - left - columnWidth;
+        places.append(QRect(left, index % rows * rowHeight + topMargin, columnWidth, rowHeight));
+    }
+    return places;
+}
+
+// All buttons move before the group paints again, so that none is seen at its old place.
+void TsRadioGroup::arrange()
+{
+    const QList<QRect> places =
+        itemPlaces(buttons_.size(), columns_, size(), QFontMetrics(font()).height(), layoutDirection());
+    if (places.isEmpty())
+        return;
+    const bool updating = updatesEnabled();
+    setUpdatesEnabled(false);
+    for (int index = 0; index < places.size(); ++index) {
+        buttons_[index]->setGeometry(places[index]);
         buttons_[index]->setVisible(true);
     }
+    setUpdatesEnabled(updating);
 }
 
 void TsRadioGroup::resizeEvent(QResizeEvent* event)

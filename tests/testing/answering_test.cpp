@@ -19,6 +19,8 @@
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 QString shownText()
@@ -84,6 +86,38 @@ TEST(Answering, LettersCannotBeChosenBeforeAPositionIsShown)
     run.choosePosition(20);
     EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM testing WHERE otv IS NOT NULL")), QStringList{"0"});
     EXPECT_TRUE(Form5->sRadioGroup1->isEnabled());
+}
+
+// How far the darkest pixel of a letter's caption lies below the mean grey of the face's right
+// edge, where only the background shows.
+int captionContrast(TsGroupButton* letter)
+{
+    const QImage face = letter->skinImage().convertToFormat(QImage::Format_RGB32);
+    int background = 0;
+    for (int y = 0; y < face.height(); ++y)
+        background += qGray(face.pixel(face.width() - 1, y));
+    background /= std::max(face.height(), 1);
+    int darkest = 255;
+    for (int x = letter->glyphRect().right() + 1; x < face.width(); ++x)
+        for (int y = 0; y < face.height(); ++y)
+            darkest = std::min(darkest, qGray(face.pixel(x, y)));
+    return background - darkest;
+}
+
+// Before a position is shown the letters are disabled: they look it, and still read clearly on the
+// silver of the box.
+TEST(Answering, DisabledLettersStayReadable)
+{
+    TestingCourse run(30);
+    run.startTest();
+    TsGroupButton* letter = Form5->sRadioGroup1->buttons()[1];
+    ASSERT_TRUE(letter->SkinData.skinned());
+    ASSERT_FALSE(letter->isEnabled());
+    const QImage disabled = letter->skinImage();
+    EXPECT_GE(captionContrast(letter), 64);
+    run.choosePosition(1);
+    ASSERT_TRUE(letter->isEnabled());
+    EXPECT_NE(letter->skinImage(), disabled);
 }
 
 TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)

@@ -1,6 +1,10 @@
 #include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 
+#include "platform/apperror.h"
+#include "tests/support/casename.h"
+#include "tests/support/messagerecorder.h"
+
 #include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
@@ -38,6 +42,45 @@ TEST(TsRadioGroup, ArrangesFiveItemsInFiveColumnsOfOneRow)
         EXPECT_FALSE(group.buttons()[item]->isHidden());
     }
 }
+
+struct PlacesCase {
+    std::string name;
+    int count;
+    int columns;
+    QSize size;
+    Qt::LayoutDirection direction;
+    QList<QRect> places;
+};
+
+class RadioGroupPlaces : public ::testing::TestWithParam<PlacesCase> {};
+
+// With a font 13 pixels high: equal cells from x = 8 below the caption line, the rows' leftover
+// height split above and below, columns mirrored right to left.
+TEST_P(RadioGroupPlaces, FillEqualCellsColumnByColumn)
+{
+    const PlacesCase& c = GetParam();
+    EXPECT_EQ(TsRadioGroup::itemPlaces(c.count, c.columns, c.size, 13, c.direction), c.places);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TsRadioGroup, RadioGroupPlaces,
+    ::testing::Values(
+        PlacesCase{"five letters in one row",
+                   5,
+                   5,
+                   {601, 57},
+                   Qt::LeftToRight,
+                   {{8, 16, 118, 39}, {126, 16, 118, 39}, {244, 16, 118, 39}, {362, 16, 118, 39}, {480, 16, 118, 39}}},
+        PlacesCase{"three rows in two columns",
+                   5,
+                   2,
+                   {210, 101},
+                   Qt::LeftToRight,
+                   {{8, 17, 100, 27}, {8, 44, 100, 27}, {8, 71, 100, 27}, {108, 17, 100, 27}, {108, 44, 100, 27}}},
+        PlacesCase{
+            "right to left", 3, 3, {130, 50}, Qt::RightToLeft, {{82, 16, 40, 32}, {42, 16, 40, 32}, {2, 16, 40, 32}}},
+        PlacesCase{"no items", 0, 5, {601, 57}, Qt::LeftToRight, {}}),
+    CaseName());
 
 TEST(TsRadioGroup, ArrangesItemsDownTheColumnsFirst)
 {
@@ -129,6 +172,35 @@ TEST(TsRadioGroup, ANewItemListKeepsTheChoiceWithinItWithoutAClick)
     group.setItems({"X", "Y", "Z", "W"});
     EXPECT_EQ(checkedStates(group), (QList<bool>{false, false, true, false}));
     EXPECT_EQ(clicks.size(), 0);
+}
+
+// A handler that chooses another item while the user's choice is reported gets that item checked
+// without a second report inside the first; a handler that fails shows its message and leaves
+// the user's choice standing.
+TEST(TsRadioGroup, AChoiceIsReportedOnceAndItsHandlersFailuresAreShown)
+{
+    for (const bool failing : {false, true}) {
+        SCOPED_TRACE(failing ? "failing handler" : "handler choosing again");
+        MessageRecorder boxes;
+        TsRadioGroup group;
+        group.resize(601, 57);
+        group.setColumns(5);
+        group.setItems(letters);
+        group.show();
+        int reports = 0;
+        QObject::connect(&group, &TsRadioGroup::itemClicked, [&] {
+            ++reports;
+            if (failing)
+                throw AppError(QStringLiteral("Ответ не сохранён."));
+            group.setItemIndex(4);
+        });
+
+        clickItem(group, 1);
+        EXPECT_EQ(reports, 1);
+        EXPECT_EQ(group.itemIndex(), failing ? 1 : 4);
+        EXPECT_EQ(checkedStates(group), (QList<bool>{false, failing, false, false, !failing}));
+        EXPECT_EQ(boxes.texts(), failing ? QStringList{QStringLiteral("Ответ не сохранён.")} : QStringList());
+    }
 }
 
 } // namespace
