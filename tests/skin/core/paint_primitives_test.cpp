@@ -115,6 +115,30 @@ TEST(PaintRegionBlend, DestinationKeepsWeightOver256)
     }
 }
 
+TEST(PaintRegionBlend, LongRowsRoundEveryPairOfBytesLikeTheFormula)
+{
+    // Every destination and source byte side by side in one long row, whose odd length leaves a
+    // tail after the wide steps; every weight.
+    const int count = 256 * 256 + 7;
+    std::vector<uint8_t> source(count);
+    for (int i = 0; i < count; ++i)
+        source[size_t(i)] = uint8_t(i >> 8);
+    for (int weight = 0; weight < 256; ++weight) {
+        std::vector<uint8_t> destination(count);
+        for (int i = 0; i < count; ++i)
+            destination[size_t(i)] = uint8_t(i);
+        blendBytes(destination.data(), source.data(), count, weight);
+        int wrong = 0;
+        int first = -1;
+        for (int i = 0; i < count; ++i) {
+            const int expected = divRoundEven(uint8_t(i) * weight + source[size_t(i)] * (256 - weight), 256);
+            if (destination[size_t(i)] != expected && wrong++ == 0)
+                first = i;
+        }
+        EXPECT_EQ(wrong, 0) << "weight " << weight << ", first at byte " << first;
+    }
+}
+
 TEST(PaintRegionBlend, CountsTheRectangleInclusivelyAndStaysInsideBothBitmaps)
 {
     const QImage source = filledImage(3, 3, grey(0));
