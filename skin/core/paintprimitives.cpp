@@ -220,7 +220,13 @@ void copyBlock(QImage& destination, QPoint at, const QImage& source, const QRect
         return;
     from = to.translated(sourceRect.topLeft() - at);
     const size_t bytes = size_t(to.width()) * 3;
-    for (int r = 0; r < to.height(); ++r)
-        std::memmove(destination.scanLine(to.top() + r) + to.left() * 3,
-                     source.constScanLine(from.top() + r) + from.left() * 3, bytes);
+    // Border cells make many small blocks, so the rows are found without a call each. The
+    // destination comes first: making it writable may give the source, when it is the same
+    // image, rows of its own.
+    uint8_t* toRow = destination.scanLine(to.top()) + to.left() * 3;
+    const qsizetype toStride = destination.bytesPerLine();
+    const uint8_t* fromRow = source.constScanLine(from.top()) + from.left() * 3;
+    const qsizetype fromStride = source.bytesPerLine();
+    for (int r = 0; r < to.height(); ++r, toRow += toStride, fromRow += fromStride)
+        std::memmove(toRow, fromRow, bytes);
 }
