@@ -98,6 +98,29 @@ TEST(PaintColorMix, IncludesTheRightColumnAndBottomRow)
     EXPECT_EQ(row(edge, 2), greys({103, 52, 52}));  // 51.5 rounds to 52
 }
 
+TEST(PaintColorMix, LongRowsRoundEveryChannelLikeTheFormula)
+{
+    // Every channel value in each of blue, green and red across a row longer than the wide steps
+    // take at once, with a tail; the fill's channels differ, so a channel mixed with another's
+    // share shows.
+    const int width = 256 + 37;
+    const int32_t fill = rgbColor(7, 130, 255);
+    const int share[3] = {colorBlue(fill), colorGreen(fill), colorRed(fill)};
+    for (const int percent : {0, 1, 33, 50, 77, 99, 100}) {
+        QImage image(width, 1, QImage::Format_BGR888);
+        for (int i = 0; i < width * 3; ++i)
+            image.scanLine(0)[i] = uint8_t(i / 3 + i % 3 * 85);
+        const QImage before = image.copy();
+        colorMix(image, image.rect(), percent, fill);
+        int wrong = 0;
+        for (int i = 0; i < width * 3; ++i) {
+            const int v = before.constScanLine(0)[i];
+            wrong += image.constScanLine(0)[i] != divRoundEven(v * percent + share[i % 3] * (100 - percent), 100);
+        }
+        EXPECT_EQ(wrong, 0) << percent << " %";
+    }
+}
+
 TEST(PaintRegionBlend, DestinationKeepsWeightOver256)
 {
     struct Case {
