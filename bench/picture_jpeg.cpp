@@ -1,5 +1,6 @@
 // Loading a 4000 x 3000 JPEG photo and drawing it the first time in the photo window's picture
 // view, side by side with libjpeg's own djpeg decoding the same file.
+#include "bench/sidebyside.h"
 #include "platform/picture.h"
 #include "platform/pictureview.h"
 
@@ -80,7 +81,7 @@ void BM_PhotoLoadOnly(benchmark::State& state)
 BENCHMARK(BM_PhotoLoadOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // djpeg from libjpeg-turbo-progs decoding the same file to nothing; the process start is part
-// of its figure, so a run with an empty input is measured too and can be taken off.
+// of its figure, so a run with an empty input is measured too and taken off.
 void BM_Djpeg(benchmark::State& state)
 {
     const QStringList arguments{QStringLiteral("-outfile"), QStringLiteral("/dev/null"),
@@ -107,8 +108,5 @@ int main(int argc, char** argv)
     file.open(QIODevice::WriteOnly);
     file.write(makePhoto(4000, 3000));
     file.close();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runSideBySide(argc, argv, {{"BM_PhotoLoadAndFirstDraw", "BM_Djpeg/1", "BM_Djpeg/0"}});
 }

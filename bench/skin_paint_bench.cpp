@@ -1,6 +1,7 @@
 // Speed of the skin painters against plain memory copies of the same size, so that the figures
 // can be read as ratios on any machine.
 
+#include "bench/sidebyside.h"
 #include "skin/core/animtimer.h"
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinloader.h"
@@ -126,8 +127,6 @@ int main(int argc, char** argv)
     arguments.push_back(offscreen);
     int count = int(arguments.size());
     QApplication application(count, arguments.data());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runSideBySide(argc, argv,
+                         {{"BM_FormBackgroundScreen", "BM_MemcpyScreen"}, {"BM_RegionBlendScreen", "BM_MemcpyScreen"}});
 }

@@ -52,7 +52,6 @@ void paintGradient(QImage& bitmap, const QRect& rect, const TsGradArray& gradien
     const int mode = gradient.first().mode;
     if (mode == 0) {
         const std::vector<Span> spans = segmentSpans(gradient, top, bottom - top, bottom);
-        std::vector<uint8_t> row(size_t(right - left) * 3);
         for (size_t s = 0; s < spans.size(); ++s) {
             const int n = spans[s].last - spans[s].first;
             if (n <= 0)
@@ -60,9 +59,7 @@ void paintGradient(QImage& bitmap, const QRect& rect, const TsGradArray& gradien
             for (int i = 0; i <= n; ++i) {
                 uint8_t pixel[3];
                 interpolate(pixel, gradient[s].color1, gradient[s].color2, i, n);
-                for (int x = 0; x < right - left; ++x)
-                    std::memcpy(row.data() + x * 3, pixel, 3);
-                std::memcpy(bitmap.scanLine(spans[s].first + i) + left * 3, row.data(), row.size());
+                fillPixels(bitmap.scanLine(spans[s].first + i) + left * 3, pixel, right - left);
             }
         }
     } else if (mode == 1) {

@@ -81,19 +81,28 @@ void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRec
     if (columns.first >= columns.end)
         return;
     const int raise = std::clamp(options.maskRaise, 0, 255);
+    // Border cells can be a few pixels in size, so the rows are found without a call each.
+    const uint8_t* pictureBits = picture.constBits();
+    const qsizetype pictureStride = picture.bytesPerLine();
+    const int pictureHeight = picture.height();
+    const int targetHeight = target.height();
+    const qsizetype targetStride = target.bytesPerLine();
+    uint8_t* targetBits = nullptr;
     for (int r = 0; r < source.height(); ++r) {
         const int sy = source.top() + r;
         const int my = sy + image.maskOffset;
-        if (sy < 0 || sy >= picture.height() || my >= picture.height())
+        if (sy < 0 || sy >= pictureHeight || my >= pictureHeight)
             break;
         const int ty = at.y() + r;
         if (ty < 0)
             continue;
-        if (ty >= target.height())
+        if (ty >= targetHeight)
             break;
-        const uint8_t* p = picture.constScanLine(sy) + (source.left() + columns.first) * 3;
-        const uint8_t* m = picture.constScanLine(my) + (source.left() + columns.first) * 3;
-        uint8_t* d = target.scanLine(ty) + (at.x() + columns.first) * 3;
+        if (!targetBits)
+            targetBits = target.bits();
+        const uint8_t* p = pictureBits + sy * pictureStride + (source.left() + columns.first) * 3;
+        const uint8_t* m = pictureBits + my * pictureStride + (source.left() + columns.first) * 3;
+        uint8_t* d = targetBits + ty * targetStride + (at.x() + columns.first) * 3;
         int runStart = -1;
         for (int c = columns.first; c < columns.end; ++c, p += 3, m += 3, d += 3) {
             const int tx = at.x() + c;
@@ -127,17 +136,25 @@ void keyCopy(QImage& target, QPoint at, const QImage& picture, const QRect& sour
     const ColumnRange columns = columnsInside(target, at, picture, source);
     if (columns.first >= columns.end)
         return;
+    const uint8_t* pictureBits = picture.constBits();
+    const qsizetype pictureStride = picture.bytesPerLine();
+    const int pictureHeight = picture.height();
+    const int targetHeight = target.height();
+    const qsizetype targetStride = target.bytesPerLine();
+    uint8_t* targetBits = nullptr;
     for (int r = 0; r < source.height(); ++r) {
         const int sy = source.top() + r;
-        if (sy < 0 || sy >= picture.height())
+        if (sy < 0 || sy >= pictureHeight)
             break;
         const int ty = at.y() + r;
         if (ty < 0)
             continue;
-        if (ty >= target.height())
+        if (ty >= targetHeight)
             break;
-        const uint8_t* p = picture.constScanLine(sy) + (source.left() + columns.first) * 3;
-        uint8_t* d = target.scanLine(ty) + (at.x() + columns.first) * 3;
+        if (!targetBits)
+            targetBits = target.bits();
+        const uint8_t* p = pictureBits + sy * pictureStride + (source.left() + columns.first) * 3;
+        uint8_t* d = targetBits + ty * targetStride + (at.x() + columns.first) * 3;
         for (int c = columns.first; c < columns.end; ++c, p += 3, d += 3) {
             const uint8_t* from = p;
             if (isKeyPixel(p)) {

@@ -79,5 +79,9 @@ void blendImages(QImage& first, const QImage& second, int weight);
 // Block transfer of sourceRect of `source` to `at` in `destination`, limited to both bitmaps.
 void copyBlock(QImage& destination, QPoint at, const QImage& source, const QRect& sourceRect);
 
-// Row blend of `count` bytes: d keeps weight/256, s gives the rest, rounded half to even.
+// Row blend of `count` bytes: d keeps weight/256, s gives the rest, rounded half to even
+// (weight 0 to 255).
 void blendBytes(uint8_t* destination, const uint8_t* source, int count, int weight);
+
+// Fills `count` pixels of a row with one B, G, R pixel.
+void fillPixels(uint8_t* row, const uint8_t pixel[3], int count);

@@ -7,7 +7,6 @@
 #include "skin/core/texturetiler.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -72,12 +71,8 @@ public:
     {
         if (y < m_area.top() || y > m_area.bottom())
             return;
-        if (!m_horizontal) {
-            const uint8_t* colour = m_column.constScanLine(y - m_rect.top());
-            uint8_t* p = m_line.scanLine(0);
-            for (int x = 0; x < m_area.width(); ++x, p += 3)
-                std::memcpy(p, colour, 3);
-        }
+        if (!m_horizontal)
+            fillPixels(m_line.scanLine(0), m_column.constScanLine(y - m_rect.top()), m_area.width());
         blendBytes(bitmap.scanLine(y) + m_area.left() * 3, m_line.constScanLine(0), m_area.width() * 3, m_weight);
     }
 
@@ -97,11 +92,13 @@ void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
     std::optional<GradientOverlay> overlay;
     TileRowDone rowDone;
     if (v.gradientPercent > 0 && !v.gradientData->isEmpty() && gradientCovers(*v.gradient, rect.size())) {
-        rowDone = [&](int y) {
+        rowDone.finish = [&](int y) {
             if (!overlay)
                 overlay.emplace(bitmap, rect, *v.gradient, v.imageWeight);
             overlay->blendRow(bitmap, y);
         };
+        // Every row of a horizontal gradient is the same.
+        rowDone.dependsOnPictureRowOnly = v.gradient->first().mode == 1;
     }
     bool imagePainted = false;
     if (v.imagePercent > 0) {
@@ -117,7 +114,7 @@ void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
             imagePainted = true;
         }
     }
-    if (v.gradientPercent > 0 && imagePainted && !rowDone) {
+    if (v.gradientPercent > 0 && imagePainted && !rowDone.finish) {
         // A gradient that leaves pixels out leaves the texture there as it was.
         QImage gradient = bitmap.copy(rect);
         if (v.gradientData->isEmpty())

@@ -13,6 +13,18 @@ struct Piece {
     int bytes;
 };
 
+// True when the pieces fill the area's columns from edge to edge without a gap.
+bool coverRow(const std::vector<Piece>& pieces, const QRect& area)
+{
+    int next = area.left();
+    for (const Piece& piece : pieces) {
+        if (piece.to != next)
+            return false;
+        next += piece.bytes / 3;
+    }
+    return next == area.right() + 1;
+}
+
 void tile(QImage& canvas, const QRect& rect, const QImage& picture, const QRect& tileRect, const TileRowDone& rowDone)
 {
     const QRect area = rect.intersected(canvas.rect());
@@ -21,7 +33,7 @@ void tile(QImage& canvas, const QRect& rect, const QImage& picture, const QRect&
     const int w = tileRect.width();
     const int h = tileRect.height();
     const bool tiles = w > 0 && h > 0;
-    if (!tiles && !rowDone)
+    if (!tiles && !rowDone.finish)
         return;
 
     // Every row repeats the same pieces: tiles stay on the grid of the rectangle's corner, cut to
@@ -35,7 +47,17 @@ void tile(QImage& canvas, const QRect& rect, const QImage& picture, const QRect&
             pieces.push_back({first, tileRect.left() + first - x, (end - first) * 3});
     }
 
+    // A row h rows below one finished here shows the same picture row, and is the same when the
+    // tiles leave nothing of the canvas's old pixels in it: one long copy instead of many short
+    // ones and the finishing.
+    const bool copyRows = tiles && (!rowDone.finish || rowDone.dependsOnPictureRowOnly) && coverRow(pieces, area)
+                          && tileRect.top() >= 0 && tileRect.top() + h <= picture.height();
+    const size_t rowBytes = size_t(area.width()) * 3;
     for (int y = area.top(); y <= area.bottom(); ++y) {
+        if (copyRows && y - h >= area.top()) {
+            std::memcpy(canvas.scanLine(y) + area.left() * 3, canvas.constScanLine(y - h) + area.left() * 3, rowBytes);
+            continue;
+        }
         const int sy = tiles ? tileRect.top() + (y - rect.top()) % h : -1;
         if (sy >= 0 && sy < picture.height()) {
             const uint8_t* source = picture.constScanLine(sy);
@@ -43,8 +65,8 @@ void tile(QImage& canvas, const QRect& rect, const QImage& picture, const QRect&
             for (const Piece& piece : pieces)
                 std::memcpy(target + piece.to * 3, source + piece.from * 3, size_t(piece.bytes));
         }
-        if (rowDone)
-            rowDone(y);
+        if (rowDone.finish)
+            rowDone.finish(y);
     }
 }
 

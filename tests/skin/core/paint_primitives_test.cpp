@@ -98,6 +98,29 @@ TEST(PaintColorMix, IncludesTheRightColumnAndBottomRow)
     EXPECT_EQ(row(edge, 2), greys({103, 52, 52}));  // 51.5 rounds to 52
 }
 
+TEST(PaintColorMix, LongRowsRoundEveryChannelLikeTheFormula)
+{
+    // Every channel value in each of blue, green and red across a row longer than the wide steps
+    // take at once, with a tail; the fill's channels differ, so a channel mixed with another's
+    // share shows.
+    const int width = 256 + 37;
+    const int32_t fill = rgbColor(7, 130, 255);
+    const int share[3] = {colorBlue(fill), colorGreen(fill), colorRed(fill)};
+    for (const int percent : {0, 1, 33, 50, 77, 99, 100}) {
+        QImage image(width, 1, QImage::Format_BGR888);
+        for (int i = 0; i < width * 3; ++i)
+            image.scanLine(0)[i] = uint8_t(i / 3 + i % 3 * 85);
+        const QImage before = image.copy();
+        colorMix(image, image.rect(), percent, fill);
+        int wrong = 0;
+        for (int i = 0; i < width * 3; ++i) {
+            const int v = before.constScanLine(0)[i];
+            wrong += image.constScanLine(0)[i] != divRoundEven(v * percent + share[i % 3] * (100 - percent), 100);
+        }
+        EXPECT_EQ(wrong, 0) << percent << " %";
+    }
+}
+
 TEST(PaintRegionBlend, DestinationKeepsWeightOver256)
 {
     struct Case {
@@ -112,6 +135,30 @@ TEST(PaintRegionBlend, DestinationKeepsWeightOver256)
         regionBlend(destination, filledImage(1, 1, grey(c.source)), c.weight, QPoint(0, 0), QRect(0, 0, 1, 1));
         EXPECT_EQ(pixel(destination, 0, 0), grey(c.expected))
             << c.destination << " over " << c.source << " at " << c.weight;
+    }
+}
+
+TEST(PaintRegionBlend, LongRowsRoundEveryPairOfBytesLikeTheFormula)
+{
+    // Every destination and source byte side by side in one long row, whose odd length leaves a
+    // tail after the wide steps; every weight.
+    const int count = 256 * 256 + 7;
+    std::vector<uint8_t> source(count);
+    for (int i = 0; i < count; ++i)
+        source[size_t(i)] = uint8_t(i >> 8);
+    for (int weight = 0; weight < 256; ++weight) {
+        std::vector<uint8_t> destination(count);
+        for (int i = 0; i < count; ++i)
+            destination[size_t(i)] = uint8_t(i);
+        blendBytes(destination.data(), source.data(), count, weight);
+        int wrong = 0;
+        int first = -1;
+        for (int i = 0; i < count; ++i) {
+            const int expected = divRoundEven(uint8_t(i) * weight + source[size_t(i)] * (256 - weight), 256);
+            if (destination[size_t(i)] != expected && wrong++ == 0)
+                first = i;
+        }
+        EXPECT_EQ(wrong, 0) << "weight " << weight << ", first at byte " << first;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "paint_fixture.h"
 
+#include "skin/core/gradient.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 
@@ -125,6 +126,53 @@ TEST_F(SectionPaintTest, GradientOverTextureFollowsItsSegmentsInBothDirections)
                             : std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 0, 2)}),
                   expected);
         EXPECT_EQ(pixel(target, 1, 0), grey(1));
+    }
+}
+
+TEST_F(SectionPaintTest, AreaManyTilesTallIsTheTexturePixelBlendedWithTheGradientPixel)
+{
+    // A texture of unequal pixels repeats many times across and down a rectangle that ends off
+    // the bitmap: every pixel is its texel on the rectangle's tile grid keeping 127/256 over the
+    // gradient's pixel at the same place.
+    QImage master(5, 3, QImage::Format_BGR888);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            setPixel(master, x, y, rgbColor(40 * x + y, 250 - 60 * y, 17 * x * y));
+    setMasterBitmap(master);
+    addMask("FORM", "PATTERN", master.rect(), 1, 0);
+    const QRect rect(3, -2, 101, 40);
+    for (const int mode : {0, 1}) {
+        TsGeneralData form = plainSection("FORM", grey(0));
+        form.imagePercent = 50;
+        form.gradientPercent = 50;
+        form.gradientData = QStringLiteral("x");
+        TsGradSegment ramp;
+        ramp.color1 = rgbColor(10, 200, 0);
+        ramp.color2 = rgbColor(250, 30, 120);
+        ramp.mode = mode;
+        form.gradient = {ramp};
+        const int index = addSection(form);
+        QImage target = filledImage(110, 36, grey(1));
+        paintSectionBackground(target, rect, {.sectionIndex = index, .sectionName = "FORM"});
+
+        QImage gradient = filledImage(rect.width(), rect.height(), grey(0));
+        paintGradient(gradient, gradient.rect(), form.gradient);
+        int wrong = 0;
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                int32_t expected = grey(1);
+                if (rect.contains(x, y)) {
+                    const QPoint in = QPoint(x, y) - rect.topLeft();
+                    const uint8_t* t = master.constScanLine(in.y() % 3) + in.x() % 5 * 3;
+                    const uint8_t* g = gradient.constScanLine(in.y()) + in.x() * 3;
+                    const auto mix = [&](int channel) {
+                        return divRoundEven(t[channel] * 127 + g[channel] * 129, 256);
+                    };
+                    expected = rgbColor(mix(2), mix(1), mix(0));
+                }
+                wrong += pixel(target, x, y) != expected;
+            }
+        EXPECT_EQ(wrong, 0) << "mode " << mode;
     }
 }
 
