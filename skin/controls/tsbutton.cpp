@@ -251,8 +251,7 @@ void TsButton::keyPressEvent(QKeyEvent* event)
 // for the cancel button.
 bool TsButton::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_watchedWindow && event->type() == QEvent::KeyPress
-        && dialogKey(static_cast<QKeyEvent*>(event))) {
+    if (watched == m_watchedWindow && event->type() == QEvent::KeyPress && dialogKey(static_cast<QKeyEvent*>(event))) {
         click();
         return true;
     }

@@ -1,0 +1,37 @@
+#pragma once
+
+// Where a button with a glyph puts its glyph and its caption: speed buttons and glyph buttons
+// share these rules.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QFontMetrics;
+class QString;
+enum class CaptionAlignment;
+
+// Where the glyph stands relative to the caption.
+enum class GlyphLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
+
+struct GlyphLayoutInput {
+    QSize size;                  // the button's
+    QSize glyph;                 // 0 x 0 without a glyph
+    int dropDownWidth = 0;       // the arrow part at the right edge, not laid out into
+    int margin = -1;             // from the edge to the content; negative centres it
+    int spacing = 4;             // between glyph and caption
+    int textOffset = 0;          // the caption moves right by this much
+    bool captionShown = true;
+    bool pressed = false;        // glyph and caption move one pixel down and right
+    GlyphLayout layout = GlyphLayout::GlyphLeft;
+    CaptionAlignment alignment{}; // callers always give it
+};
+
+struct GlyphPlacement {
+    QPoint glyph;  // top-left corner
+    QRect caption; // where the caption is written, centred and word-broken
+};
+
+// `caption` is measured with word breaking and tab expansion in the width left beside the glyph.
+GlyphPlacement layoutGlyphAndCaption(const GlyphLayoutInput& input, const QFontMetrics& metrics,
+                                     const QString& caption);
