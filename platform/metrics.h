@@ -43,6 +43,13 @@ constexpr int verticalMargins = 5;    // above and below the rows, besides the c
 constexpr int captionGap = 3;         // between the caption line and the first row
 } // namespace radioGroup
 
+// Skinned buttons and panels: a speed button's drop-down arrow part is added at its right edge;
+// the window's size grip is a square panel.
+namespace buttons {
+constexpr int dropDownArrowWidth = 16;
+constexpr int gripSize = 20;
+} // namespace buttons
+
 // A data grid: rows and the indicator column follow the font; a column without a width of its
 // own is as wide as a typical value of its field, counted in digits.
 namespace grid {

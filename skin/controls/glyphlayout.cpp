@@ -2,8 +2,12 @@
 
 #include "skin/controls/tsskinprovider.h"
 
+#include "skin/core/skintext.h"
+
 #include <QFontMetrics>
+#include <QPainter>
 #include <QString>
+#include <QWidget>
 
 GlyphPlacement layoutGlyphAndCaption(const GlyphLayoutInput& in, const QFontMetrics& metrics, const QString& caption)
 {
@@ -78,5 +82,39 @@ GlyphPlacement layoutGlyphAndCaption(const GlyphLayoutInput& in, const QFontMetr
         placed.glyph += QPoint(1, 1);
         placed.caption.translate(1, 1);
     }
+    return placed;
+}
+
+GlyphPlacement paintGlyphAndCaption(QImage& cache, const QWidget& button, const ButtonGlyph& glyph,
+                                    GlyphLayoutInput layout, GlyphState glyphState, bool hot, bool hotText,
+                                    int sectionIndex)
+{
+    QImage bitmap = glyph.bitmap;
+    int frames = glyph.numGlyphs;
+    if (!glyph.images.isEmpty() && glyph.imageIndex >= 0) {
+        imageListGlyph(bitmap, glyph.images, glyph.imageIndex, glyph.imagesBackground);
+        frames = 1;
+    }
+    layout.glyph = bitmap.isNull() ? QSize(0, 0) : QSize(glyphFrameWidth(bitmap, frames), bitmap.height());
+    const QString caption = button.property("text").toString();
+    const GlyphPlacement placed = layoutGlyphAndCaption(layout, button.fontMetrics(), caption);
+    if (!bitmap.isNull())
+        paintGlyph(cache, placed.glyph, bitmap,
+                   {.blendPercent = glyph.blend,
+                    .hot = hot,
+                    .enabled = button.isEnabled(),
+                    .greyed = glyph.grayed,
+                    .disabledKind = glyph.disabledKind,
+                    .glyphCount = frames,
+                    .state = glyphState});
+    if (!layout.captionShown || caption.isEmpty())
+        return placed;
+    QPainter painter(&cache);
+    painter.setFont(button.font());
+    TextFlags flags = TextFlag::Center | TextFlag::WordBreak | TextFlag::ExpandTabs;
+    if (button.layoutDirection() == Qt::RightToLeft)
+        flags |= TextFlag::RtlReading;
+    QRect written = placed.caption;
+    writeSkinText(painter, caption, {sectionIndex, button.isEnabled(), hotText, flags}, written);
     return placed;
 }

@@ -43,8 +43,7 @@ void TsPanel::rebuildCache()
         painter.setFont(font());
         const int textHeight = textExtent(font(), QStringLiteral("W")).height();
         const QRect client = contentsRect();
-        QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(),
-                      textHeight);
+        QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(), textHeight);
         const TextFlags flags = alignmentTextFlags(m_alignment);
         if (!testAttribute(Qt::WA_SetFont)) {
             writeSkinText(painter, m_caption, {SkinData.skinIndex, isEnabled(), false, flags | TextFlag::NoPrefix},

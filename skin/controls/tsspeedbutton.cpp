@@ -1,15 +1,14 @@
 #include "skin/controls/tsspeedbutton.h"
 
+#include "platform/metrics.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/core/animtimer.h"
 #include "skin/core/borderpaint.h"
-#include "skin/core/glyph.h"
 #include "skin/core/paintdisabled.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintables.h"
-#include "skin/core/skintext.h"
 #include "skin/core/stateimage.h"
 
 #include <QCursor>
@@ -19,7 +18,7 @@
 
 namespace {
 
-constexpr int dropDownArrowWidth = 16;
+using metrics::buttons::dropDownArrowWidth;
 
 // One drop-down menu at a time, whichever button opened it.
 bool dropDownOpen = false;
@@ -42,26 +41,26 @@ void TsSpeedButton::changed()
 
 void TsSpeedButton::setGlyph(const QImage& glyph)
 {
-    m_glyph = glyph;
+    m_glyph.bitmap = glyph;
     changed();
 }
 
 void TsSpeedButton::setNumGlyphs(int count)
 {
-    m_numGlyphs = std::clamp(count, 1, 4);
+    m_glyph.numGlyphs = std::clamp(count, 1, 4);
     changed();
 }
 
 void TsSpeedButton::setImages(const QList<QImage>& images, int32_t backgroundColor)
 {
-    m_images = images;
-    m_imagesBackground = backgroundColor;
+    m_glyph.images = images;
+    m_glyph.imagesBackground = backgroundColor;
     changed();
 }
 
 void TsSpeedButton::setImageIndex(int index)
 {
-    m_imageIndex = index;
+    m_glyph.imageIndex = index;
     changed();
 }
 
@@ -117,19 +116,19 @@ void TsSpeedButton::setShowCaption(bool show)
 
 void TsSpeedButton::setBlend(int percent)
 {
-    m_blend = std::clamp(percent, 0, 100);
+    m_glyph.blend = std::clamp(percent, 0, 100);
     changed();
 }
 
 void TsSpeedButton::setGrayed(bool grayed)
 {
-    m_grayed = grayed;
+    m_glyph.grayed = grayed;
     changed();
 }
 
 void TsSpeedButton::setDisabledGlyphKind(TsDisabledKind kind)
 {
-    m_disabledGlyphKind = kind;
+    m_glyph.disabledKind = kind;
     changed();
 }
 
@@ -182,52 +181,6 @@ void TsSpeedButton::paintDivider(QImage& cache, const TsCacheInfo& parent) const
     paintBorderMask(cache, strip, borderTiles(currentSkin().masks[mask], 0), BorderPart::All, under);
 }
 
-void TsSpeedButton::paintGlyphAndCaption(QImage& cache, int state)
-{
-    QImage glyph = m_glyph;
-    int frames = m_numGlyphs;
-    if (!m_images.isEmpty() && m_imageIndex >= 0) {
-        imageListGlyph(glyph, m_images, m_imageIndex, m_imagesBackground);
-        frames = 1;
-    }
-    const QSize glyphSize = glyph.isNull() ? QSize(0, 0) : QSize(glyphFrameWidth(glyph, frames), glyph.height());
-    const bool pressed = state == 2;
-    GlyphLayoutInput input{.size = size(),
-                           .glyph = glyphSize,
-                           .dropDownWidth = dropDownWidth(),
-                           .margin = m_margin,
-                           .spacing = m_spacing,
-                           .textOffset = m_textOffset,
-                           .captionShown = m_showCaption,
-                           .pressed = pressed,
-                           .layout = m_layout,
-                           .alignment = m_alignment};
-    const GlyphPlacement placed = layoutGlyphAndCaption(input, fontMetrics(), text());
-
-    if (!glyph.isNull()) {
-        const GlyphState glyphState = !pressed                          ? GlyphState::Up
-                                      : isCheckable() && isChecked() ? GlyphState::Exclusive
-                                                                     : GlyphState::Down;
-        paintGlyph(cache, placed.glyph, glyph,
-                   {.blendPercent = m_blend,
-                    .hot = state > 0,
-                    .enabled = isEnabled(),
-                    .greyed = m_grayed,
-                    .disabledKind = m_disabledGlyphKind,
-                    .glyphCount = frames,
-                    .state = glyphState});
-    }
-    if (m_showCaption && !text().isEmpty()) {
-        QPainter painter(&cache);
-        painter.setFont(font());
-        TextFlags flags = TextFlag::Center | TextFlag::WordBreak | TextFlag::ExpandTabs;
-        if (layoutDirection() == Qt::RightToLeft)
-            flags |= TextFlag::RtlReading;
-        QRect caption = placed.caption;
-        writeSkinText(painter, text(), {SkinData.skinIndex, isEnabled(), state > 0, flags}, caption);
-    }
-}
-
 void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) const
 {
     const int d = dropDownWidth();
@@ -239,8 +192,8 @@ void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) 
     if (!isValidMaskIndex(arrow))
         return;
     const QSize arrowSize = stateImageSize(arrow);
-    const QPoint at = part.topLeft()
-                      + QPoint((part.width() - arrowSize.width()) / 2, (part.height() - arrowSize.height()) / 2);
+    const QPoint at =
+        part.topLeft() + QPoint((part.width() - arrowSize.width()) / 2, (part.height() - arrowSize.height()) / 2);
     if (at.x() >= 0 && at.y() >= 0)
         paintStateImage(cache, at, 0, currentSkin().masks[arrow]);
 }
@@ -259,7 +212,21 @@ void TsSpeedButton::rebuildCache()
         const int state = m_paintedLook.state;
         paintItem(cache, QRect(0, 0, width() - dropDownWidth(), height()),
                   {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
-        paintGlyphAndCaption(cache, state);
+        const bool pressed = state == 2;
+        const GlyphState glyphState = !pressed                       ? GlyphState::Up
+                                      : isCheckable() && isChecked() ? GlyphState::Exclusive
+                                                                     : GlyphState::Down;
+        paintGlyphAndCaption(cache, *this, m_glyph,
+                             {.size = size(),
+                              .dropDownWidth = dropDownWidth(),
+                              .margin = m_margin,
+                              .spacing = m_spacing,
+                              .textOffset = m_textOffset,
+                              .captionShown = m_showCaption,
+                              .pressed = pressed,
+                              .layout = m_layout,
+                              .alignment = m_alignment},
+                             glyphState, state > 0, state > 0, SkinData.skinIndex);
         if (m_style == TsButtonStyle::tbsDropDown)
             paintDropDownPart(cache, parent);
         if (!isEnabled())

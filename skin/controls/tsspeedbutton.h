@@ -3,7 +3,6 @@
 #include "skin/controls/glyphlayout.h"
 #include "skin/controls/skinned.h"
 #include "skin/core/disabledkind.h"
-#include "skin/core/skintypes.h"
 
 #include <QImage>
 #include <QList>
@@ -26,13 +25,13 @@ public:
 
     // The glyph bitmap: NumGlyphs frames side by side (up, disabled, down, exclusive), each with
     // its bottom-left pixel as transparent colour.
-    const QImage& Glyph() const { return m_glyph; }
+    const QImage& Glyph() const { return m_glyph.bitmap; }
     void setGlyph(const QImage& glyph);
-    int NumGlyphs() const { return m_numGlyphs; }
+    int NumGlyphs() const { return m_glyph.numGlyphs; }
     void setNumGlyphs(int count);
     // An image list glyph, used instead of the bitmap when ImageIndex is not negative.
     void setImages(const QList<QImage>& images, int32_t backgroundColor = clNoColor);
-    int ImageIndex() const { return m_imageIndex; }
+    int ImageIndex() const { return m_glyph.imageIndex; }
     void setImageIndex(int index);
 
     TsButtonStyle ButtonStyle() const { return m_style; }
@@ -53,12 +52,12 @@ public:
     bool ShowCaption() const { return m_showCaption; }
     void setShowCaption(bool show);
     // The share of the background that shows through the glyph while the button is not hot.
-    int Blend() const { return m_blend; }
+    int Blend() const { return m_glyph.blend; }
     void setBlend(int percent);
     // The glyph is grey while the button is not hot.
-    bool Grayed() const { return m_grayed; }
+    bool Grayed() const { return m_glyph.grayed; }
     void setGrayed(bool grayed);
-    TsDisabledKind DisabledGlyphKind() const { return m_disabledGlyphKind; }
+    TsDisabledKind DisabledGlyphKind() const { return m_glyph.disabledKind; }
     void setDisabledGlyphKind(TsDisabledKind kind);
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void setDisabledKind(TsDisabledKind kind);
@@ -95,18 +94,13 @@ private:
     void rebuildCache();
     void paintParentBackground(QImage& cache, const TsCacheInfo& parent) const;
     void paintDivider(QImage& cache, const TsCacheInfo& parent) const;
-    void paintGlyphAndCaption(QImage& cache, int state);
     void paintDropDownPart(QImage& cache, const TsCacheInfo& parent) const;
     void changed();
     void stopFading();
     void repaintThroughParent();
     void showDropDown();
 
-    QImage m_glyph;
-    int m_numGlyphs = 1;
-    QList<QImage> m_images;
-    int32_t m_imagesBackground = clNoColor;
-    int m_imageIndex = -1;
+    ButtonGlyph m_glyph;
     TsButtonStyle m_style = TsButtonStyle::tbsButton;
     QPointer<QMenu> m_dropdownMenu;
     GlyphLayout m_layout = GlyphLayout::GlyphLeft;
@@ -115,9 +109,6 @@ private:
     int m_spacing = 4;
     int m_textOffset = 0;
     bool m_showCaption = true;
-    int m_blend = 0;
-    bool m_grayed = false;
-    TsDisabledKind m_disabledGlyphKind = dkBlended;
     TsDisabledKind m_disabledKind = dkBlended;
     bool m_menuShown = false;
     Look m_paintedLook;
