@@ -165,8 +165,12 @@ void TsButton::paintEvent(QPaintEvent* event)
     if (SkinData.halfVisible || parentHalfVisible)
         SkinData.bgChanged = true;
     SkinData.halfVisible = !parent->rect().contains(geometry());
-    if (currentLook() != m_paintedLook)
+    const Look look = currentLook();
+    if (look != m_paintedLook) {
+        // Each state has its own image of the border mask, and with it its own shape.
+        m_regionChanged = m_regionChanged || look.state != m_paintedLook.state;
         SkinData.bgChanged = true;
+    }
     if (SkinData.bgChanged && !SkinData.cachePreparedByCaller)
         rebuildCache();
     painter.drawImage(0, 0, SkinData.cacheBitmap);
