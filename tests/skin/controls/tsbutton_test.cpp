@@ -73,12 +73,15 @@ TEST_F(ButtonTest, PaintsFromItsSectionInTheShapeOfItsBorderAndStaysAPushButtonT
 
     button->setFocus();
     EXPECT_EQ(button->stateIndex(), 1);
-    EXPECT_NE(face(), normal);
+    const QImage focused = face().copy();
+    EXPECT_NE(focused, normal);
+    button->setText(QStringLiteral("Выход"));
+    EXPECT_NE(face(), focused);
 
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Вход"));
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Выход"));
 
     sendSkinMessage(button, SKM_REMOVESKIN);
     EXPECT_FALSE(button->skinActive());
