@@ -1,7 +1,10 @@
+#include "app/tform1.h"
 #include "app/tform3.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tspagecontrol.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/tsskinmanager.h"
 #include "teacher/tform10.h"
 #include "teacher/tform9.h"
 #include "teacher/tsdbnavigator.h"
@@ -71,5 +74,26 @@ TourRegistration navigatorLooks{75, QStringLiteral("table navigator looks"), [] 
                                     leave(navigator->button(TsDBNavigator::nbNext));
                                     Form10->close();
                                 }};
+
+// The same looks in the example skin.
+TourRegistration exampleSkinButtons{84, QStringLiteral("buttons in the example skin"), [] {
+                                        const QString before = Form1->sSkinManager1->SkinName();
+                                        Form1->sSkinManager1->setSkinName(QStringLiteral("Amberlight"));
+                                        Form3->N5->trigger();
+                                        Form9->Edit1->setFocus();
+                                        Tour::settle();
+                                        hover(Form9->sButton1);
+                                        Tour::shoot(Form9, QStringLiteral("login-button-hot-example-skin"));
+                                        leave(Form9->sButton1);
+                                        Form9->close();
+                                        Form10->show();
+                                        Tour::settle();
+                                        TsDBNavigator* navigator = Form10->sDBNavigator1;
+                                        hover(navigator->button(TsDBNavigator::nbNext));
+                                        Tour::shoot(Form10, QStringLiteral("navigator-hot-example-skin"));
+                                        leave(navigator->button(TsDBNavigator::nbNext));
+                                        Form10->close();
+                                        Form1->sSkinManager1->setSkinName(before.isEmpty() ? ferroluxSkinName : before);
+                                    }};
 
 } // namespace
