@@ -63,6 +63,13 @@ constexpr int captionExtraHeight = 2; // added to the text's height
 constexpr int bevelWidth = 1;         // a caption narrower than two of these grows by one each side
 } // namespace groupBox
 
+// Skinned buttons and panels: a speed button's drop-down arrow part is added at its right edge;
+// the window's size grip is a square panel.
+namespace buttons {
+constexpr int dropDownArrowWidth = 16;
+constexpr int gripSize = 20;
+} // namespace buttons
+
 // A data grid: rows and the indicator column follow the font; a column without a width of its
 // own is as wide as a typical value of its field, counted in digits.
 namespace grid {

@@ -66,6 +66,8 @@ void TsNavButton::setFocusMarked(bool marked)
 
 void TsNavButton::setGlyph(const QImage& glyph)
 {
+    // The skin draws the glyph itself; the icon is the platform's look.
+    TsSpeedButton::setGlyph(glyph);
     const QImage image = withTransparentBackground(glyph);
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(image), QIcon::Normal);

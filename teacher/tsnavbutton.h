@@ -11,7 +11,8 @@ class TsNavButton : public TsSpeedButton {
 public:
     TsNavButton(int index, QWidget* parent);
 
-    // Shows the glyph, with a disabled look that is the glyph blended into the button's face.
+    // Shows the glyph, with a disabled look that is the glyph blended into the button's face, in
+    // the skin and without it.
     void setGlyph(const QImage& glyph);
     // Presses the button again and again while it is held down.
     void repeatWhileHeld();

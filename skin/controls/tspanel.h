@@ -4,10 +4,35 @@
 
 #include <QFrame>
 
-// A panel that holds other controls.
+#include <functional>
+
+enum class CaptionAlignment;
+
+// A panel that holds other controls. While a skin is in force it paints its section ("PANEL")
+// with its borders and its caption into its cache, and the controls on it find their background
+// there.
 class TsPanel : public Skinned<TsPanel, QFrame, ControlKind::Panel> {
     Q_OBJECT
 
 public:
-    using Skinned::Skinned;
+    explicit TsPanel(QWidget* parent = nullptr);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    CaptionAlignment Alignment() const { return m_alignment; }
+    void setAlignment(CaptionAlignment alignment);
+    bool skinActive() const;
+
+    // Called on every skinned paint with a painter on the cache, before the cache reaches the screen.
+    std::function<void(TsPanel* sender, QPainter& canvas)> OnPaint;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void rebuildCache();
+
+    QString m_caption;
+    CaptionAlignment m_alignment;
 };

@@ -2,15 +2,12 @@
 
 #include "skin/core/fadetimer.h"
 
-// For windowless speed buttons: each intermediate image is kept in `frameImage`, and the button,
-// while it has this timer, paints that image instead of its cache. Its parent is told which child
-// is being repainted.
+// For windowless speed buttons: as the fade timer, but the button is repainted through its parent,
+// which is told which child is being repainted.
 class TsAnimTimer : public TsFadeTimer {
     Q_OBJECT
 public:
     explicit TsAnimTimer(QWidget* owner);
-
-    QImage frameImage;
 
 protected:
     void showImage(const QImage& image) override;

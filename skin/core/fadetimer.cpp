@@ -8,14 +8,10 @@
 #include "skin/core/tscommondata.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPainter>
 
 TsFadeTimer::TsFadeTimer(QWidget* owner) : QTimer(owner), m_owner(owner)
 {
     connect(this, &QTimer::timeout, this, &TsFadeTimer::onTimeout);
-    if (owner)
-        owner->installEventFilter(this);
 }
 
 void TsFadeTimer::onTimeout()
@@ -92,21 +88,9 @@ void TsFadeTimer::fadeOutStep()
 
 void TsFadeTimer::showImage(const QImage& image)
 {
-    if (!m_owner)
-        return;
-    // The window is painted from the intermediate image only during this one synchronous paint.
-    m_shown = image;
-    m_owner->repaint();
-    m_shown = QImage();
-}
-
-bool TsFadeTimer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_owner || event->type() != QEvent::Paint || m_shown.isNull())
-        return false;
-    QPainter painter(m_owner);
-    painter.drawImage(QPoint(0, 0), m_shown);
-    return true;
+    frameImage = image;
+    if (m_owner)
+        m_owner->repaint();
 }
 
 bool canFade(QWidget* button, const TsCommonData& data)

@@ -14,8 +14,9 @@ class TsCommonData;
 
 enum FadeDirection : uint8_t { FadeNone = 0, FadeIn = 1, FadeOut = 2 };
 
-// For windowed buttons: the intermediate images go straight onto the button's window, while its
-// cache keeps the new look for every later paint.
+// For windowed buttons: each intermediate image is kept in `frameImage` and the button is repainted
+// at once; the button, while the timer runs, paints shownImage() instead of its cache, which keeps
+// the new look for every later paint.
 class TsFadeTimer : public QTimer {
     Q_OBJECT
 public:
@@ -33,10 +34,15 @@ public:
     // One timer event.
     void tick();
 
+    // What the button shows while the timer runs: the last intermediate image, or the old look
+    // before the first one.
+    const QImage& shownImage() const { return frameImage.isNull() ? startImage : frameImage; }
+
     TsCommonData* ownerData = nullptr;
     int iterations = 0;
     int fadeLevel = 0;
     QImage startImage;
+    QImage frameImage;
 
 protected:
     virtual void showImage(const QImage& image);
@@ -46,12 +52,10 @@ protected:
     QPointer<QWidget> m_owner;
 
 private:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void fadeInStep();
     void fadeOutStep();
 
     uint8_t m_direction = FadeNone;
-    QImage m_shown; // the intermediate image while it is being put on the window
 };
 
 // What a button does on SKM_STOPFADING: the timer stops and is freed (once control is back in the

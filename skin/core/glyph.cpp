@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 int32_t bottomLeftColor(const QImage& picture)
@@ -18,22 +20,29 @@ int32_t bottomLeftColor(const QImage& picture)
 
 } // namespace
 
+int glyphFrameWidth(const QImage& glyph, int glyphCount)
+{
+    return glyph.width() / std::clamp(glyphCount, 1, 4);
+}
+
 void paintGlyph(QImage& target, QPoint at, const QImage& glyph, const GlyphLook& look)
 {
     if (glyph.isNull())
         return;
-    QImage picture = glyph.convertToFormat(QImage::Format_BGR888);
-    if (look.glyphCount >= 2) {
-        const int half = picture.width() / 2;
-        const QImage first = picture.copy(0, 0, half, picture.height());
-        const int32_t key = bottomLeftColor(first);
-        if (look.enabled && !look.hot && look.blendPercent > 0)
-            blendedCopy(target, at, first, first.rect(),
-                        {.targetPercent = look.blendPercent, .keyColor = uint32_t(key)});
-        else if (look.enabled)
-            keyColorCopy(target, at, first, key);
-        else
-            keyColorCopy(target, at, picture.copy(half, 0, half, picture.height()), key);
+    const int count = std::clamp(look.glyphCount, 1, 4);
+    enum Frame { UpFrame, DisabledFrame, DownFrame, ExclusiveFrame };
+    int frame = UpFrame;
+    if (!look.enabled)
+        frame = count > DisabledFrame ? DisabledFrame : UpFrame;
+    else if (look.state == GlyphState::Exclusive && count > ExclusiveFrame)
+        frame = ExclusiveFrame;
+    else if (look.state != GlyphState::Up && count > DownFrame)
+        frame = DownFrame;
+    const int width = glyphFrameWidth(glyph, count);
+    QImage picture = glyph.copy(frame * width, 0, width, glyph.height()).convertToFormat(QImage::Format_BGR888);
+
+    if (frame == DisabledFrame) {
+        keyColorCopy(target, at, picture, bottomLeftColor(picture));
         return;
     }
     if (look.enabled) {
@@ -56,11 +65,11 @@ void paintGlyph(QImage& target, QPoint at, const QImage& glyph, const GlyphLook&
         keyColorCopy(target, at, picture, key);
 }
 
-void imageListGlyph(QImage& bitmap, const QList<QImage>& images, int index)
+void imageListGlyph(QImage& bitmap, const QList<QImage>& images, int index, int32_t backgroundColor)
 {
     const QSize size = images.isEmpty() ? QSize(0, 0) : images.first().size();
     bitmap = QImage(size, QImage::Format_BGR888);
-    bitmap.fill(QColor(0xFF, 0x00, 0xFF));
+    bitmap.fill(toQColor(backgroundColor == clNoColor ? clSkinKey : backgroundColor));
     if (index < 0 || index >= images.size())
         return;
     QPainter painter(&bitmap);

@@ -33,6 +33,8 @@ int qtFlags(TextFlags flags)
         result |= Qt::TextDontClip;
     if (!(flags & TextFlag::NoPrefix))
         result |= Qt::TextShowMnemonic;
+    if (flags & TextFlag::RtlReading)
+        result |= Qt::AlignAbsolute;
     return result;
 }
 
@@ -80,6 +82,7 @@ void writeSkinText(QPainter& canvas, const QString& text, const SkinTextStyle& s
     canvas.save();
     canvas.setBrush(Qt::NoBrush);
     canvas.setBackgroundMode(Qt::TransparentMode);
+    canvas.setLayoutDirection(flags & TextFlag::RtlReading ? Qt::RightToLeft : Qt::LeftToRight);
     if (!enabled) {
         drawAt(canvas, area, QPoint(1, 1), drawFlags, text, toQColor(clBtnHighlight));
         drawAt(canvas, area, QPoint(0, 0), drawFlags, text, toQColor(clBtnShadow));

@@ -20,6 +20,8 @@ enum class TextFlag : unsigned {
     ExpandTabs = 0x40,
     NoClip = 0x100,
     NoPrefix = 0x800,
+    // Right-to-left reading order; the alignment flags keep their meaning.
+    RtlReading = 0x20000,
 };
 Q_DECLARE_FLAGS(TextFlags, TextFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TextFlags)

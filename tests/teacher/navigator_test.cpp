@@ -1,9 +1,12 @@
 #include "data/connection.h"
 #include "data/datasource.h"
 #include "data/table.h"
+#include "skin/core/ferroluxskin.h"
 #include "skin/core/skinmessage.h"
+#include "skin/core/tsskinmanager.h"
 #include "teacher/tsdbnavigator.h"
 #include "teacher/tsnavbutton.h"
+#include "tests/skin/core/skinprobe.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
 #include "tests/support/casename.h"
@@ -314,6 +317,42 @@ TEST(NavigatorSkin, SkinChangesAndRepaintsArePassedOnToEveryButton)
     EXPECT_EQ(navigator.button(0)->SkinData.SkinSection(), QStringLiteral("TOOLBUTTON"));
     for (const auto& counter : counters)
         EXPECT_EQ(counter->messages, QList<unsigned>({SKM_SETNEWSKIN, SKM_REPAINT, SKM_REMOVESKIN}));
+}
+
+class NavigatorLookTest : public SkinFixture {};
+
+TEST_F(NavigatorLookTest, BarAndButtonsPaintTheToolbarLooksWithTheirGlyphs)
+{
+    TsSkinManager* manager = newManager();
+    manager->setInternalSkins({ferroluxSkin()});
+    manager->setSkinName(ferroluxSkinName);
+    QWidget window;
+    auto* navigator = new TsDBNavigator(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(navigator->skinActive());
+    navigator->repaint();
+    TsNavButton* button = navigator->button(TsDBNavigator::nbNext);
+    button->setEnabled(true);
+    ASSERT_TRUE(button->skinActive());
+
+    // The idle button lets the bar show through around its glyph.
+    const QImage normal = button->skinImage().copy();
+    const QImage bar = navigator->SkinData.cacheBitmap;
+    EXPECT_EQ(normal.pixel(1, 1), bar.pixel(button->pos() + QPoint(1, 1)));
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
+    QCoreApplication::sendEvent(button, &enter);
+    QTest::qWait(60);
+    const QImage hot = button->skinImage().copy();
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    const QImage pressed = button->skinImage().copy();
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));
+    button->setEnabled(false);
+    const QImage disabled = button->skinImage().copy();
+    EXPECT_NE(normal, hot);
+    EXPECT_NE(hot, pressed);
+    EXPECT_NE(normal, disabled);
 }
 
 TEST(NavigatorKeyboard, ArrowsMoveTheMarkAndSpacePressesIt)

@@ -6,6 +6,7 @@
 #include "skin/core/skinmessage.h"
 #include "skin/core/tscommondata.h"
 
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 
@@ -157,37 +158,41 @@ TEST_F(FadeTest, OwnerBeingDestroyedStopsTheFade)
 
 namespace {
 
-// A windowed button that counts its own paints.
-class CountingButton : public QWidget {
+// A windowed button that paints as the skinned buttons do: the fade's image while it runs, else its
+// cache.
+class WindowedButton : public QWidget {
 public:
-    CountingButton() : data(this, true) {}
-    ~CountingButton() override { data.setOwnerDestroying(); }
+    WindowedButton() : data(this, true) {}
+    ~WindowedButton() override { data.setOwnerDestroying(); }
 
-    void paintEvent(QPaintEvent*) override { ++paints; }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawImage(0, 0, timer && timer->isActive() ? timer->shownImage() : data.cacheBitmap);
+    }
 
     TsCommonData data;
-    int paints = 0;
+    TsFadeTimer* timer = nullptr;
 };
 
 } // namespace
 
-TEST_F(FadeTest, WindowedButtonShowsEachStepInsteadOfItsOwnPaint)
+TEST_F(FadeTest, WindowedButtonShowsTheStepReachedOnEveryPaintUntilTheFadeStops)
 {
-    CountingButton windowed;
+    WindowedButton windowed;
     windowed.data.skinIndex = button.data.skinIndex;
     windowed.data.cacheBitmap = filledImage(20, 10, grey(0));
     windowed.resize(20, 10);
-    windowed.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&windowed));
-    TsFadeTimer* timer = nullptr;
-    ASSERT_TRUE(startFade(timer, &windowed, windowed.data, true,
+    ASSERT_TRUE(startFade(windowed.timer, &windowed, windowed.data, true,
                           [&] { windowed.data.cacheBitmap = filledImage(20, 10, grey(255)); }));
-    const int before = windowed.paints;
-    timer->tick();
-    EXPECT_EQ(windowed.paints, before);
-    EXPECT_EQ(timer->fadeLevel, 2);
-    windowed.repaint();
-    EXPECT_EQ(windowed.paints, before + 1);
+    const auto shown = [&] { return pixel(windowed.grab().toImage().convertToFormat(QImage::Format_BGR888), 5, 5); };
+
+    EXPECT_EQ(shown(), grey(0));
+    windowed.timer->tick();
+    EXPECT_EQ(windowed.timer->fadeLevel, 2);
+    EXPECT_EQ(shown(), grey(52));
+    stopFade(windowed.timer);
+    EXPECT_EQ(shown(), grey(255));
 }
 
 TEST(FadeBlend, WholeBitmapBlendNeedsBitmapsOfOneSize)

@@ -143,6 +143,38 @@ TEST(GlyphPainter, DrawsTheGlyphByItsKindAndState)
     EXPECT_EQ(row(disabled, 0), std::vector<int32_t>({grey(0), grey(80)}));
 }
 
+TEST(GlyphPainter, PicksTheFrameOfTheStateAndFallsBackWhenTheBitmapHasFewer)
+{
+    // Frames of 2 x 1: a transparent pixel (grey 9) and the frame's own grey, 10, 20, 30, 40 for
+    // up, disabled, down and exclusive.
+    QImage four = filledImage(8, 1, grey(9));
+    for (int frame = 0; frame < 4; ++frame)
+        setPixel(four, frame * 2 + 1, 0, grey(10 * (frame + 1)));
+    struct Case {
+        int count;
+        bool enabled;
+        GlyphState state;
+        int32_t shown;
+    };
+    const Case cases[] = {
+        {4, true, GlyphState::Up, grey(10)},
+        {4, false, GlyphState::Up, grey(20)},
+        {4, true, GlyphState::Down, grey(30)},
+        {4, true, GlyphState::Exclusive, grey(40)},
+        {3, true, GlyphState::Exclusive, grey(30)},
+        {2, true, GlyphState::Down, grey(10)},
+        {2, true, GlyphState::Exclusive, grey(10)},
+        {1, false, GlyphState::Up, grey(5)}, // the up frame blended half way to black
+    };
+    for (const Case& c : cases) {
+        const QImage glyph = four.copy(0, 0, c.count * 2, 1);
+        QImage target = filledImage(2, 1, grey(0));
+        paintGlyph(target, QPoint(0, 0), glyph, {.enabled = c.enabled, .glyphCount = c.count, .state = c.state});
+        EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(0), c.shown}))
+            << c.count << " frames, enabled " << c.enabled << ", state " << int(c.state);
+    }
+}
+
 TEST(GlyphPainter, ImageListGlyphSitsOnTheKeyColour)
 {
     QImage icon(2, 1, QImage::Format_ARGB32);
@@ -153,6 +185,9 @@ TEST(GlyphPainter, ImageListGlyphSitsOnTheKeyColour)
     EXPECT_EQ(row(bitmap, 0), std::vector<int32_t>({clSkinKey, rgbColor(10, 20, 30)}));
     imageListGlyph(bitmap, {icon}, 3);
     EXPECT_EQ(row(bitmap, 0), std::vector<int32_t>({clSkinKey, clSkinKey}));
+    // A list with a background colour of its own shows it where the image is transparent.
+    imageListGlyph(bitmap, {icon}, 0, grey(200));
+    EXPECT_EQ(row(bitmap, 0), std::vector<int32_t>({grey(200), rgbColor(10, 20, 30)}));
 }
 
 TEST_F(StateImageTest, CornerRegionCollectorCutsKeyRunsOfBothCorners)

@@ -120,6 +120,23 @@ TEST_F(SkinTextTest, LayoutFitsTheRectangleToTheTextAndHandsItBackOnePixelLarger
     EXPECT_EQ(empty, QRect(10, 10, 100, 40));
 }
 
+TEST_F(SkinTextTest, RightToLeftReadingPutsTrailingPunctuationFirstAndKeepsTheAlignment)
+{
+    // In right-to-left order "abc!" reads as "!abc" on the screen, still at the left edge.
+    const auto written = [](const QString& text, TextFlags flags) {
+        QImage image = filledImage(80, 20, grey(255));
+        QPainter painter(&image);
+        painter.setFont(plainFont());
+        painter.setPen(Qt::black);
+        QRect rect(2, 2, 76, 16);
+        writePlainText(painter, text, true, flags, rect);
+        return image;
+    };
+    const QImage rightToLeft = written(QStringLiteral("abc!"), TextFlag::RtlReading | TextFlag::WordBreak);
+    EXPECT_EQ(rightToLeft, written(QStringLiteral("!abc"), TextFlag::WordBreak));
+    EXPECT_NE(rightToLeft, written(QStringLiteral("abc!"), TextFlag::WordBreak));
+}
+
 TEST(PaintMarks, FocusRectangleDotsEveryThirdPixel)
 {
     QImage image = filledImage(9, 6, grey(128));

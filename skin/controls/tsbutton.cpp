@@ -1,0 +1,316 @@
+#include "skin/controls/tsbutton.h"
+
+#include "skin/core/borderpaint.h"
+#include "skin/core/fadetimer.h"
+#include "skin/core/paintdisabled.h"
+#include "skin/core/paintmarks.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/skintext.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool withoutShiftCtrlAlt(const QKeyEvent* event)
+{
+    return !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
+TsButton::TsButton(QWidget* parent) : Skinned(parent)
+{
+    // The default look follows the focus wherever it goes in the window.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (isDefault() && skinActive())
+            update();
+    });
+}
+
+void TsButton::setDisabledKind(TsDisabledKind kind)
+{
+    if (kind == m_disabledKind)
+        return;
+    m_disabledKind = kind;
+    SkinData.invalidate();
+}
+
+void TsButton::setKeptDown(bool down)
+{
+    if (down == m_keptDown)
+        return;
+    m_keptDown = down;
+    m_regionChanged = true;
+    SkinData.invalidate();
+}
+
+bool TsButton::defaultLook() const
+{
+    if (!isDefault())
+        return false;
+    const auto* focused = qobject_cast<const TsButton*>(QApplication::focusWidget());
+    return !focused || focused == this || focused->window() != window();
+}
+
+int TsButton::stateIndex() const
+{
+    if (drawnDown())
+        return 2;
+    return SkinData.hot() || defaultLook() ? 1 : 0;
+}
+
+bool TsButton::skinActive() const
+{
+    return SkinData.skinned() && parentWidget();
+}
+
+bool TsButton::fading() const
+{
+    return m_fadeTimer && m_fadeTimer->isActive();
+}
+
+TsButton::Look TsButton::currentLook() const
+{
+    return {stateIndex(), isEnabled() && hasFocus(), isEnabled(), text(), size(), font()};
+}
+
+int32_t TsButton::parentColor() const
+{
+    const QColor under = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
+    return rgbColor(under.red(), under.green(), under.blue());
+}
+
+void TsButton::rebuildCache()
+{
+    const TsCacheInfo parent = SkinData.parentCache();
+    SkinData.prepareCacheBitmap();
+    QImage& cache = SkinData.cacheBitmap;
+    m_paintedLook = currentLook();
+    const int state = m_paintedLook.state;
+    paintSectionBackground(cache, cache.rect(), {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
+
+    QRegion region = m_regionChanged ? QRegion(rect()) : QRegion();
+    if (isValidMaskIndex(SkinData.borderIndex))
+        paintBorderMaskWithRegion(cache, region, borderTiles(currentSkin().masks[SkinData.borderIndex], state),
+                                  BorderPart::Frame);
+    paintContent(cache, state);
+    if (m_regionChanged) {
+        if (region == QRegion(rect()))
+            clearMask();
+        else
+            setMask(region);
+        m_regionChanged = false;
+    }
+    if (!isEnabled())
+        paintDisabledLook(cache, m_disabledKind, parentColor(), pos(), parent);
+    SkinData.bgChanged = false;
+    ++m_cacheRebuilds;
+}
+
+void TsButton::paintContent(QImage& cache, int state)
+{
+    const int w = width();
+    const int h = height();
+    QSize extent(0, 0);
+    if (!text().isEmpty())
+        extent = fontMetrics()
+                     .boundingRect(QRect(0, 0, std::max(w - 2, 0), h), Qt::TextWordWrap | Qt::TextExpandTabs, text())
+                     .size();
+    const int dx = (w - extent.width()) / 2;
+    const int dy = (h - extent.height()) / 2;
+    QRect caption(QPoint(dx - 1, dy), QPoint(w - dx + 1, h - dy - 1));
+    if (drawnDown())
+        caption.translate(1, 1);
+
+    QPainter painter(&cache);
+    painter.setFont(font());
+    TextFlags flags = TextFlag::Center | TextFlag::WordBreak | TextFlag::ExpandTabs;
+    if (layoutDirection() == Qt::RightToLeft)
+        flags |= TextFlag::RtlReading;
+    QRect written = caption;
+    writeSkinText(painter, text(), {SkinData.skinIndex, true, hotText(state), flags}, written);
+    painter.end();
+
+    const bool showFocus = currentSkin().sections[SkinData.skinIndex].showFocus;
+    if (isEnabled() && hasFocus() && !text().isEmpty() && showFocus)
+        paintFocusRect(cache, caption.adjusted(-m_focusMargin, -m_focusMargin, m_focusMargin, m_focusMargin));
+}
+
+void TsButton::paintEvent(QPaintEvent* event)
+{
+    if (!skinActive()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    if (fading()) {
+        painter.drawImage(0, 0, m_fadeTimer->shownImage());
+        return;
+    }
+    if (SkinData.updating())
+        return;
+    QWidget* parent = parentWidget();
+    const bool parentHalfVisible = sendSkinMessage(parent, SKM_ISHALFVISIBLE) != 0;
+    if (SkinData.halfVisible || parentHalfVisible)
+        SkinData.bgChanged = true;
+    SkinData.halfVisible = !parent->rect().contains(geometry());
+    const Look look = currentLook();
+    if (look != m_paintedLook) {
+        // Each state has its own image of the border mask, and with it its own shape.
+        m_regionChanged = m_regionChanged || look.state != m_paintedLook.state;
+        SkinData.bgChanged = true;
+    }
+    if (SkinData.bgChanged && !SkinData.cachePreparedByCaller)
+        rebuildCache();
+    painter.drawImage(0, 0, SkinData.cacheBitmap);
+    SkinData.bgChanged = false;
+}
+
+void TsButton::fadeTo(bool hot)
+{
+    SkinData.bgChanged = true;
+    const bool started = skinActive() && startFade(m_fadeTimer, this, SkinData, hot, [this] { rebuildCache(); });
+    if (!started)
+        update();
+}
+
+void TsButton::stopFading()
+{
+    if (stopFade(m_fadeTimer) > 0)
+        SkinData.invalidate();
+}
+
+void TsButton::enterEvent(QEnterEvent* event)
+{
+    QPushButton::enterEvent(event);
+    if (!isEnabled())
+        return;
+    emit mouseEntered();
+    fadeTo(true);
+}
+
+void TsButton::leaveEvent(QEvent* event)
+{
+    QPushButton::leaveEvent(event);
+    if (!isEnabled())
+        return;
+    emit mouseLeft();
+    fadeTo(false);
+}
+
+void TsButton::mousePressEvent(QMouseEvent* event)
+{
+    if (skinActive() && isEnabled()) {
+        m_mouseDownSeen = true;
+        stopFading();
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void TsButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (skinActive() && isEnabled()) {
+        // A release that follows no press here (the press went elsewhere, or the button is down
+        // from the space bar) neither clicks nor releases.
+        if (!m_mouseDownSeen)
+            return;
+        m_mouseDownSeen = false;
+    }
+    QPushButton::mouseReleaseEvent(event);
+}
+
+bool TsButton::dialogKey(const QKeyEvent* event) const
+{
+    const bool wanted = (isEnterKey(event->key()) && isDefault()) || (event->key() == Qt::Key_Escape && m_cancel);
+    return wanted && withoutShiftCtrlAlt(event) && isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
+}
+
+void TsButton::keyPressEvent(QKeyEvent* event)
+{
+    stopFading();
+    if (isEnterKey(event->key()) && (isDefault() || !autoDefault())) {
+        // A focused default button clicks on a plain Enter only; with Shift, Ctrl or Alt the key
+        // goes on to the window like any other.
+        if (dialogKey(event))
+            click();
+        else
+            event->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+// The keys that no control of the window took reach it here: Enter for the default button, Esc
+// for the cancel button.
+bool TsButton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watchedWindow && event->type() == QEvent::KeyPress && dialogKey(static_cast<QKeyEvent*>(event))) {
+        click();
+        return true;
+    }
+    return Skinned::eventFilter(watched, event);
+}
+
+void TsButton::watchWindowKeys()
+{
+    QWidget* top = window();
+    if (top == m_watchedWindow)
+        return;
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWindow = top != this ? top : nullptr;
+    if (m_watchedWindow)
+        m_watchedWindow->installEventFilter(this);
+}
+
+bool TsButton::event(QEvent* event)
+{
+    const unsigned message = skinMessageOf(event);
+    switch (event->type()) {
+    case QEvent::ParentChange:
+    case QEvent::Show: watchWindowKeys(); break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        stopFading();
+        SkinData.mouseAbove = false;
+        break;
+    case QEvent::EnabledChange: stopFading(); break;
+    case QEvent::Resize: m_regionChanged = true; break;
+    case QEvent::Move:
+        if (skinActive()) {
+            const TsGeneralData& section = currentSkin().sections[SkinData.skinIndex];
+            if (section.transparency > 0 || (SkinData.hot() && section.hotTransparency > 0))
+                SkinData.invalidate();
+        }
+        break;
+    default: break;
+    }
+    switch (message) {
+    case SKM_STOPFADING: stopFading(); return true;
+    case SKM_REPAINTCHILD: update(); return true;
+    case SKM_REPAINT: m_regionChanged = true; break;
+    case SKM_REMOVESKIN:
+        stopFading();
+        clearMask();
+        m_regionChanged = true;
+        break;
+    default: break;
+    }
+    const bool handled = Skinned::event(event);
+    if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller && skinActive())
+        rebuildCache();
+    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+        update();
+    return handled;
+}

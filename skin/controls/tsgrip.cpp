@@ -1,0 +1,10 @@
+#include "skin/controls/tsgrip.h"
+
+#include "platform/metrics.h"
+
+TsGrip::TsGrip(QWidget* parent) : TsPanel(parent)
+{
+    resize(metrics::buttons::gripSize, metrics::buttons::gripSize);
+    setCaption(QStringLiteral(" "));
+    SkinData.setSkinSection(QStringLiteral("CHECKBOX"));
+}

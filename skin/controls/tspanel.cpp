@@ -1,0 +1,97 @@
+#include "skin/controls/tspanel.h"
+
+#include "skin/controls/containerpaint.h"
+#include "skin/controls/tsskinprovider.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintext.h"
+
+#include <QPainter>
+
+TsPanel::TsPanel(QWidget* parent) : Skinned(parent), m_alignment(CaptionAlignment::Center)
+{}
+
+void TsPanel::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    SkinData.invalidate();
+}
+
+void TsPanel::setAlignment(CaptionAlignment alignment)
+{
+    if (alignment == m_alignment)
+        return;
+    m_alignment = alignment;
+    SkinData.invalidate();
+}
+
+bool TsPanel::skinActive() const
+{
+    return SkinData.skinned() && parentWidget();
+}
+
+void TsPanel::rebuildCache()
+{
+    const TsCacheInfo parent = SkinData.parentCache();
+    SkinData.prepareCacheBitmap();
+    QImage& cache = SkinData.cacheBitmap;
+    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), 0});
+    if (!m_caption.isEmpty()) {
+        QPainter painter(&cache);
+        painter.setFont(font());
+        const int textHeight = textExtent(font(), QStringLiteral("W")).height();
+        const QRect client = contentsRect();
+        QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(), textHeight);
+        const TextFlags flags = alignmentTextFlags(m_alignment);
+        if (!testAttribute(Qt::WA_SetFont)) {
+            writeSkinText(painter, m_caption, {SkinData.skinIndex, isEnabled(), false, flags | TextFlag::NoPrefix},
+                          caption);
+        } else {
+            painter.setPen(palette().color(QPalette::WindowText));
+            writePlainText(painter, m_caption, isEnabled(), flags, caption);
+        }
+    }
+    SkinData.bgChanged = false;
+    // Controls that let the panel show through paint again over its new face.
+    sendToChildren(this, SKM_PARENTBGCHANGED);
+}
+
+void TsPanel::paintEvent(QPaintEvent* event)
+{
+    if (!skinActive()) {
+        QFrame::paintEvent(event);
+        return;
+    }
+    if (SkinData.updatingFlag)
+        return;
+    if (SkinData.bgChanged && !SkinData.cachePreparedByCaller)
+        rebuildCache();
+    if (OnPaint) {
+        QPainter canvas(&SkinData.cacheBitmap);
+        OnPaint(this, canvas);
+    }
+    QPainter painter(this);
+    SkinData.copyCacheToWindow(this, painter, rect());
+    paintGraphicChildren(this, painter, {&SkinData.cacheBitmap, 0, 0, true});
+}
+
+bool TsPanel::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::EnabledChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange: SkinData.invalidate(); break;
+    default: break;
+    }
+    const unsigned message = skinMessageOf(event);
+    const bool handled = Skinned::event(event);
+    if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller && skinActive())
+        rebuildCache();
+    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+        update();
+    return handled;
+}

@@ -1,0 +1,346 @@
+#include "skin/controls/tsspeedbutton.h"
+
+#include "platform/metrics.h"
+#include "skin/controls/tsskinprovider.h"
+#include "skin/core/animtimer.h"
+#include "skin/core/borderpaint.h"
+#include "skin/core/paintdisabled.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/stateimage.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+using metrics::buttons::dropDownArrowWidth;
+
+// One drop-down menu at a time, whichever button opened it.
+bool dropDownOpen = false;
+
+int32_t windowColorOf(const QWidget* widget)
+{
+    const QColor under = widget ? widget->palette().color(QPalette::Window) : QColor(Qt::white);
+    return rgbColor(under.red(), under.green(), under.blue());
+}
+
+} // namespace
+
+TsSpeedButton::TsSpeedButton(QWidget* parent) : Skinned(parent), m_alignment(CaptionAlignment::Center)
+{}
+
+void TsSpeedButton::changed()
+{
+    SkinData.invalidate();
+}
+
+void TsSpeedButton::setGlyph(const QImage& glyph)
+{
+    m_glyph.bitmap = glyph;
+    changed();
+}
+
+void TsSpeedButton::setNumGlyphs(int count)
+{
+    m_glyph.numGlyphs = std::clamp(count, 1, 4);
+    changed();
+}
+
+void TsSpeedButton::setImages(const QList<QImage>& images, int32_t backgroundColor)
+{
+    m_glyph.images = images;
+    m_glyph.imagesBackground = backgroundColor;
+    changed();
+}
+
+void TsSpeedButton::setImageIndex(int index)
+{
+    m_glyph.imageIndex = index;
+    changed();
+}
+
+void TsSpeedButton::setButtonStyle(TsButtonStyle style)
+{
+    if (style == m_style)
+        return;
+    // The arrow part is added to the button, not taken from its face.
+    if (style == TsButtonStyle::tbsDropDown)
+        resize(width() + dropDownArrowWidth, height());
+    else if (m_style == TsButtonStyle::tbsDropDown)
+        resize(width() - dropDownArrowWidth, height());
+    m_style = style;
+    setCheckable(style == TsButtonStyle::tbsCheck);
+    changed();
+}
+
+void TsSpeedButton::setLayout(GlyphLayout layout)
+{
+    m_layout = layout;
+    changed();
+}
+
+void TsSpeedButton::setAlignment(CaptionAlignment alignment)
+{
+    m_alignment = alignment;
+    changed();
+}
+
+void TsSpeedButton::setMargin(int margin)
+{
+    m_margin = margin;
+    changed();
+}
+
+void TsSpeedButton::setSpacing(int spacing)
+{
+    m_spacing = spacing;
+    changed();
+}
+
+void TsSpeedButton::setTextOffset(int offset)
+{
+    m_textOffset = offset;
+    changed();
+}
+
+void TsSpeedButton::setShowCaption(bool show)
+{
+    m_showCaption = show;
+    changed();
+}
+
+void TsSpeedButton::setBlend(int percent)
+{
+    m_glyph.blend = std::clamp(percent, 0, 100);
+    changed();
+}
+
+void TsSpeedButton::setGrayed(bool grayed)
+{
+    m_glyph.grayed = grayed;
+    changed();
+}
+
+void TsSpeedButton::setDisabledGlyphKind(TsDisabledKind kind)
+{
+    m_glyph.disabledKind = kind;
+    changed();
+}
+
+void TsSpeedButton::setDisabledKind(TsDisabledKind kind)
+{
+    m_disabledKind = kind;
+    changed();
+}
+
+bool TsSpeedButton::skinActive() const
+{
+    return SkinData.skinned() && parentWidget();
+}
+
+int TsSpeedButton::stateIndex() const
+{
+    if (isDown() || (isCheckable() && isChecked()))
+        return 2;
+    return SkinData.hot() ? 1 : 0;
+}
+
+int TsSpeedButton::dropDownWidth() const
+{
+    return m_style == TsButtonStyle::tbsDropDown ? dropDownArrowWidth : 0;
+}
+
+TsSpeedButton::Look TsSpeedButton::currentLook() const
+{
+    return {stateIndex(), isEnabled(), m_menuShown, text(), size()};
+}
+
+void TsSpeedButton::paintParentBackground(QImage& cache, const TsCacheInfo& parent) const
+{
+    if (parent.ready && parent.bitmap)
+        copyBlock(cache, QPoint(0, 0), *parent.bitmap, QRect(pos() + QPoint(parent.x, parent.y), size()));
+    else
+        solidFill(cache, cache.rect(), windowColorOf(parentWidget()));
+}
+
+void TsSpeedButton::paintDivider(QImage& cache, const TsCacheInfo& parent) const
+{
+    const int section = FindSection(QStringLiteral("DIVIDER"));
+    const int mask = section >= 0 ? FindMask(section, QStringLiteral("DIVIDER"), QStringLiteral("BORDERSMASK")) : -1;
+    if (!isValidMaskIndex(mask))
+        return;
+    const int stripWidth = stateImageSize(mask).width();
+    const QRect strip((width() - stripWidth) / 2, 1, stripWidth, height() - 2);
+    const TsCacheInfo under{parent.bitmap, parent.x + pos().x() + strip.x(), parent.y + pos().y() + strip.y(),
+                            parent.ready};
+    paintBorderMask(cache, strip, borderTiles(currentSkin().masks[mask], 0), BorderPart::All, under);
+}
+
+void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) const
+{
+    const int d = dropDownWidth();
+    const QRect part(width() - d, 0, d, height());
+    const int state = m_menuShown || isDown() ? 2 : 1;
+    paintItem(cache, part, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos() + part.topLeft(), state});
+    const int section = FindSection(QStringLiteral("COMBOBOX"));
+    const int arrow = section >= 0 ? FindMask(section, QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK")) : -1;
+    if (!isValidMaskIndex(arrow))
+        return;
+    const QSize arrowSize = stateImageSize(arrow);
+    const QPoint at =
+        part.topLeft() + QPoint((part.width() - arrowSize.width()) / 2, (part.height() - arrowSize.height()) / 2);
+    if (at.x() >= 0 && at.y() >= 0)
+        paintStateImage(cache, at, 0, currentSkin().masks[arrow]);
+}
+
+void TsSpeedButton::rebuildCache()
+{
+    const TsCacheInfo parent = SkinData.parentCache();
+    SkinData.prepareCacheBitmap();
+    QImage& cache = SkinData.cacheBitmap;
+    m_paintedLook = currentLook();
+    if (m_style == TsButtonStyle::tbsSeparator || m_style == TsButtonStyle::tbsDivider) {
+        paintParentBackground(cache, parent);
+        if (m_style == TsButtonStyle::tbsDivider)
+            paintDivider(cache, parent);
+    } else {
+        const int state = m_paintedLook.state;
+        paintItem(cache, QRect(0, 0, width() - dropDownWidth(), height()),
+                  {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
+        const bool pressed = state == 2;
+        const GlyphState glyphState = !pressed                       ? GlyphState::Up
+                                      : isCheckable() && isChecked() ? GlyphState::Exclusive
+                                                                     : GlyphState::Down;
+        paintGlyphAndCaption(cache, *this, m_glyph,
+                             {.size = size(),
+                              .dropDownWidth = dropDownWidth(),
+                              .margin = m_margin,
+                              .spacing = m_spacing,
+                              .textOffset = m_textOffset,
+                              .captionShown = m_showCaption,
+                              .pressed = pressed,
+                              .layout = m_layout,
+                              .alignment = m_alignment},
+                             glyphState, state > 0, state > 0, SkinData.skinIndex);
+        if (m_style == TsButtonStyle::tbsDropDown)
+            paintDropDownPart(cache, parent);
+        if (!isEnabled())
+            paintDisabledLook(cache, m_disabledKind, windowColorOf(parentWidget()), pos(), parent);
+    }
+    SkinData.bgChanged = false;
+}
+
+QImage TsSpeedButton::skinImage()
+{
+    if (m_fadeTimer && m_fadeTimer->isActive())
+        return m_fadeTimer->shownImage();
+    if (SkinData.bgChanged || currentLook() != m_paintedLook)
+        rebuildCache();
+    return SkinData.cacheBitmap;
+}
+
+void TsSpeedButton::paintEvent(QPaintEvent* event)
+{
+    if (!skinActive()) {
+        QToolButton::paintEvent(event);
+        return;
+    }
+    if (SkinData.updatingFlag)
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, skinImage());
+}
+
+void TsSpeedButton::repaintThroughParent()
+{
+    QWidget* parent = parentWidget();
+    sendSkinMessage(parent, SKM_SETPAINTINGCHILD, 0, toLParam(this));
+    SkinData.bgChanged = true;
+    repaint();
+    sendSkinMessage(parent, SKM_SETPAINTINGCHILD, 0, 0);
+}
+
+void TsSpeedButton::stopFading()
+{
+    if (stopFade(m_fadeTimer) > 0)
+        SkinData.invalidate();
+}
+
+void TsSpeedButton::enterEvent(QEnterEvent* event)
+{
+    QToolButton::enterEvent(event);
+    if (!isEnabled() || !skinActive())
+        return;
+    emit mouseEntered();
+    SkinData.bgChanged = true;
+    if (!startFade(m_fadeTimer, this, SkinData, true, [this] { rebuildCache(); }))
+        repaintThroughParent();
+}
+
+void TsSpeedButton::leaveEvent(QEvent* event)
+{
+    QToolButton::leaveEvent(event);
+    if (!isEnabled() || !skinActive())
+        return;
+    emit mouseLeft();
+    SkinData.bgChanged = true;
+    if (!startFade(m_fadeTimer, this, SkinData, false, [this] { rebuildCache(); }))
+        repaintThroughParent();
+}
+
+void TsSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    stopFading();
+    const bool inArrow = event->position().x() > width() - dropDownArrowWidth;
+    if (m_style == TsButtonStyle::tbsDropDown && event->button() == Qt::LeftButton && inArrow && isEnabled()
+        && m_dropdownMenu) {
+        showDropDown();
+        return;
+    }
+    QToolButton::mousePressEvent(event);
+}
+
+void TsSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    stopFading();
+    QToolButton::mouseReleaseEvent(event);
+}
+
+void TsSpeedButton::showDropDown()
+{
+    if (dropDownOpen)
+        return;
+    dropDownOpen = true;
+    m_menuShown = true;
+    repaintThroughParent();
+    m_dropdownMenu->exec(mapToGlobal(QPoint(0, height() + 1)));
+    m_menuShown = false;
+    dropDownOpen = false;
+    SkinData.mouseAbove = rect().contains(mapFromGlobal(QCursor::pos()));
+    repaintThroughParent();
+}
+
+bool TsSpeedButton::event(QEvent* event)
+{
+    const unsigned message = skinMessageOf(event);
+    switch (message) {
+    case SKM_STOPFADING: stopFading(); return true;
+    case SKM_REPAINTCHILD:
+        if (SkinData.bgChanged)
+            update();
+        return true;
+    case SKM_REMOVESKIN: stopFading(); break;
+    default: break;
+    }
+    if (event->type() == QEvent::EnabledChange)
+        stopFading();
+    const bool handled = Skinned::event(event);
+    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+        update();
+    return handled;
+}
