@@ -209,7 +209,8 @@ void TsCustomTabControl::rebuildCache()
     for (int index = 0; index < count(); ++index)
         if (index != current)
             drawTab(cache, index, false);
-    paintItem(cache, display, SectionPaint{positionSection(), positionSectionName(), parent, pos() + display.topLeft()});
+    paintItem(cache, display,
+              SectionPaint{positionSection(), positionSectionName(), parent, pos() + display.topLeft()});
     if (current >= 0)
         drawTab(cache, current, true);
     paintActivePage(cache);
@@ -472,8 +473,8 @@ void TsCustomTabControl::updateUpDown()
     m_upDown->setRange(0, outside);
     m_upDown->setValue(tabsOutside(size.width(), true));
     m_scrolling = false;
-    m_upDown->setGeometry(QRect(QPoint(width() - size.width(), tabPosition() == North ? 0 : height() - size.height()),
-                                size));
+    m_upDown->setGeometry(
+        QRect(QPoint(width() - size.width(), tabPosition() == North ? 0 : height() - size.height()), size));
     m_upDown->show();
     m_upDown->raise();
 }

@@ -38,10 +38,9 @@ bool TsTabSheet::event(QEvent* event)
     TsPageControl* pages = message == SKM_GETCACHE || message == SKM_ISUPDATING ? pageControl() : nullptr;
     if (!pages) {
         const bool answered = Skinned::event(event);
-        if (message == SKM_REPAINTCHILD) {
+        // The page itself is repainted with its page control, which it lets show through.
+        if (message == SKM_REPAINTCHILD)
             sendToChildren(this, SKM_REPAINTCHILD);
-            update();
-        }
         return answered;
     }
     auto* request = static_cast<SkinMessageEvent*>(event);

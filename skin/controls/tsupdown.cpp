@@ -121,8 +121,7 @@ bool TsUpDown::event(QEvent* event)
 {
     const unsigned message = skinMessageOf(event);
     const bool answered = Skinned::event(event);
-    if (message == SKM_REMOVESKIN || message == SKM_REPAINT || message == SKM_REPAINTCHILD
-        || message == SKM_SETNEWSKIN)
+    if (message == SKM_REMOVESKIN || message == SKM_REPAINT || message == SKM_REPAINTCHILD || message == SKM_SETNEWSKIN)
         update();
     if (event->type() == QEvent::EnabledChange)
         setStates(Normal, Normal);
@@ -176,8 +175,9 @@ void TsUpDown::paintHalf(QImage& image, Half half, const TsCacheInfo& cache) con
 {
     const TsCommonIndexes& common = currentSkin().commonIndexes;
     const bool horizontal = orientation() == Qt::Horizontal;
-    const TsScrollPartIndexes& indexes = horizontal ? (half == FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight)
-                                                    : (half == FirstHalf ? common.scrollBtnTop : common.scrollBtnBottom);
+    const TsScrollPartIndexes& indexes = horizontal
+                                             ? (half == FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight)
+                                             : (half == FirstHalf ? common.scrollBtnTop : common.scrollBtnBottom);
     if (!isValidSectionIndex(indexes.section))
         return;
     const QRect rect = halfRect(half);

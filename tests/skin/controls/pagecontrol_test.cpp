@@ -208,7 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(KeyCase{"next", 0, Qt::Key_Tab, Qt::ControlModifier, 1},
                       KeyCase{"next_skips_disabled_and_wraps", 2, Qt::Key_Tab, Qt::ControlModifier, 0},
                       KeyCase{"previous", 1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
-                      KeyCase{"previous_from_first_wraps", 0, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2}),
+                      KeyCase{"previous_from_first_wraps", 0, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
+                              2}),
     CaseName());
 
 // Tabs that do not fit scroll with the skinned up-down, a tab at a time; room for them all takes

@@ -84,10 +84,11 @@ TEST_F(UpDownTest, HalvesAreTheSkinsScrollButtons)
         const QRect rect = upDown.halfRect(half);
         QImage expected(rect.size(), QImage::Format_BGR888);
         expected.fill(Qt::black);
-        paintItemFixed(expected, expected.rect(),
-                       SectionPaint{button.section, currentSkin().sections[button.section].sectionName, {},
-                                    upDown.pos() + rect.topLeft()},
-                       SectionMasks{button.bordersMask, button.pattern, button.hotPattern});
+        paintItemFixed(
+            expected, expected.rect(),
+            SectionPaint{
+                button.section, currentSkin().sections[button.section].sectionName, {}, upDown.pos() + rect.topLeft()},
+            SectionMasks{button.bordersMask, button.pattern, button.hotPattern});
         EXPECT_EQ(image.copy(rect).pixel(rect.width() / 2, 1), expected.pixel(rect.width() / 2, 1)) << half;
     }
     upDown.setValue(0);
