@@ -37,6 +37,10 @@ void BM_SwitchTabWithRepaint(benchmark::State& state)
     int next = 1;
     for (auto _ : state) {
         switchTo(pages, next);
+        if (pages->currentIndex() != next) {
+            state.SkipWithError("the click did not switch the page");
+            break;
+        }
         next = 1 - next;
     }
     if (!pages->skinPaints())

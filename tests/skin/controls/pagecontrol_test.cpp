@@ -7,6 +7,7 @@
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
 
+#include "platform/form.h"
 #include "tests/skin/core/skinprobe.h"
 #include "tests/support/casename.h"
 
@@ -21,7 +22,8 @@
 
 namespace {
 
-// A 400 x 300 page control with three pages under the internal skin, on a plain window.
+// A 400 x 300 page control with three pages under the internal skin, on a window without a frame
+// provider.
 class PageControlTest : public SkinFixture {
 protected:
     void SetUp() override
@@ -31,9 +33,8 @@ protected:
         manager->setInternalSkins({ferroluxSkin()});
         manager->setSkinName(ferroluxSkinName);
         ASSERT_TRUE(skinData().ready);
-        window = std::make_unique<QWidget>();
-        window->resize(420, 320);
-        pages = new TsPageControl(window.get());
+        window = std::make_unique<Form>(QStringLiteral("PagesForm"), QStringLiteral("Страницы"), QRect(0, 0, 420, 320));
+        pages = new TsPageControl(window->client());
         pages->setGeometry(10, 10, 400, 300);
         for (const char* caption : {"Лекции", "Тесты", "Фото"}) {
             auto* page = new TsTabSheet(pages);
@@ -58,7 +59,7 @@ protected:
     }
 
     std::unique_ptr<TsSkinManager> manager;
-    std::unique_ptr<QWidget> window;
+    std::unique_ptr<Form> window;
     TsPageControl* pages = nullptr;
     QList<TsTabSheet*> sheets;
     QList<int> changes;
@@ -112,7 +113,7 @@ TEST_F(PageControlTest, MissingSideSectionLeavesThePlatformPainting)
 
 TEST_F(PageControlTest, WithoutTabsOnlyTheSectionIsPainted)
 {
-    TsPageControl empty(window.get());
+    TsPageControl empty(window->client());
     empty.setGeometry(5, 5, 200, 120);
     QImage expected(empty.size(), QImage::Format_BGR888);
     const int section = FindSection(QStringLiteral("PAGECONTROL"));
@@ -212,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
                               2}),
     CaseName());
 
-// Tabs that do not fit scroll with the skinned up-down, a tab at a time; room for them all takes
-// it away again.
+// Tabs that do not fit scroll with the skinned up-down, a tab at a time; room for them all, or the
+// end of the skin, takes it away again.
 TEST_F(PageControlTest, TabsThatDoNotFitScrollWithTheUpDown)
 {
     for (int extra = 0; extra < 5; ++extra)
@@ -230,6 +231,11 @@ TEST_F(PageControlTest, TabsThatDoNotFitScrollWithTheUpDown)
     EXPECT_LT(pages->platformTabRect(0).right(), firstRight);
     pages->resize(4000, 300);
     EXPECT_EQ(pages->upDown(), nullptr);
+    pages->resize(400, 300);
+    ASSERT_NE(pages->upDown(), nullptr);
+    manager->setActive(false);
+    EXPECT_EQ(pages->upDown(), nullptr);
+    EXPECT_FALSE(pages->skinPaints());
 }
 
 TEST_F(PageControlTest, TabBarKeepsItsAccessibleRolesAndNames)
