@@ -66,6 +66,7 @@ TsCustomTabControl::TsCustomTabControl(QWidget* parent) : Skinned(parent)
     // The tab bar and its scroll arrows stay in place for the platform's geometry, keyboard and
     // screen readers; while the skin paints, they show nothing of their own.
     tabBar()->installEventFilter(this);
+    tabBar()->setMouseTracking(true);
     for (QToolButton* arrow : tabBar()->findChildren<QToolButton*>())
         arrow->installEventFilter(this);
     connect(this, &QTabWidget::currentChanged, this, [this] {
@@ -218,6 +219,14 @@ void TsCustomTabControl::rebuildCache()
     SkinData.bgChanged = false;
 }
 
+// The current tab is drawn pressed; the one under the pointer hot, when it can be chosen.
+int TsCustomTabControl::tabState(int index) const
+{
+    if (index == currentIndex())
+        return 2;
+    return index == m_hotTab && isTabEnabled(index) ? 1 : 0;
+}
+
 void TsCustomTabControl::drawTab(QImage& cache, int index, bool current)
 {
     const QRect rect = tabDrawRect(index);
@@ -229,7 +238,7 @@ void TsCustomTabControl::drawTab(QImage& cache, int index, bool current)
         // shows the part that is in.
         QImage tab(rect.size(), QImage::Format_BGR888);
         const SectionPaint paint{indexes.section, currentSkin().sections[indexes.section].sectionName,
-                                 TsCacheInfo{&cache, 0, 0, true}, rect.topLeft(), current ? 2 : 0};
+                                 TsCacheInfo{&cache, 0, 0, true}, rect.topLeft(), tabState(index)};
         paintTabItem(tab, tab.rect(), paint);
         copyBlock(cache, rect.topLeft(), tab, tab.rect());
     }
@@ -271,7 +280,7 @@ void TsCustomTabControl::drawCaption(QImage& cache, int index, const QRect& rect
         canvas.drawPixmap(x, y, icon.pixmap(imageSize, isEnabled() ? QIcon::Normal : QIcon::Disabled));
         textArea = QRect(x + imageSize.width() + imageGap, area.top(), textWidth, area.height());
     }
-    const SkinTextStyle style{positionSection(), isEnabled(), current,
+    const SkinTextStyle style{positionSection(), isEnabled() && isTabEnabled(index), tabState(index) != 0,
                               TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine};
     writeSkinText(canvas, text, style, textArea);
 }
@@ -383,6 +392,17 @@ bool TsCustomTabControl::eventFilter(QObject* watched, QEvent* event)
         if (mouse->button() != Qt::LeftButton || !isEnabled())
             return false;
         return pressTab(tabBar()->mapTo(this, mouse->position().toPoint()));
+    }
+    case QEvent::MouseMove:
+    case QEvent::Leave: {
+        const int hot = event->type() == QEvent::MouseMove && isEnabled()
+                            ? tabAt(tabBar()->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()))
+                            : -1;
+        if (hot != m_hotTab) {
+            m_hotTab = hot;
+            markChanged();
+        }
+        return false;
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut: markChanged(); return false;

@@ -45,6 +45,8 @@ public:
     QRect tabDrawRect(int index) const;
     // The tab under `point` (control coordinates), -1 when none.
     int tabAt(QPoint point) const;
+    // The tab under the pointer, -1 when none.
+    int hotTab() const { return m_hotTab; }
     // The rectangle the section is painted over with its borders: the control without the strip
     // the tabs stand in.
     QRect displayRect() const;
@@ -86,6 +88,7 @@ private:
     void takeFocus();
     bool pressTab(QPoint point);
     void rebuildCache();
+    int tabState(int index) const;
     void drawTab(QImage& cache, int index, bool current);
     void drawCaption(QImage& cache, int index, const QRect& rect, bool current);
     void paintActivePage(QImage& cache);
@@ -96,6 +99,7 @@ private:
 
     mutable QString m_lookedUpName;
     mutable int m_positionSection = -1;
+    int m_hotTab = -1;
     Look m_paintedLook;
     QPointer<TsUpDown> m_upDown;
     bool m_scrolling = false;

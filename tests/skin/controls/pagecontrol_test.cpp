@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -148,6 +149,23 @@ TEST_F(PageControlTest, PageShowsThePageControlsPicture)
     ASSERT_TRUE(cache.ready);
     EXPECT_EQ(cache.bitmap, &pages->SkinData.cacheBitmap);
     EXPECT_EQ(QPoint(cache.x, cache.y), place.topLeft());
+}
+
+// The tab under the pointer is drawn hot until the pointer leaves the tabs.
+TEST_F(PageControlTest, PointerOverATabMakesItHot)
+{
+    const QImage before = pages->skinImage().copy();
+    const QRect tab = pages->tabDrawRect(2);
+    QTabBar* bar = pages->tabBar();
+    const QPointF at = bar->tabRect(2).center();
+    QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &move);
+    EXPECT_EQ(pages->hotTab(), 2);
+    EXPECT_NE(pages->skinImage().copy(tab), before.copy(tab));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+    EXPECT_EQ(pages->hotTab(), -1);
+    EXPECT_EQ(pages->skinImage(), before);
 }
 
 struct ClickCase {
