@@ -48,6 +48,17 @@ void BM_SwitchTabWithRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_SwitchTabWithRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The page control's picture alone (tab strip, tabs, frame and the page's background) made anew.
+void BM_PageControlPictureRebuild(benchmark::State& state)
+{
+    TsPageControl* pages = Form10->sPageControl1;
+    for (auto _ : state) {
+        pages->SkinData.bgChanged = true;
+        benchmark::DoNotOptimize(pages->skinImage().constBits());
+    }
+}
+BENCHMARK(BM_PageControlPictureRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The same page painted again with nothing changed: the copy of the cached picture alone.
 void BM_RepaintWithoutChange(benchmark::State& state)
 {
