@@ -83,8 +83,6 @@ TsCustomTabControl::TsCustomTabControl(QWidget* parent) : Skinned(parent)
     connect(previous, &QShortcut::activated, this, [this] { selectNextTab(false); });
 }
 
-TsCustomTabControl::~TsCustomTabControl() = default;
-
 QString TsCustomTabControl::positionSectionName() const
 {
     switch (tabPosition()) {
@@ -423,6 +421,7 @@ bool TsCustomTabControl::event(QEvent* event)
     case SKM_REPAINT:
         Skinned::event(event);
         m_lookedUpName.clear();
+        m_hotTab = -1;
         markChanged();
         updateUpDown();
         return true;

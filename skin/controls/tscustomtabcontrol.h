@@ -25,7 +25,6 @@ class TsCustomTabControl : public Skinned<TsCustomTabControl, QTabWidget, Contro
 
 public:
     explicit TsCustomTabControl(QWidget* parent = nullptr);
-    ~TsCustomTabControl() override;
 
     // Draws tab `index` in `rect` of the cache instead of the skin's image and caption.
     bool OwnerDraw = false;
