@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 // The sizes the window frame and the controls are laid out with. They stand where a Windows
 // program would ask the system, so that every window agrees on one set.
@@ -184,6 +185,15 @@ constexpr int buttonHeight = 32;
 
 // The material editor: a page per table, each with its grid (or the question's boxes) above a
 // navigator docked to the bottom.
+// Tab and page controls: their size when made, and the edges past which a tab counts as scrolled
+// out (at the left: its right edge at or before the first; at the right: beyond the control's
+// width less the margin and the up-down).
+namespace tabControl {
+constexpr QSize defaultSize{289, 100};
+constexpr int scrolledOutEdge = 4;
+constexpr int rightMargin = 3;
+} // namespace tabControl
+
 namespace editorWindow {
 constexpr QRect frame{20, 20, 986, 675};
 constexpr int textColumnWidth = 400;

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "skin/controls/skinned.h"
+#include "skin/controls/tscustomtabcontrol.h"
 
-#include <QTabWidget>
-
-// A set of pages with a tab each.
-class TsPageControl : public Skinned<TsPageControl, QTabWidget, ControlKind::PageControl> {
+// A set of pages with a tab each. Its pages take their background from its cache, at their place
+// in it.
+class TsPageControl : public TsCustomTabControl {
     Q_OBJECT
 
 public:
-    using Skinned::Skinned;
+    explicit TsPageControl(QWidget* parent = nullptr);
 };

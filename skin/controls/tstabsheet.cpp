@@ -1,7 +1,12 @@
 #include "skin/controls/tstabsheet.h"
 
+#include "skin/controls/containerpaint.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/core/skinmessage.h"
+
+#include "platform/guarded.h"
+
+#include <QPainter>
 
 TsPageControl* TsTabSheet::pageControl() const
 {
@@ -15,13 +20,53 @@ TsPageControl* TsTabSheet::pageControl() const
 
 bool TsTabSheet::event(QEvent* event)
 {
-    TsPageControl* pages = skinMessageOf(event) == SKM_GETCACHE ? pageControl() : nullptr;
-    if (!pages)
-        return Skinned::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        if (OnShow)
+            guarded(OnShow);
+        break;
+    case QEvent::Hide:
+        if (OnHide)
+            guarded(OnHide);
+        break;
+    // Focus belongs to the controls on the page; the page itself has no focused look.
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: return QWidget::event(event);
+    default: break;
+    }
+    const unsigned message = skinMessageOf(event);
+    TsPageControl* pages = message == SKM_GETCACHE || message == SKM_ISUPDATING ? pageControl() : nullptr;
+    if (!pages) {
+        const bool answered = Skinned::event(event);
+        // The page itself is repainted with its page control, which it lets show through.
+        if (message == SKM_REPAINTCHILD)
+            sendToChildren(this, SKM_REPAINTCHILD);
+        return answered;
+    }
     auto* request = static_cast<SkinMessageEvent*>(event);
+    if (message == SKM_ISUPDATING) {
+        request->result = pages->SkinData.bgChanged || pages->SkinData.updating() ? 1 : 0;
+        return true;
+    }
     request->cache = requestSkinCache(pages);
     const QPoint place = mapTo(pages, QPoint(0, 0));
     request->cache.x += place.x();
     request->cache.y += place.y();
     return true;
+}
+
+void TsTabSheet::paintEvent(QPaintEvent* event)
+{
+    TsPageControl* pages = pageControl();
+    if (!pages || !pages->skinPaints()) {
+        QWidget::paintEvent(event);
+        return;
+    }
+    // Asking for the cache brings it up to date first.
+    const TsCacheInfo cache = requestSkinCache(this);
+    if (!cache.ready)
+        return;
+    QPainter painter(this);
+    pages->SkinData.copyCacheToWindow(this, painter, QRect(cache.x, cache.y, width(), height()));
+    paintGraphicChildren(this, painter, cache);
 }

@@ -4,10 +4,13 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class TsPageControl;
 
-// One page of a page control. It keeps no painted image of its own: the controls on it paint over
-// their page control's image, at the page's place in it.
+// One page of a page control. It keeps no painted image of its own: while its page control is
+// skinned it shows the page control's image at its place, and the controls on it paint over that
+// image too.
 class TsTabSheet : public Skinned<TsTabSheet, QWidget, ControlKind::TabSheet, CacheBitmap::NotKept> {
     Q_OBJECT
 
@@ -17,7 +20,12 @@ public:
     // The page control that shows this page; none before the page is added to one.
     TsPageControl* pageControl() const;
 
+    // Called when the page is shown or hidden; a failure is reported and the page goes on.
+    std::function<void()> OnShow;
+    std::function<void()> OnHide;
+
 protected:
-    // Answers its children's cache request for its page control.
+    // Answers its children's cache request and the updating question for its page control.
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

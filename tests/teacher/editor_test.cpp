@@ -10,6 +10,7 @@
 #include "teacher/tsdbmemo.h"
 #include "teacher/tsdbnavigator.h"
 #include "teacher/tsnavbutton.h"
+#include "tests/support/casename.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/teacher/teacherprogram.h"
 
@@ -401,5 +402,40 @@ TEST(EditorQuestions, AHiddenEditorCatchesUpWithTheQuestionBankWhenShownAgain)
     EXPECT_EQ(Form10->sDBMemo1->toPlainText(), QStringLiteral("Когда вышла газета?"));
     EXPECT_EQ(Form10->sDBEdit1->text(), QStringLiteral("C"));
 }
+
+struct PageKeyCase {
+    const char* name;
+    int page;
+    bool onMemo;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int expected;
+};
+
+class EditorPageKeys : public ::testing::TestWithParam<PageKeyCase> {};
+
+// The grid and the question text keep their own keys, but Ctrl+Tab and Ctrl+Shift+Tab still turn
+// the pages, wrapping at the ends.
+TEST_P(EditorPageKeys, CtrlTabTurnsThePagesFromTheControlsOnThem)
+{
+    const PageKeyCase& c = GetParam();
+    TeacherProgram program(lectures);
+    ASSERT_TRUE(program.created);
+    QWidget* page = Form10->sPageControl1->widget(c.page);
+    openOn(page, c.onMemo ? static_cast<QWidget*>(Form10->sDBMemo1) : Form10->DBGrid1);
+    const QString text = Form10->sDBMemo1->toPlainText();
+    press(c.key, c.modifiers);
+    EXPECT_EQ(Form10->sPageControl1->currentIndex(), c.expected);
+    EXPECT_EQ(Form10->sDBMemo1->toPlainText(), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EditorPageKeys,
+                         ::testing::Values(PageKeyCase{"grid_next", 0, false, Qt::Key_Tab, Qt::ControlModifier, 1},
+                                           PageKeyCase{"grid_previous_wraps", 0, false, Qt::Key_Backtab,
+                                                       Qt::ControlModifier | Qt::ShiftModifier, 5},
+                                           PageKeyCase{"memo_next", 3, true, Qt::Key_Tab, Qt::ControlModifier, 4},
+                                           PageKeyCase{"memo_previous", 3, true, Qt::Key_Backtab,
+                                                       Qt::ControlModifier | Qt::ShiftModifier, 2}),
+                         CaseName());
 
 } // namespace

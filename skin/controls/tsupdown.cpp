@@ -1,0 +1,194 @@
+#include "skin/controls/tsupdown.h"
+
+#include "skin/core/paintdisabled.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/stateimage.h"
+
+#include "platform/metrics.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+TsUpDown::TsUpDown(QWidget* parent) : Skinned(parent)
+{
+    setOrientation(Qt::Horizontal);
+    setRange(0, 0);
+    setSingleStep(1);
+    setPageStep(1);
+    resize(2 * metrics::scrollArrowSize, metrics::scrollArrowSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QAbstractSlider::rangeChanged, this, qOverload<>(&QWidget::update));
+    connect(this, &QAbstractSlider::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void TsUpDown::setDisabledKind(TsDisabledKind kind)
+{
+    m_disabledKind = kind;
+    update();
+}
+
+void TsUpDown::setShowInaccessibility(bool show)
+{
+    m_showInaccessibility = show;
+    update();
+}
+
+QRect TsUpDown::halfRect(Half half) const
+{
+    if (half == NoHalf)
+        return {};
+    if (orientation() == Qt::Horizontal) {
+        const int first = width() / 2;
+        return half == FirstHalf ? QRect(0, 0, first, height()) : QRect(first, 0, width() - first, height());
+    }
+    const int first = height() / 2;
+    return half == FirstHalf ? QRect(0, 0, width(), first) : QRect(0, first, width(), height() - first);
+}
+
+TsUpDown::Half TsUpDown::halfAt(QPoint point) const
+{
+    for (Half half : {FirstHalf, SecondHalf})
+        if (halfRect(half).contains(point))
+            return half;
+    return NoHalf;
+}
+
+// Left and bottom step down, right and top step up.
+bool TsUpDown::halfCanStep(Half half) const
+{
+    const bool up = (half == SecondHalf) == (orientation() == Qt::Horizontal);
+    return up ? value() < maximum() : value() > minimum();
+}
+
+void TsUpDown::setStates(int first, int second)
+{
+    if (m_states[FirstHalf] == first && m_states[SecondHalf] == second)
+        return;
+    m_states[FirstHalf] = first;
+    m_states[SecondHalf] = second;
+    update();
+}
+
+bool TsUpDown::skinActive() const
+{
+    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const TsScrollPartIndexes& first = orientation() == Qt::Horizontal ? common.scrollBtnLeft : common.scrollBtnTop;
+    return skinData().ready && isValidSectionIndex(first.section);
+}
+
+void TsUpDown::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !isEnabled())
+        return;
+    const Half half = halfAt(event->position().toPoint());
+    if (half == NoHalf)
+        return;
+    setStates(half == FirstHalf ? Pressed : Normal, half == SecondHalf ? Pressed : Normal);
+    const bool up = (half == SecondHalf) == (orientation() == Qt::Horizontal);
+    triggerAction(up ? SliderSingleStepAdd : SliderSingleStepSub);
+}
+
+void TsUpDown::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        return;
+    const Half half = isEnabled() ? halfAt(event->position().toPoint()) : NoHalf;
+    setStates(half == FirstHalf ? Hot : Normal, half == SecondHalf ? Hot : Normal);
+}
+
+void TsUpDown::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Half half = halfAt(event->position().toPoint());
+    setStates(half == FirstHalf ? Hot : Normal, half == SecondHalf ? Hot : Normal);
+}
+
+void TsUpDown::leaveEvent(QEvent* event)
+{
+    QAbstractSlider::leaveEvent(event);
+    setStates(Normal, Normal);
+}
+
+bool TsUpDown::event(QEvent* event)
+{
+    const unsigned message = skinMessageOf(event);
+    const bool answered = Skinned::event(event);
+    if (message == SKM_REMOVESKIN || message == SKM_REPAINT || message == SKM_REPAINTCHILD || message == SKM_SETNEWSKIN)
+        update();
+    if (event->type() == QEvent::EnabledChange)
+        setStates(Normal, Normal);
+    return answered;
+}
+
+void TsUpDown::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (skinActive()) {
+        painter.drawImage(0, 0, skinImage());
+        return;
+    }
+    const bool horizontal = orientation() == Qt::Horizontal;
+    for (Half half : {FirstHalf, SecondHalf}) {
+        QStyleOption option;
+        option.initFrom(this);
+        option.rect = halfRect(half);
+        if (!isEnabled() || (m_showInaccessibility && !halfCanStep(half)))
+            option.state &= ~QStyle::State_Enabled;
+        if (m_states[half] == Pressed)
+            option.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_PanelButtonTool, &option, &painter, this);
+        const QStyle::PrimitiveElement arrow =
+            horizontal ? (half == FirstHalf ? QStyle::PE_IndicatorArrowLeft : QStyle::PE_IndicatorArrowRight)
+                       : (half == FirstHalf ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown);
+        style()->drawPrimitive(arrow, &option, &painter, this);
+    }
+}
+
+QImage TsUpDown::skinImage() const
+{
+    QImage image(size(), QImage::Format_BGR888);
+    image.fill(Qt::black);
+    const TsCacheInfo cache = SkinData.parentCache();
+    const QColor under = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
+    const int32_t parentColor = rgbColor(under.red(), under.green(), under.blue());
+    for (Half half : {FirstHalf, SecondHalf}) {
+        paintHalf(image, half, cache);
+        if (isEnabled() && !(m_showInaccessibility && !halfCanStep(half)))
+            continue;
+        const QRect rect = halfRect(half);
+        QImage part = image.copy(rect);
+        paintDisabledLook(part, m_disabledKind, parentColor, pos() + rect.topLeft(), cache);
+        copyBlock(image, rect.topLeft(), part, part.rect());
+    }
+    return image;
+}
+
+void TsUpDown::paintHalf(QImage& image, Half half, const TsCacheInfo& cache) const
+{
+    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const bool horizontal = orientation() == Qt::Horizontal;
+    const TsScrollPartIndexes& indexes = horizontal
+                                             ? (half == FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight)
+                                             : (half == FirstHalf ? common.scrollBtnTop : common.scrollBtnBottom);
+    if (!isValidSectionIndex(indexes.section))
+        return;
+    const QRect rect = halfRect(half);
+    const int state = isEnabled() ? m_states[half] : Normal;
+    const SectionPaint paint{indexes.section, currentSkin().sections[indexes.section].sectionName, cache,
+                             pos() + rect.topLeft(), state};
+    paintItemFixed(image, rect, paint, SectionMasks{indexes.bordersMask, indexes.pattern, indexes.hotPattern});
+    if (!isValidMaskIndex(indexes.glyphMask))
+        return;
+    const QSize glyph = stateImageSize(indexes.glyphMask);
+    const QPoint at = rect.topLeft() + QPoint((rect.width() - glyph.width()) / 2, (rect.height() - glyph.height()) / 2);
+    if (at.x() >= 0 && at.y() >= 0)
+        paintStateImage(image, at, state, currentSkin().masks[indexes.glyphMask]);
+}

@@ -1,0 +1,269 @@
+#include "skin/controls/tspagecontrol.h"
+#include "skin/controls/tstabsheet.h"
+#include "skin/controls/tsupdown.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/tsskinmanager.h"
+
+#include "platform/form.h"
+#include "tests/skin/core/skinprobe.h"
+#include "tests/support/casename.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTabBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A 400 x 300 page control with three pages under the internal skin, on a window without a frame
+// provider.
+class PageControlTest : public SkinFixture {
+protected:
+    void SetUp() override
+    {
+        SkinFixture::SetUp();
+        manager = std::make_unique<TsSkinManager>(nullptr);
+        manager->setInternalSkins({ferroluxSkin()});
+        manager->setSkinName(ferroluxSkinName);
+        ASSERT_TRUE(skinData().ready);
+        window = std::make_unique<Form>(QStringLiteral("PagesForm"), QStringLiteral("Страницы"), QRect(0, 0, 420, 320));
+        pages = new TsPageControl(window->client());
+        pages->setGeometry(10, 10, 400, 300);
+        for (const char* caption : {"Лекции", "Тесты", "Фото"}) {
+            auto* page = new TsTabSheet(pages);
+            pages->addTab(page, QString::fromUtf8(caption));
+            sheets.append(page);
+        }
+        QObject::connect(pages, &QTabWidget::currentChanged, [this](int index) { changes.append(index); });
+        window->show();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        manager.reset();
+        SkinFixture::TearDown();
+    }
+
+    void press(int index)
+    {
+        QTabBar* bar = pages->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    std::unique_ptr<TsSkinManager> manager;
+    std::unique_ptr<Form> window;
+    TsPageControl* pages = nullptr;
+    QList<TsTabSheet*> sheets;
+    QList<int> changes;
+};
+
+struct SideCase {
+    const char* name;
+    QTabWidget::TabPosition side;
+    const char* section;
+};
+
+class PageControlSides : public PageControlTest, public ::testing::WithParamInterface<SideCase> {};
+
+// Each side wears its own section; the current tab reaches into the display area so that it joins
+// its page, and overlaps the neighbour it is drawn over.
+TEST_P(PageControlSides, SectionAndTabPlaces)
+{
+    const SideCase& c = GetParam();
+    pages->setTabPosition(c.side);
+    pages->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_EQ(pages->positionSectionName(), QString::fromLatin1(c.section));
+    EXPECT_EQ(pages->positionSection(), FindSection(QString::fromLatin1(c.section)));
+    EXPECT_TRUE(pages->skinPaints());
+    const QRect current = pages->tabDrawRect(1);
+    EXPECT_TRUE(current.intersects(pages->displayRect()));
+    EXPECT_TRUE(current.intersects(pages->tabDrawRect(0)));
+    EXPECT_TRUE(current.intersects(pages->tabDrawRect(2)));
+    EXPECT_NE(pages->displayRect(), pages->rect());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PageControlSides,
+                         ::testing::Values(SideCase{"top", QTabWidget::North, "PAGECONTROL"},
+                                           SideCase{"bottom", QTabWidget::South, "PAGECONTROLBOTTOM"},
+                                           SideCase{"left", QTabWidget::West, "PAGECONTROLLEFT"},
+                                           SideCase{"right", QTabWidget::East, "PAGECONTROLRIGHT"}),
+                         CaseName());
+
+// A skin without the section of the tab side leaves the control to the platform.
+TEST_F(PageControlTest, MissingSideSectionLeavesThePlatformPainting)
+{
+    SkinTables skin = currentSkin();
+    skin.sections[FindSection(QStringLiteral("PAGECONTROLBOTTOM"))].sectionName = QStringLiteral("UNUSED");
+    setCurrentSkin(skin);
+    sendSkinMessage(pages, SKM_SETNEWSKIN);
+    sendSkinMessage(pages, SKM_REPAINT);
+    EXPECT_TRUE(pages->skinPaints());
+    pages->setTabPosition(QTabWidget::South);
+    EXPECT_FALSE(pages->skinPaints());
+}
+
+TEST_F(PageControlTest, WithoutTabsOnlyTheSectionIsPainted)
+{
+    TsPageControl empty(window->client());
+    empty.setGeometry(5, 5, 200, 120);
+    QImage expected(empty.size(), QImage::Format_BGR888);
+    const int section = FindSection(QStringLiteral("PAGECONTROL"));
+    paintWholeItem(expected, SectionPaint{section, QStringLiteral("PAGECONTROL"), {}, empty.pos()});
+    EXPECT_EQ(empty.displayRect(), empty.rect());
+    EXPECT_EQ(empty.skinImage(), expected);
+}
+
+// The tabs other than the current one come first, then the current one over them.
+TEST_F(PageControlTest, CurrentTabIsDrawnLast)
+{
+    QList<int> drawn;
+    pages->OwnerDraw = true;
+    pages->OnDrawTab = [&](QPainter&, int index, const QRect&, bool current) {
+        drawn.append(index);
+        EXPECT_EQ(current, index == 1);
+    };
+    pages->setCurrentIndex(1);
+    pages->skinImage();
+    EXPECT_EQ(drawn, QList<int>({0, 2, 1}));
+}
+
+// A page shows its page control's picture at its place, and hands it on to the controls on it.
+TEST_F(PageControlTest, PageShowsThePageControlsPicture)
+{
+    const QImage whole = pages->skinImage().copy();
+    const QRect place(sheets[0]->mapTo(pages, QPoint(0, 0)), sheets[0]->size());
+    EXPECT_EQ(sheets[0]->grab().toImage().convertToFormat(QImage::Format_BGR888), whole.copy(place));
+    SkinProbe child(sheets[0], ControlKind::Edit);
+    child.move(7, 9);
+    const TsCacheInfo cache = child.skin.parentCache();
+    ASSERT_TRUE(cache.ready);
+    EXPECT_EQ(cache.bitmap, &pages->SkinData.cacheBitmap);
+    EXPECT_EQ(QPoint(cache.x, cache.y), place.topLeft());
+}
+
+// The tab under the pointer is drawn hot until the pointer leaves the tabs.
+TEST_F(PageControlTest, PointerOverATabMakesItHot)
+{
+    const QImage before = pages->skinImage().copy();
+    const QRect tab = pages->tabDrawRect(2);
+    QTabBar* bar = pages->tabBar();
+    const QPointF at = bar->tabRect(2).center();
+    QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &move);
+    EXPECT_EQ(pages->hotTab(), 2);
+    EXPECT_NE(pages->skinImage().copy(tab), before.copy(tab));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+    EXPECT_EQ(pages->hotTab(), -1);
+    EXPECT_EQ(pages->skinImage(), before);
+}
+
+struct ClickCase {
+    const char* name;
+    int clicked;
+    bool allow;
+    int changingCalls;
+    QList<int> changes;
+};
+
+class PageControlClicks : public PageControlTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(PageControlClicks, OnlyAnAllowedOtherTabChanges)
+{
+    const ClickCase& c = GetParam();
+    int changing = 0;
+    pages->OnChanging = [&](bool& allow) {
+        ++changing;
+        allow = c.allow;
+    };
+    press(c.clicked);
+    EXPECT_EQ(changing, c.changingCalls);
+    EXPECT_EQ(changes, c.changes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PageControlClicks,
+                         ::testing::Values(ClickCase{"current_tab_fires_nothing", 0, true, 0, {}},
+                                           ClickCase{"other_tab_changes_once", 2, true, 1, {2}},
+                                           ClickCase{"refused_change_keeps_the_tab", 2, false, 1, {}}),
+                         CaseName());
+
+struct KeyCase {
+    const char* name;
+    int from;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int to;
+};
+
+class PageControlKeys : public PageControlTest, public ::testing::WithParamInterface<KeyCase> {};
+
+// From a control on a page, as from the tabs; a disabled tab is passed over, the ends wrap.
+TEST_P(PageControlKeys, CtrlTabSwitchesPages)
+{
+    const KeyCase& c = GetParam();
+    pages->setCurrentIndex(c.from);
+    pages->addTab(new TsTabSheet(pages), QStringLiteral("Закрыто"));
+    pages->setTabEnabled(3, false);
+    auto* edit = new QLineEdit(sheets[c.from]);
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    edit->setFocus();
+    QTest::keyClick(edit, c.key, c.modifiers);
+    EXPECT_EQ(pages->currentIndex(), c.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PageControlKeys,
+    ::testing::Values(KeyCase{"next", 0, Qt::Key_Tab, Qt::ControlModifier, 1},
+                      KeyCase{"next_skips_disabled_and_wraps", 2, Qt::Key_Tab, Qt::ControlModifier, 0},
+                      KeyCase{"previous", 1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+                      KeyCase{"previous_from_first_wraps", 0, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
+                              2}),
+    CaseName());
+
+// Tabs that do not fit scroll with the skinned up-down, a tab at a time; room for them all, or the
+// end of the skin, takes it away again.
+TEST_F(PageControlTest, TabsThatDoNotFitScrollWithTheUpDown)
+{
+    for (int extra = 0; extra < 5; ++extra)
+        pages->addTab(new TsTabSheet(pages), QStringLiteral("Результаты тестирования %1").arg(extra));
+    TsUpDown* scroller = pages->upDown();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_GT(scroller->maximum(), 0);
+    EXPECT_EQ(scroller->value(), 0);
+    EXPECT_EQ(scroller->geometry().topRight(), QPoint(pages->width() - 1, 0));
+    const int firstRight = pages->platformTabRect(0).right();
+    scroller->setValue(2);
+    EXPECT_LT(pages->platformTabRect(1).right(), 4);
+    EXPECT_GT(pages->platformTabRect(2).right(), 4);
+    EXPECT_LT(pages->platformTabRect(0).right(), firstRight);
+    pages->resize(4000, 300);
+    EXPECT_EQ(pages->upDown(), nullptr);
+    pages->resize(400, 300);
+    ASSERT_NE(pages->upDown(), nullptr);
+    manager->setActive(false);
+    EXPECT_EQ(pages->upDown(), nullptr);
+    EXPECT_FALSE(pages->skinPaints());
+}
+
+TEST_F(PageControlTest, TabBarKeepsItsAccessibleRolesAndNames)
+{
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(pages->tabBar());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->role(), QAccessible::PageTabList);
+    ASSERT_EQ(bar->childCount(), 3 + 2); // the tabs and the platform's two scroll arrows
+    EXPECT_EQ(bar->child(1)->role(), QAccessible::PageTab);
+    EXPECT_EQ(bar->child(1)->text(QAccessible::Name), QStringLiteral("Тесты"));
+}
+
+} // namespace

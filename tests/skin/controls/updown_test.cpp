@@ -1,0 +1,101 @@
+#include "skin/controls/tsupdown.h"
+#include "skin/core/ferroluxskin.h"
+#include "skin/core/paintsection.h"
+#include "skin/core/skintables.h"
+#include "skin/core/tsskinmanager.h"
+
+#include "tests/skin/core/skinprobe.h"
+#include "tests/support/casename.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The internal skin in force, and a window to put an up-down on.
+class UpDownTest : public SkinFixture {
+protected:
+    void SetUp() override
+    {
+        SkinFixture::SetUp();
+        manager = std::make_unique<TsSkinManager>(nullptr);
+        manager->setInternalSkins({ferroluxSkin()});
+        manager->setSkinName(ferroluxSkinName);
+        ASSERT_TRUE(skinData().ready);
+        window = std::make_unique<QWidget>();
+        window->resize(100, 50);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        manager.reset();
+        SkinFixture::TearDown();
+    }
+
+    std::unique_ptr<TsSkinManager> manager;
+    std::unique_ptr<QWidget> window;
+};
+
+struct UpDownCase {
+    const char* name;
+    int x;
+    int value;
+    int firstState;
+    int secondState;
+};
+
+class UpDownPresses : public UpDownTest, public ::testing::WithParamInterface<UpDownCase> {};
+
+TEST_P(UpDownPresses, LeftHalfStepsDownRightHalfUp)
+{
+    const UpDownCase& c = GetParam();
+    TsUpDown upDown(window.get());
+    upDown.setRange(0, 5);
+    upDown.setValue(2);
+    const QPointF at(c.x, 8);
+    QMouseEvent event(QEvent::MouseButtonPress, at, upDown.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&upDown, &event);
+    EXPECT_EQ(upDown.value(), c.value);
+    EXPECT_EQ(upDown.halfState(TsUpDown::FirstHalf), c.firstState);
+    EXPECT_EQ(upDown.halfState(TsUpDown::SecondHalf), c.secondState);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, UpDownPresses,
+                         ::testing::Values(UpDownCase{"left", 3, 1, TsUpDown::Pressed, TsUpDown::Normal},
+                                           UpDownCase{"right", 30, 3, TsUpDown::Normal, TsUpDown::Pressed}),
+                         CaseName());
+
+// Each half is the skin's scroll button of its direction; a half at the end of the range keeps it,
+// but dimmed.
+TEST_F(UpDownTest, HalvesAreTheSkinsScrollButtons)
+{
+    TsUpDown upDown(window.get());
+    upDown.setRange(0, 5);
+    upDown.setValue(2);
+    const QImage image = upDown.skinImage();
+    for (TsUpDown::Half half : {TsUpDown::FirstHalf, TsUpDown::SecondHalf}) {
+        const TsCommonIndexes& common = currentSkin().commonIndexes;
+        const TsScrollPartIndexes& button = half == TsUpDown::FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight;
+        const QRect rect = upDown.halfRect(half);
+        QImage expected(rect.size(), QImage::Format_BGR888);
+        expected.fill(Qt::black);
+        paintItemFixed(
+            expected, expected.rect(),
+            SectionPaint{
+                button.section, currentSkin().sections[button.section].sectionName, {}, upDown.pos() + rect.topLeft()},
+            SectionMasks{button.bordersMask, button.pattern, button.hotPattern});
+        EXPECT_EQ(image.copy(rect).pixel(rect.width() / 2, 1), expected.pixel(rect.width() / 2, 1)) << half;
+    }
+    upDown.setValue(0);
+    const QRect first = upDown.halfRect(TsUpDown::FirstHalf);
+    EXPECT_NE(upDown.skinImage().copy(first), image.copy(first));
+    upDown.setShowInaccessibility(false);
+    EXPECT_EQ(upDown.skinImage().copy(first), image.copy(first));
+}
+
+} // namespace
