@@ -1,13 +1,34 @@
 #pragma once
 
+#include "skin/controls/editframe.h"
+#include "skin/controls/ownedscrollbars.h"
 #include "skin/controls/skinned.h"
 
 #include <QTreeWidget>
 
-// A tree of items.
+class TsScrollBar;
+
+// A tree of items. While a skin is in force its frame and scroll bars come from the skin and its
+// items are drawn in the section's colours; the platform still draws, expands and selects them.
 class TsTreeView : public Skinned<TsTreeView, QTreeWidget, ControlKind::TreeView> {
     Q_OBJECT
 
 public:
-    using Skinned::Skinned;
+    explicit TsTreeView(QWidget* parent = nullptr);
+
+    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_bars.bar(orientation); }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void followSkin();
+    void applyColors();
+    void paintFrame();
+
+    bool m_skinFrame = false;
+    PlatformFrame m_ownFrame;
+    QPalette m_ownPalette;
+    bool m_applyingColors = false;
+    OwnedScrollBars m_bars;
 };

@@ -1,0 +1,92 @@
+#include "skin/controls/tsmemo.h"
+
+#include "skin/controls/tsscrollbar.h"
+#include "skin/core/skinmessage.h"
+
+#include <QPainter>
+
+namespace {
+
+// The platform's frame of a memo is this wide; the skin's frame takes its place.
+constexpr int skinFrameWidth = 2;
+
+} // namespace
+
+TsMemo::TsMemo(QWidget* parent) : Skinned(parent), m_ownPalette(palette()), m_bars(this, SkinData, {skinFrameWidth})
+{
+    followSkin();
+}
+
+void TsMemo::setDisabledKind(TsDisabledKind kind)
+{
+    m_disabledKind = kind;
+    SkinData.invalidate();
+}
+
+void TsMemo::followSkin()
+{
+    const bool skinned = SkinData.skinned();
+    if (skinned != m_skinFrame) {
+        m_skinFrame = skinned;
+        if (skinned)
+            m_ownFrame = takeFrameOver(this, skinFrameWidth);
+        else
+            giveFrameBack(this, m_ownFrame);
+    }
+    applyColors();
+    m_bars.synchronize();
+}
+
+void TsMemo::applyColors()
+{
+    m_applyingColors = true;
+    setPalette(m_skinFrame ? sectionPalette(SkinData, m_ownPalette) : m_ownPalette);
+    m_applyingColors = false;
+}
+
+bool TsMemo::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && m_skinFrame && !SkinData.updating()) {
+        paintFrame();
+        return true;
+    }
+    const unsigned message = skinMessageOf(event);
+    const bool wasHot = SkinData.hot();
+    const bool answered = Skinned::event(event);
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+        // A palette the window gives the memo is what it goes back to without a skin.
+        if (!m_applyingColors) {
+            m_ownPalette = palette();
+            applyColors();
+        }
+        break;
+    case QEvent::FocusIn: SkinData.mouseAbove = false; break;
+    case QEvent::EnabledChange:
+    case QEvent::FontChange: SkinData.invalidate(); break;
+    default: break;
+    }
+    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+        followSkin();
+    else if (message == SKM_REPAINT)
+        m_bars.synchronize();
+    if (wasHot != SkinData.hot()) {
+        SkinData.invalidate();
+        applyColors();
+    }
+    return answered;
+}
+
+void TsMemo::paintFrame()
+{
+    prepareFrameCache(SkinData, m_disabledKind);
+    QPainter painter(this);
+    paintFrameStrips(painter, SkinData.cacheBitmap, size(), skinFrameWidth);
+    // The square between two bars shows the text area's colour.
+    const TsScrollBar* vertical = m_bars.bar(Qt::Vertical);
+    const TsScrollBar* horizontal = m_bars.bar(Qt::Horizontal);
+    if (vertical && horizontal && vertical->isVisibleTo(parentWidget()) && horizontal->isVisibleTo(parentWidget())) {
+        const QRect corner(vertical->x() - x(), horizontal->y() - y(), vertical->width(), horizontal->height());
+        painter.fillRect(corner, palette().color(QPalette::Base));
+    }
+}
