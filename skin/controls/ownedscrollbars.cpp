@@ -110,8 +110,9 @@ bool OwnedScrollBars::needed(Qt::Orientation orientation, bool allowed) const
 TsScrollBar* OwnedScrollBars::makeBar(Qt::Orientation orientation)
 {
     auto* made = new TsScrollBar(m_owner->parentWidget());
-    made->setObjectName(m_owner->objectName() + (orientation == Qt::Vertical ? QStringLiteral("VerticalBar")
-                                                                             : QStringLiteral("HorizontalBar")));
+    made->setObjectName(
+        m_owner->objectName()
+        + (orientation == Qt::Vertical ? QStringLiteral("VerticalBar") : QStringLiteral("HorizontalBar")));
     made->setOwnerControl(m_owner);
     made->setUpdating(true);
     made->setKind(orientation == Qt::Vertical ? sbVertical : sbHorizontal);
@@ -187,8 +188,8 @@ void OwnedScrollBars::synchronize()
             place = QRect(left, inset, width, area.height() - 2 * inset - (horizontal ? height : 0));
         } else {
             const int left = leftToRight || !vertical ? inset : inset + width;
-            place = QRect(left, area.height() - height - inset, area.width() - 2 * inset - (vertical ? width : 0),
-                          height);
+            place =
+                QRect(left, area.height() - height - inset, area.width() - 2 * inset - (vertical ? width : 0), height);
         }
         bar->setGeometry(place.translated(area.topLeft()));
         bar->show();

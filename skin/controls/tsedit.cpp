@@ -93,7 +93,7 @@ bool TsEdit::event(QEvent* event)
 
 void TsEdit::paintEvent(QPaintEvent* event)
 {
-    if (!SkinData.skinned() || SkinData.updating()) {
+    if (!m_skinFrame) {
         QLineEdit::paintEvent(event);
         return;
     }

@@ -64,7 +64,7 @@ void TsListBox::followSkin()
 
 bool TsListBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && m_skinFrame && !SkinData.updating()) {
+    if (event->type() == QEvent::Paint && m_skinFrame) {
         paintFrame();
         return true;
     }
@@ -96,7 +96,7 @@ void TsListBox::paintFrame()
 
 void TsListBox::paintEvent(QPaintEvent* event)
 {
-    if (!m_skinFrame || SkinData.updating()) {
+    if (!m_skinFrame) {
         QListWidget::paintEvent(event);
         return;
     }

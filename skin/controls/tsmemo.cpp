@@ -46,7 +46,7 @@ void TsMemo::applyColors()
 
 bool TsMemo::event(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && m_skinFrame && !SkinData.updating()) {
+    if (event->type() == QEvent::Paint && m_skinFrame) {
         paintFrame();
         return true;
     }

@@ -43,7 +43,7 @@ void TsTreeView::applyColors()
 
 bool TsTreeView::event(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && m_skinFrame && !SkinData.updating()) {
+    if (event->type() == QEvent::Paint && m_skinFrame) {
         paintFrame();
         return true;
     }

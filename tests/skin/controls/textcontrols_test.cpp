@@ -57,10 +57,7 @@ protected:
         return control;
     }
 
-    static QImage picture(QWidget* control)
-    {
-        return control->grab().toImage().convertToFormat(QImage::Format_BGR888);
-    }
+    static QImage picture(QWidget* control) { return control->grab().toImage().convertToFormat(QImage::Format_BGR888); }
 
     MessageRecorder boxes;
     std::unique_ptr<TsSkinManager> manager;
@@ -118,8 +115,8 @@ TEST_P(FrameStrips, FrameComesFromTheCacheAroundThePlatformsClientArea)
     ASSERT_EQ(cache.size(), control->size());
     EXPECT_EQ(frameBand(shown, test.width), frameBand(cache, test.width));
     if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
-        EXPECT_EQ(area->viewport()->geometry(), control->rect().adjusted(test.width, test.width, -test.width,
-                                                                          -test.width));
+        EXPECT_EQ(area->viewport()->geometry(),
+                  control->rect().adjusted(test.width, test.width, -test.width, -test.width));
         const int ownStyle = QFrame::StyledPanel | QFrame::Sunken;
         manager->setActive(false);
         EXPECT_EQ(area->frameStyle(), ownStyle);
@@ -227,8 +224,8 @@ TEST_F(TextControlsTest, ListShowsItsBarFromTheTenthItem)
 TEST_F(TextControlsTest, ListSearchesTypedTextUntilAPause)
 {
     auto* list = place<TsListBox>(QRect(8, 8, 200, 150));
-    list->addItems({QStringLiteral("apple"), QStringLiteral("cherry"), QStringLiteral("Cranberry"),
-                    QStringLiteral("raspberry")});
+    list->addItems(
+        {QStringLiteral("apple"), QStringLiteral("cherry"), QStringLiteral("Cranberry"), QStringLiteral("raspberry")});
     qint64 now = 1000;
     list->setSearchClock([&now] { return now; });
     for (const auto& [pause, expected] : {std::pair{499, "Cranberry"}, std::pair{500, "raspberry"}}) {
