@@ -4,6 +4,8 @@
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tstreeview.h"
 #include "skin/core/ferroluxskin.h"
+#include "skin/core/paintprimitives.h"
+#include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
@@ -244,6 +246,33 @@ TEST_F(TextControlsTest, ListSearchesTypedTextUntilAPause)
     QTest::keyClick(list, Qt::Key_Backspace);
     EXPECT_EQ(list->currentItem()->text(), QStringLiteral("cherry"));
     EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->currentItem()});
+}
+
+// A memo's text area takes the section's colours, the hot ones while it has focus, and goes back
+// to the colours its window gave it when the skin goes.
+TEST_F(TextControlsTest, MemoTakesTheSectionsColoursAndGivesTheWindowsBack)
+{
+    SkinTables skin = currentSkin();
+    TsGeneralData& edit = skin.sections[FindSection(QStringLiteral("EDIT"))];
+    edit.color = 0x102030;
+    edit.hotColor = 0x405060;
+    edit.fontColor = 0x708090;
+    edit.hotFontColor = 0xA0B0C0;
+    setCurrentSkin(skin);
+    auto* memo = place<TsMemo>(QRect(10, 10, 200, 100));
+    QPalette own = memo->palette();
+    own.setColor(QPalette::Base, Qt::red);
+    memo->setPalette(own);
+
+    EXPECT_EQ(memo->palette().color(QPalette::Base), toQColor(0x102030));
+    EXPECT_EQ(memo->palette().color(QPalette::Text), toQColor(0x708090));
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(memo, &focusIn);
+    EXPECT_EQ(memo->palette().color(QPalette::Base), toQColor(0x405060));
+    EXPECT_EQ(memo->palette().color(QPalette::Text), toQColor(0xA0B0C0));
+
+    manager->setActive(false);
+    EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(Qt::red));
 }
 
 // A tree's bars stand inside its 3-pixel frame.
