@@ -248,6 +248,51 @@ TEST_F(TextControlsTest, ListSearchesTypedTextUntilAPause)
     EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->currentItem()});
 }
 
+// Whether some pixel of `rect` in `image` has exactly the colour.
+bool shows(const QImage& image, const QRect& rect, const QColor& color)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixelColor(x, y) == color)
+                return true;
+    return false;
+}
+
+// A selected item is filled with the platform's highlight; the others lie on the list's face from
+// the skin with their text in the section's font colour, the hot one while the list has focus.
+TEST_F(TextControlsTest, ListItemsTakeTheirLookFromTheSkin)
+{
+    SkinTables skin = currentSkin();
+    TsGeneralData& edit = skin.sections[FindSection(QStringLiteral("EDIT"))];
+    edit.fontColor = 0x0000C0;
+    edit.hotFontColor = 0x00C000;
+    setCurrentSkin(skin);
+    auto* list = place<TsListBox>(QRect(10, 10, 200, 100));
+    QFont font = list->font();
+    font.setPixelSize(14);
+    font.setBold(true);
+    list->setFont(font);
+    list->addItems({QStringLiteral("HHHH"), QStringLiteral("HHHH")});
+    list->setCurrentRow(1);
+    const QPoint origin = list->viewport()->pos();
+    const QRect plain = list->visualItemRect(list->item(0)).translated(origin);
+    const QRect selected = list->visualItemRect(list->item(1)).translated(origin);
+    const QColor highlight = list->palette().color(QPalette::Highlight);
+
+    QImage shown = picture(list);
+    EXPECT_EQ(shown.pixelColor(selected.topLeft() + QPoint(1, 1)), highlight);
+    EXPECT_EQ(shown.pixelColor(plain.topRight() - QPoint(1, -1)),
+              list->SkinData.cacheBitmap.pixelColor(plain.topRight() - QPoint(1, -1)));
+    EXPECT_TRUE(shows(shown, plain, toQColor(0x0000C0)));
+    EXPECT_FALSE(shows(shown, plain, toQColor(0x00C000)));
+
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focusIn);
+    shown = picture(list);
+    EXPECT_TRUE(shows(shown, plain, toQColor(0x00C000)));
+    EXPECT_FALSE(shows(shown, plain, toQColor(0x0000C0)));
+}
+
 // A memo's text area takes the section's colours, the hot ones while it has focus, and goes back
 // to the colours its window gave it when the skin goes.
 TEST_F(TextControlsTest, MemoTakesTheSectionsColoursAndGivesTheWindowsBack)
