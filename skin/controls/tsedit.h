@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/skinned.h"
+#include "skin/controls/tsboundlabel.h"
 #include "skin/core/disabledkind.h"
 
 #include <QLineEdit>
@@ -14,6 +15,9 @@ class TsEdit : public Skinned<TsEdit, QLineEdit, ControlKind::Edit> {
 
 public:
     explicit TsEdit(QWidget* parent = nullptr);
+
+    // The caption the control can carry; off unless activated.
+    TsBoundLabel BoundLabel{this};
 
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void setDisabledKind(TsDisabledKind kind);

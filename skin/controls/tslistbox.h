@@ -3,6 +3,7 @@
 #include "skin/controls/editframe.h"
 #include "skin/controls/ownedscrollbars.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/tsboundlabel.h"
 #include "skin/core/disabledkind.h"
 
 #include <QListWidget>
@@ -19,6 +20,9 @@ class TsListBox : public Skinned<TsListBox, QListWidget, ControlKind::ListBox> {
 
 public:
     explicit TsListBox(QWidget* parent = nullptr);
+
+    // The caption the control can carry; off unless activated.
+    TsBoundLabel BoundLabel{this};
 
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void setDisabledKind(TsDisabledKind kind);

@@ -3,6 +3,7 @@
 #include "skin/controls/editframe.h"
 #include "skin/controls/ownedscrollbars.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/tsboundlabel.h"
 #include "skin/core/disabledkind.h"
 
 #include <QPlainTextEdit>
@@ -17,6 +18,9 @@ class TsMemo : public Skinned<TsMemo, QPlainTextEdit, ControlKind::Memo> {
 
 public:
     explicit TsMemo(QWidget* parent = nullptr);
+
+    // The caption the control can carry; off unless activated.
+    TsBoundLabel BoundLabel{this};
 
     TsDisabledKind DisabledKind() const { return m_disabledKind; }
     void setDisabledKind(TsDisabledKind kind);

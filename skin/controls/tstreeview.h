@@ -3,6 +3,7 @@
 #include "skin/controls/editframe.h"
 #include "skin/controls/ownedscrollbars.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/tsboundlabel.h"
 
 #include <QTreeWidget>
 
@@ -15,6 +16,9 @@ class TsTreeView : public Skinned<TsTreeView, QTreeWidget, ControlKind::TreeView
 
 public:
     explicit TsTreeView(QWidget* parent = nullptr);
+
+    // The caption the control can carry; off unless activated.
+    TsBoundLabel BoundLabel{this};
 
     TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_bars.bar(orientation); }
 

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -318,6 +319,74 @@ TEST_F(TextControlsTest, MemoTakesTheSectionsColoursAndGivesTheWindowsBack)
 
     manager->setActive(false);
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(Qt::red));
+}
+
+struct BoundLabelCase {
+    const char* name;
+    TsBoundLabel::Layout layout;
+    int maxWidth;
+    // The label's place from the control's (100, 100, 120, 40) and the label's own size.
+    std::function<QRect(QSize)> expected;
+};
+
+class BoundLabelPlace : public TextControlsTest, public ::testing::WithParamInterface<BoundLabelCase> {};
+
+// The caption stands where its layout puts it, named after the control while it has no text of its
+// own, and moves with the control.
+TEST_P(BoundLabelPlace, CaptionStandsByTheControl)
+{
+    const BoundLabelCase& test = GetParam();
+    auto* edit = place<TsEdit>(QRect(100, 100, 120, 40));
+    edit->setObjectName(QStringLiteral("NameEdit"));
+    edit->BoundLabel.setLayout(test.layout);
+    edit->BoundLabel.setMaxWidth(test.maxWidth);
+    edit->BoundLabel.setActive(true);
+    const TsEditLabel* label = edit->BoundLabel.label();
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->objectName(), QStringLiteral("NameEditLabel"));
+    EXPECT_EQ(label->text(), QStringLiteral("NameEdit"));
+    EXPECT_EQ(label->buddy(), edit);
+    EXPECT_EQ(label->geometry(), test.expected(label->size()));
+    edit->move(130, 150);
+    EXPECT_EQ(label->geometry(), test.expected(label->size()).translated(30, 50));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextControls, BoundLabelPlace,
+    ::testing::Values(
+        BoundLabelCase{
+            "left", TsBoundLabel::sclLeft, 0,
+            [](QSize size) { return QRect(QPoint(100 - size.width() - 4, 100 + (40 - size.height()) / 2), size); }},
+        BoundLabelCase{"top_left", TsBoundLabel::sclTopLeft, 0,
+                       [](QSize size) { return QRect(QPoint(100, 100 - size.height()), size); }},
+        BoundLabelCase{
+            "top_center", TsBoundLabel::sclTopCenter, 0,
+            [](QSize size) { return QRect(QPoint(100 + (120 - size.width()) / 2, 100 - size.height()), size); }},
+        BoundLabelCase{"top_right", TsBoundLabel::sclTopRight, 0,
+                       [](QSize size) { return QRect(QPoint(220 - size.width(), 100 - size.height()), size); }},
+        BoundLabelCase{"left_with_max_width", TsBoundLabel::sclLeft, 30,
+                       [](QSize size) {
+                           EXPECT_EQ(size.width(), 30);
+                           EXPECT_GE(size.height(), 40);
+                           return QRect(QPoint(100 - 30 - 4, 100 + (40 - size.height()) / 2), size);
+                       }}),
+    CaseName());
+
+// The caption follows the control's visibility and enabled state, and goes when switched off.
+TEST_F(TextControlsTest, BoundLabelFollowsItsControlAndGoesWhenSwitchedOff)
+{
+    auto* memo = place<TsMemo>(QRect(100, 100, 120, 40));
+    memo->BoundLabel.setCaption(QStringLiteral("&Текст"));
+    memo->BoundLabel.setActive(true);
+    QPointer<TsEditLabel> label = memo->BoundLabel.label();
+    ASSERT_TRUE(label);
+    EXPECT_TRUE(label->isVisible());
+    memo->setEnabled(false);
+    EXPECT_FALSE(label->isEnabled());
+    memo->hide();
+    EXPECT_FALSE(label->isVisible());
+    memo->BoundLabel.setActive(false);
+    EXPECT_TRUE(label.isNull());
 }
 
 // A tree's bars stand inside its 3-pixel frame.
