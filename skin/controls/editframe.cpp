@@ -3,7 +3,6 @@
 #include "skin/core/paintdisabled.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
-#include "skin/core/skintables.h"
 #include "skin/core/tscommondata.h"
 
 #include <QFrame>
@@ -41,19 +40,6 @@ void paintFrameStrips(QPainter& painter, const QImage& cache, QSize size, int wi
     for (const QRect& strip : strips)
         if (strip.isValid())
             painter.drawImage(strip.topLeft(), cache, strip);
-}
-
-QPalette sectionPalette(const TsCommonData& skin, QPalette own)
-{
-    if (!isValidSectionIndex(skin.skinIndex))
-        return own;
-    const TsGeneralData& section = currentSkin().sections[skin.skinIndex];
-    const bool hot = skin.hot();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        own.setColor(group, QPalette::Base, toQColor(hot ? section.hotColor : section.color));
-        own.setColor(group, QPalette::Text, toQColor(hot ? section.hotFontColor : section.fontColor));
-    }
-    return own;
 }
 
 PlatformFrame takeFrameOver(QFrame* control, int width)

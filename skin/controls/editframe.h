@@ -2,11 +2,9 @@
 
 // What the text, list and tree controls share while a skin is in force: their whole face is
 // painted from their section into the cache, and only a frame of strips around the platform's own
-// client area reaches the screen from it; the client area takes the section's colours.
+// client area reaches the screen from it.
 
 #include "skin/core/disabledkind.h"
-
-#include <QPalette>
 
 class QFrame;
 class QPainter;
@@ -21,10 +19,6 @@ void prepareFrameCache(TsCommonData& skin, TsDisabledKind disabledKind);
 
 // Copies the frame `width` pixels wide from the cache: top, left, bottom and right strips.
 void paintFrameStrips(QPainter& painter, const QImage& cache, QSize size, int width);
-
-// `own` with the section's background and font colours (the hot ones while the control is hot)
-// as the colours of the control's text area.
-QPalette sectionPalette(const TsCommonData& skin, QPalette own);
 
 // The platform frame of a scrolling control, kept while the skin paints the frame instead.
 struct PlatformFrame {

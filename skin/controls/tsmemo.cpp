@@ -12,7 +12,7 @@ constexpr int skinFrameWidth = 2;
 
 } // namespace
 
-TsMemo::TsMemo(QWidget* parent) : Skinned(parent), m_ownPalette(palette()), m_bars(this, SkinData, {skinFrameWidth})
+TsMemo::TsMemo(QWidget* parent) : Skinned(parent), m_colors(this, SkinData), m_bars(this, SkinData, {skinFrameWidth})
 {
     followSkin();
 }
@@ -33,15 +33,8 @@ void TsMemo::followSkin()
         else
             giveFrameBack(this, m_ownFrame);
     }
-    applyColors();
+    m_colors.apply(m_skinFrame);
     m_bars.synchronize();
-}
-
-void TsMemo::applyColors()
-{
-    m_applyingColors = true;
-    setPalette(m_skinFrame ? sectionPalette(SkinData, m_ownPalette) : m_ownPalette);
-    m_applyingColors = false;
 }
 
 bool TsMemo::event(QEvent* event)
@@ -54,13 +47,7 @@ bool TsMemo::event(QEvent* event)
     const bool wasHot = SkinData.hot();
     const bool answered = Skinned::event(event);
     switch (event->type()) {
-    case QEvent::PaletteChange:
-        // A palette the window gives the memo is what it goes back to without a skin.
-        if (!m_applyingColors) {
-            m_ownPalette = palette();
-            applyColors();
-        }
-        break;
+    case QEvent::PaletteChange: m_colors.paletteChanged(); break;
     case QEvent::FocusIn: SkinData.mouseAbove = false; break;
     case QEvent::EnabledChange:
     case QEvent::FontChange: SkinData.invalidate(); break;
@@ -72,7 +59,7 @@ bool TsMemo::event(QEvent* event)
         m_bars.synchronize();
     if (wasHot != SkinData.hot()) {
         SkinData.invalidate();
-        applyColors();
+        m_colors.apply(m_skinFrame);
     }
     return answered;
 }

@@ -2,6 +2,7 @@
 
 #include "skin/controls/editframe.h"
 #include "skin/controls/ownedscrollbars.h"
+#include "skin/controls/sectioncolors.h"
 #include "skin/controls/skinned.h"
 #include "skin/controls/tsboundlabel.h"
 #include "skin/core/disabledkind.h"
@@ -33,13 +34,11 @@ protected:
 
 private:
     void followSkin();
-    void applyColors();
     void paintFrame();
 
     TsDisabledKind m_disabledKind = dkBlended;
     bool m_skinFrame = false;
     PlatformFrame m_ownFrame;
-    QPalette m_ownPalette;
-    bool m_applyingColors = false;
+    SectionColors m_colors;
     OwnedScrollBars m_bars;
 };

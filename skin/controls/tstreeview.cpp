@@ -14,7 +14,7 @@ constexpr int skinFrameWidth = 3;
 
 TsTreeView::TsTreeView(QWidget* parent)
     : Skinned(parent),
-      m_ownPalette(palette()),
+      m_colors(this, SkinData),
       m_bars(this, SkinData, {skinFrameWidth})
 {
     followSkin();
@@ -30,15 +30,8 @@ void TsTreeView::followSkin()
         else
             giveFrameBack(this, m_ownFrame);
     }
-    applyColors();
+    m_colors.apply(m_skinFrame);
     m_bars.synchronize();
-}
-
-void TsTreeView::applyColors()
-{
-    m_applyingColors = true;
-    setPalette(m_skinFrame ? sectionPalette(SkinData, m_ownPalette) : m_ownPalette);
-    m_applyingColors = false;
 }
 
 bool TsTreeView::event(QEvent* event)
@@ -51,12 +44,7 @@ bool TsTreeView::event(QEvent* event)
     const bool wasHot = SkinData.hot();
     const bool answered = Skinned::event(event);
     switch (event->type()) {
-    case QEvent::PaletteChange:
-        if (!m_applyingColors) {
-            m_ownPalette = palette();
-            applyColors();
-        }
-        break;
+    case QEvent::PaletteChange: m_colors.paletteChanged(); break;
     case QEvent::FocusIn: SkinData.mouseAbove = false; break;
     case QEvent::EnabledChange: SkinData.invalidate(); break;
     default: break;
@@ -67,7 +55,7 @@ bool TsTreeView::event(QEvent* event)
         m_bars.synchronize();
     if (wasHot != SkinData.hot()) {
         SkinData.invalidate();
-        applyColors();
+        m_colors.apply(m_skinFrame);
     }
     return answered;
 }
