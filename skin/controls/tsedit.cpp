@@ -74,11 +74,10 @@ bool TsEdit::event(QEvent* event)
             SkinData.invalidate();
         break;
     case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        if (event->type() == QEvent::FocusIn)
-            SkinData.mouseAbove = false;
+        SkinData.mouseAbove = false;
         SkinData.invalidate();
         break;
+    case QEvent::FocusOut:
     case QEvent::EnabledChange:
     case QEvent::FontChange:
     case QEvent::ShowToParent: SkinData.invalidate(); break;
