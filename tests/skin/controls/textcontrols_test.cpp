@@ -292,6 +292,24 @@ TEST_F(TextControlsTest, ListItemsTakeTheirLookFromTheSkin)
     shown = picture(list);
     EXPECT_TRUE(shows(shown, plain, toQColor(0x00C000)));
     EXPECT_FALSE(shows(shown, plain, toQColor(0x0000C0)));
+
+    list->setEnabled(false);
+    shown = picture(list);
+    EXPECT_FALSE(shows(shown, plain, toQColor(0x00C000)));
+    EXPECT_FALSE(shows(shown, plain, toQColor(0x0000C0)));
+}
+
+// The face is painted into the cache once; repaints only copy it, until the state changes.
+TEST_F(TextControlsTest, RepaintsCopyTheCacheUntilTheStateChanges)
+{
+    auto* memo = place<TsMemo>(QRect(10, 10, 200, 100));
+    const QImage first = picture(memo);
+    const qint64 painted = memo->SkinData.cacheBitmap.cacheKey();
+    EXPECT_EQ(picture(memo), first);
+    EXPECT_EQ(memo->SkinData.cacheBitmap.cacheKey(), painted);
+    memo->setEnabled(false);
+    picture(memo);
+    EXPECT_NE(memo->SkinData.cacheBitmap.cacheKey(), painted);
 }
 
 // A memo's text area takes the section's colours, the hot ones while it has focus, and goes back
