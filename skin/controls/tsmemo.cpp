@@ -44,6 +44,10 @@ bool TsMemo::event(QEvent* event)
         return true;
     }
     const unsigned message = skinMessageOf(event);
+    // Its face lies under the platform's client area, so the memo offers no background to the
+    // controls over it: their skin paints them whole.
+    if (message == SKM_GETCACHE)
+        return true;
     const bool wasHot = SkinData.hot();
     const bool answered = Skinned::event(event);
     switch (event->type()) {
