@@ -144,10 +144,7 @@ void OwnedScrollBars::takeValues(TsScrollBar* bar, const QScrollBar* platform) c
         bar->setPageSize(page);
         bar->setLargeChange(page > 0 ? page : 1);
     } else {
-        bar->setMax(1);
-        bar->setMin(0);
-        bar->setPageSize(page);
-        bar->setPosition(-1);
+        bar->showNothingToScroll(page);
         bar->setEnabled(false);
     }
 }

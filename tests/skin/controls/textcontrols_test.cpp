@@ -181,6 +181,7 @@ TEST_F(TextControlsTest, MemoBarFollowsTheTextBothWays)
     EXPECT_EQ(bar->geometry(), QRect(20 + 200 - 17 - 2, 30 + 2, 17, 100 - 4));
     EXPECT_FALSE(bar->isEnabled());
     EXPECT_EQ(bar->Max(), 1);
+    EXPECT_EQ(bar->Position(), -1);
 
     QStringList lines;
     for (int line = 0; line < 100; ++line)
