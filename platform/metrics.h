@@ -201,6 +201,13 @@ constexpr QRect questionText{0, 0, 961, 233};
 constexpr QRect correctAnswer{0, 241, 121, 33};
 } // namespace editorWindow
 
+// A list box: an item's height until its items say otherwise; keys typed within the pause extend
+// the text the list searches its items for, a later key starts a new one.
+namespace listBox {
+constexpr int itemHeight = 16;
+constexpr int searchPauseMs = 499;
+} // namespace listBox
+
 // Heading and data-bound text in the windows.
 constexpr int textPixelSize = 16;
 } // namespace metrics

@@ -1,13 +1,44 @@
 #pragma once
 
+#include "skin/controls/editframe.h"
+#include "skin/controls/ownedscrollbars.h"
+#include "skin/controls/sectioncolors.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/tsboundlabel.h"
+#include "skin/core/disabledkind.h"
 
 #include <QPlainTextEdit>
 
-// A text box of several lines.
+class TsScrollBar;
+
+// A text box of several lines. While a skin is in force its frame and scroll bars come from the
+// skin and its text area takes the section's colours; the platform still edits, scrolls and
+// paints the text.
 class TsMemo : public Skinned<TsMemo, QPlainTextEdit, ControlKind::Memo> {
     Q_OBJECT
 
 public:
-    using Skinned::Skinned;
+    explicit TsMemo(QWidget* parent = nullptr);
+
+    // The caption the control can carry; off unless activated.
+    TsBoundLabel BoundLabel{this};
+
+    TsDisabledKind DisabledKind() const { return m_disabledKind; }
+    void setDisabledKind(TsDisabledKind kind);
+
+    // The skinned bar laid over the platform's bar of that direction, none until one was needed.
+    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_bars.bar(orientation); }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void followSkin();
+    void paintFrame();
+
+    TsDisabledKind m_disabledKind = dkBlended;
+    bool m_skinFrame = false;
+    PlatformFrame m_ownFrame;
+    SectionColors m_colors;
+    OwnedScrollBars m_bars;
 };

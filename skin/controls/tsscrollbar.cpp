@@ -132,6 +132,17 @@ void TsScrollBar::setDisabledKind(TsDisabledKind kind)
     update();
 }
 
+void TsScrollBar::showNothingToScroll(int pageSize)
+{
+    m_min = 0;
+    m_max = 1;
+    if (pageSize >= 0)
+        m_pageSize = pageSize;
+    m_position = -1;
+    mirrorValues();
+    update();
+}
+
 void TsScrollBar::setUpdating(bool updating)
 {
     m_updating = updating;

@@ -60,6 +60,9 @@ public:
     void setOwnerControl(QWidget* owner) { m_owner = owner; }
     // Called with the old position whenever the position changes through the bar.
     void setOwnerChangeHandler(std::function<void(int oldPosition)> handler) { m_ownerChanged = std::move(handler); }
+    // What an owner shows while it has nothing to scroll: limits 0 to 1, its page and no position
+    // at all (-1, which the position's own rules would not let below Min).
+    void showNothingToScroll(int pageSize);
     bool isUpdating() const { return m_updating; }
     // Turning updating off paints the values the owner set meanwhile.
     void setUpdating(bool updating);

@@ -1,13 +1,37 @@
 #pragma once
 
+#include "skin/controls/editframe.h"
+#include "skin/controls/ownedscrollbars.h"
+#include "skin/controls/sectioncolors.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/tsboundlabel.h"
 
 #include <QTreeWidget>
 
-// A tree of items.
+class TsScrollBar;
+
+// A tree of items. While a skin is in force its frame and scroll bars come from the skin and its
+// items are drawn in the section's colours; the platform still draws, expands and selects them.
 class TsTreeView : public Skinned<TsTreeView, QTreeWidget, ControlKind::TreeView> {
     Q_OBJECT
 
 public:
-    using Skinned::Skinned;
+    explicit TsTreeView(QWidget* parent = nullptr);
+
+    // The caption the control can carry; off unless activated.
+    TsBoundLabel BoundLabel{this};
+
+    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_bars.bar(orientation); }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void followSkin();
+    void paintFrame();
+
+    bool m_skinFrame = false;
+    PlatformFrame m_ownFrame;
+    SectionColors m_colors;
+    OwnedScrollBars m_bars;
 };

@@ -1,0 +1,117 @@
+#include "skin/controls/tsedit.h"
+
+#include "skin/controls/editframe.h"
+#include "skin/core/skinmessage.h"
+#include "skin/core/skintables.h"
+#include "skin/core/skintext.h"
+
+#include <QPainter>
+
+namespace {
+
+// The platform's frame of an edit is this wide; the skin's frame takes its place.
+constexpr int frameWidth = 2;
+// The skin writes the text this far in from every edge.
+constexpr int textInset = 3;
+constexpr QChar passwordCharacter = u'*';
+
+} // namespace
+
+TsEdit::TsEdit(QWidget* parent) : Skinned(parent)
+{
+    followSkin();
+}
+
+void TsEdit::setDisabledKind(TsDisabledKind kind)
+{
+    m_disabledKind = kind;
+    SkinData.invalidate();
+}
+
+QString TsEdit::shownText() const
+{
+    switch (echoMode()) {
+    case Password:
+    case PasswordEchoOnEdit: return QString(text().size(), passwordCharacter);
+    case NoEcho: return QString();
+    case Normal: break;
+    }
+    return text();
+}
+
+bool TsEdit::reservedBoolean() const
+{
+    return isValidSectionIndex(SkinData.skinIndex) && currentSkin().sections[SkinData.skinIndex].reservedBoolean;
+}
+
+// The skin's frame replaces the platform's: the platform then paints only the text area inside.
+void TsEdit::followSkin()
+{
+    const bool skinned = SkinData.skinned();
+    if (skinned == m_skinFrame)
+        return;
+    m_skinFrame = skinned;
+    if (skinned) {
+        m_ownMargins = textMargins();
+        setFrame(false);
+        setTextMargins(m_ownMargins + QMargins(frameWidth, frameWidth, frameWidth, frameWidth));
+    } else {
+        setFrame(true);
+        setTextMargins(m_ownMargins);
+    }
+}
+
+bool TsEdit::event(QEvent* event)
+{
+    const unsigned message = skinMessageOf(event);
+    const bool wasHot = SkinData.hot();
+    const bool answered = Skinned::event(event);
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+        // The pointer alone changes the look only in skins that ask for it.
+        if (reservedBoolean())
+            SkinData.invalidate();
+        break;
+    case QEvent::FocusIn:
+        SkinData.mouseAbove = false;
+        SkinData.invalidate();
+        break;
+    case QEvent::FocusOut:
+    case QEvent::EnabledChange:
+    case QEvent::FontChange:
+    case QEvent::ShowToParent: SkinData.invalidate(); break;
+    default: break;
+    }
+    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+        followSkin();
+    if (wasHot != SkinData.hot())
+        SkinData.bgChanged = true;
+    return answered;
+}
+
+void TsEdit::paintEvent(QPaintEvent* event)
+{
+    if (!m_skinFrame) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    prepareFrameCache(SkinData, m_disabledKind);
+    const bool hot = SkinData.hot();
+    if (hot)
+        QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    if (hot) {
+        paintFrameStrips(painter, SkinData.cacheBitmap, size(), frameWidth);
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), SkinData.cacheBitmap);
+    painter.setFont(font());
+    QRect area = rect().adjusted(textInset, textInset, -textInset, -textInset);
+    TextFlags flags = TextFlag::SingleLine | TextFlag::NoPrefix;
+    if (alignment() & Qt::AlignHCenter)
+        flags |= TextFlag::Center;
+    else if (alignment() & Qt::AlignRight)
+        flags |= TextFlag::Right;
+    writeSkinText(painter, shownText(), {SkinData.skinIndex, isEnabled(), hot, flags}, area);
+}
