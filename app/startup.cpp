@@ -4,6 +4,7 @@
 #include "app/tform13.h"
 #include "app/tform14.h"
 #include "app/tform3.h"
+#include "app/topictree.h"
 #include "data/tdatamodule2.h"
 #include "platform/apperror.h"
 #include "platform/messagebox.h"
@@ -45,6 +46,9 @@ bool createProgram()
     // meanwhile: Qt's font database serialises every use behind its own lock, and the first window
     // that measures text simply waits for it.
     const std::jthread fontList([] { QFontDatabase::families(); });
+    // The program's own icon for every title bar and the desktop's task list, instead of the
+    // toolkit's.
+    QApplication::setWindowIcon(quillIcon());
     Form1 = new TForm1;
     try {
         DataModule2 = new TDataModule2;

@@ -100,8 +100,8 @@ void ExportHundredThousandResults(benchmark::State& state)
     connection.open(QStringLiteral("db1.mdb"));
     Table results(&connection, QStringLiteral("ADOTable6"), QStringLiteral("result"), nullptr);
     results.open();
-    const QList<DBGridColumn> columns{{"id", "№"}, {"fio", "ФИО"}, {"data", "Дата"}, {"kol", "Кол-во вопросов"},
-                                      {"ocenka", "Оценка"}};
+    const QList<DBGridColumn> columns{
+        {"id", "№"}, {"fio", "ФИО"}, {"data", "Дата"}, {"kol", "Кол-во вопросов"}, {"ocenka", "Оценка"}};
     for (auto _ : state) {
         QSaveFile file(QDir(course.path()).filePath(QStringLiteral("results.csv")));
         file.open(QIODevice::WriteOnly);

@@ -125,6 +125,7 @@ QImage iconPicture(const TsTitleIcon& titleIcon, const QWidget* form, int size)
         }
         return glyph;
     }
+    // A window without an icon of its own shows the application's.
     QIcon icon = form->windowIcon();
     if (icon.isNull())
         icon = QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton);
@@ -994,8 +995,15 @@ void TsSkinProvider::paintIcon(QImage& image)
     const int width = m_titleIcon.Width ? m_titleIcon.Width : size;
     const int height = m_titleIcon.Height ? m_titleIcon.Height : size;
     const QRect place(frameWidth(), (frameWidth() + titleHeight() - height) / 2, width, height);
+    // Rendering an icon (the platform's is decoded from a file each time) costs as much as the
+    // rest of the frame; it is done again only when the icon or its size changes.
+    const IconKey key{m_titleIcon.Glyph.cacheKey(), m_form->windowIcon().cacheKey(), std::max(width, height)};
+    if (m_iconPicture.isNull() || key != m_iconKey) {
+        m_iconPicture = iconPicture(m_titleIcon, m_form, key.size);
+        m_iconKey = key;
+    }
     QPainter painter(&image);
-    painter.drawImage(place, iconPicture(m_titleIcon, m_form, std::max(width, height)));
+    painter.drawImage(place, m_iconPicture);
 }
 
 void TsSkinProvider::paintTitleButtons(QImage& image)

@@ -210,6 +210,15 @@ private:
     ResizeMode m_resizeMode = ResizeMode::rmStandard;
     bool m_showAppIcon = true;
     TsTitleIcon m_titleIcon;
+    // The title icon as last drawn, and what it was drawn from.
+    struct IconKey {
+        qint64 glyph = 0;
+        qint64 icon = 0;
+        int size = 0;
+        bool operator==(const IconKey&) const = default;
+    };
+    QImage m_iconPicture;
+    IconKey m_iconKey;
     TsTitleButtons m_titleButtons;
 
     QString m_caption;
