@@ -5,6 +5,7 @@
 #include "platform/htmlview.h"
 #include "platform/pictureview.h"
 #include "skin/controls/tstreeview.h"
+#include "tests/app/lecturereader.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
 
@@ -32,11 +33,10 @@ QByteArray longLecture(const QString& title)
 
 // The whole program on a course of two long lectures, started afresh on demand as after a restart;
 // what it remembers for the user lives as long as the fixture.
-class ReadingTest : public ::testing::Test {
+class ReadingTest : public LectureReader {
 protected:
     void SetUp() override
     {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
         course.exec(QStringLiteral(
             "INSERT INTO Lekcia (tema, file) VALUES ('Почта', 'post.htm'), ('Телеграф', 'telegraph.htm');"));
         course.writeFile(QStringLiteral("Teoria/post.htm"), longLecture(QStringLiteral("Почта")));
@@ -49,30 +49,12 @@ protected:
         course.writeFile(QStringLiteral("Teoria/map.png"), png.data());
         start();
     }
-    void TearDown() override { destroyProgram(); }
 
-    void start()
-    {
-        ASSERT_TRUE(createProgram());
-        Form1->show();
-        QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
-        Form3->N1->trigger();
-        Form3->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
-    }
     void restart()
     {
         Form3->close();
         destroyProgram();
         start();
-    }
-    static void open(const QString& topic)
-    {
-        const QList<QTreeWidgetItem*> found = Form3->TreeView1->findItems(topic, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        QTest::mouseClick(Form3->TreeView1->viewport(), Qt::LeftButton, {},
-                          Form3->TreeView1->visualItemRect(found.first()).center());
-        ASSERT_TRUE(QTest::qWaitFor([] { return !Form3->WebBrowser1->loadPending(); }));
     }
     static QStringList boldTopics()
     {
@@ -84,7 +66,6 @@ protected:
     }
     static double textSize() { return Form3->WebBrowser1->font().pointSizeF(); }
 
-    QTemporaryDir settings;
     TestCourse course;
     MessageRecorder boxes;
 };

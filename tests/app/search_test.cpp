@@ -12,6 +12,7 @@
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tslistbox.h"
 #include "skin/controls/tstreeview.h"
+#include "tests/app/lecturereader.h"
 #include "tests/support/casename.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
@@ -136,11 +137,10 @@ TEST_F(CourseIndexTest, ADamagedCacheIsMadeAfresh)
 }
 
 // The main window on a course of two lectures, one of them in windows-1251 in a sub-folder.
-class MainWindowSearch : public ::testing::Test {
+class MainWindowSearch : public LectureReader {
 protected:
     void SetUp() override
     {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
         course.exec(QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Почта', 'post.htm'), "
                                    "('Ведомости', 'Россия\\Ведомости.htm');"));
         QString post;
@@ -152,26 +152,11 @@ protected:
         course.writeFile(
             QStringLiteral("Teoria/Россия/Ведомости.htm"),
             cyrillic.encode(QStringLiteral("<html><body><p>Первая русская газета о телеграфах.</p></body></html>")));
-        ASSERT_TRUE(createProgram());
-        Form1->show();
-        QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
-        Form3->N1->trigger();
-        Form3->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+        start();
     }
-    void TearDown() override { destroyProgram(); }
 
-    static void open(const QString& topic)
-    {
-        const QList<QTreeWidgetItem*> found = Form3->TreeView1->findItems(topic, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        QTest::mouseClick(Form3->TreeView1->viewport(), Qt::LeftButton, {},
-                          Form3->TreeView1->visualItemRect(found.first()).center());
-        ASSERT_TRUE(QTest::qWaitFor([] { return !Form3->WebBrowser1->loadPending(); }));
-    }
     static QString selected() { return Form3->WebBrowser1->textCursor().selectedText(); }
 
-    QTemporaryDir settings;
     TestCourse course;
     MessageRecorder boxes;
 };
