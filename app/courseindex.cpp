@@ -14,8 +14,9 @@
 
 namespace {
 
-constexpr int snippetBefore = 60;
-constexpr int snippetLength = 180;
+// A line of the result list: the hit and a few words before it.
+constexpr int snippetBefore = 30;
+constexpr int snippetLength = 110;
 
 // The query in the index's own language: each word's stem as a prefix, all of them required.
 // Quoting keeps a reader's quotes, stars and brackets from being read as operators.

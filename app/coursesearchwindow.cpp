@@ -7,6 +7,7 @@
 #include "skin/controls/tslistbox.h"
 #include "skin/controls/tsskinprovider.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -33,7 +34,6 @@ CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& ca
     resultList = new TsListBox(client());
     resultList->setObjectName(QStringLiteral("ResultList"));
     resultList->setAccessibleName(QStringLiteral("Найденные документы"));
-    resultList->setWordWrap(true);
 
     auto* queryRow = new QHBoxLayout;
     queryRow->addWidget(queryEdit, 1);
@@ -68,7 +68,7 @@ void CourseSearchWindow::search()
     hits_ = index_->search(query);
     for (const SearchHit& hit : hits_) {
         auto* item = new QListWidgetItem(hit.topic + QStringLiteral(": ") + hit.snippet, resultList);
-        item->setToolTip(hit.path);
+        item->setToolTip(QDir::toNativeSeparators(hit.path));
     }
     statusLabel->setText(
         hits_.isEmpty() ? QStringLiteral("Ничего не найдено.")

@@ -24,6 +24,8 @@ void tell(const QString& text, MessageIcon icon)
     showMessageBox({applicationTitle(), text, icon});
 }
 
+} // namespace
+
 QString refusalReport(const QString& fileName, const AikenFile& file)
 {
     QStringList lines;
@@ -36,8 +38,6 @@ QString refusalReport(const QString& fileName, const AikenFile& file)
         lines << QStringLiteral("Строка %1: %2.").arg(block.line).arg(block.reason);
     return lines.join(u'\n');
 }
-
-} // namespace
 
 void importQuestions(QWidget* parent, Table& bank)
 {
