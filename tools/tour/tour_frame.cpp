@@ -1,9 +1,16 @@
+#include "app/tform1.h"
+#include "app/tform13.h"
+#include "app/tform14.h"
 #include "app/tform3.h"
 #include "platform/metrics.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tssystemmenu.h"
 #include "skin/core/ferroluxskin.h"
+#include "teacher/tform10.h"
+#include "teacher/tform9.h"
 #include "testing/tform4.h"
+#include "testing/tform5.h"
+#include "testing/tform6.h"
 #include "tools/tour/tour.h"
 
 #include <QAction>
@@ -51,10 +58,21 @@ TourRegistration exampleSkin{82, QStringLiteral("example skin"), [] {
                                  menu->rebuildSkinItem();
                                  chooseSkin(menu, QStringLiteral("Amberlight"));
                                  Tour::shoot(Form3, QStringLiteral("main-window-example-skin"));
-                                 // A window that was hidden when the skin changed wears the new one when it is shown.
-                                 Form4->show();
-                                 Tour::shoot(Form4, QStringLiteral("registration-example-skin"));
-                                 Form4->close();
+                                 // A window that was hidden when the skin changed wears the new one when it is shown:
+                                 // every other window of the program, in turn.
+                                 const std::pair<QWidget*, const char*> windows[] = {
+                                     {Form1, "start-window-example-skin"}, {Form4, "registration-example-skin"},
+                                     {Form5, "answering-example-skin"},    {Form6, "result-example-skin"},
+                                     {Form9, "login-example-skin"},        {Form10, "editor-example-skin"},
+                                     {Form13, "multimedia-example-skin"},  {Form14, "photo-example-skin"}};
+                                 for (const auto& [window, name] : windows) {
+                                     const bool wasVisible = window->isVisible();
+                                     window->show();
+                                     Tour::shoot(window, QString::fromLatin1(name));
+                                     if (!wasVisible)
+                                         window->hide();
+                                 }
+                                 Form3->raise();
                                  menu->rebuildSkinItem();
                                  chooseSkin(menu, ferroluxSkinName);
                                  Tour::shoot(Form3, QStringLiteral("main-window-internal-skin-again"));

@@ -37,26 +37,26 @@ TourRegistration courseSearch{37, QStringLiteral("search in the whole course"), 
 
 // The teacher's file choosers and the import report, shown as the teacher meets them; the tour
 // closes each instead of choosing a file.
-TourRegistration transferDialogs{74, QStringLiteral("results export and question import"), [] {
-                                     Form10->show();
-                                     QFileDialog chooser(Form10, QStringLiteral("Экспорт в CSV"), QString(),
-                                                         QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"));
-                                     chooser.setOption(QFileDialog::DontUseNativeDialog);
-                                     chooser.setAcceptMode(QFileDialog::AcceptSave);
-                                     chooser.selectFile(QStringLiteral("Результаты тестирования.csv"));
-                                     chooser.show();
-                                     Tour::shoot(&chooser, QStringLiteral("editor-export-dialog"));
-                                     chooser.close();
-                                     const AikenFile file = readAikenQuestions(
-                                         QStringLiteral("Кто изобрёл телеграф?\nA) Морзе\nB) Попов\nANSWER: A\n\n"
-                                                        "Без ответа\nA) да\nB) нет\n"));
-                                     auto box = makeMessageBox({applicationTitle(),
-                                                                refusalReport(QStringLiteral("вопросы.txt"), file),
-                                                                MessageIcon::Warning});
-                                     box->show();
-                                     Tour::shoot(box.get(), QStringLiteral("editor-import-refused"));
-                                     box->close();
-                                     Form10->close();
-                                 }};
+TourRegistration transferDialogs{
+    74, QStringLiteral("results export and question import"), [] {
+        Form10->show();
+        QFileDialog chooser(Form10, QStringLiteral("Экспорт в CSV"), QString(),
+                            QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"));
+        chooser.setOption(QFileDialog::DontUseNativeDialog);
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        chooser.selectFile(QStringLiteral("Результаты тестирования.csv"));
+        chooser.show();
+        Tour::shoot(&chooser, QStringLiteral("editor-export-dialog"));
+        chooser.close();
+        const AikenFile file =
+            readAikenQuestions(QStringLiteral("Кто изобрёл телеграф?\nA) Морзе\nB) Попов\nANSWER: A\n\n"
+                                              "Без ответа\nA) да\nB) нет\n"));
+        auto box = makeMessageBox(
+            {applicationTitle(), refusalReport(QStringLiteral("вопросы.txt"), file), MessageIcon::Warning});
+        box->show();
+        Tour::shoot(box.get(), QStringLiteral("editor-import-refused"));
+        box->close();
+        Form10->close();
+    }};
 
 } // namespace
