@@ -1,6 +1,7 @@
 #include "skin/controls/tscustomtabcontrol.h"
 
 #include "skin/controls/containerpaint.h"
+#include "skin/controls/screenreaderhiding.h"
 #include "skin/controls/tsupdown.h"
 #include "skin/core/paintmarks.h"
 #include "skin/core/paintprimitives.h"
@@ -483,6 +484,8 @@ void TsCustomTabControl::updateUpDown()
     }
     if (!m_upDown) {
         m_upDown = new TsUpDown(this);
+        // Screen readers meet the tab bar's own arrows, which still scroll the tabs.
+        hideFromScreenReaders(m_upDown);
         m_upDown->setObjectName(QStringLiteral("tabScroller"));
         m_upDown->setAccessibleName(tr("Scroll tabs"));
         m_upDown->setShowInaccessibility(false);
