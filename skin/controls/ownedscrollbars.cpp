@@ -1,5 +1,6 @@
 #include "skin/controls/ownedscrollbars.h"
 
+#include "skin/controls/screenreaderhiding.h"
 #include "skin/controls/tsscrollbar.h"
 #include "skin/core/tscommondata.h"
 
@@ -110,6 +111,8 @@ bool OwnedScrollBars::needed(Qt::Orientation orientation, bool allowed) const
 TsScrollBar* OwnedScrollBars::makeBar(Qt::Orientation orientation)
 {
     auto* made = new TsScrollBar(m_owner->parentWidget());
+    // Screen readers meet the control's own bar, which still scrolls it.
+    hideFromScreenReaders(made);
     made->setObjectName(
         m_owner->objectName()
         + (orientation == Qt::Vertical ? QStringLiteral("VerticalBar") : QStringLiteral("HorizontalBar")));

@@ -1,6 +1,8 @@
 #include "skin/controls/tscustomtabcontrol.h"
 
 #include "skin/controls/containerpaint.h"
+#include "skin/controls/fixedsizetabbar.h"
+#include "skin/controls/screenreaderhiding.h"
 #include "skin/controls/tsupdown.h"
 #include "skin/core/paintmarks.h"
 #include "skin/core/paintprimitives.h"
@@ -16,6 +18,8 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,8 +64,9 @@ constexpr int imageGap = 8;
 
 } // namespace
 
-TsCustomTabControl::TsCustomTabControl(QWidget* parent) : Skinned(parent)
+TsCustomTabControl::TsCustomTabControl(QWidget* parent) : Skinned(parent), m_tabBar(new FixedSizeTabBar(this))
 {
+    setTabBar(m_tabBar);
     resize(metrics::tabControl::defaultSize);
     // The tab bar and its scroll arrows stay in place for the platform's geometry, keyboard and
     // screen readers; while the skin paints, they show nothing of their own.
@@ -81,6 +86,30 @@ TsCustomTabControl::TsCustomTabControl(QWidget* parent) : Skinned(parent)
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(next, &QShortcut::activated, this, [this] { selectNextTab(true); });
     connect(previous, &QShortcut::activated, this, [this] { selectNextTab(false); });
+}
+
+int TsCustomTabControl::TabWidth() const
+{
+    return m_tabBar->fixedTabWidth();
+}
+
+void TsCustomTabControl::setTabWidth(int width)
+{
+    m_tabBar->setFixedTabSize(std::max(width, 0), TabHeight());
+    markChanged();
+    updateUpDown();
+}
+
+int TsCustomTabControl::TabHeight() const
+{
+    return m_tabBar->fixedTabHeight();
+}
+
+void TsCustomTabControl::setTabHeight(int height)
+{
+    m_tabBar->setFixedTabSize(TabWidth(), std::max(height, 0));
+    markChanged();
+    updateUpDown();
 }
 
 QString TsCustomTabControl::positionSectionName() const
@@ -436,6 +465,13 @@ bool TsCustomTabControl::event(QEvent* event)
     case QEvent::FontChange:
     case QEvent::StyleChange:
     case QEvent::LayoutDirectionChange: markChanged(); break;
+    case QEvent::LayoutRequest: {
+        // The strip is sized anew once the tabs were measured anew: only then is it known whether
+        // they all fit.
+        const bool answered = Skinned::event(event);
+        updateUpDown();
+        return answered;
+    }
     default: break;
     }
     return Skinned::event(event);
@@ -483,6 +519,8 @@ void TsCustomTabControl::updateUpDown()
     }
     if (!m_upDown) {
         m_upDown = new TsUpDown(this);
+        // Screen readers meet the tab bar's own arrows, which still scroll the tabs.
+        hideFromScreenReaders(m_upDown);
         m_upDown->setObjectName(QStringLiteral("tabScroller"));
         m_upDown->setAccessibleName(tr("Scroll tabs"));
         m_upDown->setShowInaccessibility(false);

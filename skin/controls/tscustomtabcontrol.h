@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class FixedSizeTabBar;
 class QPainter;
 class QToolButton;
 
@@ -31,6 +32,13 @@ public:
     std::function<void(QPainter& canvas, int index, const QRect& rect, bool current)> OnDrawTab;
     // Asked before a click selects another tab; clearing `allowChange` keeps the current one.
     std::function<void(bool& allowChange)> OnChanging;
+
+    // Every tab's size along and across its caption when non-zero; 0 sizes the tabs by their
+    // captions.
+    int TabWidth() const;
+    void setTabWidth(int width);
+    int TabHeight() const;
+    void setTabHeight(int height);
 
     // The section the display area wears for the tab side, and its index (-1 when the skin has
     // none, so that the platform paints).
@@ -100,6 +108,7 @@ private:
     mutable int m_positionSection = -1;
     int m_hotTab = -1;
     Look m_paintedLook;
+    FixedSizeTabBar* m_tabBar;
     QPointer<TsUpDown> m_upDown;
     bool m_scrolling = false;
 };

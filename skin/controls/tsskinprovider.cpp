@@ -1,6 +1,7 @@
 #include "skin/controls/tsskinprovider.h"
 
 #include "skin/controls/containerpaint.h"
+#include "skin/controls/tsgrip.h"
 #include "skin/controls/tsskinproviderbutton.h"
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tssystemmenu.h"
@@ -208,6 +209,7 @@ void TsSkinProvider::setCaptionAlignment(CaptionAlignment alignment)
 void TsSkinProvider::setGripMode(GripMode mode)
 {
     m_gripMode = mode;
+    updateGrip();
     invalidateFrame();
 }
 
@@ -266,6 +268,8 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event)
             consumed = clientEvent(event);
         else if (watched == m_scrollCorner && event->type() == QEvent::Paint)
             paintScrollCorner();
+        else if (watched == m_grip)
+            consumed = gripEvent(event);
     });
     return consumed;
 }
@@ -335,6 +339,7 @@ bool TsSkinProvider::formEvent(QEvent* event)
         m_regionStale = true;
         m_systemMenu->refresh();
         updateAccessButtons();
+        updateGrip();
         invalidateFrame();
         return false;
     case QEvent::ActivationChange:
@@ -613,8 +618,8 @@ bool TsSkinProvider::scrolls(const QWidget* child) const
 {
     // Controls a layout places fill the client whatever its size.
     const QLayout* layout = m_client->layout();
-    return child != m_horizontalBar && child != m_verticalBar && child != m_scrollCorner && !child->isWindow()
-           && !(layout && layout->indexOf(child) >= 0);
+    return child != m_horizontalBar && child != m_verticalBar && child != m_scrollCorner && child != m_grip
+           && !child->isWindow() && !(layout && layout->indexOf(child) >= 0);
 }
 
 QSize TsSkinProvider::contentExtent() const
@@ -688,6 +693,7 @@ void TsSkinProvider::updateScrollBars()
         m_scrollCorner->hide();
     }
     scrollChildrenTo(barOffset());
+    updateGrip();
 }
 
 void TsSkinProvider::scrollChildrenTo(QPoint offset)
@@ -752,6 +758,46 @@ void TsSkinProvider::paintScrollCorner()
     const QImage& image = frameImage();
     QPainter painter(m_scrollCorner);
     painter.drawImage(QPoint(0, 0), image, QRect(m_scrollCorner->mapTo(m_form, QPoint(0, 0)), m_scrollCorner->size()));
+}
+
+// The grip stands over the client's corner, above the scroll bars' corner square, and does not
+// scroll with the controls.
+void TsSkinProvider::updateGrip()
+{
+    const bool wanted =
+        m_frameSkinned && m_gripMode == GripMode::gmRightBottom && !m_form->isMaximized() && !m_form->isMinimized();
+    if (!wanted) {
+        if (m_grip)
+            m_grip->hide();
+        return;
+    }
+    if (!m_grip) {
+        m_grip = new TsGrip(m_client);
+        m_grip->setObjectName(QStringLiteral("SizeGrip"));
+        m_grip->setCursor(Qt::SizeFDiagCursor);
+        m_grip->installEventFilter(this);
+    }
+    m_grip->move(m_client->width() - m_grip->width(), m_client->height() - m_grip->height());
+    m_grip->show();
+    m_grip->raise();
+}
+
+// The grip is the frame's bottom-right corner brought into the client: the pointer on it sizes the
+// window as it does on that corner.
+bool TsSkinProvider::gripEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        QMouseEvent onFrame(mouse->type(), m_grip->mapTo(m_form, mouse->position()), mouse->globalPosition(),
+                            mouse->button(), mouse->buttons(), mouse->modifiers());
+        return mouseEvent(&onFrame);
+    }
+    default: return false;
+    }
 }
 
 TsScrollBar* TsSkinProvider::placeScrollBar(TsScrollBar* bar, Qt::Orientation orientation, int content, int view,
@@ -1193,11 +1239,8 @@ int TsSkinProvider::hitTest(QPoint p) const
         }
         return HTCAPTION;
     }
-    if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask)) {
-        const QSize grip = stateImageSize(m_gripMask);
-        if (QRect(width - x - grip.width(), height - y - grip.height(), grip.width(), grip.height()).contains(p))
-            return HTBOTTOMRIGHT;
-    }
+    if (m_grip && m_grip->isVisibleTo(m_form) && QRect(m_grip->mapTo(m_form, QPoint(0, 0)), m_grip->size()).contains(p))
+        return HTBOTTOMRIGHT;
     if (m_form->isMaximized())
         return QRect(2, 2, width - 4, height - 4).contains(p) ? (p.y() < y + titleHeight() ? HTCAPTION : HTCLIENT)
                                                               : HTERROR;

@@ -22,6 +22,7 @@ class QPaintEvent;
 class QWheelEvent;
 class QRubberBand;
 class SkinProviderButton;
+class TsGrip;
 class TsScrollBar;
 class TsSystemMenu;
 
@@ -120,6 +121,9 @@ public:
     TsScrollBar* horizontalScrollBar() const { return m_horizontalBar; }
     TsScrollBar* verticalScrollBar() const { return m_verticalBar; }
     QWidget* scrollCorner() const { return m_scrollCorner; }
+    // The size grip in the client's bottom-right corner while the grip is switched on and the
+    // window has its skinned frame and its normal size; nullptr until first needed.
+    TsGrip* sizeGrip() const { return m_grip; }
     // How far the client's controls are scrolled from their designed places.
     QPoint scrollOffset() const { return m_scrollOffset; }
 
@@ -182,6 +186,8 @@ private:
     bool scrollByWheel(QWheelEvent* event);
     void scrollIntoView(QWidget* control);
     void paintScrollCorner();
+    void updateGrip();
+    bool gripEvent(QEvent* event);
     void toggleMaximized();
     void startDrag(QPoint globalPosition);
     void dragTo(QPoint globalPosition);
@@ -246,6 +252,7 @@ private:
     TsScrollBar* m_horizontalBar = nullptr;
     TsScrollBar* m_verticalBar = nullptr;
     QWidget* m_scrollCorner = nullptr;
+    TsGrip* m_grip = nullptr;
     QPoint m_scrollOffset;
     // The window's own largest size, given back when the skin goes.
     QSize m_ownMaximumSize;

@@ -92,13 +92,25 @@ void TsUpDown::mousePressEvent(QMouseEvent* event)
         return;
     setStates(half == FirstHalf ? Pressed : Normal, half == SecondHalf ? Pressed : Normal);
     const bool up = (half == SecondHalf) == (orientation() == Qt::Horizontal);
-    triggerAction(up ? SliderSingleStepAdd : SliderSingleStepSub);
+    const SliderAction step = up ? SliderSingleStepAdd : SliderSingleStepSub;
+    triggerAction(step);
+    // Held, the half goes on stepping at the pace of the skinned scroll bar's arrows.
+    setRepeatAction(step, metrics::scrollBar::repeatDelayMs, metrics::scrollBar::repeatIntervalMs);
 }
 
 void TsUpDown::mouseMoveEvent(QMouseEvent* event)
 {
-    if (event->buttons() & Qt::LeftButton)
+    if (event->buttons() & Qt::LeftButton) {
+        // Stepping stops for good once the pointer leaves the held half.
+        const Half held = m_states[FirstHalf] == Pressed    ? FirstHalf
+                          : m_states[SecondHalf] == Pressed ? SecondHalf
+                                                            : NoHalf;
+        if (held != NoHalf && halfAt(event->position().toPoint()) != held) {
+            setRepeatAction(SliderNoAction);
+            setStates(Normal, Normal);
+        }
         return;
+    }
     const Half half = isEnabled() ? halfAt(event->position().toPoint()) : NoHalf;
     setStates(half == FirstHalf ? Hot : Normal, half == SecondHalf ? Hot : Normal);
 }
@@ -107,6 +119,7 @@ void TsUpDown::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    setRepeatAction(SliderNoAction);
     const Half half = halfAt(event->position().toPoint());
     setStates(half == FirstHalf ? Hot : Normal, half == SecondHalf ? Hot : Normal);
 }
@@ -123,8 +136,10 @@ bool TsUpDown::event(QEvent* event)
     const bool answered = Skinned::event(event);
     if (message == SKM_REMOVESKIN || message == SKM_REPAINT || message == SKM_REPAINTCHILD || message == SKM_SETNEWSKIN)
         update();
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::Hide) {
+        setRepeatAction(SliderNoAction);
         setStates(Normal, Normal);
+    }
     return answered;
 }
 

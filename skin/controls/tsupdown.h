@@ -12,7 +12,8 @@
 // value.
 //
 // A horizontal pair steps down with its left half and up with its right half; a vertical pair up
-// with its top half and down with its bottom half.
+// with its top half and down with its bottom half. A half held down steps again after a pause, and
+// then repeatedly, until it is released or the pointer leaves it.
 class TsUpDown : public Skinned<TsUpDown, QAbstractSlider, ControlKind::Unlisted> {
     Q_OBJECT
 

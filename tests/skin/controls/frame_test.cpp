@@ -1,3 +1,4 @@
+#include "skin/controls/tsgrip.h"
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tssystemmenu.h"
@@ -848,6 +849,42 @@ TEST_F(FrameTest, MinimisedWindowsImageIsItsTitleStrip)
     EXPECT_EQ(provider->frameImage().size(), QSize(metrics::minimizedFrameWidth, title));
     form->setWindowState(Qt::WindowNoState);
     EXPECT_EQ(provider->frameImage().size(), form->size());
+}
+
+// The switched-on grip is a panel in the client's bottom-right corner: dragging it sizes the window
+// like the frame's corner, and it goes while the window is maximised or the grip is off.
+TEST_F(FrameTest, GripInTheClientCornerSizesTheWindow)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(provider->sizeGrip(), nullptr);
+    provider->setGripMode(GripMode::gmRightBottom);
+    TsGrip* grip = provider->sizeGrip();
+    ASSERT_TRUE(grip);
+    ASSERT_TRUE(grip->isVisible());
+    EXPECT_EQ(grip->parentWidget(), form->client());
+    EXPECT_EQ(grip->geometry().bottomRight(), form->client()->rect().bottomRight());
+    EXPECT_EQ(grip->size(), QSize(20, 20));
+
+    const QRect before = form->geometry();
+    const QPoint press = grip->rect().center();
+    sendMouse(grip, QEvent::MouseButtonPress, press, Qt::LeftButton);
+    const QPoint target = grip->mapToGlobal(press) + QPoint(30, 20);
+    sendMouse(grip, QEvent::MouseMove, grip->mapFromGlobal(target), Qt::LeftButton);
+    sendMouse(grip, QEvent::MouseButtonRelease, grip->mapFromGlobal(target), Qt::NoButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->geometry() != before; }));
+    EXPECT_EQ(form->pos(), before.topLeft());
+    EXPECT_EQ(form->size() - before.size(), QSize(30, 20));
+    EXPECT_EQ(grip->geometry().bottomRight(), form->client()->rect().bottomRight()) << "follows the corner";
+
+    form->showMaximized();
+    EXPECT_FALSE(grip->isVisible());
+    form->showNormal();
+    EXPECT_TRUE(grip->isVisible());
+    provider->setGripMode(GripMode::gmNone);
+    EXPECT_FALSE(grip->isVisible());
 }
 
 } // namespace

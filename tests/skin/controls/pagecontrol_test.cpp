@@ -266,4 +266,53 @@ TEST_F(PageControlTest, TabBarKeepsItsAccessibleRolesAndNames)
     EXPECT_EQ(bar->child(1)->text(QAccessible::Name), QStringLiteral("Тесты"));
 }
 
+struct TabSizeCase {
+    const char* name;
+    QTabWidget::TabPosition side;
+    int tabWidth;
+    int tabHeight;
+    QSize expected; // of every tab on the screen; a 0 takes the caption's size
+    bool scrolls;
+};
+
+class PageControlTabSizes : public PageControlTest, public ::testing::WithParamInterface<TabSizeCase> {};
+
+// A non-zero TabWidth or TabHeight gives every tab that size along or across its caption, the strip
+// and the up-down following; back at 0 the captions size the tabs again.
+TEST_P(PageControlTabSizes, FixedSizesOrCaptionSizes)
+{
+    const TabSizeCase& c = GetParam();
+    pages->setTabPosition(c.side);
+    QCoreApplication::processEvents();
+    QList<QSize> byCaption;
+    for (int index = 0; index < pages->count(); ++index)
+        byCaption.append(pages->tabBar()->tabRect(index).size());
+    pages->setTabWidth(c.tabWidth);
+    pages->setTabHeight(c.tabHeight);
+    QCoreApplication::processEvents();
+    for (int index = 0; index < pages->count(); ++index) {
+        const QSize size = pages->tabBar()->tabRect(index).size();
+        EXPECT_EQ(size.width(), c.expected.width() ? c.expected.width() : byCaption[index].width()) << index;
+        EXPECT_EQ(size.height(), c.expected.height() ? c.expected.height() : byCaption[index].height()) << index;
+    }
+    const bool across = c.side == QTabWidget::North || c.side == QTabWidget::South;
+    EXPECT_EQ(across ? pages->tabBar()->height() : pages->tabBar()->width(),
+              across ? pages->tabBar()->tabRect(0).height() : pages->tabBar()->tabRect(0).width());
+    EXPECT_EQ(pages->upDown() != nullptr, c.scrolls);
+
+    pages->setTabWidth(0);
+    pages->setTabHeight(0);
+    QCoreApplication::processEvents();
+    for (int index = 0; index < pages->count(); ++index)
+        EXPECT_EQ(pages->tabBar()->tabRect(index).size(), byCaption[index]) << index;
+    EXPECT_EQ(pages->upDown(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PageControlTabSizes,
+                         ::testing::Values(TabSizeCase{"width_on_top", QTabWidget::North, 150, 0, {150, 0}, true},
+                                           TabSizeCase{"height_on_top", QTabWidget::North, 0, 30, {0, 30}, false},
+                                           TabSizeCase{"both_at_bottom", QTabWidget::South, 60, 26, {60, 26}, false},
+                                           TabSizeCase{"both_on_the_left", QTabWidget::West, 90, 30, {30, 90}, false}),
+                         CaseName());
+
 } // namespace

@@ -4,11 +4,13 @@
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
 
+#include "platform/metrics.h"
 #include "tests/skin/core/skinprobe.h"
 #include "tests/support/casename.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -97,5 +99,42 @@ TEST_F(UpDownTest, HalvesAreTheSkinsScrollButtons)
     upDown.setShowInaccessibility(false);
     EXPECT_EQ(upDown.skinImage().copy(first), image.copy(first));
 }
+
+struct HoldEndCase {
+    const char* name;
+    QEvent::Type end;
+    QPoint at; // where the pointer ends the hold
+};
+
+class UpDownHold : public UpDownTest, public ::testing::WithParamInterface<HoldEndCase> {};
+
+// A held half steps once at once, again only after the pause, then on and on; releasing it, or
+// leaving it with the button still down, ends the stepping.
+TEST_P(UpDownHold, HeldHalfRepeatsUntilLetGo)
+{
+    const HoldEndCase& c = GetParam();
+    TsUpDown upDown(window.get());
+    auto send = [&upDown](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(at), QPointF(upDown.mapToGlobal(at)), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&upDown, &event);
+    };
+    upDown.setRange(0, 1000);
+    const QPoint right = upDown.halfRect(TsUpDown::SecondHalf).center();
+    send(QEvent::MouseButtonPress, right, Qt::LeftButton);
+    EXPECT_EQ(upDown.value(), 1);
+    QTest::qWait(metrics::scrollBar::repeatDelayMs / 2);
+    EXPECT_EQ(upDown.value(), 1) << "no repeat before the pause";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return upDown.value() >= 3; }, 5000));
+    send(c.end, c.at, c.end == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton);
+    const int stopped = upDown.value();
+    QTest::qWait(3 * metrics::scrollBar::repeatIntervalMs);
+    EXPECT_EQ(upDown.value(), stopped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, UpDownHold,
+                         ::testing::Values(HoldEndCase{"released", QEvent::MouseButtonRelease, {30, 8}},
+                                           HoldEndCase{"left", QEvent::MouseMove, {3, 8}}),
+                         CaseName());
 
 } // namespace
