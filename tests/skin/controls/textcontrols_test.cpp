@@ -223,6 +223,22 @@ TEST_F(TextControlsTest, ListShowsItsBarFromTheTenthItem)
     EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 1);
 }
 
+// A second click keeps the first item chosen only while several may be chosen.
+TEST_F(TextControlsTest, ListKeepsEarlierChoicesOnlyWhenMultiSelect)
+{
+    for (const bool multiSelect : {false, true}) {
+        SCOPED_TRACE(multiSelect);
+        auto* list = place<TsListBox>(QRect(8, 8, 200, 150));
+        list->addItems({QStringLiteral("apple"), QStringLiteral("cherry")});
+        list->setMultiSelect(multiSelect);
+        for (int row : {0, 1})
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        EXPECT_EQ(list->selectedItems().size(), multiSelect ? 2 : 1);
+        EXPECT_EQ(list->MultiSelect(), multiSelect);
+        delete list;
+    }
+}
+
 // Keys typed within 499 ms extend the searched text; at 500 ms the new key is searched alone.
 // Backspace takes the last key back, and an empty text goes to the first item.
 TEST_F(TextControlsTest, ListSearchesTypedTextUntilAPause)
