@@ -33,4 +33,16 @@ public:
 
 protected:
     bool event(QEvent* event) override { return SkinData.handleMessage(event) || Base::event(event); }
+
+    // Gives a property the control's look shows its new value; only a change rebuilds the cache.
+    // True when the value changed.
+    template <class Value>
+    bool setLookProperty(Value& property, const Value& value)
+    {
+        if (property == value)
+            return false;
+        property = value;
+        SkinData.invalidate();
+        return true;
+    }
 };

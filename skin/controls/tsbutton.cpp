@@ -40,10 +40,7 @@ TsButton::TsButton(QWidget* parent) : Skinned(parent)
 
 void TsButton::setDisabledKind(TsDisabledKind kind)
 {
-    if (kind == m_disabledKind)
-        return;
-    m_disabledKind = kind;
-    SkinData.invalidate();
+    setLookProperty(m_disabledKind, kind);
 }
 
 void TsButton::setKeptDown(bool down)

@@ -13,18 +13,12 @@ TsPanel::TsPanel(QWidget* parent) : Skinned(parent), m_alignment(CaptionAlignmen
 
 void TsPanel::setCaption(const QString& caption)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    SkinData.invalidate();
+    setLookProperty(m_caption, caption);
 }
 
 void TsPanel::setAlignment(CaptionAlignment alignment)
 {
-    if (alignment == m_alignment)
-        return;
-    m_alignment = alignment;
-    SkinData.invalidate();
+    setLookProperty(m_alignment, alignment);
 }
 
 bool TsPanel::skinActive() const
