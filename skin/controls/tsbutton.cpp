@@ -304,10 +304,8 @@ bool TsButton::event(QEvent* event)
         break;
     default: break;
     }
-    const bool handled = Skinned::event(event);
-    if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller && skinActive())
-        rebuildCache();
-    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
-        update();
-    return handled;
+    return handleWithCache(event, [this] {
+        if (skinActive())
+            rebuildCache();
+    });
 }

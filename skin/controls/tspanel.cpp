@@ -81,11 +81,8 @@ bool TsPanel::event(QEvent* event)
     case QEvent::PaletteChange: SkinData.invalidate(); break;
     default: break;
     }
-    const unsigned message = skinMessageOf(event);
-    const bool handled = Skinned::event(event);
-    if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller && skinActive())
-        rebuildCache();
-    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
-        update();
-    return handled;
+    return handleWithCache(event, [this] {
+        if (skinActive())
+            rebuildCache();
+    });
 }
