@@ -1,9 +1,8 @@
 // The main window with 1,000 lecture topics: "Лекции" filling the tree, and a click on a topic up
 // to the moment the HTML view has the lecture's path.
-#include "app/startup.h"
 #include "app/tform1.h"
 #include "app/tform3.h"
-#include "bench/benchcourse.h"
+#include "bench/sidebyside.h"
 #include "platform/htmlview.h"
 #include "skin/controls/tstreeview.h"
 
@@ -78,15 +77,5 @@ BENCHMARK(BM_LecturesMenuThenTopicClick)->Unit(benchmark::kMillisecond)->UseReal
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    BenchCourse course(courseRows());
-    if (!createProgram())
-        return 1;
-    Form3->show();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    destroyProgram();
-    return 0;
+    return runOverProgram(argc, argv, courseRows(), [] { Form3->show(); });
 }

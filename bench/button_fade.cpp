@@ -6,14 +6,13 @@
 #include "skin/core/fadetimer.h"
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/tsskinmanager.h"
+#include "bench/sidebyside.h"
 
 #include <QApplication>
 #include <QEnterEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
-
-#include <vector>
 
 namespace {
 
@@ -58,16 +57,7 @@ BENCHMARK(BM_ButtonHoverFadeStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    // Widgets are needed, a screen is not.
-    std::vector<char*> arguments(argv, argv + argc);
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    arguments.push_back(platform);
-    arguments.push_back(offscreen);
-    int count = int(arguments.size());
-    QApplication application(count, arguments.data());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    useOffscreenPlatform();
+    QApplication application(argc, argv);
+    return runBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 
 #include "app/courseindex.h"
 #include "bench/benchcourse.h"
+#include "bench/sidebyside.h"
 #include "data/connection.h"
 #include "data/table.h"
 #include "teacher/csvwriter.h"
@@ -116,11 +117,7 @@ BENCHMARK(ExportHundredThousandResults)->Unit(benchmark::kMillisecond)->UseRealT
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

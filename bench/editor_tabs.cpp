@@ -1,7 +1,6 @@
 // The material editor switching between two of its pages by a click on a tab, up to the moment
 // the page control, the new page's grid and its navigator have repainted themselves in the skin.
-#include "app/startup.h"
-#include "bench/benchcourse.h"
+#include "bench/sidebyside.h"
 #include "skin/controls/tspagecontrol.h"
 #include "teacher/tform10.h"
 
@@ -72,17 +71,9 @@ BENCHMARK(BM_RepaintWithoutChange)->Unit(benchmark::kMillisecond)->UseRealTime()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    BenchCourse course(courseRows());
-    if (!createProgram())
-        return 1;
-    Form10->show();
-    Form10->sPageControl1->setCurrentIndex(0);
-    QApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    destroyProgram();
-    return 0;
+    return runOverProgram(argc, argv, courseRows(), [] {
+        Form10->show();
+        Form10->sPageControl1->setCurrentIndex(0);
+        QApplication::processEvents();
+    });
 }

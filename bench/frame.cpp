@@ -171,8 +171,7 @@ BENCHMARK(SkinChangeOnTenWindows)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QApplication application(argc, argv);
     return runSideBySide(argc, argv, {{"RebuildFrameImage1920x1080", "MemcpyFrameImage1920x1080"}});
 }

@@ -3,6 +3,7 @@
 #include "bench/sidebyside.h"
 #include "platform/picture.h"
 #include "platform/pictureview.h"
+#include "tests/platform/picture_fixtures.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,29 +36,7 @@ QByteArray makePhoto(int width, int height)
             row[3 * x + 2] = uchar(((x + y) / 32 % 2 ? 200 : 60) + noise / 4);
         }
     }
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 85, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = image.scanLine(int(info.next_scanline));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray result(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    std::free(buffer);
-    return result;
+    return fixtures::jpeg(image, 85);
 }
 
 void BM_PhotoLoadAndFirstDraw(benchmark::State& state)
@@ -99,7 +78,7 @@ BENCHMARK(BM_Djpeg)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QApplication application(argc, argv);
     QTemporaryDir dir;
     folder = &dir;

@@ -1,5 +1,9 @@
 #include "bench/sidebyside.h"
 
+#include "app/startup.h"
+#include "bench/benchcourse.h"
+
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -121,4 +125,31 @@ int runSideBySide(int argc, char** argv, const std::vector<SideBySidePair>& pair
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
+}
+
+void useOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int runBenchmarks(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+int runOverProgram(int argc, char** argv, const QString& courseRows, const std::function<void()>& prepare)
+{
+    useOffscreenPlatform();
+    QApplication application(argc, argv);
+    BenchCourse course(courseRows);
+    if (!createProgram())
+        return 1;
+    prepare();
+    const int result = runBenchmarks(argc, argv);
+    destroyProgram();
+    return result;
 }

@@ -7,8 +7,11 @@
 // "<measured>_vs_<baseline>", whose counter "ratio" divides the fastest repetition of the measured
 // side by the fastest repetition of the baseline.
 
+#include <functional>
 #include <string>
 #include <vector>
+
+class QString;
 
 struct SideBySidePair {
     // Benchmark names without the suffixes Google Benchmark adds ("/manual_time", "/real_time").
@@ -22,3 +25,16 @@ struct SideBySidePair {
 // Initializes Google Benchmark with the program's arguments, runs the benchmarks and reports the
 // ratios; returns the program's exit code.
 int runSideBySide(int argc, char** argv, const std::vector<SideBySidePair>& pairs);
+
+// Benchmarks need widgets but never a screen: the offscreen platform, unless the environment names
+// another. To be called before the application object is made.
+void useOffscreenPlatform();
+
+// Initializes Google Benchmark with the program's arguments and runs the benchmarks, one time each
+// as asked; returns the program's exit code.
+int runBenchmarks(int argc, char** argv);
+
+// The main of a benchmark over the whole program: an application on the offscreen platform, the
+// program's windows made over a temporary course filled by `courseRows` (SQL), `prepare` bringing
+// up what is measured, then the benchmarks. Returns the program's exit code.
+int runOverProgram(int argc, char** argv, const QString& courseRows, const std::function<void()>& prepare);

@@ -8,6 +8,7 @@
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
+#include "bench/sidebyside.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -82,11 +83,7 @@ BENCHMARK(LookUpSectionAndBorder);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    useOffscreenPlatform();
+    QApplication application(argc, argv);
+    return runBenchmarks(argc, argv);
 }

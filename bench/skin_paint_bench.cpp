@@ -119,14 +119,8 @@ BENCHMARK(BM_ButtonFadeStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    // The fade step needs widgets, but never a screen.
-    std::vector<char*> arguments(argv, argv + argc);
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    arguments.push_back(platform);
-    arguments.push_back(offscreen);
-    int count = int(arguments.size());
-    QApplication application(count, arguments.data());
+    useOffscreenPlatform();
+    QApplication application(argc, argv);
     return runSideBySide(argc, argv,
                          {{"BM_FormBackgroundScreen", "BM_MemcpyScreen"}, {"BM_RegionBlendScreen", "BM_MemcpyScreen"}});
 }

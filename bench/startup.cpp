@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "bench/benchcourse.h"
+#include "bench/sidebyside.h"
 #include "data/connection.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
@@ -131,8 +132,5 @@ int main(int argc, char** argv)
     if (argc == 2 && QByteArray(argv[1]).startsWith("--probe="))
         return probe(QString::fromLatin1(argv[1] + 8), argc, argv);
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

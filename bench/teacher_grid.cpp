@@ -1,7 +1,6 @@
 // The material editor's results page over 10,000 stored results: one step of the cursor, by the
 // navigator or the grid's keys, up to the moment the grid has repainted itself.
-#include "app/startup.h"
-#include "bench/benchcourse.h"
+#include "bench/sidebyside.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "skin/controls/tspagecontrol.h"
@@ -109,18 +108,10 @@ BENCHMARK(BM_GridPageDownWithRepaint)->Unit(benchmark::kMicrosecond)->UseRealTim
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    BenchCourse course(courseRows());
-    if (!createProgram())
-        return 1;
-    Form10->show();
-    Form10->sPageControl1->setCurrentWidget(Form10->DBGrid4->parentWidget());
-    Form10->DBGrid4->setFocus();
-    QApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    destroyProgram();
-    return 0;
+    return runOverProgram(argc, argv, courseRows(), [] {
+        Form10->show();
+        Form10->sPageControl1->setCurrentWidget(Form10->DBGrid4->parentWidget());
+        Form10->DBGrid4->setFocus();
+        QApplication::processEvents();
+    });
 }

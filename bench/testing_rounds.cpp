@@ -12,6 +12,7 @@
 #include "testing/grading.h"
 #include "testing/tform4.h"
 #include "testing/tform5.h"
+#include "bench/sidebyside.h"
 
 #include <QApplication>
 #include <QDate>
@@ -224,8 +225,5 @@ BENCHMARK(BM_HandIn)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/core/controlkind.h"
+#include "skin/core/skinmessage.h"
 #include "skin/core/tscommondata.h"
 
 #include <QEvent>
@@ -33,4 +34,31 @@ public:
 
 protected:
     bool event(QEvent* event) override { return SkinData.handleMessage(event) || Base::event(event); }
+
+    // The handling of `e` for a control that paints from a cache of its own: after the skin data and
+    // the framework control, a cache a caller asked to have prepared is rebuilt by
+    // `rebuildIfActive`, and a new or removed skin repaints the control.
+    template <class Rebuild>
+    bool handleWithCache(QEvent* e, Rebuild rebuildIfActive)
+    {
+        const unsigned message = skinMessageOf(e);
+        const bool handled = Skinned::event(e);
+        if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller)
+            rebuildIfActive();
+        if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
+            this->update();
+        return handled;
+    }
+
+    // Gives a property the control's look shows its new value; only a change rebuilds the cache.
+    // True when the value changed.
+    template <class Value>
+    bool setLookProperty(Value& property, const Value& value)
+    {
+        if (property == value)
+            return false;
+        property = value;
+        SkinData.invalidate();
+        return true;
+    }
 };

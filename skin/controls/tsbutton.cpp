@@ -40,10 +40,7 @@ TsButton::TsButton(QWidget* parent) : Skinned(parent)
 
 void TsButton::setDisabledKind(TsDisabledKind kind)
 {
-    if (kind == m_disabledKind)
-        return;
-    m_disabledKind = kind;
-    SkinData.invalidate();
+    setLookProperty(m_disabledKind, kind);
 }
 
 void TsButton::setKeptDown(bool down)
@@ -307,10 +304,8 @@ bool TsButton::event(QEvent* event)
         break;
     default: break;
     }
-    const bool handled = Skinned::event(event);
-    if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller && skinActive())
-        rebuildCache();
-    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
-        update();
-    return handled;
+    return handleWithCache(event, [this] {
+        if (skinActive())
+            rebuildCache();
+    });
 }

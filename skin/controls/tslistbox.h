@@ -1,63 +1,15 @@
 #pragma once
 
-#include "skin/controls/editframe.h"
-#include "skin/controls/ownedscrollbars.h"
-#include "skin/controls/skinned.h"
-#include "skin/controls/tsboundlabel.h"
-#include "skin/core/disabledkind.h"
+#include "skin/controls/tsvelvixlistbox.h"
 
-#include <QListWidget>
-
-#include <functional>
-
-class TsScrollBar;
-
-// A list of items. While a skin is in force the list paints its frame and its items from the
-// skin and scrolls through a skinned bar; selection, keys and the mouse stay the platform's.
-// Typed letters choose the first item that begins with them (AutoComplete).
-class TsListBox : public Skinned<TsListBox, QListWidget, ControlKind::ListBox> {
+// The list box windows place: the skinned list, whose items can be chosen several at a time.
+class TsListBox : public TsVelvixListBox {
     Q_OBJECT
 
 public:
-    explicit TsListBox(QWidget* parent = nullptr);
+    explicit TsListBox(QWidget* parent = nullptr) : TsVelvixListBox(parent) {}
 
-    // The caption the control can carry; off unless activated.
-    TsBoundLabel BoundLabel{this};
-
-    TsDisabledKind DisabledKind() const { return m_disabledKind; }
-    void setDisabledKind(TsDisabledKind kind);
-    bool AutoComplete() const { return m_autoComplete; }
-    void setAutoComplete(bool autoComplete) { m_autoComplete = autoComplete; }
-    // The height the list counts an item with when it decides whether its items fit.
-    int ItemHeight() const { return m_itemHeight; }
-    void setItemHeight(int height);
-
-    // What typing collected so far; a key after a longer pause starts afresh.
-    const QString& searchText() const { return m_search; }
-    // The clock, in milliseconds, the pause between typed keys is measured with.
-    void setSearchClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
-
-    TsScrollBar* skinnedScrollBar() const { return m_bars.bar(Qt::Vertical); }
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void followSkin();
-    void paintFrame();
-    void paintRow(QPainter& painter, int row, QPoint cacheOffset, bool hot);
-    bool search(QKeyEvent* event);
-    bool moreItemsThanFit() const;
-
-    TsDisabledKind m_disabledKind = dkBlended;
-    bool m_autoComplete = true;
-    int m_itemHeight;
-    bool m_skinFrame = false;
-    PlatformFrame m_ownFrame;
-    QString m_search;
-    qint64 m_lastKey = 0;
-    std::function<qint64()> m_clock;
-    OwnedScrollBars m_bars;
+    // Each click toggles an item's selection, leaving the others chosen.
+    bool MultiSelect() const { return selectionMode() == QAbstractItemView::MultiSelection; }
+    void setMultiSelect(bool multiSelect);
 };

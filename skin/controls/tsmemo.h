@@ -1,11 +1,8 @@
 #pragma once
 
-#include "skin/controls/editframe.h"
-#include "skin/controls/ownedscrollbars.h"
-#include "skin/controls/sectioncolors.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/textareaframe.h"
 #include "skin/controls/tsboundlabel.h"
-#include "skin/core/disabledkind.h"
 
 #include <QPlainTextEdit>
 
@@ -23,22 +20,15 @@ public:
     // The caption the control can carry; off unless activated.
     TsBoundLabel BoundLabel{this};
 
-    TsDisabledKind DisabledKind() const { return m_disabledKind; }
-    void setDisabledKind(TsDisabledKind kind);
+    TsDisabledKind DisabledKind() const { return m_frame.disabledKind(); }
+    void setDisabledKind(TsDisabledKind kind) { m_frame.setDisabledKind(kind); }
 
     // The skinned bar laid over the platform's bar of that direction, none until one was needed.
-    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_bars.bar(orientation); }
+    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_frame.bars().bar(orientation); }
 
 protected:
     bool event(QEvent* event) override;
 
 private:
-    void followSkin();
-    void paintFrame();
-
-    TsDisabledKind m_disabledKind = dkBlended;
-    bool m_skinFrame = false;
-    PlatformFrame m_ownFrame;
-    SectionColors m_colors;
-    OwnedScrollBars m_bars;
+    TextAreaFrame m_frame;
 };

@@ -13,18 +13,12 @@ TsPanel::TsPanel(QWidget* parent) : Skinned(parent), m_alignment(CaptionAlignmen
 
 void TsPanel::setCaption(const QString& caption)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    SkinData.invalidate();
+    setLookProperty(m_caption, caption);
 }
 
 void TsPanel::setAlignment(CaptionAlignment alignment)
 {
-    if (alignment == m_alignment)
-        return;
-    m_alignment = alignment;
-    SkinData.invalidate();
+    setLookProperty(m_alignment, alignment);
 }
 
 bool TsPanel::skinActive() const
@@ -87,11 +81,8 @@ bool TsPanel::event(QEvent* event)
     case QEvent::PaletteChange: SkinData.invalidate(); break;
     default: break;
     }
-    const unsigned message = skinMessageOf(event);
-    const bool handled = Skinned::event(event);
-    if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller && skinActive())
-        rebuildCache();
-    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
-        update();
-    return handled;
+    return handleWithCache(event, [this] {
+        if (skinActive())
+            rebuildCache();
+    });
 }

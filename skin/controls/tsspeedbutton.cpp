@@ -31,38 +31,8 @@ int32_t windowColorOf(const QWidget* widget)
 
 } // namespace
 
-TsSpeedButton::TsSpeedButton(QWidget* parent) : Skinned(parent), m_alignment(CaptionAlignment::Center)
+TsSpeedButton::TsSpeedButton(QWidget* parent) : Skinned(parent), GlyphButtonProperties(SkinData)
 {}
-
-void TsSpeedButton::changed()
-{
-    SkinData.invalidate();
-}
-
-void TsSpeedButton::setGlyph(const QImage& glyph)
-{
-    m_glyph.bitmap = glyph;
-    changed();
-}
-
-void TsSpeedButton::setNumGlyphs(int count)
-{
-    m_glyph.numGlyphs = std::clamp(count, 1, 4);
-    changed();
-}
-
-void TsSpeedButton::setImages(const QList<QImage>& images, int32_t backgroundColor)
-{
-    m_glyph.images = images;
-    m_glyph.imagesBackground = backgroundColor;
-    changed();
-}
-
-void TsSpeedButton::setImageIndex(int index)
-{
-    m_glyph.imageIndex = index;
-    changed();
-}
 
 void TsSpeedButton::setButtonStyle(TsButtonStyle style)
 {
@@ -75,67 +45,13 @@ void TsSpeedButton::setButtonStyle(TsButtonStyle style)
         resize(width() - dropDownArrowWidth, height());
     m_style = style;
     setCheckable(style == TsButtonStyle::tbsCheck);
-    changed();
-}
-
-void TsSpeedButton::setLayout(GlyphLayout layout)
-{
-    m_layout = layout;
-    changed();
-}
-
-void TsSpeedButton::setAlignment(CaptionAlignment alignment)
-{
-    m_alignment = alignment;
-    changed();
-}
-
-void TsSpeedButton::setMargin(int margin)
-{
-    m_margin = margin;
-    changed();
-}
-
-void TsSpeedButton::setSpacing(int spacing)
-{
-    m_spacing = spacing;
-    changed();
-}
-
-void TsSpeedButton::setTextOffset(int offset)
-{
-    m_textOffset = offset;
-    changed();
-}
-
-void TsSpeedButton::setShowCaption(bool show)
-{
-    m_showCaption = show;
-    changed();
-}
-
-void TsSpeedButton::setBlend(int percent)
-{
-    m_glyph.blend = std::clamp(percent, 0, 100);
-    changed();
-}
-
-void TsSpeedButton::setGrayed(bool grayed)
-{
-    m_glyph.grayed = grayed;
-    changed();
-}
-
-void TsSpeedButton::setDisabledGlyphKind(TsDisabledKind kind)
-{
-    m_glyph.disabledKind = kind;
-    changed();
+    SkinData.invalidate();
 }
 
 void TsSpeedButton::setDisabledKind(TsDisabledKind kind)
 {
     m_disabledKind = kind;
-    changed();
+    SkinData.invalidate();
 }
 
 bool TsSpeedButton::skinActive() const
@@ -216,17 +132,11 @@ void TsSpeedButton::rebuildCache()
         const GlyphState glyphState = !pressed                       ? GlyphState::Up
                                       : isCheckable() && isChecked() ? GlyphState::Exclusive
                                                                      : GlyphState::Down;
-        paintGlyphAndCaption(cache, *this, m_glyph,
-                             {.size = size(),
-                              .dropDownWidth = dropDownWidth(),
-                              .margin = m_margin,
-                              .spacing = m_spacing,
-                              .textOffset = m_textOffset,
-                              .captionShown = m_showCaption,
-                              .pressed = pressed,
-                              .layout = m_layout,
-                              .alignment = m_alignment},
-                             glyphState, state > 0, state > 0, SkinData.skinIndex);
+        GlyphLayoutInput layout = glyphLayout();
+        layout.size = size();
+        layout.dropDownWidth = dropDownWidth();
+        layout.pressed = pressed;
+        paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, state > 0, state > 0, SkinData.skinIndex);
         if (m_style == TsButtonStyle::tbsDropDown)
             paintDropDownPart(cache, parent);
         if (!isEnabled())

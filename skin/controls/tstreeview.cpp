@@ -1,10 +1,5 @@
 #include "skin/controls/tstreeview.h"
 
-#include "skin/controls/tsscrollbar.h"
-#include "skin/core/skinmessage.h"
-
-#include <QPainter>
-
 namespace {
 
 // The skin's frame of a tree is this wide.
@@ -14,67 +9,12 @@ constexpr int skinFrameWidth = 3;
 
 TsTreeView::TsTreeView(QWidget* parent)
     : Skinned(parent),
-      m_colors(this, SkinData),
-      m_bars(this, SkinData, {skinFrameWidth})
+      m_frame(this, SkinData, {.width = skinFrameWidth, .bars = {skinFrameWidth}})
 {
-    followSkin();
-}
-
-void TsTreeView::followSkin()
-{
-    const bool skinned = SkinData.skinned();
-    if (skinned != m_skinFrame) {
-        m_skinFrame = skinned;
-        if (skinned)
-            m_ownFrame = takeFrameOver(this, skinFrameWidth);
-        else
-            giveFrameBack(this, m_ownFrame);
-    }
-    m_colors.apply(m_skinFrame);
-    m_bars.synchronize();
+    m_frame.followSkin();
 }
 
 bool TsTreeView::event(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && m_skinFrame) {
-        paintFrame();
-        return true;
-    }
-    const unsigned message = skinMessageOf(event);
-    // Its face lies under the platform's client area, so the tree offers no background to the
-    // controls over it: their skin paints them whole.
-    if (message == SKM_GETCACHE)
-        return true;
-    const bool wasHot = SkinData.hot();
-    const bool answered = Skinned::event(event);
-    switch (event->type()) {
-    case QEvent::PaletteChange: m_colors.paletteChanged(); break;
-    case QEvent::FocusIn: SkinData.mouseAbove = false; break;
-    case QEvent::EnabledChange: SkinData.invalidate(); break;
-    default: break;
-    }
-    if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
-        followSkin();
-    else if (message == SKM_REPAINT)
-        m_bars.synchronize();
-    if (wasHot != SkinData.hot()) {
-        SkinData.invalidate();
-        m_colors.apply(m_skinFrame);
-    }
-    return answered;
-}
-
-void TsTreeView::paintFrame()
-{
-    prepareFrameCache(SkinData, dkBlended);
-    QPainter painter(this);
-    const QImage& cache = SkinData.cacheBitmap;
-    paintFrameStrips(painter, cache, size(), skinFrameWidth);
-    // The square between two bars shows the tree's face.
-    const TsScrollBar* vertical = m_bars.bar(Qt::Vertical);
-    const TsScrollBar* horizontal = m_bars.bar(Qt::Horizontal);
-    if (vertical && horizontal && vertical->isVisibleTo(parentWidget()) && horizontal->isVisibleTo(parentWidget())) {
-        const QRect corner(vertical->x() - x(), horizontal->y() - y(), vertical->width(), horizontal->height());
-        painter.drawImage(corner.topLeft(), cache, corner);
-    }
+    return m_frame.event(event, [this](QEvent* e) { return Skinned::event(e); });
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "skin/controls/editframe.h"
-#include "skin/controls/ownedscrollbars.h"
-#include "skin/controls/sectioncolors.h"
 #include "skin/controls/skinned.h"
+#include "skin/controls/textareaframe.h"
 #include "skin/controls/tsboundlabel.h"
 
 #include <QTreeWidget>
@@ -21,17 +19,11 @@ public:
     // The caption the control can carry; off unless activated.
     TsBoundLabel BoundLabel{this};
 
-    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_bars.bar(orientation); }
+    TsScrollBar* skinnedScrollBar(Qt::Orientation orientation) const { return m_frame.bars().bar(orientation); }
 
 protected:
     bool event(QEvent* event) override;
 
 private:
-    void followSkin();
-    void paintFrame();
-
-    bool m_skinFrame = false;
-    PlatformFrame m_ownFrame;
-    SectionColors m_colors;
-    OwnedScrollBars m_bars;
+    TextAreaFrame m_frame;
 };

@@ -63,6 +63,39 @@ const uint8_t* parentPixel(const CellCopyOptions& options, int x, int y)
     return cache.constScanLine(py) + px * 3;
 }
 
+// The pixels a copy reads from its picture and writes into its target, three bytes each. Border
+// cells can be a few pixels in size, so the rows are found without a call each, and the target
+// is detached only once a row of it is written.
+class CopyRows {
+public:
+    CopyRows(QImage& target, const QImage& picture)
+        : pictureHeight(picture.height()),
+          targetHeight(target.height()),
+          m_target(target),
+          m_pictureBits(picture.constBits()),
+          m_pictureStride(picture.bytesPerLine()),
+          m_targetStride(target.bytesPerLine())
+    {}
+
+    const uint8_t* picturePixel(int x, int y) const { return m_pictureBits + y * m_pictureStride + x * 3; }
+    uint8_t* targetPixel(int x, int y)
+    {
+        if (!m_targetBits)
+            m_targetBits = m_target.bits();
+        return m_targetBits + y * m_targetStride + x * 3;
+    }
+
+    const int pictureHeight;
+    const int targetHeight;
+
+private:
+    QImage& m_target;
+    const uint8_t* m_pictureBits;
+    qsizetype m_pictureStride;
+    qsizetype m_targetStride;
+    uint8_t* m_targetBits = nullptr;
+};
+
 void addRun(const CellCopyOptions& options, int runStart, int x, int y)
 {
     if (options.keyRuns && runStart >= 0 && x > runStart)
@@ -81,28 +114,20 @@ void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRec
     if (columns.first >= columns.end)
         return;
     const int raise = std::clamp(options.maskRaise, 0, 255);
-    // Border cells can be a few pixels in size, so the rows are found without a call each.
-    const uint8_t* pictureBits = picture.constBits();
-    const qsizetype pictureStride = picture.bytesPerLine();
-    const int pictureHeight = picture.height();
-    const int targetHeight = target.height();
-    const qsizetype targetStride = target.bytesPerLine();
-    uint8_t* targetBits = nullptr;
+    CopyRows rows(target, picture);
     for (int r = 0; r < source.height(); ++r) {
         const int sy = source.top() + r;
         const int my = sy + image.maskOffset;
-        if (sy < 0 || sy >= pictureHeight || my >= pictureHeight)
+        if (sy < 0 || sy >= rows.pictureHeight || my >= rows.pictureHeight)
             break;
         const int ty = at.y() + r;
         if (ty < 0)
             continue;
-        if (ty >= targetHeight)
+        if (ty >= rows.targetHeight)
             break;
-        if (!targetBits)
-            targetBits = target.bits();
-        const uint8_t* p = pictureBits + sy * pictureStride + (source.left() + columns.first) * 3;
-        const uint8_t* m = pictureBits + my * pictureStride + (source.left() + columns.first) * 3;
-        uint8_t* d = targetBits + ty * targetStride + (at.x() + columns.first) * 3;
+        const uint8_t* p = rows.picturePixel(source.left() + columns.first, sy);
+        const uint8_t* m = rows.picturePixel(source.left() + columns.first, my);
+        uint8_t* d = rows.targetPixel(at.x() + columns.first, ty);
         int runStart = -1;
         for (int c = columns.first; c < columns.end; ++c, p += 3, m += 3, d += 3) {
             const int tx = at.x() + c;
@@ -136,25 +161,18 @@ void keyCopy(QImage& target, QPoint at, const QImage& picture, const QRect& sour
     const ColumnRange columns = columnsInside(target, at, picture, source);
     if (columns.first >= columns.end)
         return;
-    const uint8_t* pictureBits = picture.constBits();
-    const qsizetype pictureStride = picture.bytesPerLine();
-    const int pictureHeight = picture.height();
-    const int targetHeight = target.height();
-    const qsizetype targetStride = target.bytesPerLine();
-    uint8_t* targetBits = nullptr;
+    CopyRows rows(target, picture);
     for (int r = 0; r < source.height(); ++r) {
         const int sy = source.top() + r;
-        if (sy < 0 || sy >= pictureHeight)
+        if (sy < 0 || sy >= rows.pictureHeight)
             break;
         const int ty = at.y() + r;
         if (ty < 0)
             continue;
-        if (ty >= targetHeight)
+        if (ty >= rows.targetHeight)
             break;
-        if (!targetBits)
-            targetBits = target.bits();
-        const uint8_t* p = pictureBits + sy * pictureStride + (source.left() + columns.first) * 3;
-        uint8_t* d = targetBits + ty * targetStride + (at.x() + columns.first) * 3;
+        const uint8_t* p = rows.picturePixel(source.left() + columns.first, sy);
+        uint8_t* d = rows.targetPixel(at.x() + columns.first, ty);
         for (int c = columns.first; c < columns.end; ++c, p += 3, d += 3) {
             const uint8_t* from = p;
             if (isKeyPixel(p)) {

@@ -36,10 +36,11 @@ inline quint32 colorRef(int r, int g, int b)
     return quint32(r) | quint32(g) << 8 | quint32(b) << 16;
 }
 
-// A baseline JPEG of a picture, made with libjpeg itself.
-inline QByteArray jpeg(const QImage& source, int quality = 90)
+// A baseline JPEG made with libjpeg itself: `components` samples a pixel in `space`, and
+// `row(y)` answers the samples of row y.
+template <class Row>
+QByteArray compressJpeg(int width, int height, int components, J_COLOR_SPACE space, int quality, Row row)
 {
-    const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -47,22 +48,30 @@ inline QByteArray jpeg(const QImage& source, int quality = 90)
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(image.width());
-    info.image_height = JDIMENSION(image.height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = components;
+    info.in_color_space = space;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar*>(image.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
+        JSAMPROW samples = row(int(info.next_scanline));
+        jpeg_write_scanlines(&info, &samples, 1);
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     QByteArray result(reinterpret_cast<const char*>(buffer), qsizetype(size));
     free(buffer);
     return result;
+}
+
+// A baseline JPEG of a picture.
+inline QByteArray jpeg(const QImage& source, int quality = 90)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    return compressJpeg(image.width(), image.height(), 3, JCS_RGB, quality,
+                        [&](int y) { return const_cast<uchar*>(image.constScanLine(y)); });
 }
 
 inline QImage filled(int width, int height, QColor color)

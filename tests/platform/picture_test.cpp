@@ -147,40 +147,22 @@ QImage colourRamp()
     return image;
 }
 
-// The same ramp stored as CMYK, the way Adobe programs write it (inverted).
+// The same ramp stored as CMYK, the way Adobe programs write it (inverted), at libjpeg's usual
+// quality.
 QByteArray cmykJpeg()
 {
     const QImage ramp = colourRamp();
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(ramp.width());
-    info.image_height = JDIMENSION(ramp.height());
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_start_compress(&info, TRUE);
     QByteArray row(ramp.width() * 4, 0);
-    while (info.next_scanline < info.image_height) {
+    return compressJpeg(ramp.width(), ramp.height(), 4, JCS_CMYK, 75, [&](int y) {
         for (int x = 0; x < ramp.width(); ++x) {
-            const QRgb pixel = ramp.pixel(x, int(info.next_scanline));
+            const QRgb pixel = ramp.pixel(x, y);
             row[4 * x] = char(qRed(pixel));
             row[4 * x + 1] = char(qGreen(pixel));
             row[4 * x + 2] = char(qBlue(pixel));
             row[4 * x + 3] = char(200);
         }
-        JSAMPROW samples = reinterpret_cast<JSAMPROW>(row.data());
-        jpeg_write_scanlines(&info, &samples, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray result(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    free(buffer);
-    return result;
+        return reinterpret_cast<JSAMPROW>(row.data());
+    });
 }
 
 struct JpegColours {

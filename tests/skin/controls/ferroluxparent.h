@@ -3,23 +3,19 @@
 // The internal skin in force and a parent of a plain known colour that keeps no skin picture, so
 // that what a control paints over it is the control's own.
 
-#include "skin/core/ferroluxskin.h"
 #include "skin/core/paintprimitives.h"
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 
 #include <QPalette>
 #include <QWidget>
 
-class FerroluxParent : public SkinFixture {
+class FerroluxParent : public InternalSkinFixture {
 protected:
     static constexpr QRgb parentRgb = 0xFF3A7A5C;
 
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        TsSkinManager* manager = newManager();
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
+        InternalSkinFixture::SetUp();
         QPalette palette = parent.palette();
         palette.setColor(QPalette::Window, QColor(parentRgb));
         parent.setPalette(palette);

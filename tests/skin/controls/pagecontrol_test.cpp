@@ -1,14 +1,12 @@
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tstabsheet.h"
 #include "skin/controls/tsupdown.h"
-#include "skin/core/ferroluxskin.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintables.h"
-#include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 #include "tests/support/casename.h"
 
 #include <QAccessible>
@@ -25,15 +23,11 @@ namespace {
 
 // A 400 x 300 page control with three pages under the internal skin, on a window without a frame
 // provider.
-class PageControlTest : public SkinFixture {
+class PageControlTest : public InternalSkinFixture {
 protected:
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        manager = std::make_unique<TsSkinManager>(nullptr);
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
-        ASSERT_TRUE(skinData().ready);
+        InternalSkinFixture::SetUp();
         window = std::make_unique<Form>(QStringLiteral("PagesForm"), QStringLiteral("Страницы"), QRect(0, 0, 420, 320));
         pages = new TsPageControl(window->client());
         pages->setGeometry(10, 10, 400, 300);
@@ -49,8 +43,7 @@ protected:
     void TearDown() override
     {
         window.reset();
-        manager.reset();
-        SkinFixture::TearDown();
+        InternalSkinFixture::TearDown();
     }
 
     void press(int index)
@@ -59,7 +52,6 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
-    std::unique_ptr<TsSkinManager> manager;
     std::unique_ptr<Form> window;
     TsPageControl* pages = nullptr;
     QList<TsTabSheet*> sheets;

@@ -3,13 +3,11 @@
 #include "skin/controls/tsmemo.h"
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tstreeview.h"
-#include "skin/core/ferroluxskin.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/skintables.h"
-#include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 #include "tests/support/casename.h"
 #include "tests/support/messagerecorder.h"
 
@@ -27,15 +25,11 @@ namespace {
 
 // Text, list and tree controls on a shown window under the internal skin. No out-of-range message
 // may come up while their bars are kept in step.
-class TextControlsTest : public SkinFixture {
+class TextControlsTest : public InternalSkinFixture {
 protected:
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        manager = std::make_unique<TsSkinManager>(nullptr);
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
-        ASSERT_TRUE(skinData().ready);
+        InternalSkinFixture::SetUp();
         window = std::make_unique<Form>(QStringLiteral("TextForm"), QStringLiteral("Окно"), QRect(50, 50, 600, 400));
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -45,8 +39,7 @@ protected:
     {
         EXPECT_TRUE(boxes.empty()) << boxes.texts().join(u'|').toStdString();
         window.reset();
-        manager.reset();
-        SkinFixture::TearDown();
+        InternalSkinFixture::TearDown();
     }
 
     template <class Control>
@@ -63,7 +56,6 @@ protected:
     static QImage picture(QWidget* control) { return control->grab().toImage().convertToFormat(QImage::Format_BGR888); }
 
     MessageRecorder boxes;
-    std::unique_ptr<TsSkinManager> manager;
     std::unique_ptr<Form> window;
 };
 
@@ -221,6 +213,22 @@ TEST_F(TextControlsTest, ListShowsItsBarFromTheTenthItem)
     EXPECT_EQ(bar->geometry(), QRect(8 + 401 - 18 - 2, 8 + 2, 18, 153 - 4));
     bar->setPosition(1);
     EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 1);
+}
+
+// A second click keeps the first item chosen only while several may be chosen.
+TEST_F(TextControlsTest, ListKeepsEarlierChoicesOnlyWhenMultiSelect)
+{
+    for (const bool multiSelect : {false, true}) {
+        SCOPED_TRACE(multiSelect);
+        auto* list = place<TsListBox>(QRect(8, 8, 200, 150));
+        list->addItems({QStringLiteral("apple"), QStringLiteral("cherry")});
+        list->setMultiSelect(multiSelect);
+        for (int row : {0, 1})
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        EXPECT_EQ(list->selectedItems().size(), multiSelect ? 2 : 1);
+        EXPECT_EQ(list->MultiSelect(), multiSelect);
+        delete list;
+    }
 }
 
 // Keys typed within 499 ms extend the searched text; at 500 ms the new key is searched alone.

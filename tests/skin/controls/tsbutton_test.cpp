@@ -1,9 +1,7 @@
 #include "skin/controls/tsbutton.h"
-#include "skin/core/ferroluxskin.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/tsskinmanager.h"
 
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 #include "tests/support/casename.h"
 
 #include <QAccessible>
@@ -17,15 +15,11 @@
 namespace {
 
 // A 105 x 25 button and an edit on a window with a red background, under the internal skin.
-class ButtonTest : public SkinFixture {
+class ButtonTest : public InternalSkinFixture {
 protected:
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        manager = newManager();
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
-        ASSERT_TRUE(skinData().ready);
+        InternalSkinFixture::SetUp();
         window = std::make_unique<QWidget>();
         QPalette palette = window->palette();
         palette.setColor(QPalette::Window, Qt::red);
@@ -45,7 +39,7 @@ protected:
     {
         clicks.reset();
         window.reset();
-        SkinFixture::TearDown();
+        InternalSkinFixture::TearDown();
     }
 
     // The face as the last paint left it.
@@ -55,7 +49,6 @@ protected:
         return button->SkinData.cacheBitmap;
     }
 
-    TsSkinManager* manager = nullptr;
     std::unique_ptr<QWidget> window;
     QLineEdit* edit = nullptr;
     TsButton* button = nullptr;

@@ -1,10 +1,8 @@
 #include "skin/controls/tsbitbtn.h"
 #include "skin/controls/tspanel.h"
 #include "skin/controls/tsspeedbutton.h"
-#include "skin/core/ferroluxskin.h"
-#include "skin/core/tsskinmanager.h"
 
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 
 #include <QEnterEvent>
 #include <QPainter>
@@ -16,14 +14,11 @@
 namespace {
 
 // A panel with a speed button on it, under the internal skin.
-class SpeedButtonTest : public SkinFixture {
+class SpeedButtonTest : public InternalSkinFixture {
 protected:
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        manager = newManager();
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
+        InternalSkinFixture::SetUp();
         window = std::make_unique<QWidget>();
         window->resize(200, 100);
         panel = new TsPanel(window.get());
@@ -44,7 +39,7 @@ protected:
     void TearDown() override
     {
         window.reset();
-        SkinFixture::TearDown();
+        InternalSkinFixture::TearDown();
     }
 
     void enter(QWidget* widget)
@@ -59,7 +54,6 @@ protected:
         return panel->SkinData.cacheBitmap.copy(button->geometry()).convertToFormat(QImage::Format_RGB32);
     }
 
-    TsSkinManager* manager = nullptr;
     std::unique_ptr<QWidget> window;
     TsPanel* panel = nullptr;
     TsSpeedButton* button = nullptr;

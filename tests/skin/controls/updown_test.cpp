@@ -1,11 +1,9 @@
 #include "skin/controls/tsupdown.h"
-#include "skin/core/ferroluxskin.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skintables.h"
-#include "skin/core/tsskinmanager.h"
 
 #include "platform/metrics.h"
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 #include "tests/support/casename.h"
 
 #include <QCoreApplication>
@@ -18,15 +16,11 @@
 namespace {
 
 // The internal skin in force, and a window to put an up-down on.
-class UpDownTest : public SkinFixture {
+class UpDownTest : public InternalSkinFixture {
 protected:
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        manager = std::make_unique<TsSkinManager>(nullptr);
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
-        ASSERT_TRUE(skinData().ready);
+        InternalSkinFixture::SetUp();
         window = std::make_unique<QWidget>();
         window->resize(100, 50);
     }
@@ -34,11 +28,9 @@ protected:
     void TearDown() override
     {
         window.reset();
-        manager.reset();
-        SkinFixture::TearDown();
+        InternalSkinFixture::TearDown();
     }
 
-    std::unique_ptr<TsSkinManager> manager;
     std::unique_ptr<QWidget> window;
 };
 
