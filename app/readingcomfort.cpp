@@ -28,9 +28,12 @@ QString lastTopicKey(const QString& mode)
 } // namespace
 
 ReadingComfort::ReadingComfort(QWidget* window, HtmlView* view, QTreeWidget* topics)
-    : QObject(window),
+    // A child of the view, so that it goes with the view and hears nothing of a view half torn
+    // down.
+    : QObject(view),
       window_(window),
       view_(view),
+      viewport_(view->viewport()),
       topics_(topics),
       normalFont_(view->font())
 {
@@ -43,7 +46,7 @@ ReadingComfort::ReadingComfort(QWidget* window, HtmlView* view, QTreeWidget* top
     shortcut(QKeySequence::ZoomOut, [this] { setZoom(zoom_ - 1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(0); });
     shortcut(QKeySequence::Print, [this] { print(); });
-    view_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     window_->installEventFilter(this);
     connect(view_, &HtmlView::documentAboutToChange, this, [this] {
         rememberPlace();
@@ -161,7 +164,7 @@ void ReadingComfort::printTo(QPrinter& printer)
 
 bool ReadingComfort::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view_->viewport() && event->type() == QEvent::Wheel) {
+    if (watched == viewport_ && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
             const int turn = wheel->angleDelta().y();

@@ -49,6 +49,7 @@ private:
 
     QWidget* window_;
     HtmlView* view_;
+    QWidget* viewport_;
     QTreeWidget* topics_;
     QFont normalFont_;
     int zoom_ = 0;
