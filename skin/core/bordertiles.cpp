@@ -106,13 +106,15 @@ void BorderTiles::draw(QImage& target, const QRect& rect, BorderParts parts, con
             const QRect area(areaLefts[column], areaTops[row], areaWidths[column], areaHeights[row]);
             const bool showParent = keyPixels.showParent.testFlag(part);
             const CellCopyOptions& options = showParent ? withParent : withoutParent;
+            if (!m_plain) {
+                maskTile(target, area, m_image, source, options);
+                continue;
+            }
             for (int y = area.top(); y <= area.bottom(); y += source.height())
                 for (int x = area.left(); x <= area.right(); x += source.width()) {
                     const QRect piece(source.left(), source.top(), std::min(source.width(), area.right() + 1 - x),
                                       std::min(source.height(), area.bottom() + 1 - y));
-                    if (!m_plain)
-                        maskCopy(target, QPoint(x, y), m_image, piece, options);
-                    else if (showParent)
+                    if (showParent)
                         keyCopy(target, QPoint(x, y), *m_image.picture, piece, options);
                     else
                         copyBlock(target, QPoint(x, y), *m_image.picture, piece);

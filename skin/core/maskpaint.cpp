@@ -42,14 +42,6 @@ struct ColumnRange {
     int end = 0;
 };
 
-ColumnRange columnsInside(const QImage& target, QPoint at, const QImage& picture, const QRect& source)
-{
-    ColumnRange range;
-    range.first = std::max({0, -at.x(), -source.left()});
-    range.end = std::min({source.width(), target.width() - at.x(), picture.width() - source.left()});
-    return range;
-}
-
 // Where the parent's pixel for target position (x, y) is, or nullptr.
 const uint8_t* parentPixel(const CellCopyOptions& options, int x, int y)
 {
@@ -71,6 +63,8 @@ public:
     CopyRows(QImage& target, const QImage& picture)
         : pictureHeight(picture.height()),
           targetHeight(target.height()),
+          m_pictureWidth(picture.width()),
+          m_targetWidth(target.width()),
           m_target(target),
           m_pictureBits(picture.constBits()),
           m_pictureStride(picture.bytesPerLine()),
@@ -85,10 +79,19 @@ public:
         return m_targetBits + y * m_targetStride + x * 3;
     }
 
+    // Columns of a copy of `source` to `at` that lie inside both the target and the picture.
+    ColumnRange columnsInside(QPoint at, const QRect& source) const
+    {
+        return {std::max({0, -at.x(), -source.left()}),
+                std::min({source.width(), m_targetWidth - at.x(), m_pictureWidth - source.left()})};
+    }
+
     const int pictureHeight;
     const int targetHeight;
 
 private:
+    int m_pictureWidth;
+    int m_targetWidth;
     QImage& m_target;
     const uint8_t* m_pictureBits;
     qsizetype m_pictureStride;
@@ -104,17 +107,16 @@ void addRun(const CellCopyOptions& options, int runStart, int x, int y)
 
 } // namespace
 
-void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRect& source,
-              const CellCopyOptions& options)
+namespace {
+
+// One piece of a mask copy, through rows already found for its target and picture.
+void maskCopyPiece(CopyRows& rows, QPoint at, const MaskStateImage& image, const QRect& source,
+                   const CellCopyOptions& options)
 {
-    if (!image.isValid())
-        return;
-    const QImage& picture = *image.picture;
-    const ColumnRange columns = columnsInside(target, at, picture, source);
+    const ColumnRange columns = rows.columnsInside(at, source);
     if (columns.first >= columns.end)
         return;
     const int raise = std::clamp(options.maskRaise, 0, 255);
-    CopyRows rows(target, picture);
     for (int r = 0; r < source.height(); ++r) {
         const int sy = source.top() + r;
         const int my = sy + image.maskOffset;
@@ -156,12 +158,38 @@ void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRec
     }
 }
 
+} // namespace
+
+void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRect& source,
+              const CellCopyOptions& options)
+{
+    if (!image.isValid())
+        return;
+    CopyRows rows(target, *image.picture);
+    maskCopyPiece(rows, at, image, source, options);
+}
+
+void maskTile(QImage& target, const QRect& area, const MaskStateImage& image, const QRect& source,
+              const CellCopyOptions& options)
+{
+    if (!image.isValid() || source.width() <= 0 || source.height() <= 0)
+        return;
+    // An edge is many small cells: the rows of target and picture are found once for all of them.
+    CopyRows rows(target, *image.picture);
+    for (int y = area.top(); y <= area.bottom(); y += source.height())
+        for (int x = area.left(); x <= area.right(); x += source.width())
+            maskCopyPiece(rows, QPoint(x, y), image,
+                          QRect(source.left(), source.top(), std::min(source.width(), area.right() + 1 - x),
+                                std::min(source.height(), area.bottom() + 1 - y)),
+                          options);
+}
+
 void keyCopy(QImage& target, QPoint at, const QImage& picture, const QRect& source, const CellCopyOptions& options)
 {
-    const ColumnRange columns = columnsInside(target, at, picture, source);
+    CopyRows rows(target, picture);
+    const ColumnRange columns = rows.columnsInside(at, source);
     if (columns.first >= columns.end)
         return;
-    CopyRows rows(target, picture);
     for (int r = 0; r < source.height(); ++r) {
         const int sy = source.top() + r;
         if (sy < 0 || sy >= rows.pictureHeight)

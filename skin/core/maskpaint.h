@@ -64,4 +64,8 @@ void maskCopy(QImage& target, QPoint at, const MaskStateImage& image, const QRec
               const CellCopyOptions& options = {});
 void keyCopy(QImage& target, QPoint at, const QImage& picture, const QRect& source,
              const CellCopyOptions& options = {});
+// Mask copies of `source` repeated over `area` from its top-left corner, the last row and column
+// of pieces cut at the area's edges: the same pixels as a mask copy of each piece.
+void maskTile(QImage& target, const QRect& area, const MaskStateImage& image, const QRect& source,
+              const CellCopyOptions& options = {});
 // Plain block copy: copyBlock in paintprimitives.h.
