@@ -102,8 +102,6 @@ TForm3::TForm3()
     auto* viewLayout = new QVBoxLayout(Panel2);
     viewLayout->setContentsMargins(0, 0, 0, 0);
     viewLayout->setSpacing(0);
-    searchBar = new SearchBar(WebBrowser1, Panel2);
-    viewLayout->addWidget(searchBar);
     viewLayout->addWidget(WebBrowser1);
 
     auto* layout = new QHBoxLayout(client());
@@ -116,11 +114,16 @@ TForm3::TForm3()
 
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
         if (Panel2->isVisible())
-            searchBar->open(WebBrowser1->textCursor().selectedText());
+            searchBar()->open(WebBrowser1->textCursor().selectedText());
     });
-    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, searchBar, &SearchBar::findNext);
-    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, searchBar,
-            &SearchBar::findPrevious);
+    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, [this] {
+        if (searchBar_)
+            searchBar_->findNext();
+    });
+    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this, [this] {
+        if (searchBar_)
+            searchBar_->findPrevious();
+    });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this), &QShortcut::activated, this, [this] {
         guarded([this] {
             CourseSearchWindow* window = courseSearch();
@@ -136,9 +139,18 @@ TForm3::TForm3()
         const QTextCursor hit = WebBrowser1->document()->find(searchwords::stemPattern(query));
         if (!hit.isNull()) {
             WebBrowser1->setTextCursor(hit);
-            searchBar->open(hit.selectedText());
+            searchBar()->open(hit.selectedText());
         }
     });
+}
+
+SearchBar* TForm3::searchBar()
+{
+    if (!searchBar_) {
+        searchBar_ = new SearchBar(WebBrowser1, Panel2);
+        static_cast<QVBoxLayout*>(Panel2->layout())->insertWidget(0, searchBar_);
+    }
+    return searchBar_;
 }
 
 CourseSearchWindow* TForm3::courseSearch()

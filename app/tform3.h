@@ -72,7 +72,8 @@ public:
 
     TsSkinProvider* sSkinProvider1;
     ReadingComfort* readingComfort;
-    SearchBar* searchBar; // Ctrl+F, over the HTML view
+    // Ctrl+F: the bar over the HTML view, made when first asked for.
+    SearchBar* searchBar();
 
     // Ctrl+Shift+F: the course search window, made when first asked for.
     CourseSearchWindow* courseSearch();
@@ -99,6 +100,7 @@ private:
 
     QString mode_;
     CourseSearchWindow* courseSearch_ = nullptr;
+    SearchBar* searchBar_ = nullptr;
     QString pendingHitQuery_;
 };
 

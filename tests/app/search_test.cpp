@@ -165,7 +165,7 @@ TEST_F(MainWindowSearch, TheBarMarksEveryHitAndStepsThroughThemRoundTheEnds)
 {
     open(QStringLiteral("Почта"));
     QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
-    SearchBar* bar = Form3->searchBar;
+    SearchBar* bar = Form3->searchBar();
     ASSERT_TRUE(bar->isVisible());
     bar->edit->setText(QStringLiteral("станция номер 9"));
     EXPECT_EQ(bar->hitCount(), 11); // 9 and 90 to 99
@@ -198,7 +198,7 @@ TEST_F(MainWindowSearch, CourseSearchFindsTheOldLectureInItsFolderAndOpensItAtTh
     emit window->resultList->itemActivated(window->resultList->item(old));
     ASSERT_TRUE(QTest::qWaitFor([] { return !Form3->WebBrowser1->loadPending(); }));
     EXPECT_EQ(selected(), QStringLiteral("телеграфах"));
-    EXPECT_TRUE(Form3->searchBar->isVisible());
+    EXPECT_TRUE(Form3->searchBar()->isVisible());
     EXPECT_TRUE(boxes.empty());
 }
 

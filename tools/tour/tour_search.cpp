@@ -20,10 +20,10 @@ TourRegistration searchBar{35, QStringLiteral("search in the shown document"), [
                                Form3->N14->trigger();
                                Tour::settle(400);
                                QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
-                               Form3->searchBar->edit->setText(QStringLiteral("окно"));
+                               Form3->searchBar()->edit->setText(QStringLiteral("окно"));
                                Tour::settle(200);
                                Tour::shoot(Form3, QStringLiteral("main-window-search-bar"));
-                               QTest::keyClick(Form3->searchBar->edit, Qt::Key_Escape);
+                               QTest::keyClick(Form3->searchBar()->edit, Qt::Key_Escape);
                            }};
 
 TourRegistration courseSearch{37, QStringLiteral("search in the whole course"), [] {
