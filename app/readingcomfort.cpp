@@ -59,8 +59,6 @@ ReadingComfort::ReadingComfort(QWidget* window, HtmlView* view, QTreeWidget* top
     });
     connect(view_, &HtmlView::loadFinished, this, &ReadingComfort::documentShown);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &ReadingComfort::rememberPlace);
-    zoom_ = std::clamp(userSettings()->value(zoomKey, 0).toInt(), smallestZoom, largestZoom);
-    applyZoom();
 }
 
 void ReadingComfort::setZoom(int steps)
@@ -172,6 +170,13 @@ bool ReadingComfort::eventFilter(QObject* watched, QEvent* event)
                 setZoom(zoom_ + (turn > 0 ? 1 : -1));
             return true;
         }
+    }
+    // The size kept from the last run is read when the window is first shown, not while the
+    // program starts.
+    if (watched == window_ && event->type() == QEvent::Show && !zoomRead_) {
+        zoomRead_ = true;
+        zoom_ = std::clamp(userSettings()->value(zoomKey, 0).toInt(), smallestZoom, largestZoom);
+        applyZoom();
     }
     if (watched == window_ && event->type() == QEvent::Hide)
         rememberPlace();

@@ -53,6 +53,7 @@ private:
     QTreeWidget* topics_;
     QFont normalFont_;
     int zoom_ = 0;
+    bool zoomRead_ = false;
     QString shown_;
     // The share of the document's length to return to while it is being laid out; 0 when none.
     double returningTo_ = 0;
