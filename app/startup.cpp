@@ -6,6 +6,7 @@
 #include "app/tform3.h"
 #include "app/topictree.h"
 #include "data/tdatamodule2.h"
+#include "platform/afterfirstpaint.h"
 #include "platform/apperror.h"
 #include "platform/messagebox.h"
 #include "skin/controls/tsskinablemenus.h"
@@ -32,7 +33,7 @@ void destroy(T*& instance)
 }
 } // namespace
 
-bool createProgram()
+bool createWindows()
 {
     setSkinMenuHookFactory([](TsSkinManager* manager) { return std::make_unique<TsSkinableMenus>(manager); });
     // A window's menu bar is drawn over the band its frame painted for it.
@@ -74,6 +75,24 @@ bool createProgram()
     return true;
 }
 
+bool createProgram()
+{
+    if (!createWindows())
+        return false;
+    Form::ensureEveryWindowsControls();
+    return true;
+}
+
+void showStartWindow(const std::function<void()>& painted)
+{
+    new AfterFirstPaint(Form1, [painted] {
+        if (painted)
+            painted();
+        Form::ensureEveryWindowsControls();
+    });
+    Form1->show();
+}
+
 void destroyProgram()
 {
     destroy(Form14);
@@ -91,9 +110,9 @@ void destroyProgram()
 int runProgram()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    if (!createProgram())
+    if (!createWindows())
         return 1;
-    Form1->show();
+    showStartWindow();
     const int status = QApplication::exec();
     destroyProgram();
     return status;

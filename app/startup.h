@@ -1,9 +1,19 @@
 #pragma once
 
-// Creates the start window, the data module and the other windows in start-up order. On a
-// failure while the data module is made, it reports "Application Error", destroys what was
-// made and returns false; no window has been shown.
+#include <functional>
+
+// Creates the start window, the data module and the other windows in start-up order; the other
+// windows' controls are left to be built later. On a failure while the data module is made, it
+// reports "Application Error", destroys what was made and returns false; no window has been shown.
+bool createWindows();
+
+// createWindows, then every window's controls at once: the whole program as a test or the
+// tour starts from it.
 bool createProgram();
+
+// Shows the start window. The other windows' controls are built as soon as it has been painted
+// once (nothing the student can reach before needs them), after `painted`, if given, has run.
+void showStartWindow(const std::function<void()>& painted = {});
 
 // Destroys every window and the data module (the end of the program, or of a test).
 void destroyProgram();

@@ -14,17 +14,19 @@
 
 TForm13* Form13 = nullptr;
 
-TForm13::TForm13()
-    : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), metrics::mediaWindow::frame),
-      sListBox1(new TsListBox(client())),
-      sButton1(new TsButton(client())),
-      sLabel1(new TsLabel(client())),
-      sEdit2(new TsEdit(client())),
-      sLabel2(new TsLabel(client())),
-      sEdit3(new TsEdit(client())),
-      sButton2(new TsButton(client())),
-      sEdit1(new TsEdit(client()))
+TForm13::TForm13() : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), metrics::mediaWindow::frame)
+{}
+
+void TForm13::createControls()
 {
+    sListBox1 = new TsListBox(client());
+    sButton1 = new TsButton(client());
+    sLabel1 = new TsLabel(client());
+    sEdit2 = new TsEdit(client());
+    sLabel2 = new TsLabel(client());
+    sEdit3 = new TsEdit(client());
+    sButton2 = new TsButton(client());
+    sEdit1 = new TsEdit(client());
     using namespace metrics::mediaWindow;
     sListBox1->setObjectName(QStringLiteral("sListBox1"));
     sListBox1->setAccessibleName(QStringLiteral("Мультимедиа"));

@@ -16,14 +16,14 @@ class TForm13 : public Form {
 public:
     TForm13();
 
-    TsListBox* sListBox1;
-    TsButton* sButton1; // Запустить
-    TsLabel* sLabel1;
-    TsEdit* sEdit2;
-    TsLabel* sLabel2;
-    TsEdit* sEdit3;
-    TsButton* sButton2; // Добавить
-    TsEdit* sEdit1;     // hidden: carries the title of the item being opened
+    TsListBox* sListBox1 = nullptr;
+    TsButton* sButton1 = nullptr; // Запустить
+    TsLabel* sLabel1 = nullptr;
+    TsEdit* sEdit2 = nullptr;
+    TsLabel* sLabel2 = nullptr;
+    TsEdit* sEdit3 = nullptr;
+    TsButton* sButton2 = nullptr; // Добавить
+    TsEdit* sEdit1 = nullptr;     // hidden: carries the title of the item being opened
 
     // The main menu's "Мультимедиа": shows the window and lists the items afresh.
     void showWithFreshList();
@@ -31,12 +31,15 @@ public:
     void sButton1Click();
     void sButton2Click();
 
-    TsSkinProvider* sSkinProvider1;
-    TsSkinProvider* sSkinProvider2;
+    TsSkinProvider* sSkinProvider1 = nullptr;
+    TsSkinProvider* sSkinProvider2 = nullptr;
 
 private:
     // Adds every title of media to the list, in stored order, from its first record.
     void fillList();
+
+protected:
+    void createControls() override;
 };
 
 extern TForm13* Form13;

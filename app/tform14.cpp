@@ -20,10 +20,13 @@ TForm14* Form14 = nullptr;
 
 TForm14::TForm14()
     : Form(QStringLiteral("Form14"), QStringLiteral("Фотографии"), metrics::photoWindow::frame),
-      TreeView1(new TsTreeView(client())),
-      Image1(new PictureView(client())),
       ImageList1{quillIcon()}
+{}
+
+void TForm14::createControls()
 {
+    TreeView1 = new TsTreeView(client());
+    Image1 = new PictureView(client());
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setFixedWidth(metrics::photoWindow::treeWidth);
     setUpTopicTree(TreeView1);

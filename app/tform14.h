@@ -16,8 +16,8 @@ class TForm14 : public Form {
 public:
     TForm14();
 
-    TsTreeView* TreeView1;
-    PictureView* Image1;
+    TsTreeView* TreeView1 = nullptr;
+    PictureView* Image1 = nullptr;
     QList<QIcon> ImageList1;
 
     // The main menu's "Фото": shows the window with the topics listed afresh.
@@ -25,9 +25,10 @@ public:
 
     void TreeView1Click();
 
-    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider1 = nullptr;
 
 protected:
+    void createControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -42,13 +42,16 @@ const QString presentationMode = QStringLiteral("презентации");
 
 TForm3::TForm3()
     : Form(QStringLiteral("Form3"), QStringLiteral("Вестория"), metrics::lectureWindow::frame),
-      MainMenu1(new QMenuBar(this)),
-      Panel1(new TsPanel(client())),
-      TreeView1(new TsTreeView(Panel1)),
-      Panel2(new TsPanel(client())),
-      WebBrowser1(new HtmlView(Panel2)),
       ImageList1{quillIcon()}
+{}
+
+void TForm3::createControls()
 {
+    MainMenu1 = new QMenuBar(this);
+    Panel1 = new TsPanel(client());
+    TreeView1 = new TsTreeView(Panel1);
+    Panel2 = new TsPanel(client());
+    WebBrowser1 = new HtmlView(Panel2);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     layout()->setMenuBar(MainMenu1);
     N1 = addMenuItem(MainMenu1, QStringLiteral("N1"), QStringLiteral("Лекции"), &TForm3::N1Click);

@@ -25,31 +25,31 @@ class TForm3 : public Form {
 public:
     TForm3();
 
-    QMenuBar* MainMenu1;
-    QAction* N1;  // Лекции
-    QAction* N15; // Презентации
-    QAction* N16; // Мультимедиа
-    QAction* N4;  // Фото
-    QAction* N2;  // Тестирование
-    QAction* N5;  // Преподаватель
-    QMenu* N6;    // УМКД
-    QAction* N7;
-    QAction* N8;
-    QAction* N9;
-    QAction* N10;
-    QAction* N11;
-    QAction* N12;
-    QAction* N13;
-    QAction* N111;
-    QAction* N121;
-    QAction* N131;
-    QAction* N14; // Руководство пользователя
-    QAction* N3;  // Выход
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* N1 = nullptr;  // Лекции
+    QAction* N15 = nullptr; // Презентации
+    QAction* N16 = nullptr; // Мультимедиа
+    QAction* N4 = nullptr;  // Фото
+    QAction* N2 = nullptr;  // Тестирование
+    QAction* N5 = nullptr;  // Преподаватель
+    QMenu* N6 = nullptr;    // УМКД
+    QAction* N7 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N9 = nullptr;
+    QAction* N10 = nullptr;
+    QAction* N11 = nullptr;
+    QAction* N12 = nullptr;
+    QAction* N13 = nullptr;
+    QAction* N111 = nullptr;
+    QAction* N121 = nullptr;
+    QAction* N131 = nullptr;
+    QAction* N14 = nullptr; // Руководство пользователя
+    QAction* N3 = nullptr;  // Выход
 
-    TsPanel* Panel1;
-    TsTreeView* TreeView1;
-    TsPanel* Panel2;
-    HtmlView* WebBrowser1;
+    TsPanel* Panel1 = nullptr;
+    TsTreeView* TreeView1 = nullptr;
+    TsPanel* Panel2 = nullptr;
+    HtmlView* WebBrowser1 = nullptr;
     QList<QIcon> ImageList1;
 
     // "лекции", "презентации", or empty before the first choice.
@@ -70,8 +70,8 @@ public:
     void showDocument(const QString& fileName);
     void TreeView1Click();
 
-    TsSkinProvider* sSkinProvider1;
-    ReadingComfort* readingComfort;
+    TsSkinProvider* sSkinProvider1 = nullptr;
+    ReadingComfort* readingComfort = nullptr;
     // Ctrl+F: the bar over the HTML view, made when first asked for.
     SearchBar* searchBar();
 
@@ -83,6 +83,7 @@ public:
     void openSearchHit(const QString& path, const QString& query);
 
 protected:
+    void createControls() override;
     // Whenever it is shown, the main window, frame included, covers the screen's work area.
     void placeOnScreen() override;
     // A frame that arrives after the window is up (the desktop's, or a skinned one) is fitted too.

@@ -60,8 +60,25 @@ void Form::closeEvent(QCloseEvent* event)
     hide();
 }
 
+void Form::ensureControls()
+{
+    if (controlsCreated_)
+        return;
+    controlsCreated_ = true;
+    createControls();
+}
+
+void Form::ensureEveryWindowsControls()
+{
+    const QList<Form*> forms = registry();
+    for (Form* form : forms)
+        form->ensureControls();
+}
+
 void Form::setVisible(bool visible)
 {
+    if (visible)
+        ensureControls();
     QWidget::setVisible(visible);
     if (!visible)
         return;

@@ -19,6 +19,13 @@ public:
 
     QWidget* client() const { return client_; }
 
+    // Builds the window's controls, once. Start-up creates every window in its order but builds
+    // the controls of the windows after the start window only once that is on screen; a window
+    // always has its controls before it is shown.
+    void ensureControls();
+    // The same for every window, in creation order.
+    static void ensureEveryWindowsControls();
+
     static const QList<Form*>& all();
     static QSize clientSizeForOuter(const QSize& outer);
 
@@ -31,7 +38,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Puts the shown window on the screen; a window that does not fit is moved and shrunk.
     virtual void placeOnScreen();
+    // Makes the window's controls; a window that builds them in its constructor has none here.
+    virtual void createControls() {}
 
 private:
     QWidget* client_;
+    bool controlsCreated_ = false;
 };

@@ -40,6 +40,9 @@ QVBoxLayout* pageLayout(QWidget* page)
 
 TForm10::TForm10()
     : Form(QStringLiteral("Form10"), QStringLiteral("Редактирование материала"), metrics::editorWindow::frame)
+{}
+
+void TForm10::createControls()
 {
     auto* layout = new QVBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);

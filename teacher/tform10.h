@@ -20,31 +20,31 @@ class TForm10 : public Form {
 public:
     TForm10();
 
-    TsPageControl* sPageControl1;
-    TsTabSheet* sTabSheet1; // "Лекции"
-    TsTabSheet* sTabSheet2; // "Мультимедиа"
-    TsTabSheet* sTabSheet3; // "Презентации"
-    TsTabSheet* sTabSheet4; // "Тесты"
-    TsTabSheet* sTabSheet5; // "Результаты тестирования"
-    TsTabSheet* sTabSheet6; // "Фото"
-    DBGrid* DBGrid1;
-    DBGrid* DBGrid2;
-    DBGrid* DBGrid3;
-    DBGrid* DBGrid4;
-    DBGrid* DBGrid5;
-    TsDBMemo* sDBMemo1;
-    TsDBEdit* sDBEdit1;
-    TsDBNavigator* sDBNavigator1;
-    TsDBNavigator* sDBNavigator2;
-    TsDBNavigator* sDBNavigator3;
-    TsDBNavigator* sDBNavigator4;
-    TsDBNavigator* sDBNavigator5;
-    TsDBNavigator* sDBNavigator6;
+    TsPageControl* sPageControl1 = nullptr;
+    TsTabSheet* sTabSheet1 = nullptr; // "Лекции"
+    TsTabSheet* sTabSheet2 = nullptr; // "Мультимедиа"
+    TsTabSheet* sTabSheet3 = nullptr; // "Презентации"
+    TsTabSheet* sTabSheet4 = nullptr; // "Тесты"
+    TsTabSheet* sTabSheet5 = nullptr; // "Результаты тестирования"
+    TsTabSheet* sTabSheet6 = nullptr; // "Фото"
+    DBGrid* DBGrid1 = nullptr;
+    DBGrid* DBGrid2 = nullptr;
+    DBGrid* DBGrid3 = nullptr;
+    DBGrid* DBGrid4 = nullptr;
+    DBGrid* DBGrid5 = nullptr;
+    TsDBMemo* sDBMemo1 = nullptr;
+    TsDBEdit* sDBEdit1 = nullptr;
+    TsDBNavigator* sDBNavigator1 = nullptr;
+    TsDBNavigator* sDBNavigator2 = nullptr;
+    TsDBNavigator* sDBNavigator3 = nullptr;
+    TsDBNavigator* sDBNavigator4 = nullptr;
+    TsDBNavigator* sDBNavigator5 = nullptr;
+    TsDBNavigator* sDBNavigator6 = nullptr;
     // In the tab row while the question bank's or the results' page is shown.
-    TsButton* sButtonImportQuestions;
-    TsButton* sButtonExportResults;
+    TsButton* sButtonImportQuestions = nullptr;
+    TsButton* sButtonExportResults = nullptr;
 
-    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider1 = nullptr;
 
 private:
     TsTabSheet* addPage(const QString& name, const QString& caption);
@@ -52,6 +52,9 @@ private:
                         const QString& navigatorName);
     TsDBNavigator* addNavigator(TsTabSheet* page, const QString& name);
     void addPageCommands();
+
+protected:
+    void createControls() override;
 };
 
 extern TForm10* Form10;

@@ -37,6 +37,9 @@ void makeRed(QWidget* widget)
 } // namespace
 
 TForm9::TForm9() : Form(QStringLiteral("Form9"), QStringLiteral("Авторизация"), metrics::loginWindow::frame)
+{}
+
+void TForm9::createControls()
 {
     using namespace metrics::loginWindow;
     auto* layout = new QVBoxLayout(client());

@@ -20,17 +20,20 @@ public:
     static const QString login;
     static const QString password;
 
-    TsPanel* Panel1;
-    TsLabel* Label1;
-    TsLabel* Label2;
-    TsEdit* Edit1;
-    TsLabel* Label3;
-    TsEdit* Edit2;
-    TsButton* sButton1;
+    TsPanel* Panel1 = nullptr;
+    TsLabel* Label1 = nullptr;
+    TsLabel* Label2 = nullptr;
+    TsEdit* Edit1 = nullptr;
+    TsLabel* Label3 = nullptr;
+    TsEdit* Edit2 = nullptr;
+    TsButton* sButton1 = nullptr;
 
     void sButton1Click();
 
-    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider1 = nullptr;
+
+protected:
+    void createControls() override;
 };
 
 extern TForm9* Form9;

@@ -38,12 +38,14 @@ QSet<qint64> numbersInDrawRange(const Table* questions)
 const QString TForm4::readOnlyCourseMessage =
     QStringLiteral("Курс открыт только для чтения: ответы нельзя сохранить. Тестирование недоступно.");
 
-TForm4::TForm4()
-    : Form(QStringLiteral("Form4"), QStringLiteral("Регистрация"), metrics::registrationWindow::frame),
-      Label1(new TsLabel(client())),
-      Edit1(new TsEdit(client())),
-      sButton1(new TsButton(client()))
+TForm4::TForm4() : Form(QStringLiteral("Form4"), QStringLiteral("Регистрация"), metrics::registrationWindow::frame)
+{}
+
+void TForm4::createControls()
 {
+    Label1 = new TsLabel(client());
+    Edit1 = new TsEdit(client());
+    sButton1 = new TsButton(client());
     using namespace metrics::registrationWindow;
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Введите ваше ФИО:"));

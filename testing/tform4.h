@@ -14,9 +14,9 @@ class TForm4 : public Form {
 public:
     TForm4();
 
-    TsLabel* Label1;
-    TsEdit* Edit1; // grading reads the student's name from here
-    TsButton* sButton1;
+    TsLabel* Label1 = nullptr;
+    TsEdit* Edit1 = nullptr; // grading reads the student's name from here
+    TsButton* sButton1 = nullptr;
 
     // Draws a fresh test set of 20 questions and opens the answering window on it.
     void sButton1Click();
@@ -25,7 +25,10 @@ public:
     // Said instead of starting a test when the course cannot store answers.
     static const QString readOnlyCourseMessage;
 
-    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider1 = nullptr;
+
+protected:
+    void createControls() override;
 };
 
 extern TForm4* Form4;

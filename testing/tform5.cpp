@@ -29,14 +29,16 @@ const QString nomField = QStringLiteral("nom");
 const QString otvField = QStringLiteral("otv");
 } // namespace
 
-TForm5::TForm5()
-    : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame),
-      sTreeView1(new TsTreeView(client())),
-      Label1(new TsLabel(client())),
-      sMemo1(new TsMemo(client())),
-      sRadioGroup1(new TsRadioGroup(client())),
-      sButton1(new TsButton(client()))
+TForm5::TForm5() : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame)
+{}
+
+void TForm5::createControls()
 {
+    sTreeView1 = new TsTreeView(client());
+    Label1 = new TsLabel(client());
+    sMemo1 = new TsMemo(client());
+    sRadioGroup1 = new TsRadioGroup(client());
+    sButton1 = new TsButton(client());
     using namespace metrics::answeringWindow;
 
     sTreeView1->setObjectName(QStringLiteral("sTreeView1"));

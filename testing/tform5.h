@@ -17,11 +17,11 @@ class TForm5 : public Form {
 public:
     TForm5();
 
-    TsTreeView* sTreeView1;
-    TsLabel* Label1;
-    TsMemo* sMemo1;
-    TsRadioGroup* sRadioGroup1;
-    TsButton* sButton1;
+    TsTreeView* sTreeView1 = nullptr;
+    TsLabel* Label1 = nullptr;
+    TsMemo* sMemo1 = nullptr;
+    TsRadioGroup* sRadioGroup1 = nullptr;
+    TsButton* sButton1 = nullptr;
 
     // Shows the question of the chosen position and the answer already given to it.
     void sTreeView1Change();
@@ -30,9 +30,10 @@ public:
     // Hands the test in: grades it, shows the result and stores it.
     void sButton1Click();
 
-    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider1 = nullptr;
 
 protected:
+    void createControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -35,19 +35,21 @@ QPalette redText(QPalette palette)
 }
 } // namespace
 
-TForm6::TForm6()
-    : Form(QStringLiteral("Form6"), caption, metrics::resultWindow::frame),
-      sPanel1(new TsPanel(client())),
-      Label1(new TsLabel(sPanel1)),
-      Label2(new TsLabel(sPanel1)),
-      Label3(new TsLabel(sPanel1)),
-      Label4(new TsLabel(sPanel1)),
-      Label5(new TsLabel(sPanel1)),
-      Edit1(new TsEdit(sPanel1)),
-      Edit2(new TsEdit(sPanel1)),
-      Edit3(new TsEdit(sPanel1)),
-      Edit4(new TsEdit(sPanel1))
+TForm6::TForm6() : Form(QStringLiteral("Form6"), caption, metrics::resultWindow::frame)
+{}
+
+void TForm6::createControls()
 {
+    sPanel1 = new TsPanel(client());
+    Label1 = new TsLabel(sPanel1);
+    Label2 = new TsLabel(sPanel1);
+    Label3 = new TsLabel(sPanel1);
+    Label4 = new TsLabel(sPanel1);
+    Label5 = new TsLabel(sPanel1);
+    Edit1 = new TsEdit(sPanel1);
+    Edit2 = new TsEdit(sPanel1);
+    Edit3 = new TsEdit(sPanel1);
+    Edit4 = new TsEdit(sPanel1);
     using namespace metrics::resultWindow;
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
     sPanel1->setGeometry(rect());

@@ -16,16 +16,16 @@ class TForm6 : public Form {
 public:
     TForm6();
 
-    TsPanel* sPanel1;
-    TsLabel* Label1; // the student's name
-    TsLabel* Label2;
-    TsLabel* Label3;
-    TsLabel* Label4;
-    TsLabel* Label5;
-    TsEdit* Edit1; // number of questions
-    TsEdit* Edit2; // correct answers
-    TsEdit* Edit3; // mark
-    TsEdit* Edit4; // letter grade
+    TsPanel* sPanel1 = nullptr;
+    TsLabel* Label1 = nullptr; // the student's name
+    TsLabel* Label2 = nullptr;
+    TsLabel* Label3 = nullptr;
+    TsLabel* Label4 = nullptr;
+    TsLabel* Label5 = nullptr;
+    TsEdit* Edit1 = nullptr; // number of questions
+    TsEdit* Edit2 = nullptr; // correct answers
+    TsEdit* Edit3 = nullptr; // mark
+    TsEdit* Edit4 = nullptr; // letter grade
 
     void showResult(const QString& name, int questions, int correct, const Grade& grade);
     // The caption tells whether the result shown is in the course's records.
@@ -33,12 +33,15 @@ public:
 
     static const QString notStoredCaption;
 
-    TsSkinProvider* sSkinProvider1;
+    TsSkinProvider* sSkinProvider1 = nullptr;
 
 private:
     void fitName();
     // Puts box over the blanks that follow lead in label's caption, or just after the caption.
     static void placeBox(TsLabel* label, TsEdit* box, const QString& lead, int blanks, int widthAfter = 0);
+
+protected:
+    void createControls() override;
 };
 
 extern TForm6* Form6;

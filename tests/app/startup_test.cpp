@@ -5,9 +5,13 @@
 #include "data/tdatamodule2.h"
 #include "platform/form.h"
 #include "platform/pictureview.h"
+#include "skin/controls/tspagecontrol.h"
+#include "skin/controls/tstabsheet.h"
 #include "skin/controls/tspanel.h"
 #include "skin/core/tsskinmanager.h"
 #include "skin/controls/tstreeview.h"
+#include "teacher/dbgrid.h"
+#include "teacher/tform10.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
 #include "tests/support/casename.h"
@@ -192,6 +196,62 @@ TEST_F(CoverPressTest, EnterAndSpacePressTheCoverWhichScreenReadersSeeAsAButton)
     cover->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(Form3->isVisible());
     EXPECT_TRUE(boxes.empty());
+}
+
+// Start-up builds the other windows' controls only after the start window has been painted;
+// these tests start the program that way and look at the windows in between.
+class LateControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(createWindows()); }
+    void TearDown() override { destroyProgram(); }
+
+    // The windows whose client area holds no control yet.
+    static QStringList windowsWithoutControls()
+    {
+        QStringList names;
+        for (Form* form : Form::all())
+            if (form->client()->findChildren<QWidget*>().isEmpty())
+                names.append(form->objectName());
+        return names;
+    }
+
+    TestCourse course;
+    MessageRecorder boxes;
+};
+
+TEST_F(LateControlsTest, EveryWindowHasItsControlsRightAfterTheStartWindowsFirstPaint)
+{
+    EXPECT_EQ(windowsWithoutControls(),
+              (QStringList{"Form3", "Form4", "Form5", "Form6", "Form9", "Form10", "Form13", "Form14"}));
+    bool paintedBeforeTheRest = false;
+    showStartWindow([&] { paintedBeforeTheRest = !windowsWithoutControls().isEmpty(); });
+    EXPECT_TRUE(QTest::qWaitFor([] { return windowsWithoutControls().isEmpty(); }));
+    EXPECT_TRUE(paintedBeforeTheRest);
+    for (Form* form : Form::all())
+        EXPECT_EQ(form->isVisible(), form == Form1) << form->objectName().toStdString();
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(LateControlsTest, ACoverPressBeforeTheWindowsAreBuiltStillListsTheTopics)
+{
+    course.exec(QStringLiteral("INSERT INTO Lekcia (tema) VALUES ('Газеты'), ('Радио')"));
+    DataModule2->ADOTable3->close();
+    DataModule2->ADOTable3->open();
+    showStartWindow();
+    QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(topics(), (QStringList{"Газеты", "Радио"}));
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_FALSE(Form3->Panel1->isVisible());
+    EXPECT_TRUE(windowsWithoutControls().isEmpty());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(LateControlsTest, AWindowShownBeforeTheRestAreBuiltComesWithItsControls)
+{
+    Form10->show();
+    EXPECT_EQ(Form10->sPageControl1->currentWidget(), static_cast<QWidget*>(Form10->sTabSheet6));
+    EXPECT_TRUE(Form10->DBGrid5->isVisible());
+    EXPECT_TRUE(windowsWithoutControls().contains(QStringLiteral("Form3")));
 }
 
 struct FitCase {
