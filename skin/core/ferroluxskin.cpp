@@ -1,6 +1,9 @@
 #include "skin/core/ferroluxskin.h"
 
 #include "platform/apperror.h"
+#include "platform/bmpdecoder.h"
+
+#include <QFile>
 
 namespace {
 
@@ -313,9 +316,12 @@ TsSkinImages ferroluxImages(const QImage& master)
 
 TsStoredSkin ferroluxSkin()
 {
-    const QImage master(QStringLiteral(":/skin/ferrolux.bmp"));
-    if (master.isNull())
+    // Read by the program's own decoder: the file is always a BMP, and Qt's image reader would
+    // first load its format plugins to ask them, while the program starts.
+    QFile file(QStringLiteral(":/skin/ferrolux.bmp"));
+    if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("The internal skin's master bitmap is missing from the program"));
+    const QImage master = decodeBmp(file.readAll());
     TsStoredSkin skin;
     skin.Name = ferroluxSkinName;
     skin.GeneralData = ferroluxSections();
