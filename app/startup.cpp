@@ -42,10 +42,10 @@ bool createWindows()
         return provider ? provider->menuBarBackground() : QImage();
     });
     // The first text measured makes fontconfig read its whole configuration, which takes longer
-    // than building the start window's skin and cover picture; the windows after the data module
-    // and the start window's caption all need it. So the font list is read on a second thread
-    // meanwhile: Qt's font database serialises every use behind its own lock, and the first window
-    // that measures text simply waits for it.
+    // than building the start window's skin and cover picture; the start window's caption is the
+    // first to need it. So the font list is read on a second thread meanwhile: Qt's font database
+    // serialises every use behind its own lock, and the first window that measures text simply
+    // waits for it.
     const std::jthread fontList([] { QFontDatabase::families(); });
     // The program's own icon for every title bar and the desktop's task list, instead of the
     // toolkit's.
@@ -79,7 +79,7 @@ bool createProgram()
 {
     if (!createWindows())
         return false;
-    Form::ensureEveryWindowsControls();
+    Form::ensureAllControls();
     return true;
 }
 
@@ -88,7 +88,7 @@ void showStartWindow(const std::function<void()>& painted)
     new AfterFirstPaint(Form1, [painted] {
         if (painted)
             painted();
-        Form::ensureEveryWindowsControls();
+        Form::ensureAllControls();
     });
     Form1->show();
 }

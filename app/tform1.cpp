@@ -82,7 +82,7 @@ void TForm1::Image2MouseDown()
 {
     // Every way to the other windows starts here, so they all get their controls now at the
     // latest, should the press come before start-up has built them.
-    Form::ensureEveryWindowsControls();
+    Form::ensureAllControls();
     // "Выход" closed most tables and led back here; the student simply goes on from the cover.
     DataModule2->openClosedTables();
     Form3->TreeView1->clear();

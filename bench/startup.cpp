@@ -1,5 +1,6 @@
 // Start-up figures: process start until the start window is on screen (against a bare Qt program
-// showing one window, and one showing a line of text), the cover press with 1,000 lecture topics, and Locate in 10,000 records.
+// showing one window, and one showing a line of text), the cover press with 1,000 lecture topics,
+// and Locate in 10,000 records.
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "bench/benchcourse.h"

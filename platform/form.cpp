@@ -68,7 +68,7 @@ void Form::ensureControls()
     createControls();
 }
 
-void Form::ensureEveryWindowsControls()
+void Form::ensureAllControls()
 {
     const QList<Form*> forms = registry();
     for (Form* form : forms)

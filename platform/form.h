@@ -24,7 +24,7 @@ public:
     // always has its controls before it is shown.
     void ensureControls();
     // The same for every window, in creation order.
-    static void ensureEveryWindowsControls();
+    static void ensureAllControls();
 
     static const QList<Form*>& all();
     static QSize clientSizeForOuter(const QSize& outer);
