@@ -254,6 +254,33 @@ TEST_F(LateControlsTest, AWindowShownBeforeTheRestAreBuiltComesWithItsControls)
     EXPECT_TRUE(windowsWithoutControls().contains(QStringLiteral("Form3")));
 }
 
+TEST_F(LateControlsTest, WindowsBuiltAfterTheFirstPaintLookAsWhenBuiltAtOnce)
+{
+    // Every window but the start window, shown, as it looks when its controls were built late.
+    const auto shownWindows = [] {
+        QList<QImage> images;
+        for (Form* form : Form::all()) {
+            if (form == Form1)
+                continue;
+            form->show();
+            QApplication::processEvents();
+            images.append(form->grab().toImage());
+            form->hide();
+        }
+        return images;
+    };
+    showStartWindow();
+    ASSERT_TRUE(QTest::qWaitFor([] { return windowsWithoutControls().isEmpty(); }));
+    const QList<QImage> late = shownWindows();
+    destroyProgram();
+    ASSERT_TRUE(createProgram());
+    Form1->show();
+    const QList<QImage> atOnce = shownWindows();
+    ASSERT_EQ(late.size(), atOnce.size());
+    for (qsizetype i = 0; i < late.size(); ++i)
+        EXPECT_EQ(late[i], atOnce[i]) << Form::all()[i + 1]->objectName().toStdString();
+}
+
 struct FitCase {
     QSize picture;
     QSize area;
