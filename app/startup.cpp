@@ -57,8 +57,11 @@ bool createWindows()
         destroyProgram();
         // The engine's message alone ("unable to open database file") does not say where the
         // program looked: the database is found through the working directory.
-        const QString tried = QDir::toNativeSeparators(
-            QDir::current().absoluteFilePath(QString::fromLatin1(TDataModule2::databaseFileName)));
+        const QString server = TDataModule2::classroomServer();
+        const QString tried = !server.isEmpty()
+                                  ? QStringLiteral("Сервер курса (%1)").arg(TDataModule2::shownConnection(server))
+                                  : QDir::toNativeSeparators(QDir::current().absoluteFilePath(
+                                      QString::fromLatin1(TDataModule2::databaseFileName)));
         showMessageBox({QStringLiteral("Application Error"),
                         withFullStop(tried + QStringLiteral(": ") + error.message()), MessageIcon::Error,
                         MessageButtons::Ok});

@@ -41,8 +41,13 @@ function(vestoria_library target)
 endfunction()
 
 # One GoogleTest executable per tested folder; every .cpp in the test folder belongs to it.
+# SERIAL: the program's tests share something outside the process (a server) and run alone.
 function(vestoria_tests target)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "DEPENDS" ${ARGN})
+  set(serial FALSE)
+  if(ARG_SERIAL)
+    set(serial TRUE)
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
     return()
@@ -53,5 +58,5 @@ function(vestoria_tests target)
     DISCOVERY_MODE PRE_TEST
     NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120 RUN_SERIAL ${serial})
 endfunction()

@@ -4,15 +4,20 @@
 #include <QString>
 
 struct sqlite3;
+struct pg_conn;
+class QSocketNotifier;
 
-// The one connection to the course database: an SQLite 3 file, opened without creating it, so
-// that a missing file is an error and never an empty new course.
+// The one connection to the course database: either an SQLite 3 file, opened without creating
+// it, so that a missing file is an error and never an empty new course, or a classroom's
+// PostgreSQL server, reached by a libpq connection string. Everything that differs between the
+// two engines stays behind this class and Statement.
 class Connection : public QObject {
     Q_OBJECT
 
 public:
     // A course is never created; Create is for the program's own caches.
     enum class Mode { ReadWrite, ReadOnly, Create };
+    enum class Engine { None, SQLite, PostgreSQL };
 
     // How long a statement waits for another process's lock before it gives up with the
     // engine's "database is locked".
@@ -22,13 +27,21 @@ public:
     ~Connection() override;
 
     void open(const QString& fileName, Mode mode = Mode::ReadWrite);
+    // Connects to a server. The connection string is handed to libpq as it stands ("host=…
+    // dbname=…", a URI or "service=…"); extra keywords such as a user and password typed at a
+    // login are passed beside it as parameters, never spliced into it.
+    void openServer(const QString& connectionString, const QString& user = QString(),
+                    const QString& password = QString());
     void close();
 
-    bool isConnected() const { return db_ != nullptr; }
+    Engine engine() const { return engine_; }
+    bool isServer() const { return engine_ == Engine::PostgreSQL; }
+    bool isConnected() const { return engine_ != Engine::None; }
     bool isReadOnly() const;
     void setBusyTimeout(int milliseconds);
 
     sqlite3* handle() const { return db_; }
+    pg_conn* serverHandle() const { return pg_; }
 
     // The row number the engine gave the last row this connection inserted.
     qint64 lastInsertRowId() const;
@@ -38,6 +51,22 @@ public:
     // The engine's message for the last failed call on this connection.
     QString engineMessage() const;
 
+    // Asks the server to tell this connection of notices on a channel; notified() follows each.
+    void listen(const QString& channel);
+
+    // Kept by Statement as it runs on a server.
+    void recordServerResult(qint64 insertedRowId, int changedRows);
+
+signals:
+    void notified(const QString& channel);
+
 private:
+    void readNotifications();
+
+    Engine engine_ = Engine::None;
     sqlite3* db_ = nullptr;
+    pg_conn* pg_ = nullptr;
+    QSocketNotifier* notifier_ = nullptr;
+    qint64 serverInsertedRowId_ = 0;
+    int serverChangedRows_ = 0;
 };

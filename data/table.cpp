@@ -7,6 +7,7 @@
 #include "platform/apperror.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -110,7 +111,11 @@ void Table::readSnapshot()
 {
     Statement select(*connection_, QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
     QVector<FieldDef> fields;
-    for (int column = 1; column < select.columnCount(); ++column)
+    // A server's tables carry their row number as a last column of their own, which "*" repeats.
+    int columns = select.columnCount();
+    if (connection_->isServer() && columns > 1 && select.columnName(columns - 1) == QLatin1String("rowid"))
+        --columns;
+    for (int column = 1; column < columns; ++column)
         fields.append(FieldDef::fromDeclaration(select.columnName(column), select.columnDeclaredType(column)));
     QVector<Record> records;
     while (select.step()) {
@@ -395,6 +400,8 @@ void Table::storeInsert()
         sql += QStringLiteral(" (") + columns.join(u',') + QStringLiteral(") VALUES (");
         sql += QStringList(values.size(), QStringLiteral("?")).join(u',') + u')';
     }
+    if (connection_->isServer())
+        sql += QStringLiteral(" RETURNING rowid");
     Statement statement(*connection_, sql);
     for (int index = 0; index < values.size(); ++index)
         statement.bind(index + 1, values[index]);
@@ -537,6 +544,34 @@ void Table::refresh()
         bof_ = eof_ = true;
     snapshotChanged();
     notify([](DataLink* link) { link->dataSetChanged(); });
+}
+
+int Table::takeInNewRecords()
+{
+    checkOpen();
+    QSet<qint64> known;
+    for (const Record& record : records_)
+        known.insert(record.rowid);
+    Statement select(*connection_, QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
+    int added = 0;
+    while (select.step()) {
+        const qint64 rowid = select.columnInteger(0);
+        if (known.contains(rowid))
+            continue;
+        Record record;
+        record.rowid = rowid;
+        for (int column = 1; column <= fields_.size() && column < select.columnCount(); ++column)
+            record.values.append(convertedValue(fields_[column - 1], select.columnValue(column)));
+        record.values.resize(fields_.size());
+        records_.append(std::move(record));
+        ++added;
+    }
+    if (added == 0)
+        return 0;
+    eof_ = false;
+    snapshotChanged();
+    notify([](DataLink* link) { link->dataSetChanged(); });
+    return added;
 }
 
 void Table::completePending()

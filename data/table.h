@@ -66,6 +66,9 @@ public:
     void cancel();
     void deleteRecord();
     void refresh();
+    // Appends the records that other programs stored since the snapshot was read, leaving the
+    // cursor, the records already read and any change in progress as they are; gives how many.
+    int takeInNewRecords();
     // True while the pending change has at least one field write.
     bool isModified() const { return modified_; }
 

@@ -1,12 +1,14 @@
 #include "data/transaction.h"
 
+#include "data/connection.h"
 #include "data/statement.h"
 
 #include <QString>
 
 Transaction::Transaction(const Connection& connection) : connection_(connection)
 {
-    Statement(connection_, QStringLiteral("BEGIN IMMEDIATE")).run();
+    // A server takes its locks row by row as statements run; a course file takes its write lock here.
+    Statement(connection_, connection_.isServer() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")).run();
 }
 
 Transaction::~Transaction()

@@ -34,6 +34,9 @@ public:
 
 protected:
     void createControls() override;
+
+private:
+    static bool teacherAccepted(const QString& typed);
 };
 
 extern TForm9* Form9;

@@ -92,6 +92,10 @@ void TForm4::sButton1Click()
     Table* questions = DataModule2->ADOTable1;
     questions->first();
     const QSet<qint64> named = numbersInDrawRange(questions);
+    // A run that draws its own questions draws a question already in the test again, as long as
+    // the bank has others left to give.
+    const bool distinct = DataModule2->ownDrawsPerRun();
+    QSet<qint64> taken;
     for (int position = 1; position <= questionsPerTest; ++position) {
         const QString caption = QString::number(position);
         Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(caption)));
@@ -102,8 +106,11 @@ void TForm4::sButton1Click()
         qint64 drawn = programRandom().draw(range);
         // A number that names no question would show one question and grade another, so it is
         // drawn again from the same sequence; a bank without such numbers keeps the first draw.
-        while (!named.isEmpty() && !named.contains(drawn))
+        const qint64 available = named.isEmpty() ? range : named.size();
+        while ((!named.isEmpty() && !named.contains(drawn))
+               || (distinct && taken.size() < available && taken.contains(drawn)))
             drawn = programRandom().draw(range);
+        taken.insert(drawn);
         testing->setFieldValue(QStringLiteral("nom1"), FieldValue(drawn));
         testing->post();
         questions->next();

@@ -37,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void handInToServer(const QString& name);
     void arrange(const QSize& area);
     void showPosition(const QString& position);
     // Puts the list's mark back on the position shown, without showing anything anew.

@@ -3,7 +3,7 @@
 vestoria_packages=(
   cmake g++ ninja-build ccache pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libsqlite3-dev libjpeg62-turbo-dev libjpeg-turbo-progs
+  libsqlite3-dev libpq-dev libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core xdg-utils
 )
