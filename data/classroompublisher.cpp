@@ -35,8 +35,8 @@ QStringList columnsOf(const Connection& connection, const QString& table)
 
 const QStringList& ClassroomPublisher::courseTables()
 {
-    static const QStringList tables{QStringLiteral("test"),    QStringLiteral("media"),   QStringLiteral("Lekcia"),
-                                    QStringLiteral("rasdel"),  QStringLiteral("Present"), QStringLiteral("foto")};
+    static const QStringList tables{QStringLiteral("test"),   QStringLiteral("media"),   QStringLiteral("Lekcia"),
+                                    QStringLiteral("rasdel"), QStringLiteral("Present"), QStringLiteral("foto")};
     return tables;
 }
 
@@ -55,8 +55,8 @@ void ClassroomPublisher::copyRows(const Connection& from, const Connection& to, 
     const QString list = quotedColumns.join(u',');
     Statement read(from, QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + quoted(table));
     const QString insertText = QStringLiteral("INSERT INTO ") + quoted(table) + QStringLiteral(" (") + list
-                               + QStringLiteral(") VALUES (") + QStringList(columns.size(), QStringLiteral("?")).join(u',')
-                               + u')';
+                               + QStringLiteral(") VALUES (")
+                               + QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')';
     while (read.step()) {
         Statement insert(to, insertText);
         for (int column = 0; column < columns.size(); ++column)

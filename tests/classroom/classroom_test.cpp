@@ -70,8 +70,8 @@ TEST_F(ClassroomTable, CursorLocateEditAndRefreshWorkOnTheServer)
     EXPECT_TRUE(lectures.eof());
     EXPECT_EQ(lectures.fieldAsText(QStringLiteral("tema")), QStringLiteral("Третья"));
 
-    EXPECT_TRUE(lectures.locate(QStringLiteral("tema"), QStringLiteral("втор"),
-                                Table::CaseInsensitive | Table::PartialKey));
+    EXPECT_TRUE(
+        lectures.locate(QStringLiteral("tema"), QStringLiteral("втор"), Table::CaseInsensitive | Table::PartialKey));
     lectures.edit();
     lectures.setFieldValue(QStringLiteral("tema"), QStringLiteral("Вторая, с \"кавычками\" и 'апострофами'"));
     lectures.post();

@@ -7,6 +7,10 @@
 #include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsradiogroup.h"
 #include "skin/controls/tstreeview.h"
+#include "data/statement.h"
+#include "data/table.h"
+#include "teacher/tform10.h"
+#include "teacher/tform9.h"
 #include "testing/grading.h"
 #include "testing/tform4.h"
 #include "testing/tform5.h"
@@ -39,9 +43,9 @@ protected:
         file.write(QStringLiteral("*:*:*:%1:%2\n").arg(classroomSchema::studentRole, studentPassword).toUtf8());
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        userSettings()->setValue(QStringLiteral("Classroom/connection"),
-                                 roleConnection(classroomSchema::studentRole) + QStringLiteral(" passfile=")
-                                     + passwordFile);
+        userSettings()->setValue(QStringLiteral("Classroom/connection"), roleConnection(classroomSchema::studentRole)
+                                                                             + QStringLiteral(" passfile=")
+                                                                             + passwordFile);
     }
 
     void TearDown() override
@@ -68,8 +72,8 @@ protected:
         QTest::mouseClick(Form5->sButton1, Qt::LeftButton);
         EXPECT_EQ(Form6->windowTitle().contains(QLatin1String("не")), false) << Form6->windowTitle().toStdString();
         QList<qint64> drawn;
-        for (const QString& row :
-             ownerRows(QStringLiteral("SELECT nom1 FROM testing_entries WHERE session = '%1' ORDER BY rowid").arg(session)))
+        for (const QString& row : ownerRows(
+                 QStringLiteral("SELECT nom1 FROM testing_entries WHERE session = '%1' ORDER BY rowid").arg(session)))
             drawn.append(row.toLongLong());
         destroyProgram();
         return drawn;
@@ -104,9 +108,42 @@ TEST_F(StudentProgram, AServerThatCannotBeReachedEndsTheStartWithTheApplicationE
                                             "password=secret connect_timeout=2"));
     EXPECT_FALSE(createProgram());
     ASSERT_EQ(boxes.texts().size(), 1);
-    EXPECT_TRUE(boxes.texts()[0].startsWith(QStringLiteral("Сервер курса (host=127.0.0.1 port=1"))) << boxes.texts()[0].toStdString();
+    EXPECT_TRUE(boxes.texts()[0].startsWith(QStringLiteral("Сервер курса (host=127.0.0.1 port=1")))
+        << boxes.texts()[0].toStdString();
     EXPECT_FALSE(boxes.texts()[0].contains(QLatin1String("secret")));
     EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Application Error"));
+}
+
+} // namespace
+
+namespace {
+
+// The teacher's login is checked by the server, and the editor's results then follow the class.
+TEST_F(StudentProgram, TheTeacherLogsInWithTheRolesPasswordAndSeesResultsArrive)
+{
+    ASSERT_TRUE(createProgram());
+    Form9->show();
+    Form9->Edit1->setText(TForm9::login);
+    Form9->Edit2->setText(QStringLiteral("неверный"));
+    QTest::mouseClick(Form9->sButton1, Qt::LeftButton);
+    EXPECT_TRUE(Form9->Label1->isVisibleTo(Form9));
+    EXPECT_FALSE(Form10->isVisible());
+
+    Form9->Edit2->setText(teacherPassword);
+    QTest::mouseClick(Form9->sButton1, Qt::LeftButton);
+    ASSERT_TRUE(Form10->isVisible());
+    Table* results = DataModule2->ADOTable6;
+    EXPECT_EQ(results->recordCount(), 0);
+
+    auto student = studentSession(QStringLiteral("elsewhere"));
+    Statement(*student, QStringLiteral("INSERT INTO testing (nom, nom1, otv) VALUES ('1', 1, 'B')")).run();
+    Statement(*student, QStringLiteral("SELECT public.vestoria_hand_in('Сидоров')")).run();
+    QTRY_COMPARE_WITH_TIMEOUT(results->recordCount(), 1, 5000);
+    EXPECT_EQ(results->fieldAsText(QStringLiteral("fio")), QStringLiteral("Сидоров"));
+    // The teacher's rights: the correct letters are there to edit.
+    EXPECT_GE(DataModule2->ADOTable1->fieldIndex(QStringLiteral("otv")), 0);
+    destroyProgram();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'\n').toStdString();
 }
 
 } // namespace
