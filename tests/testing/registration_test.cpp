@@ -1,11 +1,14 @@
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "skin/controls/tsedit.h"
+#include "platform/usersettings.h"
 #include "testing/tform4.h"
 #include "testing/tform5.h"
 #include "tests/testing/testingcourse.h"
 #include "tests/support/casename.h"
 
+#include <QSet>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 namespace {
@@ -133,3 +136,37 @@ TEST(Registration, ANameLongerThanTheResultFieldIsRefusedAsItIsTyped)
 }
 
 } // namespace
+
+// With the teacher's setting on, a single computer draws as a classroom session does: every run
+// from a seed of its own, every question of a test a different one while the bank has enough.
+class OwnDrawsPerRun : public ::testing::Test {
+protected:
+    OwnDrawsPerRun() { userSettings()->setValue(ownDrawsKey, true); }
+    ~OwnDrawsPerRun() override { userSettings()->remove(ownDrawsKey); }
+
+    static QStringList drawnInOneRun(int bankSize)
+    {
+        TestingCourse run(bankSize);
+        run.startTest();
+        return run.column(drawnSql);
+    }
+
+    static inline const QString ownDrawsKey = QStringLiteral("Testing/ownDrawsPerRun");
+};
+
+TEST_F(OwnDrawsPerRun, EachRunDrawsTwentyDifferentQuestionsOfItsOwn)
+{
+    const QStringList first = drawnInOneRun(30);
+    const QStringList second = drawnInOneRun(30);
+    EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), 20);
+    EXPECT_EQ(QSet<QString>(second.begin(), second.end()).size(), 20);
+    EXPECT_NE(first, second);
+}
+
+TEST_F(OwnDrawsPerRun, ABankSmallerThanATestGivesEveryQuestionThenRepeats)
+{
+    const QStringList drawn = drawnInOneRun(8);
+    ASSERT_EQ(drawn.size(), 20);
+    EXPECT_EQ(QSet<QString>(drawn.begin(), drawn.end()).size(), 8);
+    EXPECT_EQ(QSet<QString>(drawn.begin(), drawn.begin() + 8).size(), 8);
+}
