@@ -10,12 +10,7 @@
 
 namespace {
 
-QString quoted(const QString& identifier)
-{
-    QString result = identifier;
-    result.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + result + u'"';
-}
+constexpr auto quoted = &Statement::quotedIdentifier;
 
 // The columns of a table as the engine reports them, without the server's own row number.
 QStringList columnsOf(const Connection& connection, const QString& table)

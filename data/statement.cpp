@@ -55,6 +55,13 @@ Statement::~Statement()
     PQclear(result_);
 }
 
+QString Statement::quotedIdentifier(const QString& identifier)
+{
+    QString result = identifier;
+    result.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + result + u'"';
+}
+
 QString Statement::numberedPlaceholders(const QString& sql)
 {
     QString result;

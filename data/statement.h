@@ -30,6 +30,9 @@ public:
     qint64 columnInteger(int column) const;
     FieldValue columnValue(int column) const;
 
+    // A table or column name as both engines read it, whatever it holds.
+    static QString quotedIdentifier(const QString& identifier);
+
     // The server's form of a statement: "?" placeholders numbered "$1", "$2", … outside quotes.
     static QString numberedPlaceholders(const QString& sql);
 

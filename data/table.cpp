@@ -12,12 +12,7 @@
 
 namespace {
 
-QString quoted(const QString& identifier)
-{
-    QString result = identifier;
-    result.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + result + u'"';
-}
+constexpr auto quoted = &Statement::quotedIdentifier;
 
 // Where a value stands in a Locate ordering: nulls first, then numbers, dates and texts, texts
 // compared with their case folded away.
