@@ -140,6 +140,18 @@ TEST_F(StudentProgram, TheTeacherLogsInWithTheRolesPasswordAndSeesResultsArrive)
     Statement(*student, QStringLiteral("SELECT public.vestoria_hand_in('Сидоров')")).run();
     QTRY_COMPARE_WITH_TIMEOUT(results->recordCount(), 1, 5000);
     EXPECT_EQ(results->fieldAsText(QStringLiteral("fio")), QStringLiteral("Сидоров"));
+    // An edit in progress is not disturbed: the next result waits until it is posted.
+    results->edit();
+    results->setFieldValue(QStringLiteral("fio"), QStringLiteral("Сидоров С."));
+    auto another = studentSession(QStringLiteral("another"));
+    Statement(*another, QStringLiteral("INSERT INTO testing (nom, nom1, otv) VALUES ('1', 1, 'B')")).run();
+    Statement(*another, QStringLiteral("SELECT public.vestoria_hand_in('Кузнецова')")).run();
+    QTest::qWait(1000);
+    EXPECT_EQ(results->recordCount(), 1);
+    EXPECT_EQ(results->fieldAsText(QStringLiteral("fio")), QStringLiteral("Сидоров С."));
+    results->post();
+    QTRY_COMPARE_WITH_TIMEOUT(results->recordCount(), 2, 5000);
+    EXPECT_EQ(results->fieldAsText(QStringLiteral("fio")), QStringLiteral("Сидоров С."));
     // The teacher's rights: the correct letters are there to edit.
     EXPECT_GE(DataModule2->ADOTable1->fieldIndex(QStringLiteral("otv")), 0);
     destroyProgram();
