@@ -23,8 +23,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -108,6 +110,19 @@ TEST(Startup, ClosingTheStartWindowEndsTheProgramWithStatusZeroAndClosesEveryTab
     });
     EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(openAfterClose, QList<bool>(8, false));
+}
+
+TEST(Startup, TheToolkitsOwnButtonsAndDialogsSpeakRussian)
+{
+    TestCourse course;
+    QString save;
+    QTimer::singleShot(0, [&] {
+        const QDialogButtonBox box(QDialogButtonBox::Save);
+        save = box.button(QDialogButtonBox::Save)->text().remove(u'&');
+        Form1->close();
+    });
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_EQ(save, QStringLiteral("Сохранить"));
 }
 
 class CoverPressTest : public ::testing::Test {
