@@ -22,8 +22,13 @@ struct SearchHit {
 // since it was read, so that only the first search after a change pays for reading.
 class CourseIndex {
 public:
-    // A cache that cannot be read is thrown away and made afresh.
+    // A cache that cannot be read, or of another layout, is thrown away and made afresh. One that
+    // can be neither opened nor made (a read-only folder, a file that cannot be replaced, a folder
+    // in its place) gives way to an index in memory for this run: the search works the same.
     explicit CourseIndex(const QString& cacheFile);
+
+    // Why the index is not kept in its cache file, in the engine's words; empty when it is.
+    const QString& notKeptReason() const { return notKeptReason_; }
 
     // Brings the index to these documents: reads the new and the changed ones and forgets those
     // no longer listed or no longer there. Returns how many were read.
@@ -39,4 +44,5 @@ private:
     void open(const QString& cacheFile);
 
     Connection connection_;
+    QString notKeptReason_;
 };

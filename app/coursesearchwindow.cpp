@@ -1,6 +1,8 @@
 #include "app/coursesearchwindow.h"
 
+#include "platform/applicationtitle.h"
 #include "platform/guarded.h"
+#include "platform/messagebox.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -62,8 +64,17 @@ void CourseSearchWindow::search()
         statusLabel->clear();
         return;
     }
-    if (!index_)
+    if (!index_) {
         index_ = std::make_unique<CourseIndex>(cacheFile_);
+        // Once, when the index is made: every later search works just as well.
+        if (!index_->notKeptReason().isEmpty())
+            showMessageBox(
+                {applicationTitle(),
+                 QStringLiteral("Указатель для поиска по курсу не удаётся сохранить в файле %1 (%2). Поиск работает, "
+                                "но после каждого запуска программы указатель строится заново.")
+                     .arg(QDir::toNativeSeparators(cacheFile_), index_->notKeptReason()),
+                 MessageIcon::Warning});
+    }
     index_->update(documents_());
     hits_ = index_->search(query);
     for (const SearchHit& hit : hits_) {

@@ -5,6 +5,8 @@
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "app/tform3.h"
+#include "data/connection.h"
+#include "data/statement.h"
 #include "platform/htmlview.h"
 #include "platform/pictureview.h"
 #include "platform/programfolder.h"
@@ -134,6 +136,59 @@ TEST_F(CourseIndexTest, ADamagedCacheIsMadeAfresh)
     CourseIndex index(cache());
     EXPECT_EQ(index.update(documents), 3);
     EXPECT_EQ(index.search(QStringLiteral("радио")).size(), 1);
+}
+
+struct CacheCase {
+    const char* name;
+    // Leaves in the cache's place what the program may find there.
+    void (*leave)(const QString& cache);
+    bool kept;
+};
+
+class UnusableCache : public CourseIndexTest, public ::testing::WithParamInterface<CacheCase> {};
+
+TEST_P(UnusableCache, SearchStillFindsAndTheIndexIsKeptWhereverItCanBe)
+{
+    GetParam().leave(cache());
+    {
+        CourseIndex index(cache());
+        EXPECT_EQ(index.notKeptReason().isEmpty(), GetParam().kept) << index.notKeptReason().toStdString();
+        EXPECT_EQ(index.update(documents), 3);
+        EXPECT_EQ(topics(index.search(QStringLiteral("радио"))), QStringList{QStringLiteral("Радио")});
+    }
+    CourseIndex again(cache());
+    EXPECT_EQ(again.update(documents), GetParam().kept ? 0 : 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnusableCache,
+    ::testing::Values(
+        CacheCase{"older_layout",
+                  [](const QString& cache) {
+                      QDir().mkpath(QFileInfo(cache).absolutePath());
+                      Connection older;
+                      older.open(cache, Connection::Mode::Create);
+                      Statement(older, QStringLiteral("CREATE TABLE files (name TEXT, text TEXT)")).run();
+                      Statement(older, QStringLiteral("INSERT INTO files VALUES ('a.htm', 'радио')")).run();
+                  },
+                  true},
+        CacheCase{"folder_in_its_place", [](const QString& cache) { QDir().mkpath(cache); }, false},
+        CacheCase{"settings_folder_cannot_be_made",
+                  [](const QString& cache) { writeFile(QFileInfo(cache).absolutePath(), {}); }, false}),
+    CaseName());
+
+TEST_F(CourseIndexTest, TheSearchWindowTellsOnceThatTheIndexCannotBeKept)
+{
+    QDir().mkpath(cache());
+    MessageRecorder boxes;
+    CourseSearchWindow window([this] { return documents; }, cache());
+    window.queryEdit->setText(QStringLiteral("радио"));
+    window.search();
+    window.search();
+    EXPECT_EQ(window.hits().size(), 1);
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].startsWith(QStringLiteral("Указатель для поиска по курсу не удаётся сохранить")))
+        << boxes.texts()[0].toStdString();
 }
 
 // The main window on a course of two lectures, one of them in windows-1251 in a sub-folder.
