@@ -160,6 +160,16 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
     return read;
 }
 
+int CourseIndex::matchCount(const QString& query) const
+{
+    const QString expression = matchExpression(query);
+    if (expression.isEmpty())
+        return 0;
+    Statement count(connection_, QStringLiteral("SELECT count(*) FROM words WHERE words MATCH ?"));
+    count.bind(1, expression);
+    return count.step() ? int(count.columnInteger(0)) : 0;
+}
+
 QList<SearchHit> CourseIndex::search(const QString& query, int limit) const
 {
     const QString expression = matchExpression(query);

@@ -34,8 +34,13 @@ public:
     // no longer listed or no longer there. Returns how many were read.
     int update(const QList<CourseDocument>& documents);
 
+    // How many documents a search lists at most.
+    static constexpr int listedHits = 100;
+
     // The documents holding every word of the query (in any of its forms), best first.
-    QList<SearchHit> search(const QString& query, int limit = 100) const;
+    QList<SearchHit> search(const QString& query, int limit = listedHits) const;
+    // How many documents hold them, however many a search lists.
+    int matchCount(const QString& query) const;
 
     // The text of a document as the index reads it: the words of its HTML, without markup.
     static QString documentText(const QString& path);
