@@ -46,13 +46,19 @@ QString snippetOf(const QString& text, const QString& query)
 CourseIndex::CourseIndex(const QString& cacheFile)
 {
     QDir().mkpath(QFileInfo(cacheFile).absolutePath());
-    try {
-        open(cacheFile);
-    } catch (const AppError&) {
-        connection_.close();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            open(cacheFile);
+            notKeptReason_.clear();
+            return;
+        } catch (const AppError& error) {
+            connection_.close();
+            notKeptReason_ = error.message();
+        }
+        // Only a file goes: a folder in its place is the user's own.
         QFile::remove(cacheFile);
-        open(cacheFile);
     }
+    open(QStringLiteral(":memory:"));
 }
 
 void CourseIndex::open(const QString& cacheFile)
@@ -65,8 +71,14 @@ void CourseIndex::open(const QString& cacheFile)
                                           "modified INTEGER, topic TEXT, body TEXT)"))
         .run();
     Statement(connection_, QStringLiteral("CREATE VIRTUAL TABLE IF NOT EXISTS words USING fts5(folded)")).run();
-    // A damaged file opens without complaint; reading it is what fails.
+    // A damaged file opens without complaint, and so does one an older version laid out otherwise;
+    // reading it is what fails.
+    Statement(connection_, QStringLiteral("SELECT path, size, modified, topic, body FROM files LIMIT 0")).run();
+    Statement(connection_, QStringLiteral("SELECT folded FROM words LIMIT 0")).run();
     Statement(connection_, QStringLiteral("SELECT count(*) FROM words")).run();
+    // A file that can be read but not written (its folder read-only) would fail at the first
+    // search instead.
+    Statement(connection_, QStringLiteral("PRAGMA user_version = 1")).run();
 }
 
 QString CourseIndex::documentText(const QString& path)
@@ -146,6 +158,16 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
     }
     transaction.commit();
     return read;
+}
+
+int CourseIndex::matchCount(const QString& query) const
+{
+    const QString expression = matchExpression(query);
+    if (expression.isEmpty())
+        return 0;
+    Statement count(connection_, QStringLiteral("SELECT count(*) FROM words WHERE words MATCH ?"));
+    count.bind(1, expression);
+    return count.step() ? int(count.columnInteger(0)) : 0;
 }
 
 QList<SearchHit> CourseIndex::search(const QString& query, int limit) const

@@ -22,15 +22,25 @@ struct SearchHit {
 // since it was read, so that only the first search after a change pays for reading.
 class CourseIndex {
 public:
-    // A cache that cannot be read is thrown away and made afresh.
+    // A cache that cannot be read, or of another layout, is thrown away and made afresh. One that
+    // can be neither opened nor made (a read-only folder, a file that cannot be replaced, a folder
+    // in its place) gives way to an index in memory for this run: the search works the same.
     explicit CourseIndex(const QString& cacheFile);
+
+    // Why the index is not kept in its cache file, in the engine's words; empty when it is.
+    const QString& notKeptReason() const { return notKeptReason_; }
 
     // Brings the index to these documents: reads the new and the changed ones and forgets those
     // no longer listed or no longer there. Returns how many were read.
     int update(const QList<CourseDocument>& documents);
 
+    // How many documents a search lists at most.
+    static constexpr int listedHits = 100;
+
     // The documents holding every word of the query (in any of its forms), best first.
-    QList<SearchHit> search(const QString& query, int limit = 100) const;
+    QList<SearchHit> search(const QString& query, int limit = listedHits) const;
+    // How many documents hold them, however many a search lists.
+    int matchCount(const QString& query) const;
 
     // The text of a document as the index reads it: the words of its HTML, without markup.
     static QString documentText(const QString& path);
@@ -39,4 +49,5 @@ private:
     void open(const QString& cacheFile);
 
     Connection connection_;
+    QString notKeptReason_;
 };

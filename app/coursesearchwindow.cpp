@@ -1,6 +1,8 @@
 #include "app/coursesearchwindow.h"
 
+#include "platform/applicationtitle.h"
 #include "platform/guarded.h"
+#include "platform/messagebox.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -62,23 +64,49 @@ void CourseSearchWindow::search()
         statusLabel->clear();
         return;
     }
-    if (!index_)
+    if (!index_) {
         index_ = std::make_unique<CourseIndex>(cacheFile_);
+        // Once, when the index is made: every later search works just as well.
+        if (!index_->notKeptReason().isEmpty())
+            showMessageBox(
+                {applicationTitle(),
+                 QStringLiteral("Указатель для поиска по курсу не удаётся сохранить в файле %1 (%2). Поиск работает, "
+                                "но после каждого запуска программы указатель строится заново.")
+                     .arg(QDir::toNativeSeparators(cacheFile_), index_->notKeptReason()),
+                 MessageIcon::Warning});
+    }
     index_->update(documents_());
     hits_ = index_->search(query);
     for (const SearchHit& hit : hits_) {
         auto* item = new QListWidgetItem(hit.topic + QStringLiteral(": ") + hit.snippet, resultList);
         item->setToolTip(QDir::toNativeSeparators(hit.path));
     }
-    statusLabel->setText(
-        hits_.isEmpty() ? QStringLiteral("Ничего не найдено.")
-                        : QStringLiteral("Найдено документов: %1. Дважды щёлкните, чтобы открыть.").arg(hits_.size()));
+    const int matched = hits_.size() < CourseIndex::listedHits ? int(hits_.size()) : index_->matchCount(query);
+    if (hits_.isEmpty())
+        statusLabel->setText(QStringLiteral("Ничего не найдено."));
+    else if (matched > hits_.size())
+        statusLabel->setText(
+            QStringLiteral("Найдено документов: %1, показаны первые %2. Дважды щёлкните, чтобы открыть.")
+                .arg(matched)
+                .arg(hits_.size()));
+    else
+        statusLabel->setText(QStringLiteral("Найдено документов: %1. Дважды щёлкните, чтобы открыть.").arg(matched));
     if (!hits_.isEmpty())
         resultList->setCurrentRow(0);
+}
+
+void CourseSearchWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes it, as it closes the search bar and every dialog of the program.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void CourseSearchWindow::choose(int row)
 {
     if (row >= 0 && row < hits_.size())
-        emit documentChosen(hits_[row].path, searched_);
+        emit documentChosen(hits_[row].path, hits_[row].topic, searched_);
 }

@@ -34,7 +34,10 @@ public:
     TsSkinProvider* sSkinProvider1;
 
 signals:
-    void documentChosen(const QString& path, const QString& query);
+    void documentChosen(const QString& path, const QString& topic, const QString& query);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void choose(int row);

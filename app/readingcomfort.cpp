@@ -68,7 +68,7 @@ void ReadingComfort::setZoom(int steps)
         return;
     zoom_ = steps;
     applyZoom();
-    userSettings()->setValue(zoomKey, zoom_);
+    storeUserSetting(zoomKey, zoom_);
 }
 
 void ReadingComfort::applyZoom()
@@ -100,7 +100,7 @@ void ReadingComfort::rememberPlace()
         return;
     const QScrollBar* bar = view_->verticalScrollBar();
     const double place = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
-    userSettings()->setValue(placeKey(shown_), place);
+    storeUserSetting(placeKey(shown_), place);
 }
 
 void ReadingComfort::documentShown(const QString& path)
@@ -125,7 +125,7 @@ void ReadingComfort::returnToPlace()
 
 void ReadingComfort::topicOpened(const QString& mode, const QString& topic)
 {
-    userSettings()->setValue(lastTopicKey(mode), topic);
+    storeUserSetting(lastTopicKey(mode), topic);
     markLastTopic(mode);
 }
 

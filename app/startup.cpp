@@ -9,6 +9,7 @@
 #include "platform/afterfirstpaint.h"
 #include "platform/apperror.h"
 #include "platform/messagebox.h"
+#include "platform/toolkittranslations.h"
 #include "skin/controls/tsskinablemenus.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/core/skinmenuhook.h"
@@ -113,6 +114,7 @@ void destroyProgram()
 int runProgram()
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    installToolkitTranslations();
     if (!createWindows())
         return 1;
     showStartWindow();

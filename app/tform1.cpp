@@ -59,6 +59,7 @@ TForm1::TForm1()
     Image2->setFocusPolicy(Qt::StrongFocus);
     Image2->setAccessibleName(windowTitle());
     Image2->installEventFilter(this);
+    setStartWindow(this);
 }
 
 TForm1::~TForm1()

@@ -119,14 +119,20 @@ void TForm3::createControls()
         if (Panel2->isVisible())
             searchBar()->open(WebBrowser1->textCursor().selectedText());
     });
-    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, [this] {
-        if (searchBar_)
-            searchBar_->findNext();
-    });
-    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this, [this] {
-        if (searchBar_)
-            searchBar_->findPrevious();
-    });
+    // F3 after the bar was closed brings it back with its words and their marks: a hit found
+    // with the bar away would be shown with nothing to say what was looked for.
+    const auto findAgain = [this](void (SearchBar::*step)()) {
+        if (!Panel2->isVisible())
+            return;
+        SearchBar* bar = searchBar();
+        if (!bar->isVisible())
+            bar->open();
+        (bar->*step)();
+    };
+    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this,
+            [findAgain] { findAgain(&SearchBar::findNext); });
+    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this,
+            [findAgain] { findAgain(&SearchBar::findPrevious); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this), &QShortcut::activated, this, [this] {
         guarded([this] {
             CourseSearchWindow* window = courseSearch();
@@ -164,7 +170,9 @@ CourseSearchWindow* TForm3::courseSearch()
         // It goes with the main window.
         courseSearch_->setParent(this, Qt::Window);
         connect(courseSearch_, &CourseSearchWindow::documentChosen, this,
-                [this](const QString& path, const QString& query) { openSearchHit(path, query); });
+                [this](const QString& path, const QString& topic, const QString& query) {
+                    guarded([&] { openSearchHit(path, topic, query); });
+                });
     }
     return courseSearch_;
 }
@@ -187,8 +195,16 @@ QList<CourseDocument> TForm3::courseDocuments() const
     return documents;
 }
 
-void TForm3::openSearchHit(const QString& path, const QString& query)
+void TForm3::openSearchHit(const QString& path, const QString& topic, const QString& query)
 {
+    // The lecture found is marked in the topic list and remembered as a click on it would; a course
+    // document, or a list of other topics, has no entry to mark.
+    const QList<QTreeWidgetItem*> entries =
+        mode_ == lectureMode ? TreeView1->findItems(topic, Qt::MatchExactly) : QList<QTreeWidgetItem*>();
+    if (!entries.isEmpty()) {
+        TreeView1->setCurrentItem(entries.first());
+        readingComfort->topicOpened(mode_, topic);
+    }
     Panel2->show();
     show();
     raise();

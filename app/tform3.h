@@ -80,7 +80,7 @@ public:
     // The lectures (by the table, without moving its cursor) and the course documents.
     QList<CourseDocument> courseDocuments() const;
     // Shows a document the course search found, at the first of the hits.
-    void openSearchHit(const QString& path, const QString& query);
+    void openSearchHit(const QString& path, const QString& topic, const QString& query);
 
 protected:
     void createControls() override;

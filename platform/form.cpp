@@ -4,14 +4,34 @@
 #include "platform/metrics.h"
 #include "platform/screenfit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 QList<Form*>& registry()
 {
     static QList<Form*> forms;
     return forms;
+}
+
+QPointer<Form>& startWindow()
+{
+    static QPointer<Form> window;
+    return window;
+}
+
+// Menus, tool tips and the like do not count: they vanish with the window that opened them.
+bool anyWindowShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        const Qt::WindowType type = window->windowType();
+        return window->isVisible() && (type == Qt::Window || type == Qt::Dialog);
+    });
 }
 } // namespace
 
@@ -54,10 +74,24 @@ QSize Form::clientSizeForOuter(const QSize& outer)
     return {outer.width() - 2 * metrics::frameWidth, outer.height() - metrics::captionHeight - 2 * metrics::frameWidth};
 }
 
+void Form::setStartWindow(Form* window)
+{
+    startWindow() = window;
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     event->accept();
     hide();
+    // Asked once the handler that closed this window is done: it may be about to show the next.
+    if (Form* start = startWindow())
+        QMetaObject::invokeMethod(
+            start,
+            [start] {
+                if (!anyWindowShown())
+                    start->show();
+            },
+            Qt::QueuedConnection);
 }
 
 void Form::ensureControls()

@@ -27,6 +27,9 @@ public:
     static void ensureAllControls();
 
     static const QList<Form*>& all();
+    // The window the program comes back to once the student has closed every other one: on a
+    // desktop without a task list a program with no window can be ended only by killing it.
+    static void setStartWindow(Form* window);
     static QSize clientSizeForOuter(const QSize& outer);
 
     // Every window that is shown, or shown again while visible, comes to the front within the
@@ -34,7 +37,8 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Closing a window only hides it; the start window overrides this to end the program.
+    // Closing a window only hides it, and brings back the start window when no other is left;
+    // the start window overrides this to end the program.
     void closeEvent(QCloseEvent* event) override;
     // Puts the shown window on the screen; a window that does not fit is moved and shrunk.
     virtual void placeOnScreen();

@@ -12,6 +12,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace {
+bool isSpace(const QEvent* event)
+{
+    return event && event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space;
+}
+} // namespace
+
 DBGrid::DBGrid(QWidget* parent) : QTableView(parent), model_(new DBGridModel(this)), delegate_(new DBGridDelegate(this))
 {
     setModel(model_);
@@ -22,7 +29,9 @@ DBGrid::DBGrid(QWidget* parent) : QTableView(parent), model_(new DBGridModel(thi
                     | QAbstractItemView::DoubleClicked);
     setShowGrid(true);
     setWordWrap(false);
-    setTabKeyNavigation(true);
+    // Tab and Shift+Tab lead on to the navigator and the page's commands, as from every other
+    // control: the arrows already move between the cells.
+    setTabKeyNavigation(false);
 
     const int rowHeight = fontMetrics().height() + metrics::grid::rowPadding;
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -166,6 +175,10 @@ void DBGrid::writeOpenEditor()
 
 bool DBGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
+    // Space marks the current cell, as in every list, rather than opening it with a blank that no
+    // date, number or name starts with.
+    if (trigger == AnyKeyPressed && isSpace(event))
+        return false;
     const bool opens = trigger == AllEditTriggers || (editTriggers() & trigger);
     Table* open = table();
     if (opens && open && index.isValid() && (model_->flags(index) & Qt::ItemIsEditable) && state() != EditingState
@@ -187,10 +200,15 @@ void DBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hin
     // also abandons the row's pending edit or insert.
     const auto* line = qobject_cast<QLineEdit*>(editor);
     const bool cancelsRow = hint == QAbstractItemDelegate::RevertModelCache && line && !line->isModified();
-    QTableView::closeEditor(editor, hint);
+    // Tab in an open cell leaves the grid, as it does from a closed one, instead of opening the
+    // next cell and so on for ever; the cell's text is already written.
+    const bool leaves = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, leaves ? QAbstractItemDelegate::NoHint : hint);
     if (cancelsRow)
         if (Table* open = table())
             guarded([open] { open->cancel(); });
+    if (leaves)
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 void DBGrid::keyPressEvent(QKeyEvent* event)
@@ -229,7 +247,7 @@ void DBGrid::keyPressEvent(QKeyEvent* event)
         }
     }
     // Typing into an empty grid starts its first record.
-    if (open->recordCount() == 0 && !event->text().isEmpty() && event->text().at(0).isPrint()
+    if (open->recordCount() == 0 && !isSpace(event) && !event->text().isEmpty() && event->text().at(0).isPrint()
         && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && open->canModify()) {
         bool appended = false;
         guarded([&] {

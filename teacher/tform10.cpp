@@ -145,6 +145,9 @@ TsDBNavigator* TForm10::addNavigator(TsTabSheet* page, const QString& name)
     auto* navigator = new TsDBNavigator(page);
     navigator->setObjectName(name);
     navigator->setFixedHeight(metrics::navigator::height);
+    // Tab reaches it, since on the question page it is the only way to another record without the
+    // mouse; a click does not take the keyboard from the grid or the text being edited.
+    navigator->setFocusPolicy(Qt::TabFocus);
     navigator->setAccessibleName(QStringLiteral("Навигатор: ") + sPageControl1->tabText(sPageControl1->indexOf(page)));
     static_cast<QVBoxLayout*>(page->layout())->addWidget(navigator);
     return navigator;

@@ -10,6 +10,8 @@ TsDBMemo::TsDBMemo(QWidget* parent)
       link_(
           this, [this] { showField(); }, [this] { return toPlainText(); })
 {
+    // A field's text has no use for tab characters; Tab and Shift+Tab go on to the next control.
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_)
             link_.setModified(true);

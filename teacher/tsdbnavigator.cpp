@@ -233,7 +233,9 @@ void TsDBNavigator::performAction(Table* table, int index)
 
 void TsDBNavigator::buttonPressed(int index)
 {
-    if (tabStop() && !hasFocus())
+    // Reached only by Tab, the navigator leaves the keyboard where it was, so that a cell still
+    // open in a grid is written by the post it presses.
+    if ((focusPolicy() & Qt::ClickFocus) && !hasFocus())
         setFocus(Qt::MouseFocusReason);
     setFocusedButton(index);
 }

@@ -6,13 +6,18 @@
 #include "skin/core/skintext.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
 // The platform's frame of an edit is this wide; the skin's frame takes its place.
 constexpr int frameWidth = 2;
-// The skin writes the text this far in from every edge.
-constexpr int textInset = 3;
+// The platform writes an edit's line this far in from the sides of its contents, and this far
+// from their top or bottom when the text is aligned there.
+constexpr int lineSideMargin = 2;
+constexpr int lineEndMargin = 1;
+constexpr int caretWidth = 1;
 constexpr QChar passwordCharacter = u'*';
 
 } // namespace
@@ -90,6 +95,24 @@ bool TsEdit::event(QEvent* event)
     return answered;
 }
 
+// The skin writes the text exactly where the platform will once the pointer or the focus comes,
+// so that it does not move on hover or focus: vertically centred in the contents unless aligned
+// otherwise, whatever the edit's height.
+QRect TsEdit::platformTextLine() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+    const int lineHeight = fontMetrics().height();
+    int top = contents.y() + (contents.height() - lineHeight + 1) / 2;
+    if (alignment() & Qt::AlignTop)
+        top = contents.y() + lineEndMargin;
+    else if (alignment() & Qt::AlignBottom)
+        top = contents.y() + contents.height() - lineHeight - lineEndMargin;
+    return {contents.x() + lineSideMargin, top, contents.width() - 2 * lineSideMargin, lineHeight};
+}
+
 void TsEdit::paintEvent(QPaintEvent* event)
 {
     if (!m_skinFrame) {
@@ -107,11 +130,15 @@ void TsEdit::paintEvent(QPaintEvent* event)
     }
     painter.drawImage(QPoint(0, 0), SkinData.cacheBitmap);
     painter.setFont(font());
-    QRect area = rect().adjusted(textInset, textInset, -textInset, -textInset);
+    QRect area = platformTextLine();
     TextFlags flags = TextFlag::SingleLine | TextFlag::NoPrefix;
-    if (alignment() & Qt::AlignHCenter)
+    // The platform keeps room for its caret after the text when it centres or right-aligns it.
+    if (alignment() & Qt::AlignHCenter) {
         flags |= TextFlag::Center;
-    else if (alignment() & Qt::AlignRight)
+        area.setRight(area.right() - caretWidth);
+    } else if (alignment() & Qt::AlignRight) {
         flags |= TextFlag::Right;
+        area.setRight(area.right() - caretWidth);
+    }
     writeSkinText(painter, shownText(), {SkinData.skinIndex, isEnabled(), hot, flags}, area);
 }

@@ -32,6 +32,8 @@ protected:
 private:
     void followSkin();
     bool reservedBoolean() const;
+    // The line the platform writes the text on once the edit is hot or focused.
+    QRect platformTextLine() const;
 
     TsDisabledKind m_disabledKind = dkBlended;
     bool m_skinFrame = false;

@@ -5,6 +5,8 @@
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "app/tform3.h"
+#include "data/connection.h"
+#include "data/statement.h"
 #include "platform/htmlview.h"
 #include "platform/pictureview.h"
 #include "platform/programfolder.h"
@@ -136,6 +138,78 @@ TEST_F(CourseIndexTest, ADamagedCacheIsMadeAfresh)
     EXPECT_EQ(index.search(QStringLiteral("радио")).size(), 1);
 }
 
+struct CacheCase {
+    const char* name;
+    // Leaves in the cache's place what the program may find there.
+    void (*leave)(const QString& cache);
+    bool kept;
+};
+
+class UnusableCache : public CourseIndexTest, public ::testing::WithParamInterface<CacheCase> {};
+
+TEST_P(UnusableCache, SearchStillFindsAndTheIndexIsKeptWhereverItCanBe)
+{
+    GetParam().leave(cache());
+    {
+        CourseIndex index(cache());
+        EXPECT_EQ(index.notKeptReason().isEmpty(), GetParam().kept) << index.notKeptReason().toStdString();
+        EXPECT_EQ(index.update(documents), 3);
+        EXPECT_EQ(topics(index.search(QStringLiteral("радио"))), QStringList{QStringLiteral("Радио")});
+    }
+    CourseIndex again(cache());
+    EXPECT_EQ(again.update(documents), GetParam().kept ? 0 : 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnusableCache,
+    ::testing::Values(
+        CacheCase{"older_layout",
+                  [](const QString& cache) {
+                      QDir().mkpath(QFileInfo(cache).absolutePath());
+                      Connection older;
+                      older.open(cache, Connection::Mode::Create);
+                      Statement(older, QStringLiteral("CREATE TABLE files (name TEXT, text TEXT)")).run();
+                      Statement(older, QStringLiteral("INSERT INTO files VALUES ('a.htm', 'радио')")).run();
+                  },
+                  true},
+        CacheCase{"folder_in_its_place", [](const QString& cache) { QDir().mkpath(cache); }, false},
+        CacheCase{"settings_folder_cannot_be_made",
+                  [](const QString& cache) { writeFile(QFileInfo(cache).absolutePath(), {}); }, false}),
+    CaseName());
+
+TEST_F(CourseIndexTest, TheSearchWindowTellsOnceThatTheIndexCannotBeKept)
+{
+    QDir().mkpath(cache());
+    MessageRecorder boxes;
+    CourseSearchWindow window([this] { return documents; }, cache());
+    window.queryEdit->setText(QStringLiteral("радио"));
+    window.search();
+    window.search();
+    EXPECT_EQ(window.hits().size(), 1);
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].startsWith(QStringLiteral("Указатель для поиска по курсу не удаётся сохранить")))
+        << boxes.texts()[0].toStdString();
+}
+
+TEST_F(CourseIndexTest, TheCountSaysHowManyDocumentsMatchedBeyondTheListedOnes)
+{
+    documents.clear();
+    for (int number = 0; number < CourseIndex::listedHits + 20; ++number) {
+        const QString name = lecture(QStringLiteral("many/%1.htm").arg(number));
+        writeFile(name, page(QStringLiteral("<p>Радио номер %1.</p>").arg(number)));
+        documents.append({name, QStringLiteral("Тема %1").arg(number)});
+    }
+    CourseSearchWindow window([this] { return documents; }, cache());
+    window.queryEdit->setText(QStringLiteral("радио"));
+    window.search();
+    EXPECT_EQ(window.hits().size(), CourseIndex::listedHits);
+    EXPECT_EQ(window.statusLabel->text(),
+              QStringLiteral("Найдено документов: 120, показаны первые 100. Дважды щёлкните, чтобы открыть."));
+    window.queryEdit->setText(QStringLiteral("номер 119"));
+    window.search();
+    EXPECT_EQ(window.statusLabel->text(), QStringLiteral("Найдено документов: 1. Дважды щёлкните, чтобы открыть."));
+}
+
 // The main window on a course of two lectures, one of them in windows-1251 in a sub-folder.
 class MainWindowSearch : public LectureReader {
 protected:
@@ -199,7 +273,37 @@ TEST_F(MainWindowSearch, CourseSearchFindsTheOldLectureInItsFolderAndOpensItAtTh
     ASSERT_TRUE(QTest::qWaitFor([] { return !Form3->WebBrowser1->loadPending(); }));
     EXPECT_EQ(selected(), QStringLiteral("телеграфах"));
     EXPECT_TRUE(Form3->searchBar()->isVisible());
+    // The lecture's topic is marked as a click on it would have marked it.
+    ASSERT_NE(Form3->TreeView1->currentItem(), nullptr);
+    EXPECT_EQ(Form3->TreeView1->currentItem()->text(0), QStringLiteral("Ведомости"));
+    EXPECT_TRUE(Form3->TreeView1->currentItem()->isSelected());
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowSearch, EscClosesTheCourseSearch)
+{
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    CourseSearchWindow* window = Form3->courseSearch();
+    ASSERT_TRUE(window->isVisible());
+    QTest::keyClick(window->queryEdit, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(Form3->isVisible());
+}
+
+TEST_F(MainWindowSearch, F3AfterTheBarIsClosedBringsItBackAtTheNextHit)
+{
+    open(QStringLiteral("Почта"));
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
+    SearchBar* bar = Form3->searchBar();
+    bar->edit->setText(QStringLiteral("станция номер 9"));
+    const int first = Form3->WebBrowser1->textCursor().selectionStart();
+    QTest::keyClick(bar->edit, Qt::Key_Escape);
+    ASSERT_FALSE(bar->isVisible());
+    QTest::keyClick(Form3->WebBrowser1, Qt::Key_F3);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(Form3->WebBrowser1->extraSelections().size(), 11);
+    EXPECT_GT(Form3->WebBrowser1->textCursor().selectionStart(), first);
+    EXPECT_EQ(selected(), QStringLiteral("станция номер 9"));
 }
 
 } // namespace

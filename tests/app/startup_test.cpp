@@ -1,10 +1,12 @@
 #include "app/startup.h"
 #include "app/tform1.h"
+#include "app/tform13.h"
 #include "app/tform3.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/form.h"
 #include "platform/pictureview.h"
+#include "skin/controls/tsbutton.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tstabsheet.h"
 #include "skin/controls/tspanel.h"
@@ -12,6 +14,8 @@
 #include "skin/controls/tstreeview.h"
 #include "teacher/dbgrid.h"
 #include "teacher/tform10.h"
+#include "testing/tform4.h"
+#include "testing/tform5.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/testcourse.h"
 #include "tests/support/casename.h"
@@ -19,8 +23,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -106,6 +112,19 @@ TEST(Startup, ClosingTheStartWindowEndsTheProgramWithStatusZeroAndClosesEveryTab
     EXPECT_EQ(openAfterClose, QList<bool>(8, false));
 }
 
+TEST(Startup, TheToolkitsOwnButtonsAndDialogsSpeakRussian)
+{
+    TestCourse course;
+    QString save;
+    QTimer::singleShot(0, [&] {
+        const QDialogButtonBox box(QDialogButtonBox::Save);
+        save = box.button(QDialogButtonBox::Save)->text().remove(u'&');
+        Form1->close();
+    });
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_EQ(save, QStringLiteral("Сохранить"));
+}
+
 class CoverPressTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -174,6 +193,33 @@ TEST_F(CoverPressTest, AfterExitTheCoverReopensTheClosedTablesAndTheStudentGoesO
     Form3->N1->trigger();
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(topics(), (QStringList{"Газеты", "Радио"}));
+}
+
+TEST_F(CoverPressTest, ClosingTheLastWindowBringsBackTheCoverWithTheTablesOpen)
+{
+    QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+    Form3->N16->trigger();
+    ASSERT_TRUE(Form13->isVisible());
+
+    // Another window is still there to go on from.
+    Form3->close();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(Form1->isVisible());
+
+    Form13->close();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(Form1->isVisible());
+    for (Table* table : DataModule2->findChildren<Table*>())
+        EXPECT_TRUE(table->isOpen()) << table->componentName().toStdString();
+
+    // A window that closes itself before it shows the next one does not bring the cover along.
+    QTest::mousePress(Form1->Image2, Qt::LeftButton, {}, QPoint(10, 10));
+    Form3->N2->trigger();
+    Form3->close();
+    Form4->sButton1->click();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(Form5->isVisible());
+    EXPECT_FALSE(Form1->isVisible());
 }
 
 TEST_F(CoverPressTest, EnterAndSpacePressTheCoverWhichScreenReadersSeeAsAButton)

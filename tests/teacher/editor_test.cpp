@@ -1,6 +1,7 @@
 #include "app/tform3.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
+#include "skin/controls/tsbutton.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tstabsheet.h"
 #include "skin/controls/tstreeview.h"
@@ -284,8 +285,9 @@ TEST(EditorGrid, PostStopsAtAValueTheFieldRefusesInAnOpenCell)
     MessageRecorder boxes;
     grid->setCurrentIndex(grid->model()->index(0, 1));
     type(QStringLiteral("Петров"));
-    press(Qt::Key_Tab);
-    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
     ASSERT_EQ(grid->currentIndex().column(), 3);
     type(QStringLiteral("двадцать"));
     Form10->sDBNavigator4->button(TsDBNavigator::nbPost)->click();
@@ -345,6 +347,83 @@ TEST(EditorGrid, ResultIsCorrectedAndRefusedValuesAreReported)
     EXPECT_EQ(program.course.rows(QStringLiteral("SELECT fio, kol, ocenka FROM result ORDER BY id")),
               QStringList({"Иванов|20|A", "Петров|20|B"}));
 }
+
+TEST(EditorGrid, SpaceInACellOpensNoEditorAndChangesNothing)
+{
+    TeacherProgram program(QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', "
+                                          "20, 'C');"));
+    ASSERT_TRUE(program.created);
+    DBGrid* grid = Form10->DBGrid4;
+    openOn(Form10->sTabSheet5, grid);
+    for (const int column : {1, 2, 3}) {
+        grid->setCurrentIndex(grid->model()->index(0, column));
+        press(Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), grid) << column;
+        EXPECT_EQ(DataModule2->ADOTable6->state(), Table::State::Browse) << column;
+    }
+    EXPECT_EQ(cell(grid, 0, 2), QStringLiteral("14.05.2026"));
+}
+
+struct TabRoundCase {
+    const char* name;
+    int page;
+    // The control the keyboard starts in and the ones Tab must lead to, known once the editor is.
+    QList<QWidget*> (*controls)();
+};
+
+class EditorTabRound : public ::testing::TestWithParam<TabRoundCase> {};
+
+// Tab leads out of the grid and the question text, even from an open cell, to every command of
+// the page and round again; Shift+Tab leaves them backwards.
+TEST_P(EditorTabRound, TabReachesEveryCommandOfThePageAndComesBack)
+{
+    TeacherProgram program(lectures
+                           + QStringLiteral("INSERT INTO result (fio, kol) VALUES ('Иванов', 20);"
+                                            "INSERT INTO test (nom, test, otv) VALUES (1, 'Когда?', 'A');"));
+    ASSERT_TRUE(program.created);
+    const QList<QWidget*> controls = GetParam().controls();
+    QWidget* start = controls.first();
+    openOn(Form10->sPageControl1->widget(GetParam().page), start);
+    const QString memoText = Form10->sDBMemo1->toPlainText();
+
+    if (auto* grid = qobject_cast<DBGrid*>(start)) {
+        grid->setCurrentIndex(grid->model()->index(0, 1));
+        type(QStringLiteral("x"));
+        ASSERT_NE(QApplication::focusWidget(), grid);
+    }
+    QList<QWidget*> reached;
+    for (int step = 0; step < 20 && (reached.isEmpty() || QApplication::focusWidget() != start); ++step) {
+        press(Qt::Key_Tab);
+        reached.append(QApplication::focusWidget());
+    }
+    EXPECT_EQ(reached.last(), start);
+    for (QWidget* control : controls)
+        EXPECT_TRUE(reached.contains(control)) << control->objectName().toStdString();
+
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), start);
+    EXPECT_FALSE(start->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_EQ(Form10->sDBMemo1->toPlainText(), memoText);
+    EXPECT_EQ(Form10->sPageControl1->currentIndex(), GetParam().page);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EditorTabRound,
+    ::testing::Values(
+        TabRoundCase{"results_grid", 4,
+                     [] {
+                         return QList<QWidget*>{Form10->DBGrid4, Form10->sDBNavigator4, Form10->sButtonExportResults};
+                     }},
+        TabRoundCase{"lectures_grid", 0,
+                     [] {
+                         return QList<QWidget*>{Form10->DBGrid1, Form10->sDBNavigator1};
+                     }},
+        TabRoundCase{"question_text", 3,
+                     [] {
+                         return QList<QWidget*>{Form10->sDBMemo1, Form10->sDBEdit1, Form10->sDBNavigator5,
+                                                Form10->sButtonImportQuestions};
+                     }}),
+    CaseName());
 
 TEST(EditorQuestions, MemoAndEditShowWriteAndRestoreTheCurrentQuestion)
 {

@@ -146,6 +146,48 @@ TEST_F(TextControlsTest, UnfocusedPasswordEditShowsOneStarPerCharacter)
     EXPECT_NE(picture(password), picture(stars));
 }
 
+// Where the text's ink lies inside the frame: every pixel that stands out from its row's
+// background, read at the row's far end, where the short text never reaches.
+QRect inkOf(const QImage& image, int frame)
+{
+    QRect ink;
+    const int far = image.width() - frame - 1;
+    for (int y = frame; y < image.height() - frame; ++y)
+        for (int x = frame; x < far; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const QColor background = image.pixelColor(far, y);
+            if (std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green())
+                    + std::abs(pixel.blue() - background.blue())
+                > 120)
+                ink |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+// Hover or focus hands the text from the skin to the platform: it must not move.
+TEST_F(TextControlsTest, EditTextStaysWhereItIsWhenThePlatformTakesOver)
+{
+    for (const int height : {20, 24, 28, 40})
+        for (const Qt::Alignment alignment :
+             {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignTop}) {
+            SCOPED_TRACE(testing::Message() << height << " " << int(alignment));
+            auto* edit = place<TsEdit>(QRect(10, 10, 150, height));
+            // Read-only, it draws no caret, which would stand beside the text.
+            edit->setReadOnly(true);
+            edit->setAlignment(alignment);
+            edit->setText(QStringLiteral("Проба"));
+            const QRect skin = inkOf(picture(edit), 2);
+            // Not by Tab, which would mark the whole text.
+            QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(edit, &focusIn);
+            ASSERT_TRUE(edit->SkinData.hot());
+            const QRect platform = inkOf(picture(edit), 2);
+            ASSERT_FALSE(skin.isEmpty());
+            EXPECT_EQ(skin, platform);
+            delete edit;
+        }
+}
+
 // A memo's skinned bars are laid over its own only when it is wider and higher than 15 pixels.
 TEST_F(TextControlsTest, MemoGetsSkinnedBarsFromSixteenPixels)
 {
