@@ -1,6 +1,7 @@
 #include "platform/htmlview.h"
 
 #include "platform/apperror.h"
+#include "platform/lecturemarkup.h"
 #include "platform/picture.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
@@ -11,7 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QTimer>
 
@@ -109,7 +112,7 @@ void HtmlView::loadNow()
         if (QFileInfo(path).suffix().compare(u"txt", Qt::CaseInsensitive) == 0)
             setPlainText(text);
         else
-            setHtml(text);
+            setHtml(LectureMarkup::prepare(text));
         if (!fragment_.isEmpty())
             scrollToAnchor(fragment_);
     }
@@ -136,10 +139,23 @@ QVariant HtmlView::loadResource(int type, const QUrl& name)
     const QByteArray bytes = file.readAll();
     switch (type) {
     case QTextDocument::ImageResource: return documentImage(bytes, url.toLocalFile());
-    case QTextDocument::StyleSheetResource:
+    case QTextDocument::StyleSheetResource: return LectureMarkup::cleanStyle(decodeHtml(bytes));
     case QTextDocument::HtmlResource: return decodeHtml(bytes);
     default: return bytes;
     }
+}
+
+void HtmlView::keyPressEvent(QKeyEvent* event)
+{
+    // A read-only browser moves only its hidden caret on Ctrl+Home and Ctrl+End; a reader means
+    // the top and the end of the lecture.
+    const bool toStart = event->matches(QKeySequence::MoveToStartOfDocument);
+    if (toStart || event->matches(QKeySequence::MoveToEndOfDocument)) {
+        QScrollBar* bar = verticalScrollBar();
+        bar->setValue(toStart ? bar->minimum() : bar->maximum());
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 void HtmlView::followLink(const QUrl& link)

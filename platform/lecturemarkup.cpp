@@ -1,0 +1,368 @@
+#include "platform/lecturemarkup.h"
+
+#include <QFontInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// The view measures boxes in pixels only; a browser takes 96 pixels to the inch.
+constexpr double pixelsPerInch = 96.0;
+
+QString lengthInPixels(double value, QStringView unit)
+{
+    const double inches = unit == u"cm"   ? value / 2.54
+                          : unit == u"mm" ? value / 25.4
+                          : unit == u"in" ? value
+                                          : value / 72;
+    return QString::number(inches * pixelsPerInch, 'g', 4) + QStringLiteral("px");
+}
+
+QString inPixels(const QString& value)
+{
+    static const QRegularExpression printLength(QStringLiteral("(?<![\\w.])(\\d*\\.?\\d+)(cm|mm|in|pt)\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    qsizetype copied = 0;
+    for (QRegularExpressionMatchIterator it = printLength.globalMatch(value); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result += QStringView(value).mid(copied, match.capturedStart() - copied);
+        result += lengthInPixels(match.captured(1).toDouble(), match.captured(2).toLower());
+        copied = match.capturedEnd();
+    }
+    result += QStringView(value).mid(copied);
+    return result;
+}
+
+// The view reads a border shorthand only as width, style, colour, in that order; Word writes
+// "solid windowtext 1.0pt".
+QString orderedBorder(const QString& value)
+{
+    static const QRegularExpression styles(
+        QStringLiteral("^(none|hidden|dotted|dashed|solid|double|groove|ridge|inset|outset)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression width(QStringLiteral("^(\\d*\\.?\\d+(px)?|thin|medium|thick)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QStringList widths, kinds, colours;
+    for (const QString& token : value.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        if (styles.match(token).hasMatch())
+            kinds << token;
+        else if (width.match(token).hasMatch())
+            widths << token;
+        else
+            colours << token;
+    }
+    return (widths + kinds + colours).join(u' ');
+}
+
+// The view takes "monospace" for the name of a font, which no system has, and falls back to the
+// proportional text font; the system's own fixed-pitch font is what a browser would pick.
+QString withFixedFont(const QString& value)
+{
+    static const QRegularExpression generic(QStringLiteral("(?<![\\w\"'-])monospace(?![\\w\"'-])"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (!generic.match(value).hasMatch())
+        return value;
+    static const QString fixed = [] {
+        QFont font(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        return QFontInfo(font).family();
+    }();
+    return QString(value).replace(generic, u'"' + fixed + QStringLiteral("\", monospace"));
+}
+
+QString cleanDeclaration(const QString& name, const QString& value)
+{
+    if (name.startsWith(u"font"))
+        return withFixedFont(value);
+    const QString pixels = inPixels(value);
+    if (name == u"border" || (name.startsWith(u"border-") && name.count(u'-') == 1 && name != u"border-collapse"))
+        return orderedBorder(pixels);
+    return pixels;
+}
+
+// Where a tag that starts at `from` ends: its '>' outside quoted attribute values, or -1.
+qsizetype tagEnd(const QString& html, qsizetype from)
+{
+    QChar quote;
+    for (qsizetype i = from; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'>') {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString cleanTag(const QString& tag)
+{
+    static const QRegularExpression styleAttribute(QStringLiteral("(\\sstyle\\s*=\\s*)(\"([^\"]*)\"|'([^']*)')"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = styleAttribute.match(tag);
+    if (!match.hasMatch())
+        return tag;
+    const QChar quote = tag[match.capturedStart(2)];
+    const QString css = LectureMarkup::cleanStyle(match.capturedView(quote == u'"' ? 3 : 4));
+    return tag.left(match.capturedStart(2)) + quote + css + quote + tag.mid(match.capturedEnd(2));
+}
+
+bool startsWithTag(const QString& html, qsizetype at, QLatin1StringView name)
+{
+    const qsizetype after = at + 1 + name.size();
+    return html.size() > after && QStringView(html).mid(at + 1, name.size()).compare(name, Qt::CaseInsensitive) == 0
+           && !html[after].isLetterOrNumber();
+}
+
+QString attribute(const QString& tag, QLatin1StringView name)
+{
+    const QRegularExpression pattern(QStringLiteral("\\s%1\\s*=\\s*(\"([^\"]*)\"|'([^']*)'|([^\\s>]+))").arg(name),
+                                     QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(tag);
+    return match.captured(2) + match.captured(3) + match.captured(4);
+}
+
+// A selector's last part, the element it picks: "nav.side" in "body > nav.side".
+struct Selector {
+    QString element, id;
+    QStringList classes;
+
+    explicit Selector(const QString& text)
+    {
+        static const QRegularExpression part(QStringLiteral("([.#]?)([\\w-]+)"));
+        static const QRegularExpression combinator(QStringLiteral("[\\s>+~]"));
+        const QStringList parts = text.split(combinator, Qt::SkipEmptyParts);
+        const QString last = parts.isEmpty() ? QString() : parts.last();
+        for (QRegularExpressionMatchIterator it = part.globalMatch(last.section(u':', 0, 0)); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            if (match.captured(1) == u".")
+                classes << match.captured(2).toLower();
+            else if (match.captured(1) == u"#")
+                id = match.captured(2).toLower();
+            else
+                element = match.captured(2).toLower();
+        }
+    }
+    bool picks(const QString& tagName, const QString& tagId, const QStringList& tagClasses) const
+    {
+        if ((element.isEmpty() && id.isEmpty() && classes.isEmpty()) || (!element.isEmpty() && element != tagName)
+            || (!id.isEmpty() && id != tagId))
+            return false;
+        for (const QString& name : classes)
+            if (!tagClasses.contains(name))
+                return false;
+        return true;
+    }
+};
+
+// The page's blocks that a browser floats beside the text: a side navigation, a table of contents.
+// The view cannot float a block, and would put thousands of pixels of links before the text.
+class FloatedBlocks {
+public:
+    explicit FloatedBlocks(const QString& html)
+    {
+        static const QRegularExpression styleBlock(QStringLiteral("<style[^>]*>(.*?)</style"),
+                                                   QRegularExpression::CaseInsensitiveOption
+                                                       | QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression rule(QStringLiteral("([^{}]+)\\{([^{}]*)\\}"));
+        for (QRegularExpressionMatchIterator blocks = styleBlock.globalMatch(html); blocks.hasNext();) {
+            const QString css = blocks.next().captured(1);
+            for (QRegularExpressionMatchIterator rules = rule.globalMatch(css); rules.hasNext();) {
+                const QRegularExpressionMatch match = rules.next();
+                if (floats(match.captured(2)))
+                    for (const QString& selector : match.captured(1).split(u','))
+                        selectors_.emplace_back(selector);
+            }
+        }
+    }
+
+    // Whether the tag opens a block the page floats.
+    bool opensOne(const QString& tag, const QString& name) const
+    {
+        if (!containers.contains(name))
+            return false;
+        if (floats(attribute(tag, QLatin1StringView("style"))))
+            return true;
+        const QString id = attribute(tag, QLatin1StringView("id")).toLower();
+        const QStringList classes =
+            attribute(tag, QLatin1StringView("class")).toLower().split(u' ', Qt::SkipEmptyParts);
+        for (const Selector& selector : selectors_)
+            if (selector.picks(name, id, classes))
+                return true;
+        return false;
+    }
+
+private:
+    static bool floats(const QString& declarations)
+    {
+        static const QRegularExpression floating(QStringLiteral("(^|[;\\s])float\\s*:\\s*(left|right)"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+        return floating.match(declarations).hasMatch();
+    }
+
+    inline static const QStringList containers = {QStringLiteral("nav"), QStringLiteral("aside"), QStringLiteral("div"),
+                                                  QStringLiteral("section")};
+    std::vector<Selector> selectors_;
+};
+
+QString tagName(const QString& html, qsizetype at)
+{
+    qsizetype end = at + 1;
+    while (end < html.size() && (html[end].isLetterOrNumber() || html[end] == u'-' || html[end] == u':'))
+        ++end;
+    return html.mid(at + 1, end - at - 1).toLower();
+}
+
+// Where the element whose start tag begins at `at` ends, past its end tag; -1 when it is never closed.
+qsizetype elementEnd(const QString& html, qsizetype at, const QString& name)
+{
+    const QString open = u'<' + name;
+    const QString close = QStringLiteral("</") + name;
+    int depth = 0;
+    for (qsizetype i = at; (i = html.indexOf(u'<', i)) >= 0; ++i) {
+        const bool closing = QStringView(html).mid(i).startsWith(close, Qt::CaseInsensitive);
+        const qsizetype after = i + (closing ? close.size() : open.size());
+        if (after >= html.size() || html[after].isLetterOrNumber() || html[after] == u'-')
+            continue;
+        if (closing) {
+            if (--depth == 0) {
+                const qsizetype end = html.indexOf(u'>', after);
+                return end < 0 ? -1 : end + 1;
+            }
+        } else if (QStringView(html).mid(i).startsWith(open, Qt::CaseInsensitive)) {
+            ++depth;
+        }
+    }
+    return -1;
+}
+
+// A preformatted block a page styles with a class or its own style is code: a browser shows it in
+// the frame and on the background its style sheet draws, which the view cannot draw round a block.
+const QString codeFrameStart =
+    QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"6\" style=\"border-collapse:collapse\">"
+                   "<tr><td style=\"border:1px solid #c8ccd0; background-color:#f6f8fa\">");
+const QString codeFrameEnd = QStringLiteral("</td></tr></table>");
+
+class Rewriter {
+public:
+    explicit Rewriter(const QString& html) : html_(html), floated_(html) {}
+
+    QString result()
+    {
+        QString out = rewrite(0, html_.size(), true);
+        if (!moved_.isEmpty())
+            out += moved_;
+        return out;
+    }
+
+private:
+    QString rewrite(qsizetype from, qsizetype to, bool moveFloated)
+    {
+        QString out;
+        out.reserve(to - from);
+        qsizetype copied = from;
+        bool inFramedCode = false;
+        qsizetype at = html_.indexOf(u'<', from);
+        while (at >= 0 && at < to) {
+            out += QStringView(html_).mid(copied, at - copied);
+            qsizetype next = at + 1;
+            if (QStringView(html_).mid(at).startsWith(u"<!--")) {
+                // A real comment outside a style block stays one, whatever it holds.
+                const qsizetype close = html_.indexOf(QStringLiteral("-->"), at + 4);
+                next = close < 0 || close + 3 > to ? to : close + 3;
+                out += QStringView(html_).mid(at, next - at);
+            } else if (startsWithTag(html_, at, QLatin1StringView("style"))) {
+                const qsizetype open = tagEnd(html_, at);
+                const qsizetype close =
+                    open < 0 ? -1 : html_.indexOf(QStringLiteral("</style"), open, Qt::CaseInsensitive);
+                if (close < 0 || close > to) {
+                    next = to;
+                    out += QStringView(html_).mid(at, to - at);
+                } else {
+                    out += QStringView(html_).mid(at, open + 1 - at);
+                    out += LectureMarkup::cleanStyle(QStringView(html_).mid(open + 1, close - open - 1));
+                    next = close;
+                }
+            } else if (at + 1 < to && html_[at + 1].isLetter()) {
+                const qsizetype end = tagEnd(html_, at);
+                next = end < 0 || end >= to ? to : end + 1;
+                const QString tag = html_.mid(at, next - at);
+                const QString name = tagName(html_, at);
+                const qsizetype elementStop =
+                    moveFloated && floated_.opensOne(tag, name) ? elementEnd(html_, at, name) : -1;
+                if (elementStop > 0 && elementStop <= to) {
+                    moved_ += rewrite(at, elementStop, false);
+                    next = elementStop;
+                } else {
+                    if (name == u"pre" && !inFramedCode
+                        && !(attribute(tag, QLatin1StringView("class")) + attribute(tag, QLatin1StringView("style")))
+                                .isEmpty()) {
+                        inFramedCode = true;
+                        out += codeFrameStart;
+                    }
+                    out += cleanTag(tag);
+                }
+            } else if (startsWithTag(html_, at, QLatin1StringView("/pre")) && inFramedCode) {
+                const qsizetype end = tagEnd(html_, at);
+                next = end < 0 || end >= to ? to : end + 1;
+                out += QStringView(html_).mid(at, next - at);
+                out += codeFrameEnd;
+                inFramedCode = false;
+            } else if (moveFloated && startsWithTag(html_, at, QLatin1StringView("/body"))) {
+                out += moved_;
+                moved_.clear();
+                out += u'<';
+            } else {
+                out += u'<';
+            }
+            copied = next;
+            at = html_.indexOf(u'<', next);
+        }
+        out += QStringView(html_).mid(copied, to - copied);
+        return out;
+    }
+
+    const QString& html_;
+    FloatedBlocks floated_;
+    QString moved_;
+};
+
+} // namespace
+
+QString LectureMarkup::cleanStyle(QStringView css)
+{
+    static const QRegularExpression commentMarkers(QStringLiteral("<!--|-->"));
+    static const QRegularExpression wordRules(QStringLiteral("@(page|list|font-face)\\b[^{]*\\{[^}]*\\}"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression systemTextColour(QStringLiteral("\\bwindowtext\\b"),
+                                                     QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression declaration(
+        QStringLiteral("([\\w-]+)(\\s*:\\s*)((\"[^\"]*\"|'[^']*'|[^;{}\"'])*)(;?)"));
+    QString text = css.toString();
+    text.remove(commentMarkers);
+    text.remove(wordRules);
+    text.replace(systemTextColour, QStringLiteral("black"));
+    QString result;
+    result.reserve(text.size());
+    qsizetype copied = 0;
+    for (QRegularExpressionMatchIterator it = declaration.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result += QStringView(text).mid(copied, match.capturedStart() - copied);
+        copied = match.capturedEnd();
+        const QString name = match.captured(1).toLower();
+        // Word's own properties mean nothing to a browser; some of their values trip the view's reader.
+        if (name.startsWith(u"mso-"))
+            continue;
+        result += match.captured(1) + match.captured(2) + cleanDeclaration(name, match.captured(3)) + match.captured(5);
+    }
+    result += QStringView(text).mid(copied);
+    return result;
+}
+
+QString LectureMarkup::prepare(const QString& html)
+{
+    return Rewriter(html).result();
+}

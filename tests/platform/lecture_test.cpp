@@ -1,0 +1,179 @@
+// Lectures as teachers' tools write them, opened in the HTML view and read back from its document.
+#include "platform/htmlview.h"
+#include "platform/lecturemarkup.h"
+
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString teoria = QStringLiteral(VESTORIA_PROGRAM_DIR "/Teoria/");
+
+class LectureTest : public ::testing::Test {
+protected:
+    void open(const QString& path)
+    {
+        view.resize(700, 500);
+        view.navigate(path);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !view.loadPending(); }));
+    }
+    void openHtml(const QByteArray& html)
+    {
+        QFile file(dir.filePath(QStringLiteral("page.htm")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(html);
+        file.close();
+        open(file.fileName());
+    }
+    QTextBlock blockStartingWith(const QString& text) const
+    {
+        for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+            if (block.text().startsWith(text))
+                return block;
+        ADD_FAILURE() << "no block starts with " << text.toStdString();
+        return {};
+    }
+    QTextCharFormat formatOf(const QString& text) const
+    {
+        for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().text().contains(text))
+                    return it.fragment().charFormat();
+        ADD_FAILURE() << "no text " << text.toStdString();
+        return {};
+    }
+
+    QTemporaryDir dir;
+    HtmlView view;
+};
+
+TEST_F(LectureTest, WordExportedLectureKeepsItsStyles)
+{
+    open(teoria + QStringLiteral("lekcia11.htm"));
+    const QTextBlock title = blockStartingWith(QStringLiteral("Лекция 11."));
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QColor titleColour = title.begin().fragment().charFormat().foreground().color();
+    EXPECT_GT(titleColour.blue(), titleColour.red() + 40) << titleColour.name().toStdString();
+    EXPECT_GT(blockStartingWith(QStringLiteral("В начале XIX века")).blockFormat().textIndent(), 20);
+    EXPECT_TRUE(formatOf(QStringLiteral("Таблица 1.")).fontItalic());
+    for (const QString& footnote : {QStringLiteral("1]"), QStringLiteral("2]")})
+        EXPECT_EQ(formatOf(footnote).verticalAlignment(), QTextCharFormat::AlignSuperScript) << footnote.toStdString();
+    // Nothing of Word's own page and list rules shows as text.
+    EXPECT_FALSE(view.toPlainText().contains(QStringLiteral("mso-")));
+}
+
+TEST_F(LectureTest, WordTablesHaveThinSingleBordersAndPaddedCells)
+{
+    open(teoria + QStringLiteral("lekcia11.htm"));
+    QTextCursor cursor(blockStartingWith(QStringLiteral("Великобритания")));
+    const QTextTable* table = cursor.currentTable();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->format().borderCollapse());
+    EXPECT_EQ(table->format().cellSpacing(), 0);
+    const QTextTableCellFormat cell = table->cellAt(cursor).format().toTableCellFormat();
+    EXPECT_GT(cell.leftPadding(), 4);
+    EXPECT_GT(cell.rightPadding(), 4);
+    EXPECT_GT(cell.leftBorder(), 0);
+    EXPECT_LE(cell.leftBorder(), 2);
+    EXPECT_EQ(cell.leftBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+}
+
+// A browser reads a style block's comment markers as part of the style sheet, but a real comment
+// outside one stays a comment, even when it holds a style block of its own.
+TEST_F(LectureTest, OnlyCommentMarkersInsideAStyleBlockAreIgnored)
+{
+    openHtml("<html><head><style><!-- p.a {color:#0000ff; mso-style-name:\"x;y\"} --></style>"
+             "<!--[if gte mso 10]><style>p.a {color:#ff0000}</style><![endif]--></head>"
+             "<body><p class=a style='mso-list:l0 level1;margin-left:1cm'>blue</p><!-- hidden --></body></html>");
+    EXPECT_EQ(formatOf(QStringLiteral("blue")).foreground().color(), QColor(0, 0, 255));
+    EXPECT_NEAR(blockStartingWith(QStringLiteral("blue")).blockFormat().leftMargin(), 96 / 2.54, 0.5);
+    EXPECT_EQ(view.toPlainText(), QStringLiteral("blue"));
+}
+
+// A documentation page as a generator of such pages writes it: its fonts name a family the system
+// lacks before the generic one, and its side navigation floats beside the text.
+const QByteArray documentationPage =
+    "<html><head><style>"
+    "body {font-family: 'Segoe UI', sans-serif}"
+    "pre.src, div.listing pre {font-family: SFMono-Regular, Menlo, monospace; border: 1px solid #ddd}"
+    "code {font-family: \"Fira Code\", monospace}"
+    "body > nav.side, #toc {float: left; width: 14em}"
+    "</style></head><body>"
+    "<nav class='side main'><ul><li><a href='#a'>Menu one</a></li><li>Menu two</li></ul></nav>"
+    "<div id=toc><p>Contents</p></div>"
+    "<div class=intro><p>Intro stays</p></div>"
+    "<h1>Page title</h1><p>Call <code>main()</code> first.</p>"
+    "<pre class=src>int main() { return 0; }</pre><pre>plain output</pre>"
+    "<aside style='float:right'><p>Aside note</p></aside><p>Last paragraph</p></body></html>";
+
+TEST_F(LectureTest, FloatedNavigationComesAfterTheTextAndTheRestStaysInPlace)
+{
+    openHtml(documentationPage);
+    QStringList blocks;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+        if (!block.text().trimmed().isEmpty())
+            blocks << block.text().trimmed();
+    EXPECT_EQ(blocks,
+              (QStringList{"Intro stays", "Page title", "Call main() first.", "int main() { return 0; }",
+                           "plain output", "Last paragraph", "Menu one", "Menu two", "Contents", "Aside note"}));
+}
+
+TEST_F(LectureTest, StyledCodeIsMonospaceAndFramed)
+{
+    openHtml(documentationPage);
+    for (const QString& code : {QStringLiteral("main()"), QStringLiteral("int main()"), QStringLiteral("plain output")})
+        EXPECT_TRUE(QFontInfo(formatOf(code).font()).fixedPitch()) << code.toStdString();
+    const QTextTable* frame = QTextCursor(blockStartingWith(QStringLiteral("int main()"))).currentTable();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_GT(frame->cellAt(0, 0).format().toTableCellFormat().leftBorder(), 0);
+    // Unstyled, a preformatted block has no frame in a browser either.
+    EXPECT_EQ(QTextCursor(blockStartingWith(QStringLiteral("plain output"))).currentTable(), nullptr);
+}
+
+TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
+{
+    open(teoria + QStringLiteral("lekcia1.htm"));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QScrollBar* bar = view.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(LectureMarkup, StyleSheetsComeOutInWhatTheViewReads)
+{
+    const struct {
+        const char* css;
+        const char* cleaned;
+    } cases[] = {
+        {"<!-- p {margin:0cm 1in} -->", " p {margin:0px 96px} "},
+        {"td {border:solid windowtext 1.5pt; padding:0cm 5.4pt}", "td {border:2px solid black; padding:0px 7.2px}"},
+        {"p {font-size:12.0pt; mso-bidi-font-size:10pt; text-indent:36pt}", "p {font-size:12.0pt;  text-indent:48px}"},
+        {"@page WordSection1 {size:595.3pt 841.9pt;} div.WordSection1 {page:WordSection1;}",
+         " div.WordSection1 {page:WordSection1;}"},
+        {"a:link {color:blue}", "a:link {color:blue}"},
+        {"p {border-collapse:collapse; border-top:none}", "p {border-collapse:collapse; border-top:none}"},
+        {"{{;:\"", "{{;:\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LectureMarkup::cleanStyle(QString::fromUtf8(c.css)), QString::fromUtf8(c.cleaned)) << c.css;
+}
+
+TEST(LectureMarkup, UnfinishedMarkupPassesThroughUnchanged)
+{
+    for (const char* html : {"<style>p{color:red}", "<p style='mso-x:1", "<!-- open <style>", "a < b <", "<", "<style",
+                             "<p title=\"a>b\">x"})
+        EXPECT_EQ(LectureMarkup::prepare(QString::fromUtf8(html)), QString::fromUtf8(html)) << html;
+}
+
+} // namespace
