@@ -119,10 +119,14 @@ bool startsWithTag(const QString& html, qsizetype at, QLatin1StringView name)
 
 QString attribute(const QString& tag, QLatin1StringView name)
 {
-    const QRegularExpression pattern(QStringLiteral("\\s%1\\s*=\\s*(\"([^\"]*)\"|'([^']*)'|([^\\s>]+))").arg(name),
-                                     QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(tag);
-    return match.captured(2) + match.captured(3) + match.captured(4);
+    static const QRegularExpression pattern(
+        QStringLiteral("\\s([\\w:-]+)\\s*=\\s*(\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"));
+    for (QRegularExpressionMatchIterator it = pattern.globalMatch(tag); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.capturedView(1).compare(name, Qt::CaseInsensitive) == 0)
+            return match.captured(3) + match.captured(4) + match.captured(5);
+    }
+    return {};
 }
 
 // A selector's last part, the element it picks: "nav.side" in "body > nav.side".
