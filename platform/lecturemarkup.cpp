@@ -102,6 +102,9 @@ QString cleanTag(const QString& tag)
 {
     static const QRegularExpression styleAttribute(QStringLiteral("(\\sstyle\\s*=\\s*)(\"([^\"]*)\"|'([^']*)')"),
                                                    QRegularExpression::CaseInsensitiveOption);
+    // Most tags carry no style; the pattern is kept for those that do.
+    if (!tag.contains(QLatin1StringView("style"), Qt::CaseInsensitive))
+        return tag;
     const QRegularExpressionMatch match = styleAttribute.match(tag);
     if (!match.hasMatch())
         return tag;
