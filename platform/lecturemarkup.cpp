@@ -80,20 +80,25 @@ QString cleanDeclaration(const QString& name, const QString& value)
     return pixels;
 }
 
-// Where a tag that starts at `from` ends: its '>' outside quoted attribute values, or -1.
+// Where a tag that starts at `from` ends: its '>' outside quoted attribute values, or -1. As in a
+// browser, a quote opens a value only right after its '=': an apostrophe in an unquoted value
+// ("title=don't") is a letter.
 qsizetype tagEnd(const QString& html, qsizetype from)
 {
     QChar quote;
+    QChar previous;
     for (qsizetype i = from; i < html.size(); ++i) {
         const QChar c = html[i];
         if (!quote.isNull()) {
             if (c == quote)
                 quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
+        } else if ((c == u'"' || c == u'\'') && previous == u'=') {
             quote = c;
         } else if (c == u'>') {
             return i;
         }
+        if (!c.isSpace())
+            previous = c;
     }
     return -1;
 }
@@ -165,11 +170,11 @@ struct Selector {
     }
 };
 
-// The page's blocks that a browser floats beside the text: a side navigation, a table of contents.
-// The view cannot float a block, and would put thousands of pixels of links before the text.
-class FloatedBlocks {
+// The elements that the page's style gives a declaration the view cannot read, found by the rules
+// of its style blocks and by their own style attributes.
+class StyledElements {
 public:
-    explicit FloatedBlocks(const QString& html)
+    StyledElements(const QString& html, const QRegularExpression& declaration) : declaration_(declaration)
     {
         static const QRegularExpression styleBlock(QStringLiteral("<style[^>]*>(.*?)</style"),
                                                    QRegularExpression::CaseInsensitiveOption
@@ -179,20 +184,19 @@ public:
             const QString css = blocks.next().captured(1);
             for (QRegularExpressionMatchIterator rules = rule.globalMatch(css); rules.hasNext();) {
                 const QRegularExpressionMatch match = rules.next();
-                if (floats(match.captured(2)))
+                if (declaration_.match(match.captured(2)).hasMatch())
                     for (const QString& selector : match.captured(1).split(u','))
                         selectors_.emplace_back(selector);
             }
         }
     }
 
-    // Whether the tag opens a block the page floats.
-    bool opensOne(const QString& tag, const QString& name) const
+    bool picks(const QString& tag, const QString& name) const
     {
-        if (!containers.contains(name))
-            return false;
-        if (floats(attribute(tag, QLatin1StringView("style"))))
+        if (declaration_.match(attribute(tag, QLatin1StringView("style"))).hasMatch())
             return true;
+        if (selectors_.empty())
+            return false;
         const QString id = attribute(tag, QLatin1StringView("id")).toLower();
         const QStringList classes =
             attribute(tag, QLatin1StringView("class")).toLower().split(u' ', Qt::SkipEmptyParts);
@@ -203,17 +207,43 @@ public:
     }
 
 private:
-    static bool floats(const QString& declarations)
-    {
-        static const QRegularExpression floating(QStringLiteral("(^|[;\\s])float\\s*:\\s*(left|right)"),
-                                                 QRegularExpression::CaseInsensitiveOption);
-        return floating.match(declarations).hasMatch();
-    }
-
-    inline static const QStringList containers = {QStringLiteral("nav"), QStringLiteral("aside"), QStringLiteral("div"),
-                                                  QStringLiteral("section")};
+    const QRegularExpression& declaration_;
     std::vector<Selector> selectors_;
 };
+
+// The page's blocks that a browser floats beside the text: a side navigation, a table of contents.
+// The view cannot float a block, and would put thousands of pixels of links before the text.
+const QRegularExpression& floating()
+{
+    static const QRegularExpression pattern(QStringLiteral("(^|[;\\s{])float\\s*:\\s*(left|right)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+const QStringList floatedContainers = {QStringLiteral("nav"), QStringLiteral("aside"), QStringLiteral("div"),
+                                       QStringLiteral("section")};
+
+// The view justifies a paragraph only by its align attribute, never by its style; Word justifies
+// its normal text by style.
+const QRegularExpression& justifying()
+{
+    static const QRegularExpression pattern(QStringLiteral("(^|[;\\s{])text-align\\s*:\\s*justify"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+const QStringList paragraphs = {QStringLiteral("p"),  QStringLiteral("div"), QStringLiteral("li"),
+                                QStringLiteral("td"), QStringLiteral("h1"),  QStringLiteral("h2"),
+                                QStringLiteral("h3"), QStringLiteral("h4")};
+
+// A floated nav or aside is a side block by name; a floated div or section is one when it is a
+// list of links. A floated figure with its caption stays by the text it illustrates.
+bool isNavigation(const QString& name, QStringView element)
+{
+    if (name == u"nav" || name == u"aside")
+        return true;
+    constexpr int fewestLinks = 3;
+    return element.count(QLatin1StringView("<a "), Qt::CaseInsensitive) >= fewestLinks
+           && !element.contains(QLatin1StringView("<img"), Qt::CaseInsensitive);
+}
 
 QString tagName(const QString& html, qsizetype at)
 {
@@ -255,7 +285,7 @@ const QString codeFrameEnd = QStringLiteral("</td></tr></table>");
 
 class Rewriter {
 public:
-    explicit Rewriter(const QString& html) : html_(html), floated_(html) {}
+    explicit Rewriter(const QString& html) : html_(html), floated_(html, floating()), justified_(html, justifying()) {}
 
     QString result()
     {
@@ -299,8 +329,11 @@ private:
                 const QString tag = html_.mid(at, next - at);
                 const QString name = tagName(html_, at);
                 const qsizetype elementStop =
-                    moveFloated && floated_.opensOne(tag, name) ? elementEnd(html_, at, name) : -1;
-                if (elementStop > 0 && elementStop <= to) {
+                    moveFloated && floatedContainers.contains(name) && floated_.picks(tag, name)
+                        ? elementEnd(html_, at, name)
+                        : -1;
+                if (elementStop > 0 && elementStop <= to
+                    && isNavigation(name, QStringView(html_).mid(at, elementStop - at))) {
                     moved_ += rewrite(at, elementStop, false);
                     next = elementStop;
                 } else {
@@ -310,7 +343,13 @@ private:
                         inFramedCode = true;
                         out += codeFrameStart;
                     }
-                    out += cleanTag(tag);
+                    const QString cleaned = cleanTag(tag);
+                    if (paragraphs.contains(name) && justified_.picks(tag, name)
+                        && attribute(tag, QLatin1StringView("align")).isEmpty())
+                        out += cleaned.left(1 + name.size()) + QStringLiteral(" align=\"justify\"")
+                               + cleaned.mid(1 + name.size());
+                    else
+                        out += cleaned;
                 }
             } else if (startsWithTag(html_, at, QLatin1StringView("/pre")) && inFramedCode) {
                 const qsizetype end = tagEnd(html_, at);
@@ -333,7 +372,8 @@ private:
     }
 
     const QString& html_;
-    FloatedBlocks floated_;
+    StyledElements floated_;
+    StyledElements justified_;
     QString moved_;
 };
 

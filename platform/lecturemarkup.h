@@ -5,8 +5,9 @@
 // Lecture HTML as teachers' tools write it, rewritten into what the HTML view reads the way a
 // browser would. Word's "Save as Web Page" hides its whole style block inside a comment, fills it
 // with its own "mso-" properties and page rules, and measures in centimetres and in the system
-// colour "windowtext": the view would drop every style of such a page. Everything else in the
-// page passes through unchanged.
+// colour "windowtext": the view would drop every style of such a page. Pages written for the web
+// float their side navigation, which the view cannot, and frame their code by style. Text and
+// markup the view reads as a browser does pass through unchanged.
 class LectureMarkup {
 public:
     static QString prepare(const QString& html);

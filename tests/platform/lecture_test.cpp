@@ -61,7 +61,9 @@ TEST_F(LectureTest, WordExportedLectureKeepsItsStyles)
     EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     const QColor titleColour = title.begin().fragment().charFormat().foreground().color();
     EXPECT_GT(titleColour.blue(), titleColour.red() + 40) << titleColour.name().toStdString();
-    EXPECT_GT(blockStartingWith(QStringLiteral("В начале XIX века")).blockFormat().textIndent(), 20);
+    const QTextBlockFormat body = blockStartingWith(QStringLiteral("В начале XIX века")).blockFormat();
+    EXPECT_GT(body.textIndent(), 20);
+    EXPECT_EQ(body.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
     EXPECT_TRUE(formatOf(QStringLiteral("Таблица 1.")).fontItalic());
     for (const QString& footnote : {QStringLiteral("1]"), QStringLiteral("2]")})
         EXPECT_EQ(formatOf(footnote).verticalAlignment(), QTextCharFormat::AlignSuperScript) << footnote.toStdString();
@@ -97,6 +99,15 @@ TEST_F(LectureTest, OnlyCommentMarkersInsideAStyleBlockAreIgnored)
     EXPECT_EQ(view.toPlainText(), QStringLiteral("blue"));
 }
 
+// An apostrophe in an unquoted attribute is a letter, not the start of a value that would swallow
+// the page's style block.
+TEST(LectureMarkup, AnApostropheInAnUnquotedValueEndsNoTag)
+{
+    const QString page =
+        LectureMarkup::prepare(QStringLiteral("<p title=don't>a</p><style><!-- p {margin:1cm} --></style>"));
+    EXPECT_EQ(page, QStringLiteral("<p title=don't>a</p><style> p {margin:37.8px} </style>"));
+}
+
 // A documentation page as a generator of such pages writes it: its fonts name a family the system
 // lacks before the generic one, and its side navigation floats beside the text.
 const QByteArray documentationPage =
@@ -107,22 +118,23 @@ const QByteArray documentationPage =
     "body > nav.side, #toc {float: left; width: 14em}"
     "</style></head><body>"
     "<nav class='side main'><ul><li><a href='#a'>Menu one</a></li><li>Menu two</li></ul></nav>"
-    "<div id=toc><p>Contents</p></div>"
+    "<div id=toc><a href='#1'>Part 1</a> <a href='#2'>Part 2</a> <a href='#3'>Part 3</a></div>"
+    "<div style='float:right'><img src='none.png' alt=''><p>Figure caption</p></div>"
     "<div class=intro><p>Intro stays</p></div>"
     "<h1>Page title</h1><p>Call <code>main()</code> first.</p>"
     "<pre class=src>int main() { return 0; }</pre><pre>plain output</pre>"
     "<aside style='float:right'><p>Aside note</p></aside><p>Last paragraph</p></body></html>";
 
-TEST_F(LectureTest, FloatedNavigationComesAfterTheTextAndTheRestStaysInPlace)
+TEST_F(LectureTest, FloatedNavigationComesAfterTheTextAndFloatedFiguresStayInPlace)
 {
     openHtml(documentationPage);
     QStringList blocks;
     for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
-        if (!block.text().trimmed().isEmpty())
-            blocks << block.text().trimmed();
-    EXPECT_EQ(blocks,
-              (QStringList{"Intro stays", "Page title", "Call main() first.", "int main() { return 0; }",
-                           "plain output", "Last paragraph", "Menu one", "Menu two", "Contents", "Aside note"}));
+        if (const QString text = block.text().remove(QChar::ObjectReplacementCharacter).trimmed(); !text.isEmpty())
+            blocks << text;
+    EXPECT_EQ(blocks, (QStringList{"Figure caption", "Intro stays", "Page title", "Call main() first.",
+                                   "int main() { return 0; }", "plain output", "Last paragraph", "Menu one", "Menu two",
+                                   "Part 1 Part 2 Part 3", "Aside note"}));
 }
 
 TEST_F(LectureTest, StyledCodeIsMonospaceAndFramed)
