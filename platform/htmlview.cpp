@@ -13,9 +13,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStringDecoder>
+#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
@@ -40,10 +42,36 @@ QString readLocalText(const QString& path, qint64 limit, QString* reason)
     return HtmlView::decodeHtml(file.readAll());
 }
 
+// Drawn at its declared size with twice the pixels, an SVG picture stays sharp on a high-density
+// screen and in print. A declared size beyond any page is a fault of the file, not a picture.
+QImage svgImage(const QByteArray& bytes)
+{
+    constexpr int largestSide = 10000;
+    constexpr qreal pixelRatio = 2;
+    QSvgRenderer renderer(bytes);
+    const QSize size = renderer.defaultSize();
+    if (!renderer.isValid() || size.isEmpty() || size.width() > largestSide || size.height() > largestSide)
+        return {};
+    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
+}
+
+bool isSvg(const QByteArray& bytes, const QString& path)
+{
+    return Picture::extensionOf(path).compare(u"svg", Qt::CaseInsensitive) == 0 || bytes.left(512).contains("<svg");
+}
+
 // Pictures in pages go through Qt's readers first (PNG and GIF are common on the web), then ours,
 // which also know metafiles and do not depend on an image plugin being installed.
 QImage documentImage(const QByteArray& bytes, const QString& path)
 {
+    if (isSvg(bytes, path))
+        return svgImage(bytes);
     QImage image = QImage::fromData(bytes);
     if (!image.isNull())
         return image;
@@ -130,6 +158,16 @@ void HtmlView::showNotice(const QString& path, const QString& reason)
 
 QVariant HtmlView::loadResource(int type, const QUrl& name)
 {
+    // An inline SVG picture comes to the view as a data URL of the lecture itself.
+    if (name.scheme() == u"data" && type == QTextDocument::ImageResource) {
+        const QByteArray data = name.toString(QUrl::FullyEncoded).toLatin1();
+        const qsizetype comma = data.indexOf(',');
+        if (comma < 0)
+            return {};
+        const QByteArray header = data.left(comma);
+        const QByteArray payload = QByteArray::fromPercentEncoding(data.mid(comma + 1));
+        return documentImage(header.endsWith(";base64") ? QByteArray::fromBase64(payload) : payload, QString());
+    }
     const QUrl url = name.isRelative() ? document()->baseUrl().resolved(name) : name;
     if (!url.isLocalFile())
         return {};

@@ -283,6 +283,25 @@ const QString codeFrameStart =
                    "<tr><td style=\"border:1px solid #c8ccd0; background-color:#f6f8fa\">");
 const QString codeFrameEnd = QStringLiteral("</td></tr></table>");
 
+// An SVG picture the page holds inline, or names as an object, becomes an image the view can load:
+// the view shows neither, and spills an inline picture's labels as text onto the page.
+QString svgImage(const QString& source, const QString& tag)
+{
+    QString image = QStringLiteral("<img src=\"%1\"").arg(source.toHtmlEscaped());
+    for (const QLatin1StringView size : {QLatin1StringView("width"), QLatin1StringView("height")}) {
+        const QString value = attribute(tag, size);
+        if (!value.isEmpty())
+            image += QStringLiteral(" %1=\"%2\"").arg(size, value.toHtmlEscaped());
+    }
+    return image + u'>';
+}
+
+bool namesSvg(const QString& tag)
+{
+    return attribute(tag, QLatin1StringView("type")).contains(QLatin1StringView("svg"), Qt::CaseInsensitive)
+           || attribute(tag, QLatin1StringView("data")).endsWith(QLatin1StringView(".svg"), Qt::CaseInsensitive);
+}
+
 class Rewriter {
 public:
     explicit Rewriter(const QString& html) : html_(html), floated_(html, floating()), justified_(html, justifying()) {}
@@ -332,8 +351,17 @@ private:
                     moveFloated && floatedContainers.contains(name) && floated_.picks(tag, name)
                         ? elementEnd(html_, at, name)
                         : -1;
-                if (elementStop > 0 && elementStop <= to
-                    && isNavigation(name, QStringView(html_).mid(at, elementStop - at))) {
+                const qsizetype svgStop =
+                    name == u"svg" || (name == u"object" && namesSvg(tag)) ? elementEnd(html_, at, name) : -1;
+                if (svgStop > 0 && svgStop <= to) {
+                    const QString source =
+                        name == u"svg" ? QStringLiteral("data:image/svg+xml;base64,")
+                                             + QString::fromLatin1(html_.mid(at, svgStop - at).toUtf8().toBase64())
+                                       : attribute(tag, QLatin1StringView("data"));
+                    out += svgImage(source, tag);
+                    next = svgStop;
+                } else if (elementStop > 0 && elementStop <= to
+                           && isNavigation(name, QStringView(html_).mid(at, elementStop - at))) {
                     moved_ += rewrite(at, elementStop, false);
                     next = elementStop;
                 } else {

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QTextImageFormat>
 #include <gtest/gtest.h>
 
 namespace {
@@ -147,6 +148,56 @@ TEST_F(LectureTest, StyledCodeIsMonospaceAndFramed)
     EXPECT_GT(frame->cellAt(0, 0).format().toTableCellFormat().leftBorder(), 0);
     // Unstyled, a preformatted block has no frame in a browser either.
     EXPECT_EQ(QTextCursor(blockStartingWith(QStringLiteral("plain output"))).currentTable(), nullptr);
+}
+
+// Every image of the view's document, by name, as the document holds it.
+QList<QImage> documentImages(const QTextDocument* document)
+{
+    QList<QImage> images;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                images << document
+                              ->resource(QTextDocument::ImageResource,
+                                         QUrl(it.fragment().charFormat().toImageFormat().name()))
+                              .value<QImage>();
+    return images;
+}
+
+bool hasRed(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QColor c = image.pixelColor(x, y); c.red() > 180 && c.green() < 80 && c.alpha() > 200)
+                return true;
+    return false;
+}
+
+// An SVG picture named by an img, held inline and named as an object: each one a picture at its
+// declared size, its labels never spilled as text, painted at two zoom steps.
+TEST_F(LectureTest, SvgPicturesShowAtTheirDeclaredSize)
+{
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='120' height='60'>"
+                           "<rect width='120' height='60' fill='#d00000'/><text x='5' y='30'>Label</text></svg>";
+    QFile picture(dir.filePath(QStringLiteral("diagram.svg")));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(svg);
+    picture.close();
+    openHtml("<h1>Diagrams</h1><p><img src='diagram.svg'></p>" + svg
+             + "<p><object data='diagram.svg' type='image/svg+xml'>fallback text</object></p>");
+    EXPECT_EQ(view.toPlainText().remove(QChar::ObjectReplacementCharacter).simplified(), QStringLiteral("Diagrams"));
+    const QList<QImage> images = documentImages(view.document());
+    ASSERT_EQ(images.size(), 3);
+    for (const QImage& image : images) {
+        EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(120, 60));
+        EXPECT_TRUE(hasRed(image));
+    }
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    for (int zoom : {0, 3}) {
+        view.zoomIn(zoom);
+        EXPECT_TRUE(hasRed(view.viewport()->grab().toImage())) << zoom;
+    }
 }
 
 TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
