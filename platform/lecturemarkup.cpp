@@ -283,9 +283,8 @@ const QString codeFrameStart =
                    "<tr><td style=\"border:1px solid #c8ccd0; background-color:#f6f8fa\">");
 const QString codeFrameEnd = QStringLiteral("</td></tr></table>");
 
-// An SVG picture the page holds inline, or names as an object, becomes an image the view can load:
-// the view shows neither, and spills an inline picture's labels as text onto the page.
-QString svgImage(const QString& source, const QString& tag)
+// An img of the source with the width and height the tag declares.
+QString imageTag(const QString& source, const QString& tag)
 {
     QString image = QStringLiteral("<img src=\"%1\"").arg(source.toHtmlEscaped());
     for (const QLatin1StringView size : {QLatin1StringView("width"), QLatin1StringView("height")}) {
@@ -296,10 +295,35 @@ QString svgImage(const QString& source, const QString& tag)
     return image + u'>';
 }
 
+// An SVG picture the page holds inline, or names as an object, becomes an image the view can load:
+// the view shows neither, and spills an inline picture's labels as text onto the page.
 bool namesSvg(const QString& tag)
 {
     return attribute(tag, QLatin1StringView("type")).contains(QLatin1StringView("svg"), Qt::CaseInsensitive)
            || attribute(tag, QLatin1StringView("data")).endsWith(QLatin1StringView(".svg"), Qt::CaseInsensitive);
+}
+
+// A clip or a recording becomes its poster (or a plain frame with the file's name) and a play link:
+// the view plays nothing itself, and a link to a file that is not a page opens it with the
+// desktop's player.
+QString mediaLink(const QString& element, const QString& tag, const QString& name)
+{
+    static const QRegularExpression sourceTag(QStringLiteral("<source\\b[^>]*>"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QString source = attribute(tag, QLatin1StringView("src"));
+    if (source.isEmpty())
+        source = attribute(sourceTag.match(element).captured(), QLatin1StringView("src"));
+    if (source.isEmpty())
+        return {};
+    const QString href = source.toHtmlEscaped();
+    const QString fileName = QStringView(source).mid(source.lastIndexOf(u'/') + 1).toString().toHtmlEscaped();
+    const QString poster = attribute(tag, QLatin1StringView("poster"));
+    const QString play = name == u"video" ? QStringLiteral("Смотреть") : QStringLiteral("Слушать");
+    QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"8\" style=\"border-collapse:collapse\">"
+                                 "<tr><td style=\"border:1px solid #c8ccd0\">");
+    if (!poster.isEmpty())
+        out += QStringLiteral("<a href=\"%1\">%2</a><br>").arg(href, imageTag(poster, tag));
+    return out + QStringLiteral("<a href=\"%1\"><b>\u25B6 %2</b></a> %3</td></tr></table>").arg(href, play, fileName);
 }
 
 class Rewriter {
@@ -353,12 +377,18 @@ private:
                         : -1;
                 const qsizetype svgStop =
                     name == u"svg" || (name == u"object" && namesSvg(tag)) ? elementEnd(html_, at, name) : -1;
-                if (svgStop > 0 && svgStop <= to) {
+                const qsizetype mediaStop = name == u"video" || name == u"audio" ? elementEnd(html_, at, name) : -1;
+                const QString media =
+                    mediaStop > 0 && mediaStop <= to ? mediaLink(html_.mid(at, mediaStop - at), tag, name) : QString();
+                if (!media.isEmpty()) {
+                    out += media;
+                    next = mediaStop;
+                } else if (svgStop > 0 && svgStop <= to) {
                     const QString source =
                         name == u"svg" ? QStringLiteral("data:image/svg+xml;base64,")
                                              + QString::fromLatin1(html_.mid(at, svgStop - at).toUtf8().toBase64())
                                        : attribute(tag, QLatin1StringView("data"));
-                    out += svgImage(source, tag);
+                    out += imageTag(source, tag);
                     next = svgStop;
                 } else if (elementStop > 0 && elementStop <= to
                            && isNavigation(name, QStringView(html_).mid(at, elementStop - at))) {

@@ -6,8 +6,9 @@
 // browser would. Word's "Save as Web Page" hides its whole style block inside a comment, fills it
 // with its own "mso-" properties and page rules, and measures in centimetres and in the system
 // colour "windowtext": the view would drop every style of such a page. Pages written for the web
-// float their side navigation, which the view cannot, and frame their code by style. Text and
-// markup the view reads as a browser does pass through unchanged.
+// float their side navigation, which the view cannot, frame their code by style, and hold SVG
+// pictures, clips and recordings the view does not show. Text and markup the view reads as a
+// browser does pass through unchanged.
 class LectureMarkup {
 public:
     static QString prepare(const QString& html);

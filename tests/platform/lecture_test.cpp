@@ -1,6 +1,7 @@
 // Lectures as teachers' tools write them, opened in the HTML view and read back from its document.
 #include "platform/htmlview.h"
 #include "platform/lecturemarkup.h"
+#include "platform/shellopen.h"
 
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -198,6 +199,32 @@ TEST_F(LectureTest, SvgPicturesShowAtTheirDeclaredSize)
         view.zoomIn(zoom);
         EXPECT_TRUE(hasRed(view.viewport()->grab().toImage())) << zoom;
     }
+}
+
+// A clip and a recording show a play link in place of their fallback text, and the link hands the
+// file to the desktop's player, as the multimedia window does.
+TEST_F(LectureTest, ClipsAndRecordingsPlayWithOneClick)
+{
+    QStringList opened;
+    setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    openHtml("<h1>Media</h1><video src='Media/clip.mp4' poster='poster.png' width='320' height='180'>"
+             "Your browser cannot play video</video>"
+             "<audio controls><source src='Media/talk.ogg' type='audio/ogg'>No audio</audio><p>After</p>");
+    const QString text = view.toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("browser"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("No audio")));
+    EXPECT_TRUE(text.contains(QStringLiteral("clip.mp4")) && text.contains(QStringLiteral("talk.ogg")));
+    QStringList links;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (const QString href = it.fragment().charFormat().anchorHref(); !href.isEmpty() && !links.contains(href))
+                links << href;
+    EXPECT_EQ(links, (QStringList{"Media/clip.mp4", "Media/talk.ogg"}));
+    for (const QString& link : links)
+        emit view.anchorClicked(QUrl(link));
+    EXPECT_EQ(opened, (QStringList{dir.filePath(QStringLiteral("Media/clip.mp4")),
+                                   dir.filePath(QStringLiteral("Media/talk.ogg"))}));
+    setShellOpenHandler({});
 }
 
 TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
