@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -326,6 +327,86 @@ QString mediaLink(const QString& element, const QString& tag, const QString& nam
     return out + QStringLiteral("<a href=\"%1\"><b>\u25B6 %2</b></a> %3</td></tr></table>").arg(href, play, fileName);
 }
 
+// A formula in MathML, laid out as text the view can show: sub- and superscripts raised and
+// lowered, a fraction as (numerator)/(denominator), a root as √(…). A construct outside that subset,
+// or markup that is not well-formed, gives an empty string, and the formula's alttext or
+// annotation stands in.
+class MathText {
+public:
+    static QString of(const QString& math)
+    {
+        QXmlStreamReader reader(math);
+        while (!reader.atEnd() && !reader.isStartElement())
+            reader.readNext();
+        bool supported = true;
+        const QString text = element(reader, supported);
+        return supported && !reader.hasError() ? text : QString();
+    }
+
+private:
+    static QString grouped(const QString& html, const QString& plain)
+    {
+        return plain.size() <= 1 ? html : u'(' + html + u')';
+    }
+    static QString plainOf(const QString& html)
+    {
+        static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+        return QString(html).remove(tags);
+    }
+    static QStringList children(QXmlStreamReader& reader, bool& supported)
+    {
+        QStringList parts;
+        while (supported && reader.readNextStartElement())
+            parts << element(reader, supported);
+        return parts;
+    }
+    static QString element(QXmlStreamReader& reader, bool& supported)
+    {
+        const QString name = reader.name().toString();
+        if (name == u"mi" || name == u"mn" || name == u"mo" || name == u"mtext") {
+            const QString text = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed().toHtmlEscaped();
+            return name == u"mo" && text.size() == 1 && QStringLiteral("=+−-±<>≤≥×").contains(text) ? u' ' + text + u' '
+                                                                                                    : text;
+        }
+        if (name == u"annotation" || name == u"annotation-xml") {
+            reader.skipCurrentElement();
+            return {};
+        }
+        const QStringList parts = children(reader, supported);
+        if (name == u"math" || name == u"mrow" || name == u"mstyle" || name == u"semantics" || name == u"mpadded")
+            return parts.join(QString());
+        const auto part = [&](int i) { return parts.value(i); };
+        const auto group = [&](int i) { return grouped(part(i), plainOf(part(i))); };
+        if (name == u"mfrac" && parts.size() == 2)
+            return group(0) + u'/' + group(1);
+        if (name == u"msqrt")
+            return QStringLiteral("√(") + parts.join(QString()) + u')';
+        if (name == u"mroot" && parts.size() == 2)
+            return QStringLiteral("<sup>%1</sup>√(%2)").arg(part(1), part(0));
+        if ((name == u"msup" || name == u"mover") && parts.size() == 2)
+            return part(0) + QStringLiteral("<sup>%1</sup>").arg(part(1));
+        if ((name == u"msub" || name == u"munder") && parts.size() == 2)
+            return part(0) + QStringLiteral("<sub>%1</sub>").arg(part(1));
+        if ((name == u"msubsup" || name == u"munderover") && parts.size() == 3)
+            return part(0) + QStringLiteral("<sub>%1</sub><sup>%2</sup>").arg(part(1), part(2));
+        supported = false;
+        return {};
+    }
+};
+
+QString formula(const QString& math, const QString& tag)
+{
+    static const QRegularExpression annotation(QStringLiteral("<annotation\\b[^>]*>(.*?)</annotation>"),
+                                               QRegularExpression::CaseInsensitiveOption
+                                                   | QRegularExpression::DotMatchesEverythingOption);
+    QString text = MathText::of(math);
+    if (text.isEmpty())
+        text = attribute(tag, QLatin1StringView("alttext")).toHtmlEscaped();
+    if (text.isEmpty())
+        text = annotation.match(math).captured(1).trimmed();
+    return text.isEmpty() ? math : QStringLiteral("<i>%1</i>").arg(text);
+}
+
 class Rewriter {
 public:
     explicit Rewriter(const QString& html) : html_(html), floated_(html, floating()), justified_(html, justifying()) {}
@@ -380,7 +461,11 @@ private:
                 const qsizetype mediaStop = name == u"video" || name == u"audio" ? elementEnd(html_, at, name) : -1;
                 const QString media =
                     mediaStop > 0 && mediaStop <= to ? mediaLink(html_.mid(at, mediaStop - at), tag, name) : QString();
-                if (!media.isEmpty()) {
+                const qsizetype mathStop = name == u"math" ? elementEnd(html_, at, name) : -1;
+                if (mathStop > 0 && mathStop <= to) {
+                    out += formula(html_.mid(at, mathStop - at), tag);
+                    next = mathStop;
+                } else if (!media.isEmpty()) {
                     out += media;
                     next = mediaStop;
                 } else if (svgStop > 0 && svgStop <= to) {

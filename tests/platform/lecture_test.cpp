@@ -227,6 +227,29 @@ TEST_F(LectureTest, ClipsAndRecordingsPlayWithOneClick)
     setShellOpenHandler({});
 }
 
+// A formula reads as a formula: its fraction and root grouped, its powers raised; one the layout
+// does not know shows its alttext, never the flattened run of its letters.
+TEST_F(LectureTest, FormulasReadAsFormulasOrAsTheirAlttext)
+{
+    openHtml("<p id=roots><math><mi>x</mi><mo>=</mo><mfrac><mrow><mo>-</mo><mi>b</mi><mo>±</mo><msqrt><msup><mi>b</mi>"
+             "<mn>2</mn></msup><mo>-</mo><mn>4</mn><mi>a</mi><mi>c</mi></msqrt></mrow><mrow><mn>2</mn><mi>a</mi></mrow>"
+             "</mfrac></math></p>"
+             "<p><math alttext='A = (1 2; 3 4)'><mi>A</mi><mo>=</mo><mtable><mtr><mtd><mn>1</mn></mtd></mtr></mtable>"
+             "</math></p>"
+             "<p><math><semantics><mi>P</mi><annotation encoding='application/x-tex'>P_1=P_0e^{-\\alpha L}</annotation>"
+             "</semantics><mglyph/></math></p>");
+    EXPECT_EQ(view.toPlainText(),
+              QStringLiteral("x = ( - b ± √(b2 - 4ac))/(2a)\nA = (1 2; 3 4)\nP_1=P_0e^{-\\alpha L}"));
+    EXPECT_EQ(formatOf(QStringLiteral(" - 4ac")).verticalAlignment(), QTextCharFormat::AlignNormal);
+    const QTextBlock roots = blockStartingWith(QStringLiteral("x ="));
+    bool raised = false;
+    for (auto it = roots.begin(); !it.atEnd(); ++it)
+        raised = raised
+                 || (it.fragment().text() == u"2"
+                     && it.fragment().charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript);
+    EXPECT_TRUE(raised);
+}
+
 TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
 {
     open(teoria + QStringLiteral("lekcia1.htm"));
