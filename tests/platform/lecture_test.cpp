@@ -250,6 +250,23 @@ TEST_F(LectureTest, FormulasReadAsFormulasOrAsTheirAlttext)
     EXPECT_TRUE(raised);
 }
 
+TEST_F(LectureTest, DemoLectureShowsItsDiagramFormulaAndRecording)
+{
+    QStringList opened;
+    setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    open(teoria + QStringLiteral("lekcia10.htm"));
+    const QString text = view.toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("UCLA")));
+    EXPECT_TRUE(text.contains(QStringLiteral("C = B·log2(1 + S/N)"))) << text.toStdString();
+    bool diagram = false;
+    for (const QImage& image : documentImages(view.document()))
+        diagram = diagram || (image.deviceIndependentSize().toSize() == QSize(360, 150) && !image.isNull());
+    EXPECT_TRUE(diagram);
+    emit view.anchorClicked(QUrl(QStringLiteral("Media/morse.wav")));
+    EXPECT_EQ(opened, QStringList{teoria + QStringLiteral("Media/morse.wav")});
+    setShellOpenHandler({});
+}
+
 TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
 {
     open(teoria + QStringLiteral("lekcia1.htm"));
