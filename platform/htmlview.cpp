@@ -1,6 +1,7 @@
 #include "platform/htmlview.h"
 
 #include "platform/apperror.h"
+#include "platform/lecturemarkup.h"
 #include "platform/picture.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
@@ -11,8 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStringDecoder>
+#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
@@ -37,10 +42,36 @@ QString readLocalText(const QString& path, qint64 limit, QString* reason)
     return HtmlView::decodeHtml(file.readAll());
 }
 
+// Drawn at its declared size with twice the pixels, an SVG picture stays sharp on a high-density
+// screen and in print. A declared size beyond any page is a fault of the file, not a picture.
+QImage svgImage(const QByteArray& bytes)
+{
+    constexpr int largestSide = 10000;
+    constexpr qreal pixelRatio = 2;
+    QSvgRenderer renderer(bytes);
+    const QSize size = renderer.defaultSize();
+    if (!renderer.isValid() || size.isEmpty() || size.width() > largestSide || size.height() > largestSide)
+        return {};
+    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
+}
+
+bool isSvg(const QByteArray& bytes, const QString& path)
+{
+    return Picture::extensionOf(path).compare(u"svg", Qt::CaseInsensitive) == 0 || bytes.left(512).contains("<svg");
+}
+
 // Pictures in pages go through Qt's readers first (PNG and GIF are common on the web), then ours,
 // which also know metafiles and do not depend on an image plugin being installed.
 QImage documentImage(const QByteArray& bytes, const QString& path)
 {
+    if (isSvg(bytes, path))
+        return svgImage(bytes);
     QImage image = QImage::fromData(bytes);
     if (!image.isNull())
         return image;
@@ -109,7 +140,7 @@ void HtmlView::loadNow()
         if (QFileInfo(path).suffix().compare(u"txt", Qt::CaseInsensitive) == 0)
             setPlainText(text);
         else
-            setHtml(text);
+            setHtml(LectureMarkup::prepare(text));
         if (!fragment_.isEmpty())
             scrollToAnchor(fragment_);
     }
@@ -127,6 +158,16 @@ void HtmlView::showNotice(const QString& path, const QString& reason)
 
 QVariant HtmlView::loadResource(int type, const QUrl& name)
 {
+    // An inline SVG picture comes to the view as a data URL of the lecture itself.
+    if (name.scheme() == u"data" && type == QTextDocument::ImageResource) {
+        const QByteArray data = name.toString(QUrl::FullyEncoded).toLatin1();
+        const qsizetype comma = data.indexOf(',');
+        if (comma < 0)
+            return {};
+        const QByteArray header = data.left(comma);
+        const QByteArray payload = QByteArray::fromPercentEncoding(data.mid(comma + 1));
+        return documentImage(header.endsWith(";base64") ? QByteArray::fromBase64(payload) : payload, QString());
+    }
     const QUrl url = name.isRelative() ? document()->baseUrl().resolved(name) : name;
     if (!url.isLocalFile())
         return {};
@@ -136,10 +177,23 @@ QVariant HtmlView::loadResource(int type, const QUrl& name)
     const QByteArray bytes = file.readAll();
     switch (type) {
     case QTextDocument::ImageResource: return documentImage(bytes, url.toLocalFile());
-    case QTextDocument::StyleSheetResource:
+    case QTextDocument::StyleSheetResource: return LectureMarkup::cleanStyle(decodeHtml(bytes));
     case QTextDocument::HtmlResource: return decodeHtml(bytes);
     default: return bytes;
     }
+}
+
+void HtmlView::keyPressEvent(QKeyEvent* event)
+{
+    // A read-only browser moves only its hidden caret on Ctrl+Home and Ctrl+End; a reader means
+    // the top and the end of the lecture.
+    const bool toStart = event->matches(QKeySequence::MoveToStartOfDocument);
+    if (toStart || event->matches(QKeySequence::MoveToEndOfDocument)) {
+        QScrollBar* bar = verticalScrollBar();
+        bar->setValue(toStart ? bar->minimum() : bar->maximum());
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 void HtmlView::followLink(const QUrl& link)

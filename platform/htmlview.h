@@ -38,6 +38,7 @@ signals:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadNow();

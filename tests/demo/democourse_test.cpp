@@ -214,7 +214,7 @@ TEST_F(DemoCourse, LecturesCoverTheWindowsCasesTheProgramMustHandle)
                   QString::fromUtf8(readAll(demoSourceDir + "/texts/" + nativePath(lecture[1]))).toStdString());
     }
     EXPECT_TRUE(inSubfolder);
-    EXPECT_EQ(windows1251, 1);
+    EXPECT_GE(windows1251, 1);
     // One topic is the beginning of another: the topic lookup must still open each its own lecture.
     EXPECT_TRUE(topics.contains(QStringLiteral("Телеграф")));
     EXPECT_TRUE(topics.contains(QStringLiteral("Телеграф и телефон")));

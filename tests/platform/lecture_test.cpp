@@ -1,0 +1,309 @@
+// Lectures as teachers' tools write them, opened in the HTML view and read back from its document.
+#include "platform/htmlview.h"
+#include "platform/lecturemarkup.h"
+#include "platform/shellopen.h"
+
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QTextImageFormat>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString teoria = QStringLiteral(VESTORIA_PROGRAM_DIR "/Teoria/");
+
+class LectureTest : public ::testing::Test {
+protected:
+    void open(const QString& path)
+    {
+        view.resize(700, 500);
+        view.navigate(path);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !view.loadPending(); }));
+    }
+    void openHtml(const QByteArray& html)
+    {
+        QFile file(dir.filePath(QStringLiteral("page.htm")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(html);
+        file.close();
+        open(file.fileName());
+    }
+    QTextBlock blockStartingWith(const QString& text) const
+    {
+        for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+            if (block.text().startsWith(text))
+                return block;
+        ADD_FAILURE() << "no block starts with " << text.toStdString();
+        return {};
+    }
+    QTextCharFormat formatOf(const QString& text) const
+    {
+        for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().text().contains(text))
+                    return it.fragment().charFormat();
+        ADD_FAILURE() << "no text " << text.toStdString();
+        return {};
+    }
+
+    QTemporaryDir dir;
+    HtmlView view;
+};
+
+TEST_F(LectureTest, WordExportedLectureKeepsItsStyles)
+{
+    open(teoria + QStringLiteral("lekcia11.htm"));
+    const QTextBlock title = blockStartingWith(QStringLiteral("Лекция 11."));
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QColor titleColour = title.begin().fragment().charFormat().foreground().color();
+    EXPECT_GT(titleColour.blue(), titleColour.red() + 40) << titleColour.name().toStdString();
+    const QTextBlockFormat body = blockStartingWith(QStringLiteral("В начале XIX века")).blockFormat();
+    EXPECT_GT(body.textIndent(), 20);
+    EXPECT_EQ(body.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    EXPECT_TRUE(formatOf(QStringLiteral("Таблица 1.")).fontItalic());
+    for (const QString& footnote : {QStringLiteral("1]"), QStringLiteral("2]")})
+        EXPECT_EQ(formatOf(footnote).verticalAlignment(), QTextCharFormat::AlignSuperScript) << footnote.toStdString();
+    // Nothing of Word's own page and list rules shows as text.
+    EXPECT_FALSE(view.toPlainText().contains(QStringLiteral("mso-")));
+}
+
+TEST_F(LectureTest, WordTablesHaveThinSingleBordersAndPaddedCells)
+{
+    open(teoria + QStringLiteral("lekcia11.htm"));
+    QTextCursor cursor(blockStartingWith(QStringLiteral("Великобритания")));
+    const QTextTable* table = cursor.currentTable();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->format().borderCollapse());
+    EXPECT_EQ(table->format().cellSpacing(), 0);
+    const QTextTableCellFormat cell = table->cellAt(cursor).format().toTableCellFormat();
+    EXPECT_GT(cell.leftPadding(), 4);
+    EXPECT_GT(cell.rightPadding(), 4);
+    EXPECT_GT(cell.leftBorder(), 0);
+    EXPECT_LE(cell.leftBorder(), 2);
+    EXPECT_EQ(cell.leftBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+}
+
+// A browser reads a style block's comment markers as part of the style sheet, but a real comment
+// outside one stays a comment, even when it holds a style block of its own.
+TEST_F(LectureTest, OnlyCommentMarkersInsideAStyleBlockAreIgnored)
+{
+    openHtml("<html><head><style><!-- p.a {color:#0000ff; mso-style-name:\"x;y\"} --></style>"
+             "<!--[if gte mso 10]><style>p.a {color:#ff0000}</style><![endif]--></head>"
+             "<body><p class=a style='mso-list:l0 level1;margin-left:1cm'>blue</p><!-- hidden --></body></html>");
+    EXPECT_EQ(formatOf(QStringLiteral("blue")).foreground().color(), QColor(0, 0, 255));
+    EXPECT_NEAR(blockStartingWith(QStringLiteral("blue")).blockFormat().leftMargin(), 96 / 2.54, 0.5);
+    EXPECT_EQ(view.toPlainText(), QStringLiteral("blue"));
+}
+
+// An apostrophe in an unquoted attribute is a letter, not the start of a value that would swallow
+// the page's style block.
+TEST(LectureMarkup, AnApostropheInAnUnquotedValueEndsNoTag)
+{
+    const QString page =
+        LectureMarkup::prepare(QStringLiteral("<p title=don't>a</p><style><!-- p {margin:1cm} --></style>"));
+    EXPECT_EQ(page, QStringLiteral("<p title=don't>a</p><style> p {margin:37.8px} </style>"));
+}
+
+// A documentation page as a generator of such pages writes it: its fonts name a family the system
+// lacks before the generic one, and its side navigation floats beside the text.
+const QByteArray documentationPage =
+    "<html><head><style>"
+    "body {font-family: 'Segoe UI', sans-serif}"
+    "pre.src, div.listing pre {font-family: SFMono-Regular, Menlo, monospace; border: 1px solid #ddd}"
+    "code {font-family: \"Fira Code\", monospace}"
+    "body > nav.side, #toc {float: left; width: 14em}"
+    "</style></head><body>"
+    "<nav class='side main'><ul><li><a href='#a'>Menu one</a></li><li>Menu two</li></ul></nav>"
+    "<div id=toc><a href='#1'>Part 1</a> <a href='#2'>Part 2</a> <a href='#3'>Part 3</a></div>"
+    "<div style='float:right'><img src='none.png' alt=''><p>Figure caption</p></div>"
+    "<div class=intro><p>Intro stays</p></div>"
+    "<h1>Page title</h1><p>Call <code>main()</code> first.</p>"
+    "<pre class=src>int main() { return 0; }</pre><pre>plain output</pre>"
+    "<aside style='float:right'><p>Aside note</p></aside><p>Last paragraph</p></body></html>";
+
+TEST_F(LectureTest, FloatedNavigationComesAfterTheTextAndFloatedFiguresStayInPlace)
+{
+    openHtml(documentationPage);
+    QStringList blocks;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+        if (const QString text = block.text().remove(QChar::ObjectReplacementCharacter).trimmed(); !text.isEmpty())
+            blocks << text;
+    EXPECT_EQ(blocks, (QStringList{"Figure caption", "Intro stays", "Page title", "Call main() first.",
+                                   "int main() { return 0; }", "plain output", "Last paragraph", "Menu one", "Menu two",
+                                   "Part 1 Part 2 Part 3", "Aside note"}));
+}
+
+TEST_F(LectureTest, StyledCodeIsMonospaceAndFramed)
+{
+    openHtml(documentationPage);
+    for (const QString& code : {QStringLiteral("main()"), QStringLiteral("int main()"), QStringLiteral("plain output")})
+        EXPECT_TRUE(QFontInfo(formatOf(code).font()).fixedPitch()) << code.toStdString();
+    const QTextTable* frame = QTextCursor(blockStartingWith(QStringLiteral("int main()"))).currentTable();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_GT(frame->cellAt(0, 0).format().toTableCellFormat().leftBorder(), 0);
+    // Unstyled, a preformatted block has no frame in a browser either.
+    EXPECT_EQ(QTextCursor(blockStartingWith(QStringLiteral("plain output"))).currentTable(), nullptr);
+}
+
+// Every image of the view's document, by name, as the document holds it.
+QList<QImage> documentImages(const QTextDocument* document)
+{
+    QList<QImage> images;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                images << document
+                              ->resource(QTextDocument::ImageResource,
+                                         QUrl(it.fragment().charFormat().toImageFormat().name()))
+                              .value<QImage>();
+    return images;
+}
+
+bool hasRed(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QColor c = image.pixelColor(x, y); c.red() > 180 && c.green() < 80 && c.alpha() > 200)
+                return true;
+    return false;
+}
+
+// An SVG picture named by an img, held inline and named as an object: each one a picture at its
+// declared size, its labels never spilled as text, painted at two zoom steps.
+TEST_F(LectureTest, SvgPicturesShowAtTheirDeclaredSize)
+{
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='120' height='60'>"
+                           "<rect width='120' height='60' fill='#d00000'/><text x='5' y='30'>Label</text></svg>";
+    QFile picture(dir.filePath(QStringLiteral("diagram.svg")));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(svg);
+    picture.close();
+    openHtml("<h1>Diagrams</h1><p><img src='diagram.svg'></p>" + svg
+             + "<p><object data='diagram.svg' type='image/svg+xml'>fallback text</object></p>");
+    EXPECT_EQ(view.toPlainText().remove(QChar::ObjectReplacementCharacter).simplified(), QStringLiteral("Diagrams"));
+    const QList<QImage> images = documentImages(view.document());
+    ASSERT_EQ(images.size(), 3);
+    for (const QImage& image : images) {
+        EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(120, 60));
+        EXPECT_TRUE(hasRed(image));
+    }
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    for (int zoom : {0, 3}) {
+        view.zoomIn(zoom);
+        EXPECT_TRUE(hasRed(view.viewport()->grab().toImage())) << zoom;
+    }
+}
+
+// A clip and a recording show a play link in place of their fallback text, and the link hands the
+// file to the desktop's player, as the multimedia window does.
+TEST_F(LectureTest, ClipsAndRecordingsPlayWithOneClick)
+{
+    QStringList opened;
+    setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    openHtml("<h1>Media</h1><video src='Media/clip.mp4' poster='poster.png' width='320' height='180'>"
+             "Your browser cannot play video</video>"
+             "<audio controls><source src='Media/talk.ogg' type='audio/ogg'>No audio</audio><p>After</p>");
+    const QString text = view.toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("browser"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("No audio")));
+    EXPECT_TRUE(text.contains(QStringLiteral("clip.mp4")) && text.contains(QStringLiteral("talk.ogg")));
+    QStringList links;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (const QString href = it.fragment().charFormat().anchorHref(); !href.isEmpty() && !links.contains(href))
+                links << href;
+    EXPECT_EQ(links, (QStringList{"Media/clip.mp4", "Media/talk.ogg"}));
+    for (const QString& link : links)
+        emit view.anchorClicked(QUrl(link));
+    EXPECT_EQ(opened, (QStringList{dir.filePath(QStringLiteral("Media/clip.mp4")),
+                                   dir.filePath(QStringLiteral("Media/talk.ogg"))}));
+    setShellOpenHandler({});
+}
+
+// A formula reads as a formula: its fraction and root grouped, its powers raised; one the layout
+// does not know shows its alttext, never the flattened run of its letters.
+TEST_F(LectureTest, FormulasReadAsFormulasOrAsTheirAlttext)
+{
+    openHtml("<p id=roots><math><mi>x</mi><mo>=</mo><mfrac><mrow><mo>-</mo><mi>b</mi><mo>±</mo><msqrt><msup><mi>b</mi>"
+             "<mn>2</mn></msup><mo>-</mo><mn>4</mn><mi>a</mi><mi>c</mi></msqrt></mrow><mrow><mn>2</mn><mi>a</mi></mrow>"
+             "</mfrac></math></p>"
+             "<p><math alttext='A = (1 2; 3 4)'><mi>A</mi><mo>=</mo><mtable><mtr><mtd><mn>1</mn></mtd></mtr></mtable>"
+             "</math></p>"
+             "<p><math><semantics><mi>P</mi><annotation encoding='application/x-tex'>P_1=P_0e^{-\\alpha L}</annotation>"
+             "</semantics><mglyph/></math></p>");
+    EXPECT_EQ(view.toPlainText(),
+              QStringLiteral("x = ( - b ± √(b2 - 4ac))/(2a)\nA = (1 2; 3 4)\nP_1=P_0e^{-\\alpha L}"));
+    EXPECT_EQ(formatOf(QStringLiteral(" - 4ac")).verticalAlignment(), QTextCharFormat::AlignNormal);
+    const QTextBlock roots = blockStartingWith(QStringLiteral("x ="));
+    bool raised = false;
+    for (auto it = roots.begin(); !it.atEnd(); ++it)
+        raised = raised
+                 || (it.fragment().text() == u"2"
+                     && it.fragment().charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript);
+    EXPECT_TRUE(raised);
+}
+
+TEST_F(LectureTest, DemoLectureShowsItsDiagramFormulaAndRecording)
+{
+    QStringList opened;
+    setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    open(teoria + QStringLiteral("lekcia10.htm"));
+    const QString text = view.toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("UCLA")));
+    EXPECT_TRUE(text.contains(QStringLiteral("C = B·log2(1 + S/N)"))) << text.toStdString();
+    bool diagram = false;
+    for (const QImage& image : documentImages(view.document()))
+        diagram = diagram || (image.deviceIndependentSize().toSize() == QSize(360, 150) && !image.isNull());
+    EXPECT_TRUE(diagram);
+    emit view.anchorClicked(QUrl(QStringLiteral("Media/morse.wav")));
+    EXPECT_EQ(opened, QStringList{teoria + QStringLiteral("Media/morse.wav")});
+    setShellOpenHandler({});
+}
+
+TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
+{
+    open(teoria + QStringLiteral("lekcia1.htm"));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QScrollBar* bar = view.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(LectureMarkup, StyleSheetsComeOutInWhatTheViewReads)
+{
+    const struct {
+        const char* css;
+        const char* cleaned;
+    } cases[] = {
+        {"<!-- p {margin:0cm 1in} -->", " p {margin:0px 96px} "},
+        {"td {border:solid windowtext 1.5pt; padding:0cm 5.4pt}", "td {border:2px solid black; padding:0px 7.2px}"},
+        {"p {font-size:12.0pt; mso-bidi-font-size:10pt; text-indent:36pt}", "p {font-size:12.0pt;  text-indent:48px}"},
+        {"@page WordSection1 {size:595.3pt 841.9pt;} div.WordSection1 {page:WordSection1;}",
+         " div.WordSection1 {page:WordSection1;}"},
+        {"a:link {color:blue}", "a:link {color:blue}"},
+        {"p {border-collapse:collapse; border-top:none}", "p {border-collapse:collapse; border-top:none}"},
+        {"{{;:\"", "{{;:\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LectureMarkup::cleanStyle(QString::fromUtf8(c.css)), QString::fromUtf8(c.cleaned)) << c.css;
+}
+
+TEST(LectureMarkup, UnfinishedMarkupPassesThroughUnchanged)
+{
+    for (const char* html : {"<style>p{color:red}", "<p style='mso-x:1", "<!-- open <style>", "a < b <", "<", "<style",
+                             "<p title=\"a>b\">x"})
+        EXPECT_EQ(LectureMarkup::prepare(QString::fromUtf8(html)), QString::fromUtf8(html)) << html;
+}
+
+} // namespace
