@@ -514,13 +514,8 @@ void Table::refresh()
     completePending();
     Statement select(*connection_, QStringLiteral("SELECT rowid, * FROM ") + quoted(tableName_));
     QHash<qint64, QVector<FieldValue>> rows;
-    while (select.step()) {
-        QVector<FieldValue> values;
-        for (int column = 1; column <= fields_.size() && column < select.columnCount(); ++column)
-            values.append(convertedValue(fields_[column - 1], select.columnValue(column)));
-        values.resize(fields_.size());
-        rows.insert(select.columnInteger(0), std::move(values));
-    }
+    while (select.step())
+        rows.insert(select.columnInteger(0), rowValues(select));
     // Records another program removed in the meantime leave the snapshot; the others get their
     // stored values back.
     QVector<Record> kept;
@@ -541,6 +536,15 @@ void Table::refresh()
     notify([](DataLink* link) { link->dataSetChanged(); });
 }
 
+QVector<FieldValue> Table::rowValues(const Statement& select) const
+{
+    QVector<FieldValue> values;
+    for (int column = 1; column <= fields_.size() && column < select.columnCount(); ++column)
+        values.append(convertedValue(fields_[column - 1], select.columnValue(column)));
+    values.resize(fields_.size());
+    return values;
+}
+
 int Table::takeInNewRecords()
 {
     checkOpen();
@@ -553,12 +557,7 @@ int Table::takeInNewRecords()
         const qint64 rowid = select.columnInteger(0);
         if (known.contains(rowid))
             continue;
-        Record record;
-        record.rowid = rowid;
-        for (int column = 1; column <= fields_.size() && column < select.columnCount(); ++column)
-            record.values.append(convertedValue(fields_[column - 1], select.columnValue(column)));
-        record.values.resize(fields_.size());
-        records_.append(std::move(record));
+        records_.append({rowid, rowValues(select)});
         ++added;
     }
     if (added == 0)

@@ -12,6 +12,7 @@
 class Connection;
 class DataLink;
 class DataSource;
+class Statement;
 struct TableOrdering;
 
 // One database table read as a snapshot in stored order, with one cursor shared by every window.
@@ -90,6 +91,8 @@ private:
     // A value about to be written: converted, and text cut to the field's declared size.
     static FieldValue storedValue(const FieldDef& field, const FieldValue& value);
     void readSnapshot();
+    // The field values of a "SELECT rowid, *" row, in the snapshot's fields.
+    QVector<FieldValue> rowValues(const Statement& select) const;
     void completePending();
     enum class InsertPlace { AtCursor, AtEnd };
     void startInsert(InsertPlace place);
