@@ -172,9 +172,12 @@ private:
     void paintIcon(QImage& image);
     void paintTitleButtons(QImage& image);
     void paintTitleButton(QImage& image, TitleButton button);
+    // The user title button over the title behind it, in its state.
+    void paintUserButton(QImage& image, int index);
     void paintCaption(QImage& image);
     void setHot(int hit);
     void setButtonState(TitleButton button, int state);
+    void setUserButtonState(int index, int state);
     void snapToMonitor();
     bool scrolls(const QWidget* child) const;
     QSize contentExtent() const;

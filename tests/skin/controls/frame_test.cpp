@@ -520,6 +520,44 @@ TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
     EXPECT_EQ(clicks, 1);
 }
 
+// The program's own title buttons look hot under the mouse and pressed while held, as the
+// window's buttons do, and only they are drawn again.
+TEST_F(FrameTest, OwnTitleButtonsShowHotAndPressed)
+{
+    startSkin();
+    makeForm();
+    TsTitleButton button;
+    button.Name = QStringLiteral("Own");
+    provider->titleButtons().append(button);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    provider->frameImage();
+    const QRect own = provider->titleButtons().first().rect;
+    ASSERT_FALSE(own.isEmpty());
+    const QPoint away(form->width() / 2, own.center().y());
+    const QImage normal = framePart(own);
+    sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::NoButton);
+    EXPECT_EQ(provider->titleButtons().first().state, 1);
+    const QImage hot = framePart(own);
+    sendMouse(form.get(), QEvent::MouseButtonPress, own.center(), Qt::LeftButton);
+    EXPECT_EQ(provider->titleButtons().first().state, 2);
+    const QImage pressed = framePart(own);
+    EXPECT_NE(hot, normal);
+    EXPECT_NE(pressed, normal);
+    EXPECT_NE(pressed, hot);
+    sendMouse(form.get(), QEvent::MouseMove, away, Qt::LeftButton);
+    EXPECT_EQ(framePart(own), normal) << "held, but the mouse went off it";
+    sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::LeftButton);
+    EXPECT_EQ(framePart(own), pressed);
+    sendMouse(form.get(), QEvent::MouseButtonRelease, own.center(), Qt::NoButton);
+    EXPECT_EQ(framePart(own), normal);
+    sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::NoButton);
+    EXPECT_EQ(framePart(own), hot);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.get(), &leave);
+    EXPECT_EQ(framePart(own), normal);
+}
+
 // Each title button is a push button to a screen reader, named as the desktop names it, and
 // pressing it there does what a click does.
 TEST_F(FrameTest, TitleButtonsArePushButtonsForScreenReaders)
