@@ -14,6 +14,8 @@
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tslistbox.h"
 #include "skin/controls/tstreeview.h"
+#include "skin/controls/tsskinprovider.h"
+#include "skin/core/tsskinmanager.h"
 #include "tests/app/lecturereader.h"
 #include "tests/support/casename.h"
 #include "tests/support/messagerecorder.h"
@@ -315,6 +317,26 @@ TEST_F(MainWindowSearch, CourseSearchFindsTheOldLectureInItsFolderAndOpensItAtTh
     ASSERT_NE(Form3->TreeView1->currentItem(), nullptr);
     EXPECT_EQ(Form3->TreeView1->currentItem()->text(0), QStringLiteral("Ведомости"));
     EXPECT_TRUE(Form3->TreeView1->currentItem()->isSelected());
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The course search wears the skin's frame like every other window, not the desktop's title bar
+// above the skin's; without a skin it has the desktop's frame alone.
+TEST_F(MainWindowSearch, TheCourseSearchHasOneTitleBar)
+{
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    CourseSearchWindow* window = Form3->courseSearch();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->sSkinProvider1->frameSkinned());
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->parentWidget(), Form3);
+    EXPECT_TRUE(window->isWindow());
+    Form1->sSkinManager1->setActive(false);
+    EXPECT_FALSE(window->sSkinProvider1->frameSkinned());
+    EXPECT_FALSE(window->windowFlags() & Qt::FramelessWindowHint);
+    Form1->sSkinManager1->setActive(true);
+    EXPECT_TRUE(window->sSkinProvider1->frameSkinned());
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(boxes.empty());
 }
 
