@@ -2,6 +2,7 @@
 
 #include "skin/controls/containerpaint.h"
 #include "skin/controls/tsgrip.h"
+#include "skin/controls/systemmenubutton.h"
 #include "skin/controls/tsskinproviderbutton.h"
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tssystemmenu.h"
@@ -159,10 +160,13 @@ TsSkinProvider::TsSkinProvider(Form* form)
                     [this, index] { guarded([this, index] { clickTitleButton(TitleButton(index)); }); });
             m_accessButtons[index] = button;
         }
+        m_menuButton = new SystemMenuButton(form, m_systemMenu);
+        m_menuButton->setAccessibleName(QStringLiteral("Меню окна"));
+        connect(m_menuButton, &QPushButton::clicked, this, [this] { openSystemMenu(); });
         auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
         connect(menuKey, &QShortcut::activated, this, [this] {
             if (m_frameSkinned)
-                m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+                openSystemMenu();
         });
     }
     m_form->setMouseTracking(true);
@@ -427,7 +431,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             if (button.OnMouseDown)
                 button.OnMouseDown(button);
         } else if (hit == HTSYSMENU) {
-            m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+            openSystemMenu();
         } else if (hit != HTERROR && hit != HTNOWHERE) {
             // Moving and sizing start with the first movement, so that a double click stays one.
             m_pressHit = hit;
@@ -437,7 +441,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
         return true;
     case QEvent::MouseButtonRelease: {
         if (event->button() == Qt::RightButton && (hit == HTCAPTION || hit == HTSYSMENU)) {
-            m_systemMenu->popup(event->globalPosition().toPoint());
+            m_systemMenu->openAt(event->globalPosition().toPoint());
             return true;
         }
         const int pressed = m_pressed;
@@ -549,6 +553,11 @@ void TsSkinProvider::clickTitleButton(TitleButton button)
     }
     setHot(HTNOWHERE);
     m_systemMenu->refresh();
+}
+
+void TsSkinProvider::openSystemMenu()
+{
+    m_systemMenu->openAt(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
 }
 
 void TsSkinProvider::toggleMaximized()
@@ -991,6 +1000,12 @@ void TsSkinProvider::updateAccessButtons()
     }
     m_accessButtons[int(TitleButton::Maximize)]->setAccessibleName(
         QString::fromUtf8(m_form->isMaximized() ? "Восстановить" : "Развернуть"));
+    const bool iconThere = m_frameSkinned && iconShown() && !m_form->isMinimized();
+    if (iconThere) {
+        const QRect band = slotRect(0);
+        m_menuButton->setGeometry(frameWidth(), band.top(), iconSize(), band.height());
+    }
+    m_menuButton->setVisible(iconThere);
 }
 
 // ---- the window's image

@@ -22,6 +22,7 @@ class QPaintEvent;
 class QWheelEvent;
 class QRubberBand;
 class SkinProviderButton;
+class SystemMenuButton;
 class TsGrip;
 class TsScrollBar;
 class TsSystemMenu;
@@ -176,6 +177,7 @@ private:
     void paintUserButton(QImage& image, int index);
     void paintCaption(QImage& image);
     void setHot(int hit);
+    void openSystemMenu();
     void setButtonState(TitleButton button, int state);
     void setUserButtonState(int index, int state);
     void snapToMonitor();
@@ -211,6 +213,7 @@ private:
     QWidget* m_client;
     TsSystemMenu* m_systemMenu = nullptr;
     std::array<SkinProviderButton*, titleButtonCount> m_accessButtons{};
+    SystemMenuButton* m_menuButton = nullptr;
     std::array<ButtonRecord, titleButtonCount> m_buttons{};
 
     BorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize;

@@ -668,6 +668,53 @@ INSTANTIATE_TEST_SUITE_P(Frame, AvailableSkins,
                          CaseName());
 
 // The system menu opens from the title icon and from Alt+Space, as the native frame's does.
+// The title icon's window menu is a menu to screen readers, as the main menu is: met in the
+// window as a menu button holding the menu's commands, and opened through it with the reader's
+// focus on its first command, not on the window beneath.
+TEST_F(FrameTest, WindowMenuIsAMenuForScreenReaders)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QAccessibleInterface* button = nullptr;
+    for (int index = 0; index < window->childCount(); ++index) {
+        QAccessibleInterface* child = window->child(index);
+        if (child && child->role() == QAccessible::ButtonMenu && !child->state().invisible)
+            button = child;
+    }
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Меню окна"));
+    ASSERT_EQ(button->childCount(), 1);
+    QAccessibleInterface* menu = button->child(0);
+    ASSERT_EQ(menu->role(), QAccessible::PopupMenu);
+    QStringList items;
+    for (int index = 0; index < menu->childCount(); ++index)
+        items << menu->child(index)->text(QAccessible::Name);
+    EXPECT_TRUE(items.contains(QStringLiteral("Move"))) << items.join(u',').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Close"))) << items.join(u',').toStdString();
+
+    button->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    TsSystemMenu* systemMenu = provider->systemMenu();
+    EXPECT_TRUE(QTest::qWaitFor([systemMenu] { return systemMenu->isVisible(); }));
+    QAction* chosen = systemMenu->activeAction();
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_TRUE(chosen->isEnabled());
+    QAccessibleInterface* focused = menu->child(int(systemMenu->actions().indexOf(chosen)));
+    ASSERT_NE(focused, nullptr);
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_EQ(focused->text(QAccessible::Name), chosen->text());
+    systemMenu->close();
+
+    manager->setActive(false);
+    for (int index = 0; index < window->childCount(); ++index)
+        EXPECT_FALSE(window->child(index)->role() == QAccessible::ButtonMenu
+                     && !window->child(index)->state().invisible)
+            << "the native frame has its own window menu";
+}
+
 TEST_F(FrameTest, SystemMenuOpensFromTheIconAndTheKeyboard)
 {
     startSkin();
