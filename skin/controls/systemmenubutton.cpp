@@ -39,7 +39,9 @@ QAccessibleInterface* systemMenuButtonInterface(const QString&, QObject* object)
 
 } // namespace
 
-SystemMenuButton::SystemMenuButton(QWidget* form, QMenu* windowMenu) : SkinProviderButton(form), m_windowMenu(windowMenu)
+SystemMenuButton::SystemMenuButton(QWidget* form, QMenu* windowMenu)
+    : SkinProviderButton(form),
+      m_windowMenu(windowMenu)
 {
     static const bool installed = [] {
         QAccessible::installFactory(systemMenuButtonInterface);
