@@ -249,6 +249,10 @@ bool TsSkinProvider::event(QEvent* event)
             } catch (const std::exception&) {
                 // This window keeps what it had; the other windows still take the new skin.
             }
+        } else {
+            // A skin without a section for windows leaves the window as it is without a skin,
+            // not in the frame the skin before drew.
+            removeFrame();
         }
         return true;
     case SKM_REMOVESKIN:

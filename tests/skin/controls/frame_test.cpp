@@ -8,6 +8,7 @@
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
+#include "skin/core/tsstoredskin.h"
 
 #include "platform/colors.h"
 #include "platform/form.h"
@@ -113,6 +114,44 @@ TEST_F(FrameTest, SkinnedWindowIsFramelessAroundItsClientAndGetsItsFrameBack)
         EXPECT_EQ(form->client()->pos(), QPoint(0, 0));
         form.reset();
         manager.reset();
+    }
+}
+
+// A skin without a "FORM" section leaves the window as it is without a skin, native frame and
+// all, whether it is in force when the window is made or chosen while the window is shown; a skin
+// with one frames the window again.
+TEST_F(FrameTest, SkinWithoutAWindowSectionLeavesTheNativeFrame)
+{
+    TsStoredSkin noWindows = ferroluxSkin();
+    noWindows.Name = QStringLiteral("Без окон");
+    noWindows.GeneralData.removeIf(
+        [](const TsSkinGeneral& section) { return section.SectionName.compare(u"FORM", Qt::CaseInsensitive) == 0; });
+    manager = std::make_unique<TsSkinManager>(nullptr);
+    manager->setInternalSkins({ferroluxSkin(), noWindows});
+    manager->setSkinName(noWindows.Name);
+    makeForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QSize clientSize = Form::clientSizeForOuter(designed.size());
+    const auto expectNative = [&] {
+        EXPECT_FALSE(provider->frameSkinned());
+        EXPECT_FALSE(form->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(form->size(), clientSize);
+        EXPECT_EQ(form->client()->pos(), QPoint(0, 0));
+        EXPECT_EQ(provider->hitTest(QPoint(frame + 30, frame + 2)), HTCLIENT);
+    };
+    {
+        SCOPED_TRACE("in force when the window was made");
+        expectNative();
+    }
+    manager->setSkinName(ferroluxSkinName);
+    EXPECT_TRUE(provider->frameSkinned());
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form->size(), designed.size());
+    {
+        SCOPED_TRACE("chosen while the window is shown");
+        manager->setSkinName(noWindows.Name);
+        expectNative();
     }
 }
 
