@@ -117,8 +117,9 @@ QWidget* with(QWidget* parent, const std::function<void(Control*)>& setUp = {})
 INSTANTIATE_TEST_SUITE_P(
     Table, MissingSection,
     ::testing::Values(
-        ControlCase{"button", "BUTTON",
-                    [](QWidget* p) { return with<TsButton>(p, [](TsButton* b) { b->setText(QStringLiteral("Ок")); }); }},
+        ControlCase{
+            "button", "BUTTON",
+            [](QWidget* p) { return with<TsButton>(p, [](TsButton* b) { b->setText(QStringLiteral("Ок")); }); }},
         ControlCase{"speed_button", "SPEEDBUTTON",
                     [](QWidget* p) {
                         return with<TsSpeedButton>(p, [](TsSpeedButton* b) { b->setText(QStringLiteral("Ок")); });
@@ -131,14 +132,18 @@ INSTANTIATE_TEST_SUITE_P(
                     }},
         ControlCase{"list", "EDIT",
                     [](QWidget* p) {
-                        return with<TsListBox>(p, [](TsListBox* l) { l->addItems({QStringLiteral("а"), QStringLiteral("б")}); });
+                        return with<TsListBox>(p, [](TsListBox* l) {
+                            l->addItems({QStringLiteral("а"), QStringLiteral("б")});
+                        });
                     }},
         ControlCase{"tree", "EDIT",
                     [](QWidget* p) {
-                        return with<TsTreeView>(p, [](TsTreeView* t) { new QTreeWidgetItem(t, {QStringLiteral("тема")}); });
+                        return with<TsTreeView>(
+                            p, [](TsTreeView* t) { new QTreeWidgetItem(t, {QStringLiteral("тема")}); });
                     }},
-        ControlCase{"panel", "PANEL",
-                    [](QWidget* p) { return with<TsPanel>(p, [](TsPanel* c) { c->setCaption(QStringLiteral("Панель")); }); }},
+        ControlCase{
+            "panel", "PANEL",
+            [](QWidget* p) { return with<TsPanel>(p, [](TsPanel* c) { c->setCaption(QStringLiteral("Панель")); }); }},
         ControlCase{"group_box", "GROUPBOX",
                     [](QWidget* p) {
                         return with<TsGroupBox>(p, [](TsGroupBox* g) { g->setTitle(QStringLiteral("Ответы")); });
