@@ -220,6 +220,7 @@ void TsSkinProvider::setGripMode(GripMode mode)
 void TsSkinProvider::setShowAppIcon(bool show)
 {
     m_showAppIcon = show;
+    updateAccessButtons();
     invalidateFrame();
 }
 

@@ -747,11 +747,18 @@ TEST_F(FrameTest, WindowMenuIsAMenuForScreenReaders)
     EXPECT_EQ(focused->text(QAccessible::Name), chosen->text());
     systemMenu->close();
 
+    const auto menuButtonShown = [window] {
+        for (int index = 0; index < window->childCount(); ++index)
+            if (window->child(index)->role() == QAccessible::ButtonMenu && !window->child(index)->state().invisible)
+                return true;
+        return false;
+    };
+    provider->setShowAppIcon(false);
+    EXPECT_FALSE(menuButtonShown()) << "no icon, no button in its place";
+    provider->setShowAppIcon(true);
+    EXPECT_TRUE(menuButtonShown());
     manager->setActive(false);
-    for (int index = 0; index < window->childCount(); ++index)
-        EXPECT_FALSE(window->child(index)->role() == QAccessible::ButtonMenu
-                     && !window->child(index)->state().invisible)
-            << "the native frame has its own window menu";
+    EXPECT_FALSE(menuButtonShown()) << "the native frame has its own window menu";
 }
 
 TEST_F(FrameTest, SystemMenuOpensFromTheIconAndTheKeyboard)
