@@ -15,5 +15,8 @@ int main(int argc, char** argv)
         return 0;
     }
     QApplication application(argc, argv);
+    // The name gives the user's data folder, where an installed program keeps its course copy.
+    QApplication::setApplicationName(QStringLiteral("Vestoria"));
+    QApplication::setApplicationVersion(QStringLiteral(VESTORIA_VERSION));
     return runProgram();
 }
