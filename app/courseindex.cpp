@@ -87,7 +87,7 @@ QString CourseIndex::documentText(const QString& path, QString* whyNot)
     return whyNot->isEmpty() ? QTextDocumentFragment::fromHtml(html).toPlainText() : QString();
 }
 
-int CourseIndex::update(const QList<CourseDocument>& documents)
+int CourseIndex::update(const QList<CourseDocument>& documents, const Progress& progress)
 {
     // What the index holds is read in one pass: a search over a thousand documents that changed
     // in nothing must not cost a statement each.
@@ -116,7 +116,13 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
     leftOut_.clear();
     QSet<QString> listed;
     int read = 0;
+    int done = 0;
+    bool stopped = false;
     for (const CourseDocument& document : documents) {
+        if (progress && !progress(done++, int(documents.size()))) {
+            stopped = true;
+            break;
+        }
         const QFileInfo info(document.path);
         if (!info.isFile() || listed.contains(document.path))
             continue;
@@ -162,7 +168,9 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
         index.run();
         ++read;
     }
-    for (auto entry = known.constBegin(); entry != known.constEnd(); ++entry)
+    if (progress && !stopped)
+        progress(done, int(documents.size()));
+    for (auto entry = known.constBegin(); entry != known.constEnd() && !stopped; ++entry)
         if (!listed.contains(entry.key()))
             forget(entry->rowid);
     transaction.commit();

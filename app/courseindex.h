@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // A document of the course the search looks through: a lecture or a course document.
 struct CourseDocument {
     QString path; // the file, as the program's folder makes it
@@ -36,10 +38,14 @@ public:
     // Why the index is not kept in its cache file, in the engine's words; empty when it is.
     const QString& notKeptReason() const { return notKeptReason_; }
 
+    // Told after each document how many of them have been looked at; returns false to stop there.
+    using Progress = std::function<bool(int done, int total)>;
+
     // Brings the index to these documents: reads the new and the changed ones and forgets those
     // no longer listed or no longer there. Returns how many were read. One that cannot be read as
-    // text (see leftOut) is not in the index.
-    int update(const QList<CourseDocument>& documents);
+    // text (see leftOut) is not in the index. Stopped by the progress, it keeps what it has read
+    // (the next update reads the rest) and forgets nothing.
+    int update(const QList<CourseDocument>& documents, const Progress& progress = {});
     // The documents the last update left out.
     const QList<LeftOutDocument>& leftOut() const { return leftOut_; }
 

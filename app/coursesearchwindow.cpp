@@ -1,5 +1,6 @@
 #include "app/coursesearchwindow.h"
 
+#include "app/courseindexbuild.h"
 #include "platform/applicationtitle.h"
 #include "platform/guarded.h"
 #include "platform/messagebox.h"
@@ -9,6 +10,7 @@
 #include "skin/controls/tslistbox.h"
 #include "skin/controls/tsskinprovider.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -65,29 +67,89 @@ CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& ca
     sSkinProvider1 = new TsSkinProvider(this);
 }
 
-CourseSearchWindow::~CourseSearchWindow() = default;
+CourseSearchWindow::~CourseSearchWindow()
+{
+    stopBuilding();
+}
+
+void CourseSearchWindow::showEvent(QShowEvent* event)
+{
+    // Built as soon as the window opens, so that the reader's first query finds it ready or nearly.
+    if (!index_ && !build_)
+        buildIndex();
+    Form::showEvent(event);
+}
+
+void CourseSearchWindow::closeEvent(QCloseEvent* event)
+{
+    // What has been read so far stays in the cache; opening the window again reads the rest.
+    stopBuilding();
+    queryPending_ = false;
+    Form::closeEvent(event);
+}
+
+void CourseSearchWindow::buildIndex()
+{
+    build_ = new CourseIndexBuild(cacheFile_, documents_(), this);
+    statusLabel->setText(QStringLiteral("Подготовка указателя курса…"));
+    connect(build_, &CourseIndexBuild::progressed, this, [this](int done, int total) {
+        statusLabel->setText(
+            QStringLiteral("Подготовка указателя курса… Прочитано документов: %1 из %2.").arg(done).arg(total));
+    });
+    connect(build_, &CourseIndexBuild::finished, this, [this] { guarded([this] { indexBuilt(); }); });
+}
+
+void CourseSearchWindow::stopBuilding()
+{
+    delete std::exchange(build_, nullptr);
+}
+
+void CourseSearchWindow::indexBuilt()
+{
+    index_ = build_->takeIndex();
+    const QString failure = build_->failure();
+    // It has posted its last call: deleted once this one returns, it waits for nothing.
+    std::exchange(build_, nullptr)->deleteLater();
+    if (!index_) {
+        queryPending_ = false;
+        statusLabel->setText(QStringLiteral("Указатель курса не удалось подготовить: %1").arg(failure));
+        return;
+    }
+    statusLabel->clear();
+    // Once, when the index is made: every later search works just as well.
+    if (!index_->notKeptReason().isEmpty())
+        showMessageBox(
+            {applicationTitle(),
+             QStringLiteral("Указатель для поиска по курсу не удаётся сохранить в файле %1 (%2). Поиск работает, "
+                            "но после каждого запуска программы указатель строится заново.")
+                 .arg(QDir::toNativeSeparators(cacheFile_), index_->notKeptReason()),
+             MessageIcon::Warning});
+    if (std::exchange(queryPending_, false))
+        answer();
+}
 
 void CourseSearchWindow::search()
 {
-    const QString query = queryEdit->text().trimmed();
     resultList->clear();
     hits_.clear();
-    searched_ = query;
-    if (query.isEmpty()) {
+    searched_ = queryEdit->text().trimmed();
+    if (searched_.isEmpty()) {
+        queryPending_ = false;
         statusLabel->clear();
         return;
     }
-    if (!index_) {
-        index_ = std::make_unique<CourseIndex>(cacheFile_);
-        // Once, when the index is made: every later search works just as well.
-        if (!index_->notKeptReason().isEmpty())
-            showMessageBox(
-                {applicationTitle(),
-                 QStringLiteral("Указатель для поиска по курсу не удаётся сохранить в файле %1 (%2). Поиск работает, "
-                                "но после каждого запуска программы указатель строится заново.")
-                     .arg(QDir::toNativeSeparators(cacheFile_), index_->notKeptReason()),
-                 MessageIcon::Warning});
+    if (index_) {
+        answer();
+        return;
     }
+    queryPending_ = true;
+    if (!build_)
+        buildIndex();
+}
+
+void CourseSearchWindow::answer()
+{
+    const QString& query = searched_;
     index_->update(documents_());
     hits_ = index_->search(query);
     for (const SearchHit& hit : hits_) {

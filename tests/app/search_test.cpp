@@ -72,6 +72,13 @@ void writeFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// Searches as the reader does, at once, and waits for the index to be ready to answer it.
+void searchOnceReady(CourseSearchWindow& window)
+{
+    window.search();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.indexReady(); }, 30000));
+}
+
 class CourseIndexTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -147,7 +154,7 @@ TEST_F(CourseIndexTest, ADocumentThatIsNotTextIsLeftOutAndNamed)
 {
     CourseSearchWindow window([this] { return documents; }, cache());
     window.queryEdit->setText(QStringLiteral("радио"));
-    window.search();
+    searchOnceReady(window);
     ASSERT_EQ(window.hits().size(), 1);
     QByteArray damaged(64 * 1024, Qt::Uninitialized);
     for (qsizetype at = 0; at < damaged.size(); ++at)
@@ -205,13 +212,88 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const QString& cache) { writeFile(QFileInfo(cache).absolutePath(), {}); }, false}),
     CaseName());
 
+// Stopped halfway (the window closed while building), an update keeps what it read and forgets
+// nothing, so that the next one reads only the rest.
+TEST_F(CourseIndexTest, AnUpdateStoppedHalfwayKeepsWhatItReadAndTheNextReadsTheRest)
+{
+    {
+        CourseIndex index(cache());
+        EXPECT_EQ(index.update(documents, [](int done, int) { return done < 1; }), 1);
+    }
+    CourseIndex index(cache());
+    QList<int> told;
+    const auto tell = [&](int done, int total) {
+        EXPECT_EQ(total, 3);
+        told << done;
+        return true;
+    };
+    EXPECT_EQ(index.update(documents, tell), 2);
+    EXPECT_EQ(told, (QList<int>{0, 1, 2, 3}));
+    EXPECT_EQ(topics(index.search(QStringLiteral("телеграф"))), QStringList{QStringLiteral("Телеграф")});
+}
+
+class IndexBuiltMeanwhile : public CourseIndexTest {
+protected:
+    // Enough lectures that the window is still building when the test acts.
+    void SetUp() override
+    {
+        CourseIndexTest::SetUp();
+        for (int number = 0; number < 1000; ++number) {
+            const QString name = lecture(QStringLiteral("many/%1.htm").arg(number));
+            writeFile(name, page(QStringLiteral("<p>Лекция номер %1 о телеграфе.</p>").arg(number)));
+            documents.append({name, QStringLiteral("Тема %1").arg(number)});
+        }
+    }
+    static bool told(const CourseSearchWindow& window)
+    {
+        return window.statusLabel->text().startsWith(QStringLiteral("Подготовка указателя курса… Прочитано"));
+    }
+};
+
+TEST_F(IndexBuiltMeanwhile, AQueryAskedWhileTheIndexIsPreparedIsAnsweredWhenItIsReady)
+{
+    CourseSearchWindow window([this] { return documents; }, cache());
+    window.show();
+    EXPECT_TRUE(window.statusLabel->text().startsWith(QStringLiteral("Подготовка указателя курса…")));
+    window.queryEdit->setText(QStringLiteral("радио"));
+    window.search();
+    EXPECT_TRUE(window.hits().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.indexReady(); }, 60000));
+    EXPECT_EQ(topics(window.hits()), QStringList{QStringLiteral("Радио")});
+    EXPECT_EQ(window.statusLabel->text(), QStringLiteral("Найдено документов: 1. Дважды щёлкните, чтобы открыть."));
+}
+
+// Closing the window stops the build and keeps what it read: the cache is free for the next
+// update, which reads only the rest. A window destroyed while building (the program closed)
+// leaves nothing running behind it.
+TEST_F(IndexBuiltMeanwhile, ClosingTheWindowStopsTheBuildAndKeepsWhatWasRead)
+{
+    CourseSearchWindow window([this] { return documents; }, cache());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told(window); }));
+    window.close();
+    EXPECT_FALSE(window.indexReady());
+    CourseIndex index(cache());
+    const int read = index.update(documents);
+    EXPECT_GT(read, 0);
+    EXPECT_LT(read, documents.size());
+
+    auto destroyed = std::make_unique<CourseSearchWindow>([this] { return documents; },
+                                                          folder.filePath(QStringLiteral("other.sqlite")));
+    destroyed->queryEdit->setText(QStringLiteral("радио"));
+    destroyed->search();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told(*destroyed); }));
+    destroyed.reset();
+    QTest::qWait(20);
+}
+
 TEST_F(CourseIndexTest, TheSearchWindowTellsOnceThatTheIndexCannotBeKept)
 {
     QDir().mkpath(cache());
     MessageRecorder boxes;
     CourseSearchWindow window([this] { return documents; }, cache());
     window.queryEdit->setText(QStringLiteral("радио"));
-    window.search();
+    searchOnceReady(window);
     window.search();
     EXPECT_EQ(window.hits().size(), 1);
     ASSERT_EQ(boxes.boxes().size(), 1);
@@ -229,7 +311,7 @@ TEST_F(CourseIndexTest, TheCountSaysHowManyDocumentsMatchedBeyondTheListedOnes)
     }
     CourseSearchWindow window([this] { return documents; }, cache());
     window.queryEdit->setText(QStringLiteral("радио"));
-    window.search();
+    searchOnceReady(window);
     EXPECT_EQ(window.hits().size(), CourseIndex::listedHits);
     EXPECT_EQ(window.statusLabel->text(),
               QStringLiteral("Найдено документов: 120, показаны первые 100. Дважды щёлкните, чтобы открыть."));
@@ -305,7 +387,7 @@ TEST_F(MainWindowSearch, CourseSearchFindsTheOldLectureInItsFolderAndOpensItAtTh
     CourseSearchWindow* window = Form3->courseSearch();
     ASSERT_TRUE(window->isVisible());
     window->queryEdit->setText(QStringLiteral("телеграф"));
-    window->search();
+    searchOnceReady(*window);
     ASSERT_EQ(window->hits().size(), 2);
     int old = window->hits()[0].topic == QStringLiteral("Ведомости") ? 0 : 1;
     EXPECT_EQ(window->hits()[old].path, nativePath(programFolder() + QStringLiteral("Teoria/Россия/Ведомости.htm")));
