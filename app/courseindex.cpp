@@ -81,12 +81,10 @@ void CourseIndex::open(const QString& cacheFile)
     Statement(connection_, QStringLiteral("PRAGMA user_version = 1")).run();
 }
 
-QString CourseIndex::documentText(const QString& path)
+QString CourseIndex::documentText(const QString& path, QString* whyNot)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > HtmlView::largestDocument)
-        return {};
-    return QTextDocumentFragment::fromHtml(HtmlView::decodeHtml(file.readAll())).toPlainText();
+    const QString html = HtmlView::readDocument(path, whyNot);
+    return whyNot->isEmpty() ? QTextDocumentFragment::fromHtml(html).toPlainText() : QString();
 }
 
 int CourseIndex::update(const QList<CourseDocument>& documents)
@@ -106,7 +104,16 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
             known.insert(all.columnValue(1).asText(), {all.columnInteger(0), all.columnInteger(2), all.columnInteger(3),
                                                        all.columnValue(4).asText()});
     }
+    const auto forget = [this](qint64 rowid) {
+        for (const QString& sql : {QStringLiteral("DELETE FROM words WHERE rowid = ?"),
+                                   QStringLiteral("DELETE FROM files WHERE rowid = ?")}) {
+            Statement statement(connection_, sql);
+            statement.bind(1, FieldValue(rowid));
+            statement.run();
+        }
+    };
     Transaction transaction(connection_);
+    leftOut_.clear();
     QSet<QString> listed;
     int read = 0;
     for (const CourseDocument& document : documents) {
@@ -126,11 +133,20 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
             }
             continue;
         }
-        const QString text = documentText(document.path);
+        QString whyNot;
+        const QString text = documentText(document.path, &whyNot);
+        if (!whyNot.isEmpty()) {
+            // Not kept, so that it is looked at again once it has changed; what was found in it
+            // before it was damaged is not found any more.
+            leftOut_.append({document.path, whyNot});
+            if (isKnown)
+                forget(entry->rowid);
+            continue;
+        }
         if (isKnown) {
-            Statement forget(connection_, QStringLiteral("DELETE FROM words WHERE rowid = ?"));
-            forget.bind(1, FieldValue(entry->rowid));
-            forget.run();
+            Statement forgetWords(connection_, QStringLiteral("DELETE FROM words WHERE rowid = ?"));
+            forgetWords.bind(1, FieldValue(entry->rowid));
+            forgetWords.run();
         }
         Statement store(connection_, QStringLiteral("INSERT OR REPLACE INTO files (path, size, modified, topic, body) "
                                                     "VALUES (?, ?, ?, ?, ?)"));
@@ -146,16 +162,9 @@ int CourseIndex::update(const QList<CourseDocument>& documents)
         index.run();
         ++read;
     }
-    for (auto entry = known.constBegin(); entry != known.constEnd(); ++entry) {
-        if (listed.contains(entry.key()))
-            continue;
-        for (const QString& sql : {QStringLiteral("DELETE FROM words WHERE rowid = ?"),
-                                   QStringLiteral("DELETE FROM files WHERE rowid = ?")}) {
-            Statement forget(connection_, sql);
-            forget.bind(1, FieldValue(entry->rowid));
-            forget.run();
-        }
-    }
+    for (auto entry = known.constBegin(); entry != known.constEnd(); ++entry)
+        if (!listed.contains(entry.key()))
+            forget(entry->rowid);
     transaction.commit();
     return read;
 }

@@ -17,6 +17,12 @@ struct SearchHit {
     QString snippet; // the text around the first hit, on one line
 };
 
+// A document the index cannot read, and why.
+struct LeftOutDocument {
+    QString path;
+    QString reason;
+};
+
 // The full-text index of the course's documents, kept in a cache file of the user's (never in
 // the course database). A document is read again only when its file's size or time has changed
 // since it was read, so that only the first search after a change pays for reading.
@@ -31,8 +37,11 @@ public:
     const QString& notKeptReason() const { return notKeptReason_; }
 
     // Brings the index to these documents: reads the new and the changed ones and forgets those
-    // no longer listed or no longer there. Returns how many were read.
+    // no longer listed or no longer there. Returns how many were read. One that cannot be read as
+    // text (see leftOut) is not in the index.
     int update(const QList<CourseDocument>& documents);
+    // The documents the last update left out.
+    const QList<LeftOutDocument>& leftOut() const { return leftOut_; }
 
     // How many documents a search lists at most.
     static constexpr int listedHits = 100;
@@ -42,12 +51,14 @@ public:
     // How many documents hold them, however many a search lists.
     int matchCount(const QString& query) const;
 
-    // The text of a document as the index reads it: the words of its HTML, without markup.
-    static QString documentText(const QString& path);
+    // The text of a document as the index reads it: the words of its HTML, without markup;
+    // empty, with the reason in whyNot, when it cannot be read as text.
+    static QString documentText(const QString& path, QString* whyNot);
 
 private:
     void open(const QString& cacheFile);
 
     Connection connection_;
     QString notKeptReason_;
+    QList<LeftOutDocument> leftOut_;
 };

@@ -16,6 +16,17 @@
 
 namespace {
 const QRect designedPlace(120, 120, 640, 480);
+
+// The documents the search could not look through, so that a student does not take "nothing
+// found" for the whole course's answer.
+QString leftOutNote(const QList<LeftOutDocument>& leftOut)
+{
+    QStringList lines;
+    for (const LeftOutDocument& document : leftOut)
+        lines << QStringLiteral("Не вошёл в поиск файл %1: %2")
+                     .arg(QDir::toNativeSeparators(document.path), document.reason);
+    return lines.join(u'\n');
+}
 } // namespace
 
 CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& cacheFile)
@@ -33,6 +44,8 @@ CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& ca
     findButton->setDefault(true);
     statusLabel = new TsLabel(client());
     statusLabel->setObjectName(QStringLiteral("StatusLabel"));
+    // A file left out of the search is named with its whole path.
+    statusLabel->setWordWrap(true);
     resultList = new TsListBox(client());
     resultList->setObjectName(QStringLiteral("ResultList"));
     resultList->setAccessibleName(QStringLiteral("Найденные документы"));
@@ -91,6 +104,8 @@ void CourseSearchWindow::search()
                 .arg(hits_.size()));
     else
         statusLabel->setText(QStringLiteral("Найдено документов: %1. Дважды щёлкните, чтобы открыть.").arg(matched));
+    if (!index_->leftOut().isEmpty())
+        statusLabel->setText(statusLabel->text() + u'\n' + leftOutNote(index_->leftOut()));
     if (!hits_.isEmpty())
         resultList->setCurrentRow(0);
 }

@@ -8,11 +8,14 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace {
 
-// Marking more would only slow a huge document down; the count still says how many there are.
+// However small the font, no screen shows more; each mark costs on every repaint.
 constexpr int mostMarkedHits = 2000;
 
 } // namespace
@@ -60,6 +63,9 @@ SearchBar::SearchBar(HtmlView* view, QWidget* parent) : QWidget(parent), view_(v
         if (isVisible())
             markHits();
     });
+    for (QScrollBar* bar : {view_->verticalScrollBar(), view_->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &SearchBar::markVisibleHits);
+    view_->viewport()->installEventFilter(this);
     hide();
 }
 
@@ -113,36 +119,65 @@ void SearchBar::find(QTextDocument::FindFlags flags)
 
 void SearchBar::markHits()
 {
-    QList<QTextEdit::ExtraSelection> marks;
-    hits_ = 0;
+    hits_.clear();
     if (!edit->text().isEmpty()) {
+        // Block by block as the document's own find goes, so that the hits counted are the ones
+        // Enter steps through, but without a cursor made for each: a long lecture has tens of
+        // thousands of them.
         const QRegularExpression pattern = searchwords::phrasePattern(edit->text());
-        QTextCharFormat marked;
-        marked.setBackground(QColor(255, 230, 90));
-        for (QTextCursor hit = view_->document()->find(pattern, 0); !hit.isNull();
-             hit = view_->document()->find(pattern, hit)) {
-            if (hit.selectionStart() == hit.selectionEnd())
-                break;
-            if (hits_++ < mostMarkedHits)
-                marks.append({hit, marked});
+        for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
+            QString text = block.text();
+            text.replace(QChar::Nbsp, u' ');
+            for (QRegularExpressionMatchIterator match = pattern.globalMatch(text); match.hasNext();) {
+                const QRegularExpressionMatch hit = match.next();
+                if (hit.capturedLength() > 0)
+                    hits_.append({block.position() + int(hit.capturedStart()), int(hit.capturedLength())});
+            }
         }
     }
-    view_->setExtraSelections(marks);
+    markVisibleHits();
     if (edit->text().isEmpty())
         countLabel->clear();
     else
-        countLabel->setText(hits_ ? QStringLiteral("Совпадений: %1").arg(hits_) : QStringLiteral("Не найдено"));
+        countLabel->setText(hits_.isEmpty() ? QStringLiteral("Не найдено")
+                                            : QStringLiteral("Совпадений: %1").arg(hits_.size()));
+}
+
+void SearchBar::markVisibleHits()
+{
+    if (!isVisible())
+        return;
+    // Only the hits on the screen are marked, and those a screen above and below it, which a
+    // scroll by a page brings in before the marks are made again.
+    const QWidget* screen = view_->viewport();
+    const int from = view_->cursorForPosition(QPoint(0, -screen->height())).position();
+    const int to = view_->cursorForPosition(QPoint(screen->width(), 2 * screen->height())).position();
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 230, 90));
+    QList<QTextEdit::ExtraSelection> marks;
+    auto hit = std::lower_bound(hits_.cbegin(), hits_.cend(), from,
+                                [](const Hit& h, int position) { return h.start + h.length <= position; });
+    for (; hit != hits_.cend() && hit->start <= to && marks.size() < mostMarkedHits; ++hit) {
+        QTextCursor mark(view_->document());
+        mark.setPosition(hit->start);
+        mark.setPosition(hit->start + hit->length, QTextCursor::KeepAnchor);
+        marks.append({mark, marked});
+    }
+    view_->setExtraSelections(marks);
 }
 
 void SearchBar::closeBar()
 {
-    view_->setExtraSelections({});
     hide();
+    hits_.clear();
+    view_->setExtraSelections({});
     view_->setFocus();
 }
 
 bool SearchBar::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == view_->viewport() && event->type() == QEvent::Resize)
+        markVisibleHits();
     if (watched == edit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

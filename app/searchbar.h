@@ -10,7 +10,9 @@ class TsLabel;
 
 // The bar over the HTML view that finds text in the shown document (Ctrl+F): every hit is marked,
 // Enter and F3 go to the next one, Shift with them to the one before, Esc closes the bar. Case and
-// "ё"/"е" do not count. The hits are marked again when another document is shown.
+// "ё"/"е" do not count. The hits are marked again when another document is shown. Only the hits in
+// and near the view are marked, again as the view scrolls, so that a long lecture with tens of
+// thousands of them answers every key at once.
 class SearchBar : public QWidget {
     Q_OBJECT
 
@@ -22,7 +24,7 @@ public:
     void open(const QString& text = {});
     void findNext();
     void findPrevious();
-    int hitCount() const { return hits_; }
+    int hitCount() const { return int(hits_.size()); }
 
     TsEdit* edit;
     TsButton* previousButton;
@@ -35,9 +37,17 @@ protected:
 
 private:
     void find(QTextDocument::FindFlags flags);
+    // Finds every hit and counts them; marks those in view.
     void markHits();
+    void markVisibleHits();
     void closeBar();
 
+    // A hit in the document, by its positions.
+    struct Hit {
+        int start;
+        int length;
+    };
+
     HtmlView* view_;
-    int hits_ = 0;
+    QList<Hit> hits_;
 };

@@ -167,8 +167,9 @@ CourseSearchWindow* TForm3::courseSearch()
     if (!courseSearch_) {
         courseSearch_ = new CourseSearchWindow([this] { return courseDocuments(); },
                                                userSettingsFolder() + QStringLiteral("/course-search.sqlite"));
-        // It goes with the main window.
-        courseSearch_->setParent(this, Qt::Window);
+        // It goes with the main window, and keeps the flags its frame provider set: a window made
+        // afresh would wear the desktop's title bar above the skin's.
+        courseSearch_->setParent(this, courseSearch_->windowFlags());
         connect(courseSearch_, &CourseSearchWindow::documentChosen, this,
                 [this](const QString& path, const QString& topic, const QString& query) {
                     guarded([&] { openSearchHit(path, topic, query); });

@@ -24,24 +24,6 @@ namespace {
 // Charset declarations sit in the head; browsers look no further than this.
 constexpr qsizetype charsetSearchLength = 4096;
 
-QString readLocalText(const QString& path, qint64 limit, QString* reason)
-{
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        *reason = QStringLiteral("Это папка, а не файл.");
-        return {};
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return {};
-    }
-    if (file.size() > limit) {
-        *reason = QStringLiteral("Файл слишком велик.");
-        return {};
-    }
-    return HtmlView::decodeHtml(file.readAll());
-}
-
 // Drawn at its declared size with twice the pixels, an SVG picture stays sharp on a high-density
 // screen and in print. A declared size beyond any page is a fault of the file, not a picture.
 QImage svgImage(const QByteArray& bytes)
@@ -116,6 +98,29 @@ QString HtmlView::decodeHtml(const QByteArray& bytes)
     return decodeUndeclaredText(bytes);
 }
 
+QString HtmlView::readDocument(const QString& path, QString* whyNot)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *whyNot = QStringLiteral("Это папка, а не файл.");
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *whyNot = file.errorString();
+        return {};
+    }
+    if (file.size() > largestDocument) {
+        *whyNot = QStringLiteral("Файл слишком велик.");
+        return {};
+    }
+    QString text = decodeHtml(file.readAll());
+    if (!readsAsText(text)) {
+        *whyNot = QStringLiteral("Это не текст: файл повреждён или в нём данные другого рода.");
+        return {};
+    }
+    return text;
+}
+
 void HtmlView::navigate(const QString& path)
 {
     location_ = path;
@@ -132,7 +137,7 @@ void HtmlView::loadNow()
     emit documentAboutToChange();
     const QString path = nativePath(location_);
     QString reason;
-    const QString text = readLocalText(path, largestDocument, &reason);
+    const QString text = readDocument(path, &reason);
     if (!reason.isEmpty()) {
         showNotice(path, reason);
     } else {

@@ -28,6 +28,10 @@ public:
     // The charset named in the document's meta tags, empty when none is declared.
     static QByteArray declaredCharset(const QByteArray& bytes);
 
+    // The text of the document in a file; empty, with the reason in whyNot, when it is a folder,
+    // cannot be read, is too large or is not text.
+    static QString readDocument(const QString& path, QString* whyNot);
+
     static constexpr qint64 largestDocument = 64 * 1024 * 1024;
 
 signals:

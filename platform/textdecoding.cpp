@@ -2,6 +2,27 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
+namespace {
+
+// A word processor leaves the odd stray control character in what it saves; random bytes give one
+// in nine.
+constexpr qsizetype mostStrayCharactersPerHundred = 1;
+
+bool isStray(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\t':
+    case u'\n':
+    case u'\f':
+    case u'\r': return false;
+    default: return c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter;
+    }
+}
+
+} // namespace
+
 QString decodeUndeclaredText(const QByteArray& bytes)
 {
     if (const auto bom = QStringConverter::encodingForData(bytes)) {
@@ -16,4 +37,10 @@ QString decodeUndeclaredText(const QByteArray& bytes)
         return text;
     QStringDecoder cyrillic("windows-1251");
     return cyrillic.isValid() ? QString(cyrillic.decode(bytes)) : QString::fromLatin1(bytes);
+}
+
+bool readsAsText(const QString& text)
+{
+    const qsizetype stray = std::count_if(text.cbegin(), text.cend(), isStray);
+    return stray * 100 <= text.size() * mostStrayCharactersPerHundred;
 }

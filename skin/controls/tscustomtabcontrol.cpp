@@ -13,6 +13,7 @@
 
 #include "platform/metrics.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -227,11 +228,15 @@ void TsCustomTabControl::rebuildCache()
     const TsCacheInfo parent = SkinData.parentCache();
     const QRect display = displayRect();
     const QColor parentColor = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
+    const bool parentPicture = parent.ready && parent.bitmap;
     for (const QRect& strip : QRegion(rect()).subtracted(display)) {
-        if (parent.ready && parent.bitmap)
-            copyBlock(cache, strip.topLeft(), *parent.bitmap, strip.translated(pos() + QPoint(parent.x, parent.y)));
-        else
+        const QRect under = strip.translated(pos() + QPoint(parent.x, parent.y));
+        // Where the control stands beyond its parent's picture (scrolled half out of view) there
+        // is nothing to copy: the parent's colour stands there, not what the cache held before.
+        if (!parentPicture || !parent.bitmap->rect().contains(under))
             solidFill(cache, strip, rgbColor(parentColor.red(), parentColor.green(), parentColor.blue()));
+        if (parentPicture)
+            copyBlock(cache, strip.topLeft(), *parent.bitmap, under);
     }
     const int current = currentIndex();
     for (int index = 0; index < count(); ++index)
@@ -376,14 +381,32 @@ void TsCustomTabControl::takeFocus()
         tabBar()->setFocus(Qt::MouseFocusReason);
 }
 
+bool TsCustomTabControl::changeAllowed() const
+{
+    bool allowChange = true;
+    if (OnChanging)
+        OnChanging(allowChange);
+    return allowChange;
+}
+
+// Whether the key, handed to the tab bar, would make another tab current: the arrows along the
+// row go to the next tab that can be chosen, and stop at the ends.
+bool TsCustomTabControl::keyChangesTab(const QKeyEvent* key) const
+{
+    if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+        return false;
+    const int step = (key->key() == Qt::Key_Left) != isRightToLeft() ? -1 : 1;
+    for (int index = currentIndex() + step; index >= 0 && index < count(); index += step)
+        if (isTabEnabled(index) && isTabVisible(index))
+            return true;
+    return false;
+}
+
 bool TsCustomTabControl::pressTab(QPoint point)
 {
     const int index = tabAt(point);
     if (index >= 0 && index != currentIndex() && isTabEnabled(index)) {
-        bool allowChange = true;
-        if (OnChanging)
-            OnChanging(allowChange);
-        if (!allowChange)
+        if (!changeAllowed())
             return true;
         takeFocus();
         setCurrentIndex(index);
@@ -395,8 +418,19 @@ bool TsCustomTabControl::pressTab(QPoint point)
 
 bool TsCustomTabControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!skinPaints())
-        return false;
+    // The page is asked before it changes however it is changed, skin or none.
+    if (watched == tabBar() && event->type() == QEvent::KeyPress && keyChangesTab(static_cast<QKeyEvent*>(event))
+        && !changeAllowed())
+        return true;
+    if (!skinPaints()) {
+        if (watched != tabBar()
+            || (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick))
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int index = tabBar()->tabAt(mouse->position().toPoint());
+        return mouse->button() == Qt::LeftButton && index >= 0 && index != currentIndex() && isTabEnabled(index)
+               && !changeAllowed();
+    }
     if (watched != tabBar()) {
         // The platform's arrows, under the skinned up-down.
         switch (event->type()) {
@@ -461,6 +495,8 @@ bool TsCustomTabControl::event(QEvent* event)
     default: break;
     }
     switch (event->type()) {
+    // The strip shows the parent's picture at the control's place, which a move changes.
+    case QEvent::Move:
     case QEvent::EnabledChange:
     case QEvent::FontChange:
     case QEvent::StyleChange:
@@ -483,7 +519,8 @@ void TsCustomTabControl::selectNextTab(bool forward)
     for (int step = 1; step < tabs; ++step) {
         const int index = ((currentIndex() + (forward ? step : -step)) % tabs + tabs) % tabs;
         if (isTabEnabled(index) && isTabVisible(index)) {
-            setCurrentIndex(index);
+            if (changeAllowed())
+                setCurrentIndex(index);
             return;
         }
     }

@@ -11,6 +11,7 @@
 #include <functional>
 
 class FixedSizeTabBar;
+class QKeyEvent;
 class QPainter;
 class QToolButton;
 
@@ -30,7 +31,8 @@ public:
     // Draws tab `index` in `rect` of the cache instead of the skin's image and caption.
     bool OwnerDraw = false;
     std::function<void(QPainter& canvas, int index, const QRect& rect, bool current)> OnDrawTab;
-    // Asked before a click selects another tab; clearing `allowChange` keeps the current one.
+    // Asked before a click, Ctrl+Tab or an arrow key on the tabs selects another tab; clearing
+    // `allowChange` keeps the current one.
     std::function<void(bool& allowChange)> OnChanging;
 
     // Every tab's size along and across its caption when non-zero; 0 sizes the tabs by their
@@ -93,6 +95,9 @@ private:
     Look currentLook() const;
     void markChanged();
     void takeFocus();
+    // Asks OnChanging whether the page may change.
+    bool changeAllowed() const;
+    bool keyChangesTab(const QKeyEvent* key) const;
     bool pressTab(QPoint point);
     void rebuildCache();
     int tabState(int index) const;

@@ -32,30 +32,40 @@ void TsPanel::rebuildCache()
     SkinData.prepareCacheBitmap();
     QImage& cache = SkinData.cacheBitmap;
     paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), 0});
-    if (!m_caption.isEmpty()) {
-        QPainter painter(&cache);
-        painter.setFont(font());
-        const int textHeight = textExtent(font(), QStringLiteral("W")).height();
-        const QRect client = contentsRect();
-        QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(), textHeight);
-        const TextFlags flags = alignmentTextFlags(m_alignment);
-        if (!testAttribute(Qt::WA_SetFont)) {
-            writeSkinText(painter, m_caption, {SkinData.skinIndex, isEnabled(), false, flags | TextFlag::NoPrefix},
-                          caption);
-        } else {
-            painter.setPen(palette().color(QPalette::WindowText));
-            writePlainText(painter, m_caption, isEnabled(), flags, caption);
-        }
-    }
+    QPainter painter(&cache);
+    writeCaption(painter, !testAttribute(Qt::WA_SetFont));
+    painter.end();
     SkinData.bgChanged = false;
     // Controls that let the panel show through paint again over its new face.
     sendToChildren(this, SKM_PARENTBGCHANGED);
+}
+
+// The caption stands on the middle line of the client area, in the skin's font colours or, with
+// a font of the panel's own or without a skin, in the panel's text colour.
+void TsPanel::writeCaption(QPainter& painter, bool inSkinColours) const
+{
+    if (m_caption.isEmpty())
+        return;
+    painter.setFont(font());
+    const int textHeight = textExtent(font(), QStringLiteral("W")).height();
+    const QRect client = contentsRect();
+    QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(), textHeight);
+    const TextFlags flags = alignmentTextFlags(m_alignment);
+    if (inSkinColours) {
+        writeSkinText(painter, m_caption, {SkinData.skinIndex, isEnabled(), false, flags | TextFlag::NoPrefix},
+                      caption);
+    } else {
+        painter.setPen(palette().color(QPalette::WindowText));
+        writePlainText(painter, m_caption, isEnabled(), flags, caption);
+    }
 }
 
 void TsPanel::paintEvent(QPaintEvent* event)
 {
     if (!skinActive()) {
         QFrame::paintEvent(event);
+        QPainter painter(this);
+        writeCaption(painter, false);
         return;
     }
     if (SkinData.updatingFlag)

@@ -10,7 +10,7 @@ enum class CaptionAlignment;
 
 // A panel that holds other controls. While a skin is in force it paints its section ("PANEL")
 // with its borders and its caption into its cache, and the controls on it find their background
-// there.
+// there; without a skin it is a plain frame with its caption written in the middle.
 class TsPanel : public Skinned<TsPanel, QFrame, ControlKind::Panel> {
     Q_OBJECT
 
@@ -32,6 +32,7 @@ protected:
 
 private:
     void rebuildCache();
+    void writeCaption(QPainter& painter, bool inSkinColours) const;
 
     QString m_caption;
     CaptionAlignment m_alignment;

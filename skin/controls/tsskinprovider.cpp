@@ -2,6 +2,7 @@
 
 #include "skin/controls/containerpaint.h"
 #include "skin/controls/tsgrip.h"
+#include "skin/controls/systemmenubutton.h"
 #include "skin/controls/tsskinproviderbutton.h"
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tssystemmenu.h"
@@ -159,10 +160,13 @@ TsSkinProvider::TsSkinProvider(Form* form)
                     [this, index] { guarded([this, index] { clickTitleButton(TitleButton(index)); }); });
             m_accessButtons[index] = button;
         }
+        m_menuButton = new SystemMenuButton(form, m_systemMenu);
+        m_menuButton->setAccessibleName(QStringLiteral("Меню окна"));
+        connect(m_menuButton, &QPushButton::clicked, this, [this] { openSystemMenu(); });
         auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
         connect(menuKey, &QShortcut::activated, this, [this] {
             if (m_frameSkinned)
-                m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+                openSystemMenu();
         });
     }
     m_form->setMouseTracking(true);
@@ -216,6 +220,7 @@ void TsSkinProvider::setGripMode(GripMode mode)
 void TsSkinProvider::setShowAppIcon(bool show)
 {
     m_showAppIcon = show;
+    updateAccessButtons();
     invalidateFrame();
 }
 
@@ -245,6 +250,10 @@ bool TsSkinProvider::event(QEvent* event)
             } catch (const std::exception&) {
                 // This window keeps what it had; the other windows still take the new skin.
             }
+        } else {
+            // A skin without a section for windows leaves the window as it is without a skin,
+            // not in the frame the skin before drew.
+            removeFrame();
         }
         return true;
     case SKM_REMOVESKIN:
@@ -398,9 +407,11 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             return hit != HTCLIENT;
         }
         if (m_pressed != HTNOWHERE) {
-            const int button = buttonOfHit(m_pressed);
-            if (button >= 0)
-                setButtonState(TitleButton(button), hit == m_pressed ? 2 : 0);
+            const int state = hit == m_pressed ? 2 : 0;
+            if (const int button = buttonOfHit(m_pressed); button >= 0)
+                setButtonState(TitleButton(button), state);
+            else if (m_pressed >= firstUserButtonHit)
+                setUserButtonState(m_pressed - firstUserButtonHit, state);
             return true;
         }
         if (m_dragging && m_manualDrag)
@@ -420,12 +431,12 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             setButtonState(TitleButton(buttonOfHit(hit)), 2);
         } else if (hit >= firstUserButtonHit) {
             m_pressed = hit;
+            setUserButtonState(hit - firstUserButtonHit, 2);
             TsTitleButton& button = m_titleButtons[hit - firstUserButtonHit];
-            button.state = 2;
             if (button.OnMouseDown)
                 button.OnMouseDown(button);
         } else if (hit == HTSYSMENU) {
-            m_systemMenu->popup(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+            openSystemMenu();
         } else if (hit != HTERROR && hit != HTNOWHERE) {
             // Moving and sizing start with the first movement, so that a double click stays one.
             m_pressHit = hit;
@@ -435,7 +446,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
         return true;
     case QEvent::MouseButtonRelease: {
         if (event->button() == Qt::RightButton && (hit == HTCAPTION || hit == HTSYSMENU)) {
-            m_systemMenu->popup(event->globalPosition().toPoint());
+            m_systemMenu->openAt(event->globalPosition().toPoint());
             return true;
         }
         const int pressed = m_pressed;
@@ -450,9 +461,9 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             m_form->setGeometry(outline);
         }
         if (pressed >= firstUserButtonHit) {
+            setUserButtonState(pressed - firstUserButtonHit, 0);
+            m_hot = HTNOWHERE;
             TsTitleButton& button = m_titleButtons[pressed - firstUserButtonHit];
-            button.state = 0;
-            invalidateFrame();
             if (hit == pressed && button.OnMouseUp)
                 button.OnMouseUp(button);
             return true;
@@ -549,6 +560,11 @@ void TsSkinProvider::clickTitleButton(TitleButton button)
     m_systemMenu->refresh();
 }
 
+void TsSkinProvider::openSystemMenu()
+{
+    m_systemMenu->openAt(m_form->mapToGlobal(QPoint(frameWidth(), frameWidth() + titleHeight())));
+}
+
 void TsSkinProvider::toggleMaximized()
 {
     if (m_form->isMaximized())
@@ -562,12 +578,18 @@ void TsSkinProvider::setHot(int hit)
     if (hit == m_hot)
         return;
     const int previous = buttonOfHit(m_hot);
+    const int previousUser = m_hot - firstUserButtonHit;
     m_hot = hit;
     if (previous >= 0 && m_buttons[previous].state == 1)
         setButtonState(TitleButton(previous), 0);
-    const int next = buttonOfHit(hit);
-    if (next >= 0 && m_pressed == HTNOWHERE)
+    if (previousUser >= 0 && previousUser < m_titleButtons.size() && m_titleButtons[previousUser].state == 1)
+        setUserButtonState(previousUser, 0);
+    if (m_pressed != HTNOWHERE)
+        return;
+    if (const int next = buttonOfHit(hit); next >= 0)
         setButtonState(TitleButton(next), 1);
+    else if (hit >= firstUserButtonHit)
+        setUserButtonState(hit - firstUserButtonHit, 1);
 }
 
 void TsSkinProvider::setButtonState(TitleButton button, int state)
@@ -581,6 +603,20 @@ void TsSkinProvider::setButtonState(TitleButton button, int state)
         return;
     paintTitleButton(SkinData.cacheBitmap, button);
     m_form->update(titleButtonRect(button));
+}
+
+void TsSkinProvider::setUserButtonState(int index, int state)
+{
+    if (index < 0 || index >= m_titleButtons.size())
+        return;
+    TsTitleButton& button = m_titleButtons[index];
+    if (button.state == state)
+        return;
+    button.state = state;
+    if (SkinData.bgChanged || m_titleBackground.isNull() || button.rect.isEmpty())
+        return;
+    paintUserButton(SkinData.cacheBitmap, index);
+    m_form->update(button.rect);
 }
 
 void TsSkinProvider::snapToMonitor()
@@ -969,6 +1005,12 @@ void TsSkinProvider::updateAccessButtons()
     }
     m_accessButtons[int(TitleButton::Maximize)]->setAccessibleName(
         QString::fromUtf8(m_form->isMaximized() ? "Восстановить" : "Развернуть"));
+    const bool iconThere = m_frameSkinned && iconShown() && !m_form->isMinimized();
+    if (iconThere) {
+        const QRect band = slotRect(0);
+        m_menuButton->setGeometry(frameWidth(), band.top(), iconSize(), band.height());
+    }
+    m_menuButton->setVisible(iconThere);
 }
 
 // ---- the window's image
@@ -1064,23 +1106,31 @@ void TsSkinProvider::paintTitleButtons(QImage& image)
     for (int index = 0; index < m_titleButtons.size(); ++index) {
         TsTitleButton& button = m_titleButtons[index];
         const QRect rect = slotRect(userButtonFirstSlot + index);
-        if (rect.left() < iconRight) {
-            button.rect = QRect();
-            continue;
-        }
-        button.rect = rect;
-        if (button.UseSkinData)
-            paintMaskImage(image, m_userButtonMask, button.state, rect.topLeft(), button.state == 0 && !m_active);
-        if (!button.Glyph.isNull()) {
-            QImage glyph = button.Glyph.convertToFormat(QImage::Format_ARGB32);
-            const QRgb key = glyph.pixel(0, glyph.height() - 1);
-            for (int gy = 0; gy < glyph.height(); ++gy)
-                for (int gx = 0; gx < glyph.width(); ++gx)
-                    if (glyph.pixel(gx, gy) == key)
-                        glyph.setPixel(gx, gy, 0);
-            QPainter painter(&image);
-            painter.drawImage(rect.center() - QPoint(glyph.width() / 2, glyph.height() / 2) + QPoint(1, 1), glyph);
-        }
+        button.rect = rect.left() < iconRight ? QRect() : rect;
+        paintUserButton(image, index);
+    }
+}
+
+void TsSkinProvider::paintUserButton(QImage& image, int index)
+{
+    const TsTitleButton& button = m_titleButtons[index];
+    const QRect& rect = button.rect;
+    if (rect.isEmpty())
+        return;
+    if (!m_titleBackground.isNull())
+        copyBlock(image, rect.topLeft(), m_titleBackground,
+                  QRect(rect.topLeft() - m_titleBackgroundRect.topLeft(), rect.size()));
+    if (button.UseSkinData)
+        paintMaskImage(image, m_userButtonMask, button.state, rect.topLeft(), button.state == 0 && !m_active);
+    if (!button.Glyph.isNull()) {
+        QImage glyph = button.Glyph.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = glyph.pixel(0, glyph.height() - 1);
+        for (int gy = 0; gy < glyph.height(); ++gy)
+            for (int gx = 0; gx < glyph.width(); ++gx)
+                if (glyph.pixel(gx, gy) == key)
+                    glyph.setPixel(gx, gy, 0);
+        QPainter painter(&image);
+        painter.drawImage(rect.center() - QPoint(glyph.width() / 2, glyph.height() / 2) + QPoint(1, 1), glyph);
     }
 }
 

@@ -22,6 +22,7 @@ class QPaintEvent;
 class QWheelEvent;
 class QRubberBand;
 class SkinProviderButton;
+class SystemMenuButton;
 class TsGrip;
 class TsScrollBar;
 class TsSystemMenu;
@@ -172,9 +173,13 @@ private:
     void paintIcon(QImage& image);
     void paintTitleButtons(QImage& image);
     void paintTitleButton(QImage& image, TitleButton button);
+    // The user title button over the title behind it, in its state.
+    void paintUserButton(QImage& image, int index);
     void paintCaption(QImage& image);
     void setHot(int hit);
+    void openSystemMenu();
     void setButtonState(TitleButton button, int state);
+    void setUserButtonState(int index, int state);
     void snapToMonitor();
     bool scrolls(const QWidget* child) const;
     QSize contentExtent() const;
@@ -208,6 +213,7 @@ private:
     QWidget* m_client;
     TsSystemMenu* m_systemMenu = nullptr;
     std::array<SkinProviderButton*, titleButtonCount> m_accessButtons{};
+    SystemMenuButton* m_menuButton = nullptr;
     std::array<ButtonRecord, titleButtonCount> m_buttons{};
 
     BorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize;

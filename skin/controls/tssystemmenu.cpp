@@ -51,6 +51,16 @@ QAction* TsSystemMenu::addCommand(const QString& name, const QString& caption)
     return action;
 }
 
+void TsSystemMenu::openAt(QPoint at)
+{
+    popup(at);
+    for (QAction* action : actions())
+        if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
+            setActiveAction(action);
+            return;
+        }
+}
+
 void TsSystemMenu::refresh()
 {
     const BorderIcons icons = m_provider->borderIcons();

@@ -13,6 +13,10 @@ class TsSystemMenu : public QMenu {
 public:
     explicit TsSystemMenu(TsSkinProvider* provider);
 
+    // Pops up at the point on the screen with its first command chosen, as the desktop's window
+    // menu does: a screen reader's focus goes with it into the menu rather than staying on the
+    // window beneath.
+    void openAt(QPoint at);
     // Shows and enables the items for the window as it is now.
     void refresh();
     // Rebuilds the "Available skins" item from the skins the main skin manager lists; it is left

@@ -29,15 +29,23 @@ TsVelvixListBox::TsVelvixListBox(QWidget* parent)
     m_frame.followSkin();
 }
 
+int TsVelvixListBox::ItemHeight() const
+{
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : 0;
+    return rowHeight > 0 ? rowHeight : m_itemHeight;
+}
+
 void TsVelvixListBox::setItemHeight(int height)
 {
     m_itemHeight = std::max(1, height);
+    for (int row = 0; row < count(); ++row)
+        item(row)->setSizeHint(QSize(0, m_itemHeight));
     m_frame.bars().synchronize();
 }
 
 bool TsVelvixListBox::moreItemsThanFit() const
 {
-    return count() > (height() - 2 * skinFrameWidth) / m_itemHeight;
+    return count() > (height() - 2 * skinFrameWidth) / ItemHeight();
 }
 
 bool TsVelvixListBox::event(QEvent* event)
@@ -78,7 +86,9 @@ void TsVelvixListBox::paintRow(QPainter& painter, int row, QPoint cacheOffset, b
     QRect textArea = face.rect().adjusted(textIndent, 0, 0, 0);
     const TextFlags flags = TextFlag::SingleLine | TextFlag::VCenter | TextFlag::NoPrefix;
     const bool enabled = isEnabled() && (entry->flags() & Qt::ItemIsEnabled);
-    if (entry->isSelected()) {
+    // The current item of a list the keyboard is elsewhere is highlighted too, so that the reader
+    // sees which one Enter would take once back in the list.
+    if (entry->isSelected() || (!hasFocus() && row == currentRow())) {
         const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
         canvas.fillRect(face.rect(), palette().color(group, QPalette::Highlight));
         canvas.setPen(palette().color(group, QPalette::HighlightedText));

@@ -26,8 +26,10 @@ public:
     void setDisabledKind(TsDisabledKind kind) { m_frame.setDisabledKind(kind); }
     bool AutoComplete() const { return m_autoComplete; }
     void setAutoComplete(bool autoComplete) { m_autoComplete = autoComplete; }
-    // The height the list counts an item with when it decides whether its items fit.
-    int ItemHeight() const { return m_itemHeight; }
+    // The height of the list's rows, which decides whether its items fit: that of its first row,
+    // which follows the font unless set, and 16 while the list has none.
+    int ItemHeight() const;
+    // Gives the rows there are this height; ones added later keep their own.
     void setItemHeight(int height);
 
     // What typing collected so far; a key after a longer pause starts afresh.

@@ -14,6 +14,8 @@
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tslistbox.h"
 #include "skin/controls/tstreeview.h"
+#include "skin/controls/tsskinprovider.h"
+#include "skin/core/tsskinmanager.h"
 #include "tests/app/lecturereader.h"
 #include "tests/support/casename.h"
 #include "tests/support/messagerecorder.h"
@@ -24,6 +26,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
 
@@ -138,6 +141,31 @@ TEST_F(CourseIndexTest, ADamagedCacheIsMadeAfresh)
     EXPECT_EQ(index.search(QStringLiteral("радио")).size(), 1);
 }
 
+// A lecture that stopped being text (a damaged disk, a picture saved under its name) is left out
+// and named, and what was found in it before is not found any more.
+TEST_F(CourseIndexTest, ADocumentThatIsNotTextIsLeftOutAndNamed)
+{
+    CourseSearchWindow window([this] { return documents; }, cache());
+    window.queryEdit->setText(QStringLiteral("радио"));
+    window.search();
+    ASSERT_EQ(window.hits().size(), 1);
+    QByteArray damaged(64 * 1024, Qt::Uninitialized);
+    for (qsizetype at = 0; at < damaged.size(); ++at)
+        damaged[at] = char(at * 7919 % 251);
+    writeFile(lecture(QStringLiteral("Россия/b.htm")), damaged);
+    window.search();
+    EXPECT_TRUE(window.hits().isEmpty());
+    EXPECT_TRUE(window.statusLabel->text().startsWith(QStringLiteral("Ничего не найдено.\nНе вошёл в поиск файл ")));
+    EXPECT_TRUE(window.statusLabel->text().contains(QDir::toNativeSeparators(lecture(QStringLiteral("Россия/b.htm")))));
+    EXPECT_TRUE(window.statusLabel->text().contains(QStringLiteral("Это не текст")));
+
+    writeFile(lecture(QStringLiteral("Россия/b.htm")), page(QStringLiteral("<p>Радио снова здесь.</p>")));
+    CourseIndex index(cache());
+    EXPECT_EQ(index.update(documents), 1);
+    EXPECT_TRUE(index.leftOut().isEmpty());
+    EXPECT_EQ(topics(index.search(QStringLiteral("радио"))), QStringList{QStringLiteral("Радио")});
+}
+
 struct CacheCase {
     const char* name;
     // Leaves in the cache's place what the program may find there.
@@ -230,6 +258,17 @@ protected:
     }
 
     static QString selected() { return Form3->WebBrowser1->textCursor().selectedText(); }
+    // Whether the hit shown is marked, and every mark is a hit of this text.
+    static bool shownHitIsMarkedAmongHitsOf(const QString& text)
+    {
+        bool shownMarked = false;
+        for (const QTextEdit::ExtraSelection& mark : Form3->WebBrowser1->extraSelections()) {
+            if (mark.cursor.selectedText().compare(text, Qt::CaseInsensitive) != 0)
+                return false;
+            shownMarked = shownMarked || mark.cursor == Form3->WebBrowser1->textCursor();
+        }
+        return shownMarked;
+    }
 
     TestCourse course;
     MessageRecorder boxes;
@@ -243,8 +282,9 @@ TEST_F(MainWindowSearch, TheBarMarksEveryHitAndStepsThroughThemRoundTheEnds)
     ASSERT_TRUE(bar->isVisible());
     bar->edit->setText(QStringLiteral("станция номер 9"));
     EXPECT_EQ(bar->hitCount(), 11); // 9 and 90 to 99
-    EXPECT_EQ(Form3->WebBrowser1->extraSelections().size(), 11);
+    EXPECT_EQ(bar->countLabel->text(), QStringLiteral("Совпадений: 11"));
     EXPECT_EQ(selected(), QStringLiteral("станция номер 9"));
+    EXPECT_TRUE(shownHitIsMarkedAmongHitsOf(selected()));
     const int first = Form3->WebBrowser1->textCursor().selectionStart();
     QTest::keyClick(bar->edit, Qt::Key_Return);
     EXPECT_GT(Form3->WebBrowser1->textCursor().selectionStart(), first);
@@ -280,6 +320,26 @@ TEST_F(MainWindowSearch, CourseSearchFindsTheOldLectureInItsFolderAndOpensItAtTh
     EXPECT_TRUE(boxes.empty());
 }
 
+// The course search wears the skin's frame like every other window, not the desktop's title bar
+// above the skin's; without a skin it has the desktop's frame alone.
+TEST_F(MainWindowSearch, TheCourseSearchHasOneTitleBar)
+{
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    CourseSearchWindow* window = Form3->courseSearch();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->sSkinProvider1->frameSkinned());
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->parentWidget(), Form3);
+    EXPECT_TRUE(window->isWindow());
+    Form1->sSkinManager1->setActive(false);
+    EXPECT_FALSE(window->sSkinProvider1->frameSkinned());
+    EXPECT_FALSE(window->windowFlags() & Qt::FramelessWindowHint);
+    Form1->sSkinManager1->setActive(true);
+    EXPECT_TRUE(window->sSkinProvider1->frameSkinned());
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(MainWindowSearch, EscClosesTheCourseSearch)
 {
     QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
@@ -301,9 +361,33 @@ TEST_F(MainWindowSearch, F3AfterTheBarIsClosedBringsItBackAtTheNextHit)
     ASSERT_FALSE(bar->isVisible());
     QTest::keyClick(Form3->WebBrowser1, Qt::Key_F3);
     EXPECT_TRUE(bar->isVisible());
-    EXPECT_EQ(Form3->WebBrowser1->extraSelections().size(), 11);
+    EXPECT_EQ(bar->hitCount(), 11);
     EXPECT_GT(Form3->WebBrowser1->textCursor().selectionStart(), first);
     EXPECT_EQ(selected(), QStringLiteral("станция номер 9"));
+    EXPECT_TRUE(shownHitIsMarkedAmongHitsOf(selected()));
+}
+
+// A long lecture has tens of thousands of hits of a single letter: they are all counted, but only
+// those in view are marked, and the ones further down once the reader gets there.
+TEST_F(MainWindowSearch, ALongLectureMarksTheHitsInViewWhereverTheReaderIs)
+{
+    QString stations;
+    for (int paragraph = 0; paragraph < 3000; ++paragraph)
+        stations += QStringLiteral("<p>Станция %1.</p>").arg(paragraph);
+    course.writeFile(QStringLiteral("Teoria/post.htm"), page(stations));
+    open(QStringLiteral("Почта"));
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
+    SearchBar* bar = Form3->searchBar();
+    bar->edit->setText(QStringLiteral("станция"));
+    EXPECT_EQ(bar->hitCount(), 3000);
+    const qsizetype marked = Form3->WebBrowser1->extraSelections().size();
+    EXPECT_GT(marked, 0);
+    EXPECT_LT(marked, 1000);
+    // Back round the top to the last hit, at the very end.
+    QTest::keyClick(bar->edit, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(Form3->WebBrowser1->textCursor().block().text(), QStringLiteral("Станция 2999."));
+    EXPECT_TRUE(shownHitIsMarkedAmongHitsOf(QStringLiteral("станция")));
+    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace

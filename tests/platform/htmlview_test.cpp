@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -135,6 +136,55 @@ TEST_F(HtmlViewTest, MissingOrUnreadableFileShowsANoticeNotABox)
     }
     EXPECT_TRUE(boxes.empty());
 }
+
+QByteArray randomBytes(qsizetype size)
+{
+    QRandomGenerator generator(23);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+struct DocumentCase {
+    const char* name;
+    QByteArray bytes;
+    bool text;
+};
+
+class DocumentKindTest : public HtmlViewTest, public ::testing::WithParamInterface<DocumentCase> {};
+
+// What is not text is refused by name, not shown as a screenful of garbled letters.
+TEST_P(DocumentKindTest, OnlyTextIsShown)
+{
+    const QString path = write(QStringLiteral("Teoria/Лекция.htm"), GetParam().bytes);
+    view.navigate(path);
+    settle();
+    const bool refused = view.toPlainText().startsWith(QStringLiteral("Страницу не удаётся показать."));
+    EXPECT_EQ(refused, !GetParam().text) << view.toPlainText().left(200).toStdString();
+    if (refused) {
+        EXPECT_TRUE(view.toPlainText().contains(path));
+        EXPECT_TRUE(view.toPlainText().contains(QStringLiteral("Это не текст")));
+    }
+    QString whyNot;
+    HtmlView::readDocument(path, &whyNot);
+    EXPECT_EQ(whyNot.isEmpty(), GetParam().text);
+    EXPECT_TRUE(boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DocumentKindTest,
+    ::testing::Values(
+        DocumentCase{"random_bytes", randomBytes(256 * 1024), false},
+        DocumentCase{"a_picture_in_its_place", fixtures::wmf(0, 0, 720, 360, 1440, {}), false},
+        DocumentCase{"declared_utf8_gone_bad",
+                     QByteArray("<meta charset=utf-8><p>") + randomBytes(4096) + QByteArray("</p>"), false},
+        DocumentCase{"utf16_with_its_mark",
+                     QByteArray("\xFF\xFE") + encoded("UTF-16LE", QStringLiteral("<p>") + greeting), true},
+        DocumentCase{"word_processor_stray_characters",
+                     QByteArray("<p>") + QByteArray(300, 'a') + "\x0b" + QByteArray(300, 'b') + "\x07</p>", true},
+        DocumentCase{"empty", QByteArray(), true}),
+    CaseName());
 
 TEST_F(HtmlViewTest, LinksToPagesStayInTheViewAndOtherFilesGoToTheDesktop)
 {

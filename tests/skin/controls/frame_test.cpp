@@ -8,6 +8,7 @@
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintables.h"
 #include "skin/core/tsskinmanager.h"
+#include "skin/core/tsstoredskin.h"
 
 #include "platform/colors.h"
 #include "platform/form.h"
@@ -113,6 +114,44 @@ TEST_F(FrameTest, SkinnedWindowIsFramelessAroundItsClientAndGetsItsFrameBack)
         EXPECT_EQ(form->client()->pos(), QPoint(0, 0));
         form.reset();
         manager.reset();
+    }
+}
+
+// A skin without a "FORM" section leaves the window as it is without a skin, native frame and
+// all, whether it is in force when the window is made or chosen while the window is shown; a skin
+// with one frames the window again.
+TEST_F(FrameTest, SkinWithoutAWindowSectionLeavesTheNativeFrame)
+{
+    TsStoredSkin noWindows = ferroluxSkin();
+    noWindows.Name = QStringLiteral("Без окон");
+    noWindows.GeneralData.removeIf(
+        [](const TsSkinGeneral& section) { return section.SectionName.compare(u"FORM", Qt::CaseInsensitive) == 0; });
+    manager = std::make_unique<TsSkinManager>(nullptr);
+    manager->setInternalSkins({ferroluxSkin(), noWindows});
+    manager->setSkinName(noWindows.Name);
+    makeForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QSize clientSize = Form::clientSizeForOuter(designed.size());
+    const auto expectNative = [&] {
+        EXPECT_FALSE(provider->frameSkinned());
+        EXPECT_FALSE(form->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(form->size(), clientSize);
+        EXPECT_EQ(form->client()->pos(), QPoint(0, 0));
+        EXPECT_EQ(provider->hitTest(QPoint(frame + 30, frame + 2)), HTCLIENT);
+    };
+    {
+        SCOPED_TRACE("in force when the window was made");
+        expectNative();
+    }
+    manager->setSkinName(ferroluxSkinName);
+    EXPECT_TRUE(provider->frameSkinned());
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form->size(), designed.size());
+    {
+        SCOPED_TRACE("chosen while the window is shown");
+        manager->setSkinName(noWindows.Name);
+        expectNative();
     }
 }
 
@@ -520,6 +559,44 @@ TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
     EXPECT_EQ(clicks, 1);
 }
 
+// The program's own title buttons look hot under the mouse and pressed while held, as the
+// window's buttons do, and only they are drawn again.
+TEST_F(FrameTest, OwnTitleButtonsShowHotAndPressed)
+{
+    startSkin();
+    makeForm();
+    TsTitleButton button;
+    button.Name = QStringLiteral("Own");
+    provider->titleButtons().append(button);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    provider->frameImage();
+    const QRect own = provider->titleButtons().first().rect;
+    ASSERT_FALSE(own.isEmpty());
+    const QPoint away(form->width() / 2, own.center().y());
+    const QImage normal = framePart(own);
+    sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::NoButton);
+    EXPECT_EQ(provider->titleButtons().first().state, 1);
+    const QImage hot = framePart(own);
+    sendMouse(form.get(), QEvent::MouseButtonPress, own.center(), Qt::LeftButton);
+    EXPECT_EQ(provider->titleButtons().first().state, 2);
+    const QImage pressed = framePart(own);
+    EXPECT_NE(hot, normal);
+    EXPECT_NE(pressed, normal);
+    EXPECT_NE(pressed, hot);
+    sendMouse(form.get(), QEvent::MouseMove, away, Qt::LeftButton);
+    EXPECT_EQ(framePart(own), normal) << "held, but the mouse went off it";
+    sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::LeftButton);
+    EXPECT_EQ(framePart(own), pressed);
+    sendMouse(form.get(), QEvent::MouseButtonRelease, own.center(), Qt::NoButton);
+    EXPECT_EQ(framePart(own), normal);
+    sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::NoButton);
+    EXPECT_EQ(framePart(own), hot);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.get(), &leave);
+    EXPECT_EQ(framePart(own), normal);
+}
+
 // Each title button is a push button to a screen reader, named as the desktop names it, and
 // pressing it there does what a click does.
 TEST_F(FrameTest, TitleButtonsArePushButtonsForScreenReaders)
@@ -630,6 +707,60 @@ INSTANTIATE_TEST_SUITE_P(Frame, AvailableSkins,
                          CaseName());
 
 // The system menu opens from the title icon and from Alt+Space, as the native frame's does.
+// The title icon's window menu is a menu to screen readers, as the main menu is: met in the
+// window as a menu button holding the menu's commands, and opened through it with the reader's
+// focus on its first command, not on the window beneath.
+TEST_F(FrameTest, WindowMenuIsAMenuForScreenReaders)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QAccessibleInterface* button = nullptr;
+    for (int index = 0; index < window->childCount(); ++index) {
+        QAccessibleInterface* child = window->child(index);
+        if (child && child->role() == QAccessible::ButtonMenu && !child->state().invisible)
+            button = child;
+    }
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Меню окна"));
+    ASSERT_EQ(button->childCount(), 1);
+    QAccessibleInterface* menu = button->child(0);
+    ASSERT_EQ(menu->role(), QAccessible::PopupMenu);
+    QStringList items;
+    for (int index = 0; index < menu->childCount(); ++index)
+        items << menu->child(index)->text(QAccessible::Name);
+    EXPECT_TRUE(items.contains(QStringLiteral("Move"))) << items.join(u',').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Close"))) << items.join(u',').toStdString();
+
+    button->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    TsSystemMenu* systemMenu = provider->systemMenu();
+    EXPECT_TRUE(QTest::qWaitFor([systemMenu] { return systemMenu->isVisible(); }));
+    QAction* chosen = systemMenu->activeAction();
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_TRUE(chosen->isEnabled());
+    QAccessibleInterface* focused = menu->child(int(systemMenu->actions().indexOf(chosen)));
+    ASSERT_NE(focused, nullptr);
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_EQ(focused->text(QAccessible::Name), chosen->text());
+    systemMenu->close();
+
+    const auto menuButtonShown = [window] {
+        for (int index = 0; index < window->childCount(); ++index)
+            if (window->child(index)->role() == QAccessible::ButtonMenu && !window->child(index)->state().invisible)
+                return true;
+        return false;
+    };
+    provider->setShowAppIcon(false);
+    EXPECT_FALSE(menuButtonShown()) << "no icon, no button in its place";
+    provider->setShowAppIcon(true);
+    EXPECT_TRUE(menuButtonShown());
+    manager->setActive(false);
+    EXPECT_FALSE(menuButtonShown()) << "the native frame has its own window menu";
+}
+
 TEST_F(FrameTest, SystemMenuOpensFromTheIconAndTheKeyboard)
 {
     startSkin();

@@ -223,6 +223,114 @@ INSTANTIATE_TEST_SUITE_P(
                               2}),
     CaseName());
 
+enum class Way { CtrlTab, ArrowOnTheTabs, ClickWithoutSkin };
+
+struct ChangeCase {
+    const char* name;
+    Way way;
+    Qt::Key key;
+    int from;
+    int to; // the page reached when the change is allowed; `from` when none is due
+};
+
+class PageControlChanges : public PageControlTest, public ::testing::WithParamInterface<ChangeCase> {};
+
+// However the page is changed, OnChanging is asked first and can keep it; where no other page is
+// due (an arrow at the end of the row) it is not asked at all.
+TEST_P(PageControlChanges, EveryWayToAnotherPageAsksFirst)
+{
+    const ChangeCase& c = GetParam();
+    for (const bool allow : {false, true}) {
+        SCOPED_TRACE(allow);
+        manager->setActive(c.way != Way::ClickWithoutSkin);
+        pages->setCurrentIndex(c.from);
+        changes.clear();
+        int asked = 0;
+        pages->OnChanging = [&](bool& allowChange) {
+            ++asked;
+            allowChange = allow;
+        };
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        switch (c.way) {
+        case Way::CtrlTab: {
+            auto* edit = new QLineEdit(sheets[c.from]);
+            edit->show();
+            edit->setFocus();
+            QTest::keyClick(edit, c.key, Qt::ControlModifier);
+            delete edit;
+            break;
+        }
+        case Way::ArrowOnTheTabs:
+            pages->tabBar()->setFocus();
+            QTest::keyClick(pages->tabBar(), c.key);
+            break;
+        case Way::ClickWithoutSkin: press(c.to); break;
+        }
+        const bool due = c.to != c.from;
+        EXPECT_EQ(asked, due ? 1 : 0);
+        EXPECT_EQ(pages->currentIndex(), allow ? c.to : c.from);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PageControlChanges,
+    ::testing::Values(ChangeCase{"ctrl_tab", Way::CtrlTab, Qt::Key_Tab, 0, 1},
+                      ChangeCase{"right_arrow", Way::ArrowOnTheTabs, Qt::Key_Right, 0, 1},
+                      ChangeCase{"left_arrow", Way::ArrowOnTheTabs, Qt::Key_Left, 2, 1},
+                      ChangeCase{"left_arrow_at_the_first_tab", Way::ArrowOnTheTabs, Qt::Key_Left, 0, 0},
+                      ChangeCase{"click_without_a_skin", Way::ClickWithoutSkin, Qt::Key_unknown, 0, 2}),
+    CaseName());
+
+// A parent whose skin picture changes colour along its width and ends before the page control
+// on it does, as a window's picture ends where a control is scrolled half out of it.
+class PicturedParent : public QWidget {
+public:
+    static constexpr QRgb beyond = 0xFF0AC81E;
+
+    PicturedParent() : picture(300, 100, QImage::Format_BGR888)
+    {
+        for (int x = 0; x < picture.width(); ++x)
+            for (int y = 0; y < picture.height(); ++y)
+                picture.setPixel(x, y, qRgb(x % 256, 40 + x / 256 * 100, 200));
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, QColor(beyond));
+        setPalette(palette);
+        resize(600, 320);
+    }
+
+    QImage picture;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (skinMessageOf(event) == SKM_GETCACHE) {
+            static_cast<SkinMessageEvent*>(event)->cache = {&picture, 0, 0, true};
+            return true;
+        }
+        return QWidget::event(event);
+    }
+};
+
+// The tab strip shows the parent's picture at the control's place, wherever the control is moved,
+// and the parent's colour where the picture ends.
+TEST_F(PageControlTest, TabStripFollowsTheParentsPictureAsTheControlMoves)
+{
+    PicturedParent parent;
+    auto* moving = new TsPageControl(&parent);
+    moving->setGeometry(0, 0, 400, 300);
+    moving->addTab(new TsTabSheet(moving), QStringLiteral("Лекции"));
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    const QPoint inStrip(280, 2);
+    ASSERT_GT(inStrip.x(), moving->tabDrawRect(0).right());
+    EXPECT_EQ(moving->skinImage().pixel(inStrip) | 0xFF000000, parent.picture.pixel(inStrip));
+    moving->move(12, 0);
+    EXPECT_EQ(moving->skinImage().pixel(inStrip) | 0xFF000000, parent.picture.pixel(inStrip + QPoint(12, 0)));
+    EXPECT_EQ(moving->skinImage().pixel(QPoint(350, 2)) | 0xFF000000, PicturedParent::beyond)
+        << "beyond the parent's picture";
+}
+
 // Tabs that do not fit scroll with the skinned up-down, a tab at a time; room for them all, or the
 // end of the skin, takes it away again.
 TEST_F(PageControlTest, TabsThatDoNotFitScrollWithTheUpDown)

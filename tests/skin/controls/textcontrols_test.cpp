@@ -257,6 +257,26 @@ TEST_F(TextControlsTest, ListShowsItsBarFromTheTenthItem)
     EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 1);
 }
 
+// Rows as high as the font makes them count as such: the skinned bar comes exactly when the
+// platform's would, not when 16-pixel rows would overflow.
+TEST_F(TextControlsTest, ListCountsItsRowsAtTheirRealHeight)
+{
+    auto* list = place<TsListBox>(QRect(8, 8, 401, 153));
+    QFont font = list->font();
+    font.setPixelSize(22);
+    list->setFont(font);
+    EXPECT_EQ(list->ItemHeight(), 16);
+    for (int item = 1; item <= 10; ++item) {
+        list->addItem(QStringLiteral("Item %1").arg(item));
+        QCoreApplication::processEvents();
+        const int rowHeight = list->visualItemRect(list->item(0)).height();
+        ASSERT_GT(rowHeight, 16);
+        EXPECT_EQ(list->ItemHeight(), rowHeight);
+        const TsScrollBar* bar = list->skinnedScrollBar();
+        EXPECT_EQ(bar && bar->isVisible(), item > (153 - 6) / rowHeight) << item << " items";
+    }
+}
+
 // A second click keeps the first item chosen only while several may be chosen.
 TEST_F(TextControlsTest, ListKeepsEarlierChoicesOnlyWhenMultiSelect)
 {
@@ -348,6 +368,23 @@ TEST_F(TextControlsTest, ListItemsTakeTheirLookFromTheSkin)
     shown = picture(list);
     EXPECT_FALSE(shows(shown, plain, toQColor(0x00C000)));
     EXPECT_FALSE(shows(shown, plain, toQColor(0x0000C0)));
+}
+
+// The current item shows even while the keyboard is elsewhere and it is not chosen; in the list
+// the focus frame shows it instead.
+TEST_F(TextControlsTest, UnfocusedListHighlightsItsCurrentItem)
+{
+    auto* list = place<TsListBox>(QRect(10, 10, 200, 100));
+    list->setMultiSelect(true);
+    list->addItems({QStringLiteral("one"), QStringLiteral("two")});
+    list->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    ASSERT_TRUE(list->selectedItems().isEmpty());
+    const QPoint inside = list->visualItemRect(list->item(1)).translated(list->viewport()->pos()).center();
+    const QColor highlight = list->palette().color(QPalette::Highlight);
+    EXPECT_EQ(picture(list).pixelColor(inside + QPoint(20, 0)), highlight);
+    list->setFocus();
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_NE(picture(list).pixelColor(inside + QPoint(20, 0)), highlight);
 }
 
 // The face is painted into the cache once; repaints only copy it, until the state changes.

@@ -122,6 +122,36 @@ TEST_F(SpeedButtonTest, PanelOnPaintDrawsOnItsFaceOnEveryPaint)
     EXPECT_EQ(panel->grab().toImage().pixelColor(1, 1), QColor(Qt::green));
 }
 
+// The caption is the panel's own, skin or none: without one it is written as the platform's panel
+// writes it, in the middle, in the panel's text colour.
+TEST_F(SpeedButtonTest, PanelWritesItsCaptionWithOrWithoutASkin)
+{
+    delete button;
+    QPalette red = panel->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    panel->setPalette(red);
+    QFont font = panel->font();
+    font.setPixelSize(20);
+    font.setBold(true);
+    panel->setFont(font);
+    const auto redPixelsInTheMiddle = [this] {
+        const QImage shown = panel->grab().toImage();
+        int count = 0;
+        for (int x = 0; x < shown.width(); ++x)
+            for (int y = 40; y < 60; ++y)
+                count += shown.pixelColor(x, y) == QColor(200, 0, 0) ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(redPixelsInTheMiddle(), 0);
+    panel->setCaption(QStringLiteral("HHHH"));
+    for (const bool skinned : {true, false}) {
+        SCOPED_TRACE(skinned);
+        manager->setActive(skinned);
+        ASSERT_EQ(panel->skinActive(), skinned);
+        EXPECT_GT(redPixelsInTheMiddle(), 20);
+    }
+}
+
 TEST_F(SpeedButtonTest, GlyphButtonShowsItsGlyphBesideTheCaption)
 {
     auto* bitButton = new TsBitBtn(panel);
