@@ -41,8 +41,7 @@ const QString TForm5::handInQueuedMessage =
 const QString TForm5::handInDeliveredMessage =
     QStringLiteral("Связь с сервером вернулась: тест (%1) проверен и сохранён, оценка %2.");
 const QString TForm5::handInRefusedMessage = QStringLiteral("Сервер курса не принял тест (%1): %2");
-const QString TForm5::offlineCaption =
-    QStringLiteral("Тестирование — нет связи с сервером, ответы хранятся на этом компьютере");
+const QString TForm5::offlineCaption = QStringLiteral("Тестирование — нет связи с сервером, ответы хранятся здесь");
 
 TForm5::TForm5() : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame)
 {}

@@ -16,8 +16,7 @@
 TForm6* Form6 = nullptr;
 
 const QString TForm6::notStoredCaption = QStringLiteral("Результаты тестирования — результат не сохранён");
-const QString TForm6::queuedCaption =
-    QStringLiteral("Результаты тестирования — ждёт связи с сервером, оценка будет после проверки");
+const QString TForm6::queuedCaption = QStringLiteral("Результаты тестирования — ждёт связи с сервером");
 
 namespace {
 const QString caption = QStringLiteral("Результаты тестирования");
