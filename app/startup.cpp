@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/installedcourse.h"
 #include "app/tform1.h"
 #include "app/tform13.h"
 #include "app/tform14.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QStandardPaths>
 
 #include <thread>
 
@@ -150,7 +152,9 @@ int runProgram()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     installToolkitTranslations();
-    if (!createWindows())
+    if (!placeInstalledCourse(QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        || !createWindows())
         return 1;
     showStartWindow();
     const int status = QApplication::exec();

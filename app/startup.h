@@ -18,6 +18,6 @@ void showStartWindow(const std::function<void()>& painted = {});
 // Destroys every window and the data module (the end of the program, or of a test).
 void destroyProgram();
 
-// The whole program: the toolkit's translations, create, show the start window, run the event loop. Exit status 0 after a
+// The whole program: the toolkit's translations, the installed program's course, create, show the start window, run the event loop. Exit status 0 after a
 // normal end, 1 after a failed start-up.
 int runProgram();

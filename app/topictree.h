@@ -15,6 +15,5 @@ QTreeWidgetItem* addTopicEntry(QTreeWidget* tree, const QString& text, const QIc
 // Whether the event is a press of Enter (either key), which opens the marked entry of a tree.
 bool isEnterKey(const QEvent* event);
 
-// The 16 x 16 quill of the topic trees, drawn here rather than shipped as a file.
-QImage quillImage();
+// The 16 x 16 quill of the topic trees and of every window's title.
 QIcon quillIcon();

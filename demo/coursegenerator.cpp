@@ -121,7 +121,9 @@ void CourseGenerator::writeTexts()
     if (files.isEmpty())
         throw std::runtime_error("no course texts in texts/");
     for (const QString& file : files) {
-        const QString text = readText(file);
+        // The manual's about line names the version of the program the course was made with.
+        const QString text =
+            readText(file).replace(QStringLiteral("@VESTORIA_VERSION@"), QStringLiteral(VESTORIA_VERSION));
         const QString charset = declaredCharset(text, file);
         QByteArray bytes;
         if (charset == QStringLiteral("utf-8"))

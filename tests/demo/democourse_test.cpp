@@ -243,6 +243,7 @@ TEST_F(DemoCourse, CourseDocumentsAndManualAreThere)
     const QString manual = decodeHtml(readAll(coursePath(QStringLiteral("Teoria\\Руководство.htm"))));
     EXPECT_TRUE(manual.contains(QStringLiteral("Словесница")));
     EXPECT_TRUE(manual.contains(QStringLiteral("<b>1</b>")));
+    EXPECT_TRUE(manual.contains(QStringLiteral("версия " VESTORIA_VERSION ".")));
 }
 
 TEST_F(DemoCourse, QuestionBankHoldsOneHundredQuestionsWithFiveOptions)

@@ -5,32 +5,18 @@
 #include "app/startup.h"
 #include "app/tform1.h"
 #include "platform/apperror.h"
+#include "platform/copyfolder.h"
 #include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "tools/tour/tour.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
-
-namespace {
-bool copyFolder(const QString& from, const QString& to)
-{
-    QDirIterator entries(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString source = entries.next();
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-            return false;
-    }
-    return true;
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -42,7 +28,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir copy;
     const QString programDir = copy.path();
-    if (!copy.isValid() || !copyFolder(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), programDir)) {
+    if (!copy.isValid() || !copyFolder(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), programDir).isEmpty()) {
         std::fprintf(stderr, "cannot copy the program folder\n");
         return 1;
     }
