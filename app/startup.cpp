@@ -6,8 +6,10 @@
 #include "app/tform14.h"
 #include "app/tform3.h"
 #include "app/topictree.h"
+#include "data/answerjournal.h"
 #include "data/tdatamodule2.h"
 #include "platform/afterfirstpaint.h"
+#include "platform/applicationtitle.h"
 #include "platform/apperror.h"
 #include "platform/messagebox.h"
 #include "platform/toolkittranslations.h"
@@ -16,18 +18,50 @@
 #include "skin/core/skinmenuhook.h"
 #include "teacher/tform10.h"
 #include "teacher/tform9.h"
+#include "testing/grading.h"
 #include "testing/tform4.h"
 #include "testing/tform5.h"
 #include "testing/tform6.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QStandardPaths>
 
 #include <thread>
 
 namespace {
+// Hand-ins that an earlier run queued while the server was away and that this start delivered
+// before anything else: the student learns of them at once.
+void tellDeliveredAtStart()
+{
+    QStringList lines;
+    for (const DeliveredHandIn& handIn : DataModule2->deliveredAtStart()) {
+        if (handIn.refusal.isEmpty())
+            lines.append(QStringLiteral("%1 — оценка %2")
+                             .arg(handIn.name, gradeFor(handIn.correct, TForm4::questionsPerTest).letterText));
+        else
+            lines.append(QStringLiteral("%1 — сервер не принял тест: %2").arg(handIn.name, handIn.refusal));
+    }
+    if (lines.isEmpty())
+        return;
+    showMessageBox(
+        {applicationTitle(),
+         QStringLiteral("Тесты, сданные без связи с сервером, доставлены и проверены:\n") + lines.join(u'\n'),
+         MessageIcon::Information});
+}
+
+// A server that cannot be reached keeps the hand-ins waiting on this computer for the next start.
+QString queuedHandInsNote(const QString& server)
+{
+    if (server.isEmpty() || !QFileInfo::exists(AnswerJournal::defaultFileName())
+        || AnswerJournal().queuedHandIns(server).isEmpty())
+        return {};
+    return QStringLiteral("\n\nСданные без связи тесты сохранены на этом компьютере и будут отправлены при "
+                          "следующем запуске.");
+}
+
 template <typename T>
 void destroy(T*& instance)
 {
@@ -66,8 +100,8 @@ bool createWindows()
                                   : QDir::toNativeSeparators(QDir::current().absoluteFilePath(
                                       QString::fromLatin1(TDataModule2::databaseFileName)));
         showMessageBox({QStringLiteral("Application Error"),
-                        withFullStop(tried + QStringLiteral(": ") + error.message()), MessageIcon::Error,
-                        MessageButtons::Ok});
+                        withFullStop(tried + QStringLiteral(": ") + error.message()) + queuedHandInsNote(server),
+                        MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
     Form3 = new TForm3;
@@ -78,6 +112,7 @@ bool createWindows()
     Form10 = new TForm10;
     Form13 = new TForm13;
     Form14 = new TForm14;
+    tellDeliveredAtStart();
     return true;
 }
 

@@ -70,6 +70,16 @@ QStringList schemaStatements()
             "    VALUES (left(student_name, 255), current_date, questions, letter, own);\n"
             "  RETURN correct;\n"
             "END $$"),
+        // A hand-in whose reply was lost is asked after before it is sent again: the number of
+        // correct answers when the session's result is stored, null when it is not.
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION public.vestoria_handed_in() RETURNS integer "
+            "LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public AS $$\n"
+            "  SELECT (SELECT count(*) FROM testing_entries e\n"
+            "    WHERE e.session = r.session AND (SELECT q.otv FROM test q WHERE q.nom = e.nom1 ORDER BY q.rowid "
+            "LIMIT 1)\n"
+            "          IS NOT DISTINCT FROM e.otv)::integer\n"
+            "  FROM result r WHERE r.session = current_setting('vestoria.session', true) $$"),
         // Every result stored, changed or removed is announced, so that every open editor follows.
         QStringLiteral("CREATE OR REPLACE FUNCTION public.vestoria_result_changed() RETURNS trigger LANGUAGE plpgsql "
                        "AS $$ BEGIN PERFORM pg_notify('vestoria_result', ''); RETURN NULL; END $$"),
@@ -79,7 +89,7 @@ QStringList schemaStatements()
         // Rights: nobody but the owner and the teacher touches the course; students read it
         // (without the letters), write their own session's entries and hand in.
         QStringLiteral("REVOKE ALL ON ALL TABLES IN SCHEMA public FROM PUBLIC"),
-        QStringLiteral("REVOKE ALL ON FUNCTION public.vestoria_hand_in(text) FROM PUBLIC"),
+        QStringLiteral("REVOKE ALL ON FUNCTION public.vestoria_hand_in(text), public.vestoria_handed_in() FROM PUBLIC"),
         QStringLiteral("GRANT USAGE ON SCHEMA public, student TO vestoria_student, vestoria_teacher"),
         QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON public.test, public.media, public.\"Lekcia\", "
                        "public.rasdel, public.\"Present\", public.foto, public.result, public.testing, "
@@ -89,7 +99,8 @@ QStringList schemaStatements()
                        "public.foto, public.result, student.test TO vestoria_student"),
         // Of its entries a student changes only the answer letter.
         QStringLiteral("GRANT SELECT, INSERT, DELETE, UPDATE (otv) ON public.testing TO vestoria_student"),
-        QStringLiteral("GRANT EXECUTE ON FUNCTION public.vestoria_hand_in(text) TO vestoria_student, vestoria_teacher"),
+        QStringLiteral("GRANT EXECUTE ON FUNCTION public.vestoria_hand_in(text), public.vestoria_handed_in() TO "
+                       "vestoria_student, vestoria_teacher"),
         QStringLiteral("ALTER ROLE vestoria_student SET search_path = student, public"),
         QStringLiteral("ALTER ROLE vestoria_teacher SET search_path = public"),
     };

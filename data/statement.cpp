@@ -1,6 +1,7 @@
 #include "data/statement.h"
 
 #include "data/connection.h"
+#include "data/connectionlost.h"
 #include "platform/apperror.h"
 
 #include <libpq-fe.h>
@@ -123,6 +124,9 @@ void Statement::bind(int index, const FieldValue& value)
 
 void Statement::execute() const
 {
+    // Statements run with the connection as it was handed in; only a break is mended here.
+    auto& connection = const_cast<Connection&>(connection_);
+    connection.checkServerConnection();
     std::vector<QByteArray> texts;
     std::vector<const char*> values;
     texts.reserve(parameters_.size());
@@ -134,6 +138,8 @@ void Statement::execute() const
                            nullptr, values.data(), nullptr, nullptr, 0);
     const ExecStatusType status = PQresultStatus(result_);
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
+        if (connection.serverConnectionBroke())
+            throw ConnectionLost(connection_.engineMessage());
         if (!result_)
             throw AppError(connection_.engineMessage());
         fail();
@@ -143,7 +149,7 @@ void Statement::execute() const
     if (status == PGRES_TUPLES_OK && PQnfields(result_) == 1 && QByteArray(PQfname(result_, 0)) == "rowid"
         && QByteArray(PQcmdStatus(result_)).startsWith("INSERT") && PQntuples(result_) > 0)
         inserted = QByteArray(PQgetvalue(result_, 0, 0)).toLongLong();
-    const_cast<Connection&>(connection_).recordServerResult(inserted, QByteArray(PQcmdTuples(result_)).toInt());
+    connection.recordServerResult(inserted, QByteArray(PQcmdTuples(result_)).toInt());
 }
 
 bool Statement::step()

@@ -132,6 +132,7 @@ void Table::close()
     state_ = State::Closed;
     records_.clear();
     valuesBeforeEdit_.clear();
+    notStoredReason_.clear();
     cursor_ = 0;
     bof_ = eof_ = modified_ = false;
     snapshotChanged();
@@ -365,10 +366,19 @@ void Table::post()
     if (state_ != State::Edit && state_ != State::Insert)
         fail(notEditingMessage);
     notify([](DataLink* link) { link->updateData(); });
-    if (state_ == State::Insert)
-        storeInsert();
-    else
-        storeEdit();
+    try {
+        if (state_ == State::Insert)
+            storeInsert();
+        else
+            storeEdit();
+    } catch (const AppError& error) {
+        // The change stays in its row, marked, to be posted again (after a lost connection has
+        // come back, say).
+        notStoredReason_ = error.message();
+        notify([](DataLink* link) { link->editingChanged(); });
+        throw;
+    }
+    notStoredReason_.clear();
     modified_ = false;
     valuesBeforeEdit_.clear();
     bof_ = eof_ = false;
@@ -475,6 +485,7 @@ void Table::cancel()
         records_[cursor_].values = valuesBeforeEdit_;
     }
     valuesBeforeEdit_.clear();
+    notStoredReason_.clear();
     modified_ = false;
     if (records_.isEmpty())
         bof_ = eof_ = true;

@@ -72,6 +72,9 @@ public:
     int takeInNewRecords();
     // True while the pending change has at least one field write.
     bool isModified() const { return modified_; }
+    // Why the pending change could not be stored when it was last posted (the engine's message);
+    // empty when it was not posted yet or was stored.
+    const QString& notStoredReason() const { return notStoredReason_; }
 
     void addDataSource(DataSource* source);
     void removeDataSource(DataSource* source);
@@ -114,6 +117,7 @@ private:
     bool eof_ = false;
     bool modified_ = false;
     QVector<FieldValue> valuesBeforeEdit_;
+    QString notStoredReason_;
     QList<DataSource*> sources_;
 
     // Orderings by key field for Locate, built once and kept until the snapshot changes.

@@ -1,6 +1,8 @@
 #include "data/tdatamodule2.h"
 
+#include "data/answerjournal.h"
 #include "data/connection.h"
+#include "data/connectionlost.h"
 #include "data/datasource.h"
 #include "data/table.h"
 #include "data/classroomschema.h"
@@ -14,6 +16,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUuid>
+#include <algorithm>
 
 TDataModule2* DataModule2 = nullptr;
 
@@ -48,9 +51,29 @@ TDataModule2::TDataModule2(QObject* parent)
     } else {
         ADOConnection1->openServer(server);
         ownDraws_ = true;
+        server_ = server;
+        journal_ = std::make_unique<AnswerJournal>();
+        retryTimer_ = new QTimer(this);
+        retryTimer_->setSingleShot(true);
+        connect(retryTimer_, &QTimer::timeout, this, [this] { guarded([this] { retryPending(); }); });
+        // Tests handed in while the server was away, in an earlier run, go first.
+        journal_->forgetUnhandedTests();
+        try {
+            deliveredAtStart_ = deliverQueued();
+        } catch (const ConnectionLost&) {
+            scheduleRetry();
+        }
     }
     startSession();
     connect(ADOConnection1, &Connection::notified, this, [this] { guarded([this] { takeInNewResults(); }); });
+    // A listening editor notices the server going away by itself and looks for its return.
+    connect(ADOConnection1, &Connection::lost, this, [this] {
+        setServerReachable(false);
+        scheduleRetry();
+    });
+    // Results handed in while it was away are taken in once it is back.
+    connect(ADOConnection1, &Connection::reconnected, this,
+            [this] { QTimer::singleShot(0, this, [this] { guarded([this] { takeInNewResults(); }); }); });
     for (Table* table : {ADOTable1, tblMedia, ADOTable3, ADOTable4, ADOTable5, ADOTable6, ADOTable7, ADOTable2})
         table->open();
     DataModuleCreate();
@@ -89,19 +112,149 @@ void TDataModule2::startSession()
     if (!ADOConnection1->isServer())
         return;
     session_ = id.toString(QUuid::WithoutBraces);
-    Statement set(*ADOConnection1, QStringLiteral("SELECT set_config(?, ?, false)"));
-    set.bind(1, classroomSchema::sessionSetting);
-    set.bind(2, session_);
-    set.run();
+    ADOConnection1->setSessionValue(classroomSchema::sessionSetting, session_);
 }
 
-int TDataModule2::handIn(const QString& studentName)
+void TDataModule2::beginTest()
 {
-    Statement handIn(*ADOConnection1, QStringLiteral("SELECT public.vestoria_hand_in(?)"));
-    handIn.bind(1, studentName);
-    if (!handIn.step())
-        throw AppError(QStringLiteral("Сервер не вернул результат теста"));
-    return static_cast<int>(handIn.columnInteger(0));
+    if (!ADOConnection1->isServer())
+        return;
+    startSession();
+    ADOTable5->refresh();
+}
+
+bool TDataModule2::storeAnswer(const QString& position, const QString& letter)
+{
+    journal_->recordAnswer(session_, position, letter);
+    // While the server is away the background attempts look for it; a click does not wait for
+    // a connection to time out.
+    if (!serverReachable_)
+        return false;
+    try {
+        sendAnswers(*ADOConnection1, session_);
+    } catch (const ConnectionLost&) {
+        setServerReachable(false);
+        scheduleRetry();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> TDataModule2::givenAnswer(const QString& position) const
+{
+    if (!journal_)
+        return std::nullopt;
+    return journal_->answer(session_, position);
+}
+
+void TDataModule2::sendAnswers(Connection& connection, const QString& session)
+{
+    for (const AnswerJournal::Answer& answer : journal_->unsentAnswers(session)) {
+        Statement store(connection, QStringLiteral("UPDATE testing SET otv = ? WHERE nom = ?"));
+        store.bind(1, answer.letter);
+        store.bind(2, answer.position);
+        store.run();
+        journal_->markSent(session, answer.position, answer.letter);
+    }
+}
+
+std::optional<int> TDataModule2::handIn(const QString& studentName)
+{
+    // Queued first: from here on, whatever happens to the connection or the program, the
+    // hand-in is delivered.
+    journal_->queueHandIn(session_, server_, studentName);
+    try {
+        const int correct = deliver(*ADOConnection1, session_, studentName);
+        setServerReachable(true);
+        return correct;
+    } catch (const ConnectionLost&) {
+        setServerReachable(false);
+        scheduleRetry();
+        return std::nullopt;
+    }
+}
+
+int TDataModule2::deliver(Connection& connection, const QString& session, const QString& name)
+{
+    try {
+        sendAnswers(connection, session);
+        Statement asked(connection, QStringLiteral("SELECT public.vestoria_handed_in()"));
+        int correct = 0;
+        if (asked.step() && !asked.columnValue(0).isNull()) {
+            correct = static_cast<int>(asked.columnInteger(0));
+        } else {
+            Statement handIn(connection, QStringLiteral("SELECT public.vestoria_hand_in(?)"));
+            handIn.bind(1, name);
+            if (!handIn.step())
+                throw AppError(QStringLiteral("Сервер не вернул результат теста"));
+            correct = static_cast<int>(handIn.columnInteger(0));
+        }
+        journal_->forget(session);
+        return correct;
+    } catch (const ConnectionLost&) {
+        throw;
+    } catch (const AppError&) {
+        // Refused by the server itself: sending it again would be refused again.
+        journal_->forget(session);
+        throw;
+    }
+}
+
+QVector<DeliveredHandIn> TDataModule2::deliverQueued()
+{
+    QVector<DeliveredHandIn> delivered;
+    const QVector<AnswerJournal::QueuedHandIn> queued = journal_->queuedHandIns(server_);
+    if (queued.isEmpty())
+        return delivered;
+    // Each hand-in is delivered in its own session, which is not this program's.
+    Connection courier;
+    courier.openServer(server_);
+    for (const AnswerJournal::QueuedHandIn& handIn : queued) {
+        courier.setSessionValue(classroomSchema::sessionSetting, handIn.session);
+        DeliveredHandIn result{handIn.session, handIn.name, 0, QString()};
+        try {
+            result.correct = deliver(courier, handIn.session, handIn.name);
+        } catch (const ConnectionLost&) {
+            throw;
+        } catch (const AppError& error) {
+            result.refusal = error.message();
+        }
+        delivered.append(result);
+    }
+    return delivered;
+}
+
+void TDataModule2::retryPending()
+{
+    try {
+        // Reopens the connection when it broke, which also brings a listening editor back.
+        Statement(*ADOConnection1, QStringLiteral("SELECT 1")).run();
+        sendAnswers(*ADOConnection1, session_);
+        const QVector<DeliveredHandIn> delivered = deliverQueued();
+        setServerReachable(true);
+        retryPauseMs_ = firstRetryMs;
+        for (const DeliveredHandIn& handIn : delivered)
+            emit handInDelivered(handIn);
+    } catch (const ConnectionLost&) {
+        setServerReachable(false);
+        scheduleRetry();
+    }
+}
+
+void TDataModule2::scheduleRetry()
+{
+    if (!retryTimer_ || retryTimer_->isActive())
+        return;
+    retryTimer_->start(retryPauseMs_);
+    retryPauseMs_ = std::min(retryPauseMs_ * 2, longestRetryMs);
+}
+
+void TDataModule2::setServerReachable(bool reachable)
+{
+    if (reachable == serverReachable_)
+        return;
+    serverReachable_ = reachable;
+    emit serverReachableChanged(reachable);
 }
 
 void TDataModule2::connectAsTeacher(const QString& password)

@@ -92,11 +92,18 @@ QVariant DBGridModel::headerData(int section, Qt::Orientation orientation, int r
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignCenter);
+    Table* open = table();
+    const bool notStored = open && section == open->recordIndex() && open->state() != Table::State::Browse
+                           && !open->notStoredReason().isEmpty();
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
+        return notStored ? QVariant(notStoredText + open->notStoredReason()) : QVariant();
     if (role != Qt::DisplayRole)
         return {};
-    Table* open = table();
     if (!open || section != open->recordIndex())
         return QString();
+    // A change the database refused stays in its row until it is posted again or cancelled.
+    if (notStored)
+        return QStringLiteral("!");
     switch (open->state()) {
     case Table::State::Edit: return QStringLiteral("I");
     case Table::State::Insert: return QStringLiteral("*");

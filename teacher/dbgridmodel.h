@@ -27,6 +27,8 @@ class DBGridModel : public QAbstractTableModel {
 public:
     // The role under which a cell tells its editor the longest text the field takes (0: no limit).
     static constexpr int MaxLengthRole = Qt::UserRole + 1;
+    // Told by the indicator of a row whose change could not be stored, before the reason.
+    static inline const QString notStoredText = QStringLiteral("Изменение не сохранено: ");
 
     explicit DBGridModel(QObject* parent = nullptr);
 

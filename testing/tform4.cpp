@@ -1,39 +1,25 @@
 #include "testing/tform4.h"
 
+#include "data/connectionlost.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/applicationtitle.h"
 #include "platform/guarded.h"
 #include "platform/messagebox.h"
 #include "platform/metrics.h"
-#include "platform/randomsource.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstreeview.h"
 #include "testing/headingfont.h"
+#include "testing/testdraw.h"
 #include "testing/tform5.h"
-
-#include <QSet>
 
 TForm4* Form4 = nullptr;
 
-namespace {
-// The question numbers a draw from 0 to the bank's size can name.
-QSet<qint64> numbersInDrawRange(const Table* questions)
-{
-    const int count = questions->recordCount();
-    const int nom = questions->fieldIndex(QStringLiteral("nom"));
-    QSet<qint64> numbers;
-    for (int record = 0; record < count; ++record) {
-        const FieldValue number = questions->valueAt(record, nom);
-        if (number.kind() == FieldValue::Kind::Integer && number.toInteger() >= 0 && number.toInteger() <= count)
-            numbers.insert(number.toInteger());
-    }
-    return numbers;
-}
-} // namespace
+const QString TForm4::noServerMessage =
+    QStringLiteral("Нет связи с сервером курса: тест не может начаться. Попробуйте ещё раз немного позже.\n\n");
 
 const QString TForm4::readOnlyCourseMessage =
     QStringLiteral("Курс открыт только для чтения: ответы нельзя сохранить. Тестирование недоступно.");
@@ -82,37 +68,14 @@ void TForm4::sButton1Click()
     }
     Form5->sTreeView1->clear();
     Form5->show();
-
-    Table* testing = DataModule2->ADOTable5;
-    testing->first();
-    const int oldEntries = testing->recordCount();
-    for (int entry = 0; entry < oldEntries; ++entry)
-        testing->deleteRecord();
-
-    Table* questions = DataModule2->ADOTable1;
-    questions->first();
-    const QSet<qint64> named = numbersInDrawRange(questions);
-    // A run that draws its own questions draws a question already in the test again, as long as
-    // the bank has others left to give.
-    const bool distinct = DataModule2->ownDrawsPerRun();
-    QSet<qint64> taken;
-    for (int position = 1; position <= questionsPerTest; ++position) {
-        const QString caption = QString::number(position);
-        Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(caption)));
-        testing->insert();
-        testing->setFieldValue(QStringLiteral("nom"), caption);
-        // Drawn from 0 to the number of questions inclusive, so 0 and the count itself can come up.
-        const auto range = static_cast<quint32>(questions->recordCount()) + 1;
-        qint64 drawn = programRandom().draw(range);
-        // A number that names no question would show one question and grade another, so it is
-        // drawn again from the same sequence; a bank without such numbers keeps the first draw.
-        const qint64 available = named.isEmpty() ? range : named.size();
-        while ((!named.isEmpty() && !named.contains(drawn))
-               || (distinct && taken.size() < available && taken.contains(drawn)))
-            drawn = programRandom().draw(range);
-        taken.insert(drawn);
-        testing->setFieldValue(QStringLiteral("nom1"), FieldValue(drawn));
-        testing->post();
-        questions->next();
+    try {
+        DataModule2->beginTest();
+        drawTestSet(questionsPerTest, [](const QString& caption) {
+            Form5->sTreeView1->addTopLevelItem(new QTreeWidgetItem(QStringList(caption)));
+        });
+    } catch (const ConnectionLost& lost) {
+        // Without the server there is no test set to answer: the student tries again later.
+        Form5->close();
+        throw AppError(noServerMessage + lost.message());
     }
 }

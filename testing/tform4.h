@@ -24,6 +24,8 @@ public:
     static constexpr int questionsPerTest = 20;
     // Said instead of starting a test when the course cannot store answers.
     static const QString readOnlyCourseMessage;
+    // Said, before the server's own words, when a test cannot start for want of the server.
+    static const QString noServerMessage;
 
     TsSkinProvider* sSkinProvider1 = nullptr;
 

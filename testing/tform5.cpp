@@ -3,7 +3,9 @@
 #include "data/connection.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
+#include "platform/applicationtitle.h"
 #include "platform/guarded.h"
+#include "platform/messagebox.h"
 #include "platform/metrics.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
@@ -29,6 +31,17 @@ const QStringList answerLetters{QStringLiteral("A"), QStringLiteral("B"), QStrin
 const QString nomField = QStringLiteral("nom");
 const QString otvField = QStringLiteral("otv");
 } // namespace
+
+const QString TForm5::answersKeptMessage =
+    QStringLiteral("Нет связи с сервером курса. Ваши ответы сохраняются на этом компьютере и будут отправлены, "
+                   "когда связь вернётся; можно отвечать дальше.");
+const QString TForm5::handInQueuedMessage =
+    QStringLiteral("Нет связи с сервером курса. Тест сдан и сохранён на этом компьютере; он будет отправлен и "
+                   "проверен, когда связь вернётся, даже если программу закрыть. Оценка появится тогда.");
+const QString TForm5::handInDeliveredMessage =
+    QStringLiteral("Связь с сервером вернулась: тест (%1) проверен и сохранён, оценка %2.");
+const QString TForm5::handInRefusedMessage = QStringLiteral("Сервер курса не принял тест (%1): %2");
+const QString TForm5::offlineCaption = QStringLiteral("Тестирование — нет связи с сервером, ответы хранятся здесь");
 
 TForm5::TForm5() : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame)
 {}
@@ -81,6 +94,8 @@ void TForm5::createControls()
 
     client()->setMinimumSize(minimumClient);
     client()->installEventFilter(this);
+    connect(DataModule2, &TDataModule2::serverReachableChanged, this, &TForm5::showServerReachable);
+    connect(DataModule2, &TDataModule2::handInDelivered, this, &TForm5::showDelivered);
     // The client takes the window's size once the window's layout first runs.
     arrange(size());
 }
@@ -150,7 +165,10 @@ void TForm5::showPosition(const QString& position)
     // A number no question has leaves the cursor, and so the text shown, where it was.
     questions->locate(nomField, FieldValue(question), Table::CaseInsensitive | Table::PartialKey);
     const QString text = questions->fieldValue(QStringLiteral("test")).toText();
-    const FieldValue given = testing->fieldValue(otvField);
+    FieldValue given = testing->fieldValue(otvField);
+    // On a server the journal knows the letters given, reached there or not.
+    if (const std::optional<QString> kept = DataModule2->givenAnswer(position))
+        given = *kept;
 
     shownPosition_ = position;
     Label1->setText(QStringLiteral("Вопрос №") + position);
@@ -175,6 +193,10 @@ void TForm5::markShownEntry()
 
 void TForm5::RadioGroup1Click()
 {
+    if (DataModule2->ADOConnection1->isServer()) {
+        storeAnswerOnServer(answerLetters.value(sRadioGroup1->itemIndex()));
+        return;
+    }
     Table* testing = DataModule2->ADOTable5;
     try {
         // A failed move can have left the cursor elsewhere; the answer belongs to the position shown.
@@ -189,6 +211,43 @@ void TForm5::RadioGroup1Click()
         throw;
     }
     shownAnswer_ = sRadioGroup1->itemIndex();
+}
+
+void TForm5::storeAnswerOnServer(const QString& letter)
+{
+    if (shownPosition_.isEmpty())
+        return;
+    shownAnswer_ = sRadioGroup1->itemIndex();
+    if (DataModule2->storeAnswer(shownPosition_, letter) || toldOffline_)
+        return;
+    toldOffline_ = true;
+    setWindowTitle(offlineCaption);
+    showMessageBox({applicationTitle(), answersKeptMessage, MessageIcon::Warning});
+}
+
+void TForm5::showServerReachable(bool reachable)
+{
+    if (!reachable)
+        return;
+    // Told again the next time the server goes away.
+    toldOffline_ = false;
+    setWindowTitle(QStringLiteral("Тестирование"));
+}
+
+void TForm5::showDelivered(const DeliveredHandIn& handIn)
+{
+    if (!handIn.refusal.isEmpty()) {
+        showMessageBox({applicationTitle(), handInRefusedMessage.arg(handIn.name, handIn.refusal), MessageIcon::Error});
+        return;
+    }
+    const Grade grade = gradeFor(handIn.correct, TForm4::questionsPerTest);
+    if (handIn.session == queuedSession_) {
+        queuedSession_.clear();
+        Form6->showResult(handIn.name, TForm4::questionsPerTest, handIn.correct, grade);
+        Form6->setResultStored(true);
+    }
+    showMessageBox(
+        {applicationTitle(), handInDeliveredMessage.arg(handIn.name, grade.letterText), MessageIcon::Information});
 }
 
 void TForm5::sButton1Click()
@@ -236,13 +295,17 @@ void TForm5::sButton1Click()
 
 void TForm5::handInToServer(const QString& name)
 {
-    // The answer shown is stored before the server counts the answers.
-    DataModule2->ADOTable5->first();
     // A student's program never sees the correct letters: the server grades and stores.
-    const int correct = DataModule2->handIn(name);
-    const Grade grade = gradeFor(correct, TForm4::questionsPerTest);
+    const QString session = DataModule2->session();
+    const std::optional<int> correct = DataModule2->handIn(name);
     close();
     Form6->show();
-    Form6->showResult(name, TForm4::questionsPerTest, correct, grade);
+    if (!correct) {
+        queuedSession_ = session;
+        Form6->showQueued(name, TForm4::questionsPerTest);
+        showMessageBox({applicationTitle(), handInQueuedMessage, MessageIcon::Warning});
+        return;
+    }
+    Form6->showResult(name, TForm4::questionsPerTest, *correct, gradeFor(*correct, TForm4::questionsPerTest));
     Form6->setResultStored(true);
 }

@@ -16,6 +16,7 @@
 TForm6* Form6 = nullptr;
 
 const QString TForm6::notStoredCaption = QStringLiteral("Результаты тестирования — результат не сохранён");
+const QString TForm6::queuedCaption = QStringLiteral("Результаты тестирования — ждёт связи с сервером");
 
 namespace {
 const QString caption = QStringLiteral("Результаты тестирования");
@@ -109,6 +110,17 @@ void TForm6::showResult(const QString& name, int questions, int correct, const G
     Edit2->setText(QString::number(correct));
     Edit3->setText(grade.mark);
     Edit4->setText(grade.letterText);
+}
+
+void TForm6::showQueued(const QString& name, int questions)
+{
+    Label1->setText(name);
+    fitName();
+    Edit1->setText(QString::number(questions));
+    // The server grades: until it has the test there is nothing true to show here.
+    for (TsEdit* box : {Edit2, Edit3, Edit4})
+        box->clear();
+    setWindowTitle(queuedCaption);
 }
 
 void TForm6::setResultStored(bool stored)

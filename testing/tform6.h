@@ -28,10 +28,14 @@ public:
     TsEdit* Edit4 = nullptr; // letter grade
 
     void showResult(const QString& name, int questions, int correct, const Grade& grade);
+    // A test handed in while the server could not be reached: the name and the number of
+    // questions, no grades, and a caption that says the result is on its way.
+    void showQueued(const QString& name, int questions);
     // The caption tells whether the result shown is in the course's records.
     void setResultStored(bool stored);
 
     static const QString notStoredCaption;
+    static const QString queuedCaption;
 
     TsSkinProvider* sSkinProvider1 = nullptr;
 

@@ -6,7 +6,7 @@ vestoria_packages=(
   libsqlite3-dev libpq-dev libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core xdg-utils
-  desktop-file-utils appstream lintian dpkg-dev file sqlite3
+  desktop-file-utils appstream lintian dpkg-dev file sqlite3 x11-utils
 )
 
 ensure_packages() {

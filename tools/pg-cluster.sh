@@ -21,10 +21,11 @@ pg_as_owner() {
   fi
 }
 
-# pg_cluster_start FOLDER PORT: makes the cluster on first use and starts it. The superuser is
-# vestoria_owner, trusted on the socket folder only; loopback logins need a password.
+# pg_cluster_start FOLDER PORT [tls]: makes the cluster on first use and starts it. The superuser
+# is vestoria_owner, trusted on the socket folder only; loopback logins need a password. With
+# "tls" the server also takes encrypted connections, with a certificate of its own made here.
 pg_cluster_start() {
-  local folder=$1 port=$2 bin
+  local folder=$1 port=$2 tls=${3:-} bin options
   bin=$(pg_bin)
   mkdir -p "$folder"
   if [ "$(id -u)" -eq 0 ]; then chown nobody "$folder"; chmod 0755 "$folder"; fi
@@ -33,8 +34,16 @@ pg_cluster_start() {
       --auth-local=trust --auth-host=scram-sha-256 >"$folder/initdb.log"
     pg_as_owner mkdir -p "$folder/socket"
   fi
-  pg_as_owner "$bin/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 \
-    -o "-p $port -k $folder/socket -c listen_addresses=127.0.0.1 -c max_connections=200" start >/dev/null
+  options="-p $port -k $folder/socket -c listen_addresses=127.0.0.1 -c max_connections=200"
+  if [ "$tls" = tls ]; then
+    if [ ! -f "$folder/data/server.key" ]; then
+      pg_as_owner openssl req -new -x509 -days 2 -nodes -subj "/CN=localhost" -newkey rsa:2048 \
+        -keyout "$folder/data/server.key" -out "$folder/data/server.crt" >/dev/null 2>&1
+      pg_as_owner chmod 0600 "$folder/data/server.key"
+    fi
+    options="$options -c ssl=on"
+  fi
+  pg_as_owner "$bin/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 -o "$options" start >/dev/null
   local attempt
   for attempt in $(seq 1 50); do
     if pg_as_owner "$bin/psql" -h "$folder/socket" -p "$port" -U vestoria_owner -d postgres -Atqc "SELECT 1" \
@@ -49,12 +58,13 @@ pg_cluster_start() {
   fi
 }
 
-# pg_cluster_stop FOLDER: stops the cluster if it runs.
+# pg_cluster_stop FOLDER [MODE]: stops the cluster if it runs; MODE "immediate" stops it as a
+# crash would, without a word to the clients.
 pg_cluster_stop() {
-  local folder=$1 bin
+  local folder=$1 mode=${2:-fast} bin
   bin=$(pg_bin) || return 0
   if [ -f "$folder/data/postmaster.pid" ]; then
-    pg_as_owner "$bin/pg_ctl" -D "$folder/data" -m fast -w stop >/dev/null 2>&1 || true
+    pg_as_owner "$bin/pg_ctl" -D "$folder/data" -m "$mode" -w stop >/dev/null 2>&1 || true
   fi
 }
 

@@ -7,14 +7,15 @@
 #include <QCoreApplication>
 #include <QUuid>
 
-namespace {
-
-QString serverSetting()
+QString ClassroomServer::serverSetting() const
 {
     return qEnvironmentVariable("VESTORIA_TEST_SERVER");
 }
 
-} // namespace
+QString ClassroomServer::loopbackSetting() const
+{
+    return qEnvironmentVariable("VESTORIA_TEST_SERVER_TCP");
+}
 
 void ClassroomServer::SetUp()
 {
@@ -54,8 +55,7 @@ QString ClassroomServer::ownerConnection() const
 
 QString ClassroomServer::roleConnection(const QString& role) const
 {
-    return qEnvironmentVariable("VESTORIA_TEST_SERVER_TCP") + QStringLiteral(" dbname=") + database
-           + QStringLiteral(" user=") + role;
+    return loopbackSetting() + QStringLiteral(" dbname=") + database + QStringLiteral(" user=") + role;
 }
 
 std::unique_ptr<Connection> ClassroomServer::connectAs(const QString& role, const QString& password) const

@@ -19,6 +19,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The server's owner connection string without a database, and its loopback address: the
+    // test command's server unless a fixture brings its own.
+    virtual QString serverSetting() const;
+    virtual QString loopbackSetting() const;
+
     // Publishes the course file on the server again.
     void publish();
 

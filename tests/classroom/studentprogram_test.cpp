@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "data/answerjournal.h"
 #include "data/classroomschema.h"
 #include "data/tdatamodule2.h"
 #include "platform/usersettings.h"
@@ -15,8 +16,7 @@
 #include "testing/tform4.h"
 #include "testing/tform5.h"
 #include "testing/tform6.h"
-#include "tests/classroom/classroomserver.h"
-#include "tests/support/messagerecorder.h"
+#include "tests/classroom/studentprogram.h"
 
 #include <QFile>
 #include <algorithm>
@@ -25,62 +25,6 @@
 #include <QTest>
 
 namespace {
-
-// The real program started with the classroom setting in the user's settings, its password in a
-// password file of libpq's, never in the settings.
-class StudentProgram : public ClassroomServer {
-protected:
-    void SetUp() override
-    {
-        ClassroomServer::SetUp();
-        if (IsSkipped())
-            return;
-        addQuestions(40);
-        publish();
-        const QString passwordFile = course.path() + QStringLiteral("/pgpass");
-        QFile file(passwordFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("*:*:*:%1:%2\n").arg(classroomSchema::studentRole, studentPassword).toUtf8());
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        userSettings()->setValue(QStringLiteral("Classroom/connection"), roleConnection(classroomSchema::studentRole)
-                                                                             + QStringLiteral(" passfile=")
-                                                                             + passwordFile);
-    }
-
-    void TearDown() override
-    {
-        userSettings()->remove(QStringLiteral("Classroom"));
-        ClassroomServer::TearDown();
-    }
-
-    // Starts the program, takes a whole test answering "B" everywhere and hands it in; gives the
-    // question numbers drawn.
-    QList<qint64> takeTest(const QString& name)
-    {
-        EXPECT_TRUE(createProgram());
-        Form4->show();
-        Form4->Edit1->setText(name);
-        QTest::mouseClick(Form4->sButton1, Qt::LeftButton);
-        const QString session = DataModule2->session();
-        for (int position = 1; position <= TForm4::questionsPerTest; ++position) {
-            Form5->sTreeView1->setCurrentItem(Form5->sTreeView1->topLevelItem(position - 1));
-            QCoreApplication::processEvents();
-            TsRadioButton* b = Form5->sRadioGroup1->buttons()[1];
-            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-        }
-        QTest::mouseClick(Form5->sButton1, Qt::LeftButton);
-        EXPECT_EQ(Form6->windowTitle().contains(QLatin1String("не")), false) << Form6->windowTitle().toStdString();
-        QList<qint64> drawn;
-        for (const QString& row : ownerRows(
-                 QStringLiteral("SELECT nom1 FROM testing_entries WHERE session = '%1' ORDER BY rowid").arg(session)))
-            drawn.append(row.toLongLong());
-        destroyProgram();
-        return drawn;
-    }
-
-    MessageRecorder boxes;
-};
 
 TEST_F(StudentProgram, TwoStudentsGetTheirOwnDistinctQuestionsAndOneGradedResultEach)
 {
@@ -117,6 +61,40 @@ TEST_F(StudentProgram, AServerThatCannotBeReachedEndsTheStartWithTheApplicationE
 } // namespace
 
 namespace {
+
+// Every way a server can refuse a student's program ends the start plainly and leaves nothing
+// behind: no result, no journal.
+TEST_F(StudentProgram, ARefusedConnectionIsToldPlainlyAndChangesNothing)
+{
+    const QString wrongPasswords = course.path() + QStringLiteral("/wrong-pgpass");
+    QFile file(wrongPasswords);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("*:*:*:%1:неверный\n").arg(classroomSchema::studentRole).toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    const struct {
+        QString setting;
+        QString said;
+    } cases[] = {
+        {QStringLiteral("host=127.0.0.1 port=1 dbname=vestoria user=vestoria_student"), QStringLiteral("refused")},
+        {roleConnection(classroomSchema::studentRole) + QStringLiteral(" passfile=") + wrongPasswords,
+         QStringLiteral("password authentication failed")},
+        {studentSetting(QStringLiteral("sslmode=require")), QStringLiteral("server does not support SSL")},
+    };
+    for (const auto& refused : cases) {
+        SCOPED_TRACE(refused.setting.toStdString());
+        boxes.clear();
+        userSettings()->setValue(QStringLiteral("Classroom/connection"), refused.setting);
+        EXPECT_FALSE(createProgram());
+        ASSERT_EQ(boxes.texts().size(), 1);
+        EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Application Error"));
+        EXPECT_TRUE(boxes.texts()[0].startsWith(QStringLiteral("Сервер курса ("))) << boxes.texts()[0].toStdString();
+        EXPECT_TRUE(boxes.texts()[0].contains(refused.said)) << boxes.texts()[0].toStdString();
+    }
+    EXPECT_TRUE(ownerRows(QStringLiteral("SELECT * FROM result")).isEmpty());
+    EXPECT_TRUE(ownerRows(QStringLiteral("SELECT * FROM testing_entries")).isEmpty());
+    EXPECT_FALSE(QFile::exists(AnswerJournal::defaultFileName()));
+}
 
 // The teacher's login is checked by the server, and the editor's results then follow the class.
 TEST_F(StudentProgram, TheTeacherLogsInWithTheRolesPasswordAndSeesResultsArrive)

@@ -21,6 +21,7 @@ public:
     const QList<MessageBoxRequest>& boxes() const { return boxes_; }
     QStringList texts() const;
     bool empty() const { return boxes_.isEmpty(); }
+    void clear() { boxes_.clear(); }
 
 private:
     QList<MessageBoxRequest> boxes_;

@@ -15,5 +15,7 @@ int main(int argc, char** argv)
     // What the program remembers for its user (zoom, reading places) stays with this run.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // And what it keeps in the user's data folder (the classroom journal) too.
+    qputenv("XDG_DATA_HOME", (settings.path() + QStringLiteral("/data")).toUtf8());
     return RUN_ALL_TESTS();
 }
