@@ -66,6 +66,7 @@ SearchBar::SearchBar(HtmlView* view, QWidget* parent) : QWidget(parent), view_(v
     for (QScrollBar* bar : {view_->verticalScrollBar(), view_->horizontalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, this, &SearchBar::markVisibleHits);
     view_->viewport()->installEventFilter(this);
+    viewport_ = view_->viewport();
     hide();
 }
 
@@ -176,7 +177,9 @@ void SearchBar::closeBar()
 
 bool SearchBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view_->viewport() && event->type() == QEvent::Resize)
+    // The viewport is compared by its address alone: it is also watched while the view that owns
+    // it is being destroyed, when the view can no longer be asked for it.
+    if (watched == viewport_ && event->type() == QEvent::Resize)
         markVisibleHits();
     if (watched == edit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

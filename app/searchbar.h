@@ -49,5 +49,6 @@ private:
     };
 
     HtmlView* view_;
+    const QWidget* viewport_ = nullptr;
     QList<Hit> hits_;
 };
