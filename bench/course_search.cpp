@@ -67,7 +67,9 @@ LectureFolder& lectures()
 void BuildCourseIndex(benchmark::State& state)
 {
     LectureFolder& course = lectures();
-    int run = 0;
+    // Counted across repetitions too: every iteration builds into a cache of its own, never into
+    // one that a repetition before it has already filled.
+    static int run = 0;
     for (auto _ : state) {
         const QString cache = course.folder.filePath(QStringLiteral("cache%1.sqlite").arg(run++));
         CourseIndex index(cache);
