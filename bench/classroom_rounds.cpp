@@ -74,10 +74,7 @@ public:
     {
         auto connection = std::make_unique<Connection>();
         connection->openServer(ownerConnection(), classroomSchema::studentRole);
-        Statement set(*connection, QStringLiteral("SELECT set_config(?, ?, false)"));
-        set.bind(1, classroomSchema::sessionSetting);
-        set.bind(2, session);
-        set.run();
+        connection->setSessionValue(classroomSchema::sessionSetting, session);
         return connection;
     }
 

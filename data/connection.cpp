@@ -111,12 +111,8 @@ void Connection::applySessionState()
         // another program is waited for as long as on a course file.
         Statement(*this, QStringLiteral("SET DateStyle = 'ISO, YMD'")).run();
         Statement(*this, QStringLiteral("SET lock_timeout = ") + QString::number(busyTimeoutMs_)).run();
-        for (const auto& [name, value] : sessionValues_) {
-            Statement set(*this, QStringLiteral("SELECT set_config(?, ?, false)"));
-            set.bind(1, name);
-            set.bind(2, value);
-            set.run();
-        }
+        for (const auto& [name, value] : sessionValues_)
+            runSetConfig(name, value);
         for (const QString& channel : channels_)
             Statement(*this, QStringLiteral("LISTEN ") + Statement::quotedIdentifier(channel)).run();
     } catch (...) {
@@ -195,14 +191,19 @@ void Connection::setBusyTimeout(int milliseconds)
         Statement(*this, QStringLiteral("SET lock_timeout = ") + QString::number(milliseconds)).run();
 }
 
-void Connection::setSessionValue(const QString& name, const QString& value)
+void Connection::runSetConfig(const QString& name, const QString& value)
 {
-    if (!pg_)
-        return;
     Statement set(*this, QStringLiteral("SELECT set_config(?, ?, false)"));
     set.bind(1, name);
     set.bind(2, value);
     set.run();
+}
+
+void Connection::setSessionValue(const QString& name, const QString& value)
+{
+    if (!pg_)
+        return;
+    runSetConfig(name, value);
     for (auto& kept : sessionValues_) {
         if (kept.first == name) {
             kept.second = value;

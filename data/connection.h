@@ -89,6 +89,7 @@ signals:
 private:
     void readNotifications();
     void applySessionState();
+    void runSetConfig(const QString& name, const QString& value);
     void startNotifier();
     void stopNotifier();
 

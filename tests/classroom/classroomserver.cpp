@@ -68,10 +68,7 @@ std::unique_ptr<Connection> ClassroomServer::connectAs(const QString& role, cons
 std::unique_ptr<Connection> ClassroomServer::studentSession(const QString& session) const
 {
     auto connection = connectAs(classroomSchema::studentRole, studentPassword);
-    Statement set(*connection, QStringLiteral("SELECT set_config(?, ?, false)"));
-    set.bind(1, classroomSchema::sessionSetting);
-    set.bind(2, session);
-    set.run();
+    connection->setSessionValue(classroomSchema::sessionSetting, session);
     return connection;
 }
 
