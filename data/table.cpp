@@ -372,10 +372,12 @@ void Table::post()
         else
             storeEdit();
     } catch (const AppError& error) {
-        // The change stays in its row, marked, to be posted again (after a lost connection has
-        // come back, say).
-        notStoredReason_ = error.message();
-        notify([](DataLink* link) { link->editingChanged(); });
+        // On a server the change stays in its row, marked, to be posted again once a lost
+        // connection has come back; a course file keeps the indicator it always showed.
+        if (connection_->isServer()) {
+            notStoredReason_ = error.message();
+            notify([](DataLink* link) { link->editingChanged(); });
+        }
         throw;
     }
     notStoredReason_.clear();

@@ -72,8 +72,8 @@ public:
     int takeInNewRecords();
     // True while the pending change has at least one field write.
     bool isModified() const { return modified_; }
-    // Why the pending change could not be stored when it was last posted (the engine's message);
-    // empty when it was not posted yet or was stored.
+    // Why the pending change could not be stored on a server when it was last posted (the
+    // server's message); empty when it was not posted yet, was stored, or the table is a file's.
     const QString& notStoredReason() const { return notStoredReason_; }
 
     void addDataSource(DataSource* source);
