@@ -30,6 +30,7 @@ const QStringList answerLetters{QStringLiteral("A"), QStringLiteral("B"), QStrin
                                 QStringLiteral("E")};
 const QString nomField = QStringLiteral("nom");
 const QString otvField = QStringLiteral("otv");
+const QString caption = QStringLiteral("Тестирование");
 } // namespace
 
 const QString TForm5::answersKeptMessage =
@@ -43,7 +44,7 @@ const QString TForm5::handInDeliveredMessage =
 const QString TForm5::handInRefusedMessage = QStringLiteral("Сервер курса не принял тест (%1): %2");
 const QString TForm5::offlineCaption = QStringLiteral("Тестирование — нет связи с сервером, ответы хранятся здесь");
 
-TForm5::TForm5() : Form(QStringLiteral("Form5"), QStringLiteral("Тестирование"), metrics::answeringWindow::frame)
+TForm5::TForm5() : Form(QStringLiteral("Form5"), caption, metrics::answeringWindow::frame)
 {}
 
 void TForm5::createControls()
@@ -231,7 +232,7 @@ void TForm5::showServerReachable(bool reachable)
         return;
     // Told again the next time the server goes away.
     toldOffline_ = false;
-    setWindowTitle(QStringLiteral("Тестирование"));
+    setWindowTitle(caption);
 }
 
 void TForm5::showDelivered(const DeliveredHandIn& handIn)
