@@ -92,11 +92,9 @@ int ClassRun::run(const QString& program)
             students_[index].error = QStringLiteral("exit status %1").arg(process.exitCode());
     }
     printReport(serverBackAt);
-    const int errors = static_cast<int>(
-        std::count_if(students_.begin(), students_.end(), [](const Student& s) { return !s.error.isEmpty(); }));
     const bool counted = options_.countWith.isEmpty() || countStored() == options_.students;
     QTextStream(stdout) << report_.join(u'\n') << '\n';
-    return errors == 0 && counted ? 0 : 1;
+    return errorCount() == 0 && counted ? 0 : 1;
 }
 
 void ClassRun::readLine(Student& student, const QString& line)
@@ -115,11 +113,14 @@ void ClassRun::readLine(Student& student, const QString& line)
         steps_[word].append(rest.toDouble());
 }
 
+qsizetype ClassRun::errorCount() const
+{
+    return std::count_if(students_.begin(), students_.end(), [](const Student& s) { return !s.error.isEmpty(); });
+}
+
 void ClassRun::printReport(qint64 serverBackAt)
 {
-    const auto errors =
-        std::count_if(students_.begin(), students_.end(), [](const Student& s) { return !s.error.isEmpty(); });
-    report_.append(QStringLiteral("students: %1, errors: %2").arg(options_.students).arg(errors));
+    report_.append(QStringLiteral("students: %1, errors: %2").arg(options_.students).arg(errorCount()));
     for (const Student& student : students_)
         if (!student.error.isEmpty())
             report_.append(QStringLiteral("  error: ") + student.error);

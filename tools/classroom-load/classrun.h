@@ -38,6 +38,7 @@ private:
 
     void readLine(Student& student, const QString& line);
     void printReport(qint64 serverBackAt);
+    qsizetype errorCount() const;
     int countStored();
 
     Options options_;

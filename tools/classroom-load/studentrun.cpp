@@ -18,6 +18,11 @@ namespace {
 constexpr int questions = 20;
 const QString letters = QStringLiteral("ABCDE");
 constexpr int startRetryMs = 200;
+
+QString milliseconds(const QElapsedTimer& timer)
+{
+    return QString::number(static_cast<double>(timer.nsecsElapsed()) / 1e6, 'f', 3);
+}
 } // namespace
 
 StudentRun::StudentRun(const QString& name, int thinkMs, int patienceMs)
@@ -43,12 +48,12 @@ int StudentRun::run()
             QElapsedTimer answer;
             answer.start();
             DataModule2->storeAnswer(QString::number(position), letters.mid(position % letters.size(), 1));
-            report(QStringLiteral("answer %1").arg(answer.nsecsElapsed() / 1e6, 0, 'f', 3));
+            report(QStringLiteral("answer %1").arg(milliseconds(answer)));
         }
         QElapsedTimer handIn;
         handIn.start();
         const std::optional<int> correct = DataModule2->handIn(name_);
-        report(QStringLiteral("hand-in %1").arg(handIn.nsecsElapsed() / 1e6, 0, 'f', 3));
+        report(QStringLiteral("hand-in %1").arg(milliseconds(handIn)));
         if (correct)
             report(QStringLiteral("delivered %1").arg(QDateTime::currentMSecsSinceEpoch()));
         else
@@ -74,7 +79,7 @@ void StudentRun::startTest()
                 DataModule2 = new TDataModule2;
             DataModule2->beginTest();
             drawTestSet(questions);
-            report(QStringLiteral("start %1").arg(start.nsecsElapsed() / 1e6, 0, 'f', 3));
+            report(QStringLiteral("start %1").arg(milliseconds(start)));
             report(QStringLiteral("session ") + DataModule2->session());
             return;
         } catch (const ConnectionLost&) {
