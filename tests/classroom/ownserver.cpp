@@ -48,27 +48,35 @@ QString OwnServer::shellCommand(const QString& call) const
         .arg(QStringLiteral(VESTORIA_PG_CLUSTER_SCRIPT), call, folder_.path());
 }
 
+QString OwnServer::crashStopScript() const
+{
+    return shellCommand(QStringLiteral("pg_cluster_stop")) + QStringLiteral(" immediate");
+}
+
+QString OwnServer::startScript() const
+{
+    return shellCommand(QStringLiteral("pg_cluster_start")) + QStringLiteral(" %1 tls").arg(port_);
+}
+
 QString OwnServer::stopCommand() const
 {
-    return QStringLiteral("/bin/bash -c \"%1 immediate\"").arg(shellCommand(QStringLiteral("pg_cluster_stop")));
+    return QStringLiteral("/bin/bash -c \"%1\"").arg(crashStopScript());
 }
 
 QString OwnServer::startCommand() const
 {
-    return QStringLiteral("/bin/bash -c \"%1 %2 tls\"")
-        .arg(shellCommand(QStringLiteral("pg_cluster_start")))
-        .arg(port_);
+    return QStringLiteral("/bin/bash -c \"%1\"").arg(startScript());
 }
 
 void OwnServer::stopAsByCrash()
 {
-    runShell(shellCommand(QStringLiteral("pg_cluster_stop")) + QStringLiteral(" immediate"));
+    runShell(crashStopScript());
     running_ = false;
 }
 
 void OwnServer::start()
 {
-    runShell(shellCommand(QStringLiteral("pg_cluster_start")) + QStringLiteral(" %1 tls").arg(port_));
+    runShell(startScript());
     running_ = true;
 }
 

@@ -26,7 +26,10 @@ public:
     QString startCommand() const;
 
 private:
+    // The script functions' calls, as bash runs them.
     QString shellCommand(const QString& call) const;
+    QString crashStopScript() const;
+    QString startScript() const;
 
     QTemporaryDir folder_;
     int port_ = 0;

@@ -78,10 +78,16 @@ QList<qint64> StudentProgram::takeTest(const QString& name)
         answer(position, 1);
     QTest::mouseClick(Form5->sButton1, Qt::LeftButton);
     EXPECT_EQ(Form6->windowTitle().contains(QLatin1String("не")), false) << Form6->windowTitle().toStdString();
-    QList<qint64> drawn;
-    for (const QString& row : storedEntries(session))
-        drawn.append(row.section(u'|', 0, 0).toLongLong());
+    const QList<qint64> drawn = drawnQuestions(session);
     destroyProgram();
+    return drawn;
+}
+
+QList<qint64> StudentProgram::drawnQuestions(const QString& session) const
+{
+    QList<qint64> drawn;
+    for (const QString& entry : storedEntries(session))
+        drawn.append(entry.section(u'|', 0, 0).toLongLong());
     return drawn;
 }
 

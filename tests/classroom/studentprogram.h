@@ -25,6 +25,8 @@ protected:
     QList<qint64> takeTest(const QString& name);
     // The session's entries as the server holds them, "nom1|otv" by position.
     QStringList storedEntries(const QString& session) const;
+    // The question numbers the session drew, by position.
+    QList<qint64> drawnQuestions(const QString& session) const;
 
     MessageRecorder boxes;
     QString passwordFile;
