@@ -1,5 +1,6 @@
 #include "app/courseindex.h"
 
+#include "app/htmltext.h"
 #include "app/searchwords.h"
 #include "data/statement.h"
 #include "data/transaction.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QTextDocumentFragment>
 
 namespace {
 
@@ -84,7 +84,7 @@ void CourseIndex::open(const QString& cacheFile)
 QString CourseIndex::documentText(const QString& path, QString* whyNot)
 {
     const QString html = HtmlView::readDocument(path, whyNot);
-    return whyNot->isEmpty() ? QTextDocumentFragment::fromHtml(html).toPlainText() : QString();
+    return whyNot->isEmpty() ? htmltext::plainText(html) : QString();
 }
 
 int CourseIndex::update(const QList<CourseDocument>& documents, const Progress& progress)

@@ -8,6 +8,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tslistbox.h"
+#include "skin/controls/tsprogressbar.h"
 #include "skin/controls/tsskinprovider.h"
 
 #include <QCloseEvent>
@@ -48,6 +49,10 @@ CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& ca
     statusLabel->setObjectName(QStringLiteral("StatusLabel"));
     // A file left out of the search is named with its whole path.
     statusLabel->setWordWrap(true);
+    indexProgress = new TsProgressBar(client());
+    indexProgress->setObjectName(QStringLiteral("IndexProgress"));
+    indexProgress->setAccessibleName(QStringLiteral("Подготовка указателя курса"));
+    indexProgress->hide();
     resultList = new TsListBox(client());
     resultList->setObjectName(QStringLiteral("ResultList"));
     resultList->setAccessibleName(QStringLiteral("Найденные документы"));
@@ -58,6 +63,7 @@ CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& ca
     auto* layout = new QVBoxLayout(client());
     layout->addLayout(queryRow);
     layout->addWidget(statusLabel);
+    layout->addWidget(indexProgress);
     layout->addWidget(resultList, 1);
 
     connect(findButton, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
@@ -90,11 +96,17 @@ void CourseSearchWindow::closeEvent(QCloseEvent* event)
 
 void CourseSearchWindow::buildIndex()
 {
-    build_ = new CourseIndexBuild(cacheFile_, documents_(), this);
+    const QList<CourseDocument> documents = documents_();
+    build_ = new CourseIndexBuild(cacheFile_, documents, this);
     statusLabel->setText(QStringLiteral("Подготовка указателя курса…"));
+    indexProgress->setRange(0, int(documents.size()));
+    indexProgress->setValue(0);
+    indexProgress->show();
     connect(build_, &CourseIndexBuild::progressed, this, [this](int done, int total) {
         statusLabel->setText(
             QStringLiteral("Подготовка указателя курса… Прочитано документов: %1 из %2.").arg(done).arg(total));
+        indexProgress->setRange(0, total);
+        indexProgress->setValue(done);
     });
     connect(build_, &CourseIndexBuild::finished, this, [this] { guarded([this] { indexBuilt(); }); });
 }
@@ -102,6 +114,7 @@ void CourseSearchWindow::buildIndex()
 void CourseSearchWindow::stopBuilding()
 {
     delete std::exchange(build_, nullptr);
+    indexProgress->hide();
 }
 
 void CourseSearchWindow::indexBuilt()
@@ -110,6 +123,7 @@ void CourseSearchWindow::indexBuilt()
     const QString failure = build_->failure();
     // It has posted its last call: deleted once this one returns, it waits for nothing.
     std::exchange(build_, nullptr)->deleteLater();
+    indexProgress->hide();
     if (!index_) {
         queryPending_ = false;
         statusLabel->setText(QStringLiteral("Указатель курса не удалось подготовить: %1").arg(failure));

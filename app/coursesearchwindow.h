@@ -11,6 +11,7 @@ class TsButton;
 class TsEdit;
 class TsLabel;
 class TsListBox;
+class TsProgressBar;
 class TsSkinProvider;
 
 // "Поиск по курсу" (Ctrl+Shift+F in the main window): finds the words in every lecture and course
@@ -35,6 +36,8 @@ public:
     TsEdit* queryEdit;
     TsButton* findButton;
     TsLabel* statusLabel;
+    // Shown while the index is being prepared: how many of the documents have been read.
+    TsProgressBar* indexProgress;
     TsListBox* resultList;
     TsSkinProvider* sSkinProvider1;
 

@@ -1,5 +1,6 @@
 #include "app/courseindex.h"
 #include "app/coursesearchwindow.h"
+#include "app/htmltext.h"
 #include "app/searchbar.h"
 #include "app/searchwords.h"
 #include "app/startup.h"
@@ -13,6 +14,7 @@
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tslistbox.h"
+#include "skin/controls/tsprogressbar.h"
 #include "skin/controls/tstreeview.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/core/tsskinmanager.h"
@@ -27,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 #include <QTreeWidgetItem>
 #include <gtest/gtest.h>
 
@@ -57,6 +60,66 @@ INSTANTIATE_TEST_SUITE_P(
                       WordCase{"yo in the text", QStringLiteral("еж"), QStringLiteral("ЁЖИК"), true},
                       WordCase{"inside a word only", QStringLiteral("граф"), QStringLiteral("телеграф"), false},
                       WordCase{"other word", QStringLiteral("радио"), QStringLiteral("телеграф"), false}),
+    CaseName());
+
+struct HtmlTextCase {
+    std::string name;
+    QString html;
+    QString text;
+};
+
+class HtmlText : public ::testing::TestWithParam<HtmlTextCase> {};
+
+QStringList wordsOf(const QString& text)
+{
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
+// The index reads what a reader sees, and no two words of different blocks run together (where
+// the toolkit's own reading joins "два" and "три" or loses the text after a head without a body).
+TEST_P(HtmlText, ReadsTheWordsAReaderSees)
+{
+    EXPECT_EQ(htmltext::plainText(GetParam().html), GetParam().text);
+}
+
+// A lecture as a word processor saves it reads as the full layout reads it, word for word.
+TEST(HtmlText, AWordProcessorLectureReadsAsTheToolkitReadsIt)
+{
+    const QString html = QStringLiteral(
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\"><head><meta charset=utf-8><title>Лекция 3</title>"
+        "<style><!-- p.MsoNormal {margin:0cm; font-size:12.0pt} --></style></head>"
+        "<body lang=RU><div class=WordSection1><h1 align=center style='text-align:center'>Телеграф "
+        "<span style='color:blue'>Морзе</span></h1>"
+        "<p class=MsoNormal style='text-indent:1.0cm'>Первый&nbsp;аппарат&nbsp;&mdash; 1837&nbsp;г.<sup>1</sup>"
+        "<o:p></o:p></p><ul><li>точка</li><li>тире</li></ul>"
+        "<table border=1><tr><td><p>Знак</p></td><td><p>Код</p></td></tr><tr><td>А</td><td>&middot;&ndash;</td></tr>"
+        "</table><p>Сноска&#160;1: &laquo;Ведомости&raquo;, &#x2116;&nbsp;5.</p></div></body></html>");
+    EXPECT_EQ(wordsOf(htmltext::plainText(html)), wordsOf(QTextDocumentFragment::fromHtml(html).toPlainText()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HtmlText,
+    ::testing::Values(
+        HtmlTextCase{"paragraphs and inline tags",
+                     QStringLiteral("<html><body><h1>Теле<b>граф</b></h1><p>Первый\n   аппарат</p><p>Морзе</p>"),
+                     QStringLiteral("Телеграф\nПервый аппарат\nМорзе")},
+        HtmlTextCase{"hidden parts",
+                     QStringLiteral("<head><title>Заголовок</title><style>p{color:red}</style>"
+                                    "<script>var a = '<p>';</script></head><!-- <p>нет</p> -->текст"),
+                     QStringLiteral("текст")},
+        HtmlTextCase{"uppercase tags", QStringLiteral("<P>один<BR>два</P><SCRIPT src='a.js'></SCRIPT>три"),
+                     QStringLiteral("один\nдва\nтри")},
+        HtmlTextCase{"table cells", QStringLiteral("<table><tr><td>ячейка</td><td>соседняя</td></tr></table>"),
+                     QStringLiteral("ячейка\nсоседняя")},
+        HtmlTextCase{"character references",
+                     QStringLiteral("&laquo;Ведомости&raquo;&nbsp;&#8212; &#x41;&amp;B &eacute;t&eacute; &copy"),
+                     QStringLiteral("«Ведомости» — A&B été ©")},
+        HtmlTextCase{"text that looks like markup", QStringLiteral("a < b &unknown; 3&4 <a title=\"x > y\">ссылка</a>"),
+                     QStringLiteral("a < b &unknown; 3&4 ссылка")},
+        HtmlTextCase{"preformatted text keeps its lines", QStringLiteral("<pre>x = 1\n  y = 2</pre>после"),
+                     QStringLiteral("x = 1\n  y = 2\nпосле")}),
     CaseName());
 
 QByteArray page(const QString& body)
@@ -255,10 +318,13 @@ TEST_F(IndexBuiltMeanwhile, AQueryAskedWhileTheIndexIsPreparedIsAnsweredWhenItIs
     CourseSearchWindow window([this] { return documents; }, cache());
     window.show();
     EXPECT_TRUE(window.statusLabel->text().startsWith(QStringLiteral("Подготовка указателя курса…")));
+    EXPECT_TRUE(window.indexProgress->isVisible());
+    EXPECT_EQ(window.indexProgress->maximum(), documents.size());
     window.queryEdit->setText(QStringLiteral("радио"));
     window.search();
     EXPECT_TRUE(window.hits().isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.indexReady(); }, 60000));
+    EXPECT_FALSE(window.indexProgress->isVisible());
     EXPECT_EQ(topics(window.hits()), QStringList{QStringLiteral("Радио")});
     EXPECT_EQ(window.statusLabel->text(), QStringLiteral("Найдено документов: 1. Дважды щёлкните, чтобы открыть."));
 }

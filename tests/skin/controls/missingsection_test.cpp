@@ -5,6 +5,7 @@
 #include "skin/controls/tsmemo.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tspanel.h"
+#include "skin/controls/tsprogressbar.h"
 #include "skin/controls/tsradiobutton.h"
 #include "skin/controls/tsspeedbutton.h"
 #include "skin/controls/tstabsheet.h"
@@ -114,6 +115,11 @@ QWidget* with(QWidget* parent, const std::function<void(Control*)>& setUp = {})
     return control;
 }
 
+QWidget* halfDone(QWidget* parent)
+{
+    return with<TsProgressBar>(parent, [](TsProgressBar* bar) { bar->setValue(50); });
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, MissingSection,
     ::testing::Values(
@@ -144,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{
             "panel", "PANEL",
             [](QWidget* p) { return with<TsPanel>(p, [](TsPanel* c) { c->setCaption(QStringLiteral("Панель")); }); }},
+        ControlCase{"progress_bar", "GAUGE", halfDone}, ControlCase{"progress_bar_part_done", "PROGRESSH", halfDone},
         ControlCase{"group_box", "GROUPBOX",
                     [](QWidget* p) {
                         return with<TsGroupBox>(p, [](TsGroupBox* g) { g->setTitle(QStringLiteral("Ответы")); });
