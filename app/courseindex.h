@@ -63,6 +63,7 @@ public:
 
 private:
     void open(const QString& cacheFile);
+    void forgetWordsOf(qint64 rowid);
 
     Connection connection_;
     QString notKeptReason_;

@@ -63,12 +63,19 @@ public:
     {
         while (at_ < html_.size()) {
             const QChar c = html_[at_];
-            if (c == u'<')
+            if (c == u'<') {
                 readMarkup();
-            else if (c == u'&')
+            } else if (c == u'&') {
                 readReference();
-            else
-                add(c);
+            } else if (collapses(c)) {
+                spacePending_ = true;
+                ++at_;
+            } else if (c == QChar::Nbsp) {
+                addCharacter(c);
+                ++at_;
+            } else {
+                addRun();
+            }
         }
         endLine();
         if (!text_.isEmpty())
@@ -77,22 +84,39 @@ public:
     }
 
 private:
-    void add(QChar c)
+    // HTML's own white space, which runs together into one space outside preformatted text; any
+    // other space (a no-break or thin one, say) is a character of the text.
+    bool collapses(QChar c) const
     {
-        ++at_;
-        if (preformatted_ == 0 && c.isSpace() && c != QChar::Nbsp) {
-            spacePending_ = true;
-            return;
+        return preformatted_ == 0 && (c == u' ' || c == u'\n' || c == u'\t' || c == u'\r' || c == u'\f');
+    }
+
+    // Plain characters up to the next tag, reference or space at once: a lecture is mostly these.
+    void addRun()
+    {
+        qsizetype end = at_ + 1;
+        while (end < html_.size()) {
+            const QChar c = html_[end];
+            if (c == u'<' || c == u'&' || c == QChar::Nbsp || collapses(c))
+                break;
+            ++end;
         }
-        addCharacter(c);
+        startText();
+        text_ += html_.mid(at_, end - at_);
+        at_ = end;
     }
 
     void addCharacter(QChar c)
     {
+        startText();
+        text_ += c == QChar::Nbsp ? QChar(u' ') : c;
+    }
+
+    void startText()
+    {
         if (spacePending_ && !text_.isEmpty() && text_.back() != u'\n')
             text_ += u' ';
         spacePending_ = false;
-        text_ += c == QChar::Nbsp ? QChar(u' ') : c;
     }
 
     void endLine()

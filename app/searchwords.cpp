@@ -33,7 +33,45 @@ QString foldedPattern(const QString& foldedText)
 
 QString folded(const QString& text)
 {
-    return text.toLower().replace(u'ё', u'е');
+    // The course index folds every lecture it reads, so Russian and Latin letters, which are
+    // nearly all of it, are folded without a table lookup. A letter that lowers into two (İ) or
+    // lies outside the basic plane is left to the toolkit's own folding of the whole text.
+    QString result(text.size(), Qt::Uninitialized);
+    QChar* out = result.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'А' && c <= u'Я')
+            out[i] = QChar(char16_t(c + (u'а' - u'А')));
+        else if (c >= u'A' && c <= u'Z')
+            out[i] = QChar(char16_t(c + (u'a' - u'A')));
+        else if (c == u'ё' || c == u'Ё')
+            out[i] = QChar(u'е');
+        else if (c < 0x80 || (c >= u'а' && c <= u'я'))
+            out[i] = QChar(c);
+        else if (QChar::isSurrogate(c) || c == u'İ')
+            return text.toLower().replace(u'ё', u'е');
+        else
+            out[i] = QChar(char16_t(QChar::toLower(c)));
+    }
+    return result;
+}
+
+QString indexWords(const QString& text)
+{
+    QString result = folded(text);
+    for (QChar& c : result) {
+        const char16_t code = c.unicode();
+        if (code < 0x80 || (code >= u'а' && code <= u'я'))
+            continue;
+        if (!c.isLetterOrNumber() && !c.isMark() && !c.isSurrogate()) {
+            c = u' ';
+        } else if ((code >= 0xC0 && code <= 0x24F) || (code >= 0x1E00 && code <= 0x1EFF)) {
+            const QString parts = c.decomposition();
+            if (!parts.isEmpty() && parts[0].unicode() < 0x80)
+                c = parts[0];
+        }
+    }
+    return result;
 }
 
 QStringList words(const QString& query)

@@ -12,6 +12,12 @@ namespace searchwords {
 // Lower case with "ё" read as "е": the form both the text and the query are compared in.
 QString folded(const QString& text);
 
+// The folded text as the course index stores it: every character that is no part of a word made
+// a space and Latin letters without their accents, so that the index's tokenizer needs to know
+// nothing but ASCII separators. What it returns for a text must stay the same from one version to
+// the next, or a cache made by another version must be made afresh.
+QString indexWords(const QString& text);
+
 // The words of a query, folded, in order.
 QStringList words(const QString& query);
 

@@ -10,15 +10,14 @@ namespace {
 // in nine.
 constexpr qsizetype mostStrayCharactersPerHundred = 1;
 
+// A control character (C0 but the four that lay out text, DEL and C1) or one the decoding could
+// not read; spelled out rather than looked up, as every character of every lecture is asked.
 bool isStray(QChar c)
 {
-    switch (c.unicode()) {
-    case u'\t':
-    case u'\n':
-    case u'\f':
-    case u'\r': return false;
-    default: return c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter;
-    }
+    const char16_t code = c.unicode();
+    if (code < 0x20)
+        return code != u'\t' && code != u'\n' && code != u'\f' && code != u'\r';
+    return (code >= 0x7F && code <= 0x9F) || c == QChar::ReplacementCharacter;
 }
 
 } // namespace
