@@ -1,6 +1,7 @@
 #include "platform/jpegdecoder.h"
 
 #include "platform/apperror.h"
+#include "platform/largeimage.h"
 #include "platform/picturebudget.h"
 
 #include <QSysInfo>
@@ -63,7 +64,7 @@ int runDecoder(const QByteArray& data, JpegHeader* header, QImage* image, QImage
         info.out_color_space = cmyk ? JCS_CMYK : screen ? screenColorSpace : JCS_RGB;
         jpeg_start_decompress(&info);
         const int width = static_cast<int>(info.output_width);
-        *image = QImage(width, static_cast<int>(info.output_height), format);
+        *image = largeImage(QSize(width, static_cast<int>(info.output_height)), format);
         if (image->isNull()) {
             jpeg_destroy_decompress(&info);
             return JERR_OUT_OF_MEMORY;
