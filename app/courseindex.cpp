@@ -34,9 +34,9 @@ QString matchExpression(const QString& query)
     return terms.join(u' ');
 }
 
-QString snippetOf(const QString& text, const QString& query)
+QString snippetOf(const QString& text, const QRegularExpression& stems)
 {
-    const QRegularExpressionMatch hit = searchwords::stemPattern(query).match(text);
+    const QRegularExpressionMatch hit = stems.match(text);
     const qsizetype start = hit.hasMatch() ? std::max<qsizetype>(0, hit.capturedStart() - snippetBefore) : 0;
     QString snippet = text.mid(start, snippetLength).simplified();
     if (start > 0)
@@ -230,9 +230,11 @@ QList<SearchHit> CourseIndex::search(const QString& query, int limit) const
                                                  "ORDER BY bm25(words) LIMIT ?"));
     select.bind(1, expression);
     select.bind(2, FieldValue(limit));
+    // Made once for all the hits: compiling a pattern costs more than matching it.
+    const QRegularExpression stems = searchwords::stemPattern(query);
     QList<SearchHit> hits;
     while (select.step())
         hits.append({select.columnValue(0).asText(), select.columnValue(1).asText(),
-                     snippetOf(select.columnValue(2).asText(), query)});
+                     snippetOf(select.columnValue(2).asText(), stems)});
     return hits;
 }
