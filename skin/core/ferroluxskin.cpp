@@ -321,7 +321,9 @@ TsStoredSkin ferroluxSkin()
     QFile file(QStringLiteral(":/skin/ferrolux.bmp"));
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("The internal skin's master bitmap is missing from the program"));
-    const QImage master = decodeBmp(file.readAll());
+    // In the skin tables' own pixel format, so that the tables share this bitmap instead of
+    // holding a converted copy beside it.
+    const QImage master = decodeBmp(file.readAll()).convertToFormat(QImage::Format_BGR888);
     TsStoredSkin skin;
     skin.Name = ferroluxSkinName;
     skin.GeneralData = ferroluxSections();
