@@ -1,8 +1,9 @@
 #include "platform/lecturemarkup.h"
 
+#include "platform/mathformula.h"
+
 #include <QFontInfo>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -327,84 +328,24 @@ QString mediaLink(const QString& element, const QString& tag, const QString& nam
     return out + QStringLiteral("<a href=\"%1\"><b>\u25B6 %2</b></a> %3</td></tr></table>").arg(href, play, fileName);
 }
 
-// A formula in MathML, laid out as text the view can show: sub- and superscripts raised and
-// lowered, a fraction as (numerator)/(denominator), a root as √(…). A construct outside that subset,
-// or markup that is not well-formed, gives an empty string, and the formula's alttext or
-// annotation stands in.
-class MathText {
-public:
-    static QString of(const QString& math)
-    {
-        QXmlStreamReader reader(math);
-        while (!reader.atEnd() && !reader.isStartElement())
-            reader.readNext();
-        bool supported = true;
-        const QString text = element(reader, supported);
-        return supported && !reader.hasError() ? text : QString();
-    }
-
-private:
-    static QString grouped(const QString& html, const QString& plain)
-    {
-        return plain.size() <= 1 ? html : u'(' + html + u')';
-    }
-    static QString plainOf(const QString& html)
-    {
-        static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-        return QString(html).remove(tags);
-    }
-    static QStringList children(QXmlStreamReader& reader, bool& supported)
-    {
-        QStringList parts;
-        while (supported && reader.readNextStartElement())
-            parts << element(reader, supported);
-        return parts;
-    }
-    static QString element(QXmlStreamReader& reader, bool& supported)
-    {
-        const QString name = reader.name().toString();
-        if (name == u"mi" || name == u"mn" || name == u"mo" || name == u"mtext") {
-            const QString text = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed().toHtmlEscaped();
-            return name == u"mo" && text.size() == 1 && QStringLiteral("=+−-±<>≤≥×").contains(text) ? u' ' + text + u' '
-                                                                                                    : text;
-        }
-        if (name == u"annotation" || name == u"annotation-xml") {
-            reader.skipCurrentElement();
-            return {};
-        }
-        const QStringList parts = children(reader, supported);
-        if (name == u"math" || name == u"mrow" || name == u"mstyle" || name == u"semantics" || name == u"mpadded")
-            return parts.join(QString());
-        const auto part = [&](int i) { return parts.value(i); };
-        const auto group = [&](int i) { return grouped(part(i), plainOf(part(i))); };
-        if (name == u"mfrac" && parts.size() == 2)
-            return group(0) + u'/' + group(1);
-        if (name == u"msqrt")
-            return QStringLiteral("√(") + parts.join(QString()) + u')';
-        if (name == u"mroot" && parts.size() == 2)
-            return QStringLiteral("<sup>%1</sup>√(%2)").arg(part(1), part(0));
-        if ((name == u"msup" || name == u"mover") && parts.size() == 2)
-            return part(0) + QStringLiteral("<sup>%1</sup>").arg(part(1));
-        if ((name == u"msub" || name == u"munder") && parts.size() == 2)
-            return part(0) + QStringLiteral("<sub>%1</sub>").arg(part(1));
-        if ((name == u"msubsup" || name == u"munderover") && parts.size() == 3)
-            return part(0) + QStringLiteral("<sub>%1</sub><sup>%2</sup>").arg(part(1), part(2));
-        supported = false;
-        return {};
-    }
-};
-
+// A formula the layout knows becomes a picture of it, drawn by the view in the font of its line
+// (the view would flatten the MathML into a run of its letters); one it does not know shows its
+// alttext or annotation, or says that a formula stands there.
 QString formula(const QString& math, const QString& tag)
 {
     static const QRegularExpression annotation(QStringLiteral("<annotation\\b[^>]*>(.*?)</annotation>"),
                                                QRegularExpression::CaseInsensitiveOption
                                                    | QRegularExpression::DotMatchesEverythingOption);
-    QString text = MathText::of(math);
-    if (text.isEmpty())
-        text = attribute(tag, QLatin1StringView("alttext")).toHtmlEscaped();
+    const QString alttext = attribute(tag, QLatin1StringView("alttext")).toHtmlEscaped();
+    if (MathFormula::parse(math))
+        return QStringLiteral("<img src=\"%1%2\" align=\"middle\" alt=\"%3\">")
+            .arg(LectureMarkup::formulaScheme, QString::fromLatin1(math.toUtf8().toBase64()), alttext);
+    QString text = alttext;
     if (text.isEmpty())
         text = annotation.match(math).captured(1).trimmed();
-    return text.isEmpty() ? math : QStringLiteral("<i>%1</i>").arg(text);
+    if (text.isEmpty())
+        text = QStringLiteral("[формула]");
+    return QStringLiteral("<i>%1</i>").arg(text);
 }
 
 class Rewriter {
