@@ -26,6 +26,14 @@ bool spaced(const QString& op)
     return op.size() == 1 && binary.contains(op);
 }
 
+// "log", "sin", "lg": a name of a function, set upright and apart from its argument.
+bool functionName(const MathFormula& part)
+{
+    const bool scripted = part.kind == Kind::Sub || part.kind == Kind::Sup || part.kind == Kind::SubSup;
+    const MathFormula& name = scripted ? part.parts[0] : part;
+    return name.kind == Kind::Identifier && name.text.size() > 1;
+}
+
 QString shown(const MathFormula& token)
 {
     // A hyphen typed for minus would be set short and low.
@@ -73,7 +81,11 @@ public:
 private:
     Box token(const MathFormula& formula, const QFont& font, QPointF at)
     {
-        QFont face = font;
+        static const QString largeOperators = QStringLiteral("∑∏∫∮⋃⋂");
+        // A sum's or an integral's sign stands taller than the letters beside it, as in print.
+        QFont face = formula.kind == Kind::Operator && formula.text.size() == 1 && largeOperators.contains(formula.text)
+                         ? scaled(font, 1.4)
+                         : font;
         // A one-letter identifier is a variable and is set in italics, as in print.
         face.setItalic(formula.kind == Kind::Identifier && formula.text.size() == 1);
         const QFontMetricsF metrics(face);
@@ -94,10 +106,12 @@ private:
         const qreal space = em(font) * 0.22;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             const bool around = i > 0 && parts[i].kind == Kind::Operator && spaced(shown(parts[i]));
-            if (around)
-                box.width += space;
+            const bool named = i > 0 && functionName(parts[i]) && parts[i - 1].kind != Kind::Operator;
+            if (around || named)
+                box.width += named ? space * 0.75 : space;
             const Box part = place(parts[i], font, at + QPointF(box.width, 0));
-            box.width += part.width + (around ? space : 0);
+            const bool apart = functionName(parts[i]) && i + 1 < parts.size() && parts[i + 1].kind != Kind::Operator;
+            box.width += part.width + (around ? space : 0) + (apart ? space * 0.75 : 0);
             box.ascent = std::max(box.ascent, part.ascent);
             box.descent = std::max(box.descent, part.descent);
         }
