@@ -207,7 +207,7 @@ void HtmlView::loadNow()
         if (QFileInfo(path).suffix().compare(u"txt", Qt::CaseInsensitive) == 0) {
             setPlainText(text);
         } else {
-            setHtml(LectureMarkup::prepare(text));
+            setHtml(LectureMarkup::prepare(text, QFileInfo(path).absolutePath()));
             drawScaledPictures();
         }
         if (!fragment_.isEmpty())

@@ -1,9 +1,11 @@
 #include "platform/lecturemarkup.h"
 
 #include "platform/mathformula.h"
+#include "platform/medialength.h"
 
 #include <QFontInfo>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
@@ -305,10 +307,11 @@ bool namesSvg(const QString& tag)
            || attribute(tag, QLatin1StringView("data")).endsWith(QLatin1StringView(".svg"), Qt::CaseInsensitive);
 }
 
-// A clip or a recording becomes its poster (or a plain frame with the file's name) and a play link:
+// A clip or a recording becomes its poster (or a plain frame with the file's name and, where the
+// file tells it, its length) and a play link:
 // the view plays nothing itself, and a link to a file that is not a page opens it with the
 // desktop's player.
-QString mediaLink(const QString& element, const QString& tag, const QString& name)
+QString mediaLink(const QString& element, const QString& tag, const QString& name, const QUrl& folder)
 {
     static const QRegularExpression sourceTag(QStringLiteral("<source\\b[^>]*>"),
                                               QRegularExpression::CaseInsensitiveOption);
@@ -318,7 +321,11 @@ QString mediaLink(const QString& element, const QString& tag, const QString& nam
     if (source.isEmpty())
         return {};
     const QString href = source.toHtmlEscaped();
-    const QString fileName = QStringView(source).mid(source.lastIndexOf(u'/') + 1).toString().toHtmlEscaped();
+    QString fileName = QStringView(source).mid(source.lastIndexOf(u'/') + 1).toString().toHtmlEscaped();
+    // The length tells a student what a click commits to; it is known only where the file says it.
+    if (const QUrl file = folder.resolved(QUrl(source)); !folder.isEmpty() && file.isLocalFile())
+        if (const std::optional<double> seconds = mediaSeconds(file.toLocalFile()))
+            fileName += QStringLiteral(" (%1)").arg(mediaLengthText(*seconds));
     const QString poster = attribute(tag, QLatin1StringView("poster"));
     const QString play = name == u"video" ? QStringLiteral("Смотреть") : QStringLiteral("Слушать");
     QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"8\" style=\"border-collapse:collapse\">"
@@ -350,7 +357,12 @@ QString formula(const QString& math, const QString& tag)
 
 class Rewriter {
 public:
-    explicit Rewriter(const QString& html) : html_(html), floated_(html, floating()), justified_(html, justifying()) {}
+    Rewriter(const QString& html, const QUrl& folder)
+        : html_(html),
+          folder_(folder),
+          floated_(html, floating()),
+          justified_(html, justifying())
+    {}
 
     QString result()
     {
@@ -400,8 +412,9 @@ private:
                 const qsizetype svgStop =
                     name == u"svg" || (name == u"object" && namesSvg(tag)) ? elementEnd(html_, at, name) : -1;
                 const qsizetype mediaStop = name == u"video" || name == u"audio" ? elementEnd(html_, at, name) : -1;
-                const QString media =
-                    mediaStop > 0 && mediaStop <= to ? mediaLink(html_.mid(at, mediaStop - at), tag, name) : QString();
+                const QString media = mediaStop > 0 && mediaStop <= to
+                                          ? mediaLink(html_.mid(at, mediaStop - at), tag, name, folder_)
+                                          : QString();
                 const qsizetype mathStop = name == u"math" ? elementEnd(html_, at, name) : -1;
                 if (mathStop > 0 && mathStop <= to) {
                     out += formula(html_.mid(at, mathStop - at), tag);
@@ -456,6 +469,7 @@ private:
     }
 
     const QString& html_;
+    const QUrl folder_;
     StyledElements floated_;
     StyledElements justified_;
     QString moved_;
@@ -493,7 +507,7 @@ QString LectureMarkup::cleanStyle(QStringView css)
     return result;
 }
 
-QString LectureMarkup::prepare(const QString& html)
+QString LectureMarkup::prepare(const QString& html, const QString& folder)
 {
-    return Rewriter(html).result();
+    return Rewriter(html, folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder + u'/')).result();
 }

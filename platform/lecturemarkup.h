@@ -11,7 +11,9 @@
 // browser does pass through unchanged.
 class LectureMarkup {
 public:
-    static QString prepare(const QString& html);
+    // The page's clips and recordings are looked for relative to `folder`, the page's own; without
+    // it their lengths are not shown.
+    static QString prepare(const QString& html, const QString& folder = {});
     // A formula the view draws comes to it as an image named by this prefix and its MathML in
     // base64.
     static constexpr QLatin1StringView formulaScheme{"data:application/mathml+xml;base64,"};

@@ -1,10 +1,13 @@
 // Lectures as teachers' tools write them, opened in the HTML view and read back from its document.
 #include "platform/htmlview.h"
 #include "platform/lecturemarkup.h"
+#include "platform/medialength.h"
 #include "platform/shellopen.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontInfo>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -212,29 +215,91 @@ TEST_F(LectureTest, SvgPicturesShowAtTheirDeclaredSizeScaledWithTheText)
     EXPECT_GT(QFontInfo(view.font()).pointSizeF(), normal * 1.5);
 }
 
-// A clip and a recording show a play link in place of their fallback text, and the link hands the
-// file to the desktop's player, as the multimedia window does.
+// A RIFF WAVE file of 8 kHz 8-bit mono sound as recorders write it, with a chunk of tags before
+// its sound; the header declares `declared` bytes of sound and the file holds `held` of them.
+QByteArray wave(quint32 declared, int held, quint32 byteRate = 8000)
+{
+    QByteArray bytes;
+    const auto put32 = [&](quint32 value) {
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes += char(value >> shift & 0xff);
+    };
+    bytes += "RIFF";
+    put32(36 + 14 + held);
+    bytes += "WAVEfmt ";
+    put32(16);
+    bytes += QByteArray("\x01\x00\x01\x00", 4);
+    put32(8000);
+    put32(byteRate);
+    bytes += QByteArray("\x01\x00\x08\x00", 4);
+    bytes += "LIST";
+    put32(5); // an odd length, padded to an even one
+    bytes += QByteArray("INFOx\0", 6);
+    bytes += "data";
+    put32(declared);
+    return bytes + QByteArray(held, '\x80');
+}
+
+TEST(MediaLength, IsReadFromAWaveHeaderAndUnknownOtherwise)
+{
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        std::optional<double> seconds;
+    } cases[] = {
+        {"talk.wav", wave(520000, 520000), 65.0},
+        {"cut short.wav", wave(0xffffffff, 16000), 2.0},
+        {"no rate.wav", wave(8000, 8000, 0), std::nullopt},
+        {"header only.wav", QByteArrayLiteral("RIFF\x10\0\0\0WAVE"), std::nullopt},
+        {"talk.ogg", QByteArrayLiteral("OggS\0\x02\0\0\0\0\0\0\0\0"), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        QFile file(dir.filePath(QString::fromUtf8(c.name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(mediaSeconds(file.fileName()), c.seconds) << c.name;
+    }
+    EXPECT_EQ(mediaSeconds(dir.filePath(QStringLiteral("missing.wav"))), std::nullopt);
+    const struct {
+        double seconds;
+        const char* text;
+    } lengths[] = {{0.4, "0:00"}, {7, "0:07"}, {750, "12:30"}, {3723, "1:02:03"}};
+    for (const auto& l : lengths)
+        EXPECT_EQ(mediaLengthText(l.seconds), QString::fromUtf8(l.text)) << l.seconds;
+}
+
+// A clip and a recording show a play link in place of their fallback text, with the file's name
+// and, where the file tells it, its length; the link hands the file to the desktop's player, as
+// the multimedia window does.
 TEST_F(LectureTest, ClipsAndRecordingsPlayWithOneClick)
 {
     QStringList opened;
     setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Media")));
+    QFile recording(dir.filePath(QStringLiteral("Media/talk.wav")));
+    ASSERT_TRUE(recording.open(QIODevice::WriteOnly));
+    recording.write(wave(520000, 520000));
+    recording.close();
     openHtml("<h1>Media</h1><video src='Media/clip.mp4' poster='poster.png' width='320' height='180'>"
              "Your browser cannot play video</video>"
-             "<audio controls><source src='Media/talk.ogg' type='audio/ogg'>No audio</audio><p>After</p>");
+             "<audio controls><source src='Media/talk.wav' type='audio/wav'>No audio</audio><p>After</p>");
     const QString text = view.toPlainText();
     EXPECT_FALSE(text.contains(QStringLiteral("browser"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("No audio")));
-    EXPECT_TRUE(text.contains(QStringLiteral("clip.mp4")) && text.contains(QStringLiteral("talk.ogg")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Смотреть clip.mp4\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Слушать talk.wav (1:05)"))) << text.toStdString();
     QStringList links;
     for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (const QString href = it.fragment().charFormat().anchorHref(); !href.isEmpty() && !links.contains(href))
                 links << href;
-    EXPECT_EQ(links, (QStringList{"Media/clip.mp4", "Media/talk.ogg"}));
+    EXPECT_EQ(links, (QStringList{"Media/clip.mp4", "Media/talk.wav"}));
     for (const QString& link : links)
         emit view.anchorClicked(QUrl(link));
     EXPECT_EQ(opened, (QStringList{dir.filePath(QStringLiteral("Media/clip.mp4")),
-                                   dir.filePath(QStringLiteral("Media/talk.ogg"))}));
+                                   dir.filePath(QStringLiteral("Media/talk.wav"))}));
     setShellOpenHandler({});
 }
 
@@ -324,6 +389,22 @@ TEST_F(LectureTest, DemoLecturesShowTheirDiagramsAndFormulasAsPictures)
             drawn += !image.isNull() && image.devicePixelRatio() >= 2;
         EXPECT_GE(drawn, c.pictures);
     }
+}
+
+TEST_F(LectureTest, DemoLectureOfRecordingsPlaysEachWithOneClickAndTellsItsLength)
+{
+    QStringList opened;
+    setShellOpenHandler([&](const QString& path) { opened.append(path); });
+    open(teoria + QStringLiteral("lekcia13.htm"));
+    const QString text = view.toPlainText();
+    for (const char* recording : {"morse.wav", "signal.wav", "pozyvnye.wav", "telefon.wav"})
+        EXPECT_TRUE(
+            text.contains(QRegularExpression(QStringLiteral("Слушать %1 \\(0:(0[1-9]|[1-5][0-9])\\)").arg(recording))))
+            << recording << "\n"
+            << text.toStdString();
+    emit view.anchorClicked(QUrl(QStringLiteral("Media/pozyvnye.wav")));
+    EXPECT_EQ(opened, QStringList{teoria + QStringLiteral("Media/pozyvnye.wav")});
+    setShellOpenHandler({});
 }
 
 TEST_F(LectureTest, CtrlHomeAndCtrlEndGoToTheTopAndTheEnd)
