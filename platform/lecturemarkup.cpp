@@ -6,6 +6,9 @@
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -173,6 +176,48 @@ struct Selector {
         return true;
     }
 };
+
+// The view reads a font size in points, pixels or by keyword, but drops one relative to the
+// parent's ("smaller", "80%", "0.8em"), so that a note made smaller inside a heading came out at
+// the heading's size. It knows no size relative to a parent; the keyword nearest the factor, which
+// it takes relative to the text's normal size, is the nearest it reads. A factor nearest 1 is
+// left as it is: dropped, the size is the parent's, which is what it means.
+QString fontSizeTheViewReads(const QString& value)
+{
+    static const QRegularExpression relative(QStringLiteral("^\\s*(smaller|larger|(\\d*\\.?\\d+)(%|em|rem))\\s*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = relative.match(value);
+    if (!match.hasMatch())
+        return value;
+    const QString word = match.captured(1).toLower();
+    const double factor = word == u"smaller"  ? 1 / 1.2
+                          : word == u"larger" ? 1.2
+                                              : match.captured(2).toDouble() / (match.captured(3) == u"%" ? 100 : 1);
+    static const struct {
+        double factor;
+        const char* keyword;
+    } ladder[] = {{0.8, "small"}, {1.0, nullptr}, {1.2, "large"}, {1.5, "x-large"}, {2.0, "xx-large"}};
+    const auto* nearest =
+        std::min_element(std::begin(ladder), std::end(ladder), [factor](const auto& a, const auto& b) {
+            return std::abs(a.factor - factor) < std::abs(b.factor - factor);
+        });
+    return nearest->keyword ? QString::fromLatin1(nearest->keyword) : value;
+}
+
+// Whether the declaration at `at` of a style sheet sizes the whole page (a rule for html or body),
+// where a relative size is the reader's business, not the note's.
+bool inPageRule(const QString& css, qsizetype at)
+{
+    const qsizetype open = css.lastIndexOf(u'{', at);
+    const qsizetype close = css.lastIndexOf(u'}', at);
+    if (open < 0 || open < close)
+        return false;
+    const qsizetype start = css.lastIndexOf(u'}', open) + 1;
+    for (const QString& selector : css.mid(start, open - start).split(u','))
+        if (const QString element = Selector(selector).element; element == u"html" || element == u"body")
+            return true;
+    return false;
+}
 
 // The elements that the page's style gives a declaration the view cannot read, found by the rules
 // of its style blocks and by their own style attributes.
@@ -501,7 +546,10 @@ QString LectureMarkup::cleanStyle(QStringView css)
         // Word's own properties mean nothing to a browser; some of their values trip the view's reader.
         if (name.startsWith(u"mso-"))
             continue;
-        result += match.captured(1) + match.captured(2) + cleanDeclaration(name, match.captured(3)) + match.captured(5);
+        QString value = cleanDeclaration(name, match.captured(3));
+        if (name == u"font-size" && !inPageRule(text, match.capturedStart()))
+            value = fontSizeTheViewReads(value);
+        result += match.captured(1) + match.captured(2) + value + match.captured(5);
     }
     result += QStringView(text).mid(copied);
     return result;

@@ -434,9 +434,37 @@ TEST(LectureMarkup, StyleSheetsComeOutInWhatTheViewReads)
         {"a:link {color:blue}", "a:link {color:blue}"},
         {"p {border-collapse:collapse; border-top:none}", "p {border-collapse:collapse; border-top:none}"},
         {"{{;:\"", "{{;:\""},
+        {".note {font-size:smaller} h1 small {font-size:65%}", ".note {font-size:small} h1 small {font-size:small}"},
+        {"span {font-size:0.8em; color:red} em {font-size:150%}",
+         "span {font-size:small; color:red} em {font-size:x-large}"},
+        {"p {font-size:1em} q {font-size:larger}", "p {font-size:1em} q {font-size:large}"},
+        {"body {font-size:62.5%} html, td {font-size:80%}", "body {font-size:62.5%} html, td {font-size:80%}"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LectureMarkup::cleanStyle(QString::fromUtf8(c.css)), QString::fromUtf8(c.cleaned)) << c.css;
+}
+
+// A note set smaller than the text around it, by the page's style or by <small>, comes out
+// smaller than that text, in a heading as in a paragraph.
+TEST_F(LectureTest, NotesSetSmallerComeOutSmallerThanTheirText)
+{
+    const struct {
+        const char* html;
+        const char* around;
+    } cases[] = {
+        {"<style>.note {font-size: smaller}</style><h1>Title <span class=note>note</span></h1>", "Title"},
+        {"<h2>Title <span style='font-size:80%'>note</span></h2>", "Title"},
+        {"<style>body {font-size: 110%} span {font-size: .8em}</style><h3>Title <span>note</span></h3>", "Title"},
+        {"<style>body {font-size: 16px}</style><p>Body <span style='font-size:0.75em'>note</span></p>", "Body"},
+        {"<p>Body <small>a <small>note</small></small></p>", "Body"},
+        {"<h1>Title <small>note</small></h1>", "Title"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.html);
+        openHtml(c.html);
+        EXPECT_LT(QFontInfo(formatOf(QStringLiteral("note")).font()).pixelSize(),
+                  QFontInfo(formatOf(QString::fromUtf8(c.around)).font()).pixelSize());
+    }
 }
 
 TEST(LectureMarkup, UnfinishedMarkupPassesThroughUnchanged)
