@@ -346,6 +346,12 @@ TEST_F(LectureTest, FormulasArePicturesOfTheirLayout)
         EXPECT_GT(inked, 20);
     }
     EXPECT_EQ(formatOf(QString(QChar::ObjectReplacementCharacter)).verticalAlignment(), QTextCharFormat::AlignMiddle);
+    // At a larger text size each is drawn again in the larger letters.
+    view.zoomIn(9);
+    const QList<QImage> larger = documentImages(view.document());
+    ASSERT_EQ(larger.size(), images.size());
+    for (qsizetype i = 0; i < images.size(); ++i)
+        EXPECT_GT(larger[i].deviceIndependentSize().height(), images[i].deviceIndependentSize().height() * 1.6) << i;
 }
 
 // A formula beyond the layout shows its alttext or its annotation, and one with neither says a
