@@ -400,6 +400,20 @@ QString formula(const QString& math, const QString& tag)
     return QStringLiteral("<i>%1</i>").arg(text);
 }
 
+int headingLevel(const QString& name)
+{
+    return name.size() == 2 && name[0] == u'h' && name[1] >= u'1' && name[1] <= u'6' ? name[1].digitValue() : 0;
+}
+
+// The view sets <small> at one size below the normal text wherever it stands, so that a note in a
+// large heading came out smaller than the text under it; a browser sets it one size below the
+// heading's. The keyword nearest that size, for the headings the view sets larger than the text.
+QString smallInHeading(int level)
+{
+    static const QString sizes[] = {QStringLiteral("x-large"), QStringLiteral("large"), QStringLiteral("medium")};
+    return level >= 1 && level <= 3 ? sizes[level - 1] : QString();
+}
+
 class Rewriter {
 public:
     Rewriter(const QString& html, const QUrl& folder)
@@ -485,14 +499,24 @@ private:
                         inFramedCode = true;
                         out += codeFrameStart;
                     }
+                    if (const int level = headingLevel(name); level > 0)
+                        heading_ = level;
                     const QString cleaned = cleanTag(tag);
                     if (paragraphs.contains(name) && justified_.picks(tag, name)
                         && attribute(tag, QLatin1StringView("align")).isEmpty())
                         out += cleaned.left(1 + name.size()) + QStringLiteral(" align=\"justify\"")
                                + cleaned.mid(1 + name.size());
+                    else if (const QString size = smallInHeading(heading_);
+                             name == u"small" && !size.isEmpty()
+                             && attribute(tag, QLatin1StringView("style")).isEmpty())
+                        out += cleaned.left(1 + name.size()) + QStringLiteral(" style=\"font-size:%1\"").arg(size)
+                               + cleaned.mid(1 + name.size());
                     else
                         out += cleaned;
                 }
+            } else if (html_.size() > at + 2 && html_[at + 1] == u'/' && headingLevel(tagName(html_, at + 1)) > 0) {
+                heading_ = 0;
+                out += u'<';
             } else if (startsWithTag(html_, at, QLatin1StringView("/pre")) && inFramedCode) {
                 const qsizetype end = tagEnd(html_, at);
                 next = end < 0 || end >= to ? to : end + 1;
@@ -515,6 +539,8 @@ private:
 
     const QString& html_;
     const QUrl folder_;
+    // The level of the heading the text is in, 0 outside headings.
+    int heading_ = 0;
     StyledElements floated_;
     StyledElements justified_;
     QString moved_;
