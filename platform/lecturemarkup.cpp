@@ -514,7 +514,9 @@ private:
                     else
                         out += cleaned;
                 }
-            } else if (html_.size() > at + 2 && html_[at + 1] == u'/' && headingLevel(tagName(html_, at + 1)) > 0) {
+            } else if (html_.size() > at + 3 && html_[at + 1] == u'/'
+                       && (html_[at + 2] == u'h' || html_[at + 2] == u'H')
+                       && headingLevel(tagName(html_, at + 1)) > 0) {
                 heading_ = 0;
                 out += u'<';
             } else if (startsWithTag(html_, at, QLatin1StringView("/pre")) && inFramedCode) {
