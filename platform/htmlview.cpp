@@ -307,8 +307,7 @@ void HtmlView::drawScaledPictures()
             continue;
         // The document looks its pictures up by their name resolved against the page's address.
         document()->addResource(QTextDocument::ImageResource, document()->baseUrl().resolved(name), image);
-        // The view sizes a picture by its pixels unless its format gives the size; setting the
-        // format also lays the picture out again at its new size.
+        // Setting the format, with the size the picture is shown at, lays it out again at that size.
         QTextCursor cursor(document());
         cursor.setPosition(picture.position);
         cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
