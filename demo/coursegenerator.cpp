@@ -109,8 +109,8 @@ void CourseGenerator::writeFile(const QString& relativePath, const QByteArray& b
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-// The HTML sources are UTF-8; a file that declares windows-1251 is written in that code page, as
-// a lecture saved by a Windows editor would be.
+// The HTML sources and SVG pictures are UTF-8; a page that declares windows-1251 is written in
+// that code page, as a lecture saved by a Windows editor would be.
 void CourseGenerator::writeTexts()
 {
     QStringList files;
@@ -124,7 +124,10 @@ void CourseGenerator::writeTexts()
         // The manual's about line names the version of the program the course was made with.
         const QString text =
             readText(file).replace(QStringLiteral("@VESTORIA_VERSION@"), QStringLiteral(VESTORIA_VERSION));
-        const QString charset = declaredCharset(text, file);
+        // An SVG picture is XML, UTF-8 unless it says otherwise, and names no charset.
+        const QString charset = QFileInfo(file).suffix().compare(u"svg", Qt::CaseInsensitive) == 0
+                                    ? QStringLiteral("utf-8")
+                                    : declaredCharset(text, file);
         QByteArray bytes;
         if (charset == QStringLiteral("utf-8"))
             bytes = text.toUtf8();
@@ -186,6 +189,8 @@ void CourseGenerator::writeMedia()
             bytes = encodeWav(timeSignalSound(22050), 22050);
         else if (kind == QStringLiteral("telephone"))
             bytes = encodeWav(telephoneSound(8000), 8000); // a telephone line carries no more
+        else if (kind == QStringLiteral("intervalsignal"))
+            bytes = encodeWav(intervalSignalSound(22050), 22050);
         else if (kind == QStringLiteral("radiowaves"))
             bytes = encodeAnimatedGif(drawRadioWaves(240, 12), radioWavesPalette(), 12);
         else

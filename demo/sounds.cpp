@@ -105,3 +105,21 @@ std::vector<std::int16_t> telephoneSound(int sampleRate)
     }
     return track.take();
 }
+
+std::vector<std::int16_t> intervalSignalSound(int sampleRate)
+{
+    // A station's interval signal: a short phrase of bell-like notes, played twice, by which a
+    // listener turning the dial knows the station before it speaks.
+    constexpr double phrase[][2] = {{659.3, 0.3}, {784.0, 0.3}, {880.0, 0.45},
+                                    {784.0, 0.3}, {659.3, 0.3}, {587.3, 0.6}};
+    Track track(sampleRate);
+    track.silence(0.3);
+    for (int time = 0; time < 2; ++time) {
+        for (const auto& [frequency, seconds] : phrase) {
+            track.tone(frequency, seconds, 0.45);
+            track.silence(0.05);
+        }
+        track.silence(0.8);
+    }
+    return track.take();
+}

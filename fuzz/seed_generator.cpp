@@ -122,6 +122,22 @@ void texts()
     // The last letter of an undeclared windows-1251 text looked like the start of a UTF-8 sequence
     // and was dropped.
     write("htmlcharset", "found-incomplete-utf8-at-end", "Hello \xD0");
+
+    write(
+        "lecture", "formula",
+        "<math alttext=\"x\"><mi>x</mi><mo>=</mo><mfrac><mrow><mo>-</mo><mi>b</mi><mo>&pm;</mo><msqrt><msup><mi>b</mi>"
+        "<mn>2</mn></msup><mo>-</mo><mn>4</mn><mi>a</mi><mi>c</mi></msqrt></mrow><mrow><mn>2</mn><mi>a</mi></mrow></"
+        "mfrac>"
+        "<munderover><mo>&sum;</mo><mi>i</mi><mi>n</mi></munderover><mroot><mi>y</mi><mn>3</mn></mroot>"
+        "<msubsup><mi>P</mi><mn>0</mn><mn>2</mn></msubsup></math>");
+    write("lecture", "word-page",
+          "<html><head><style><!-- p.MsoNormal {mso-style-name:x; margin:0cm; font-size:12.0pt} "
+          ".note {font-size:80%} --></style></head><body><p class=MsoNormal style='text-indent:1cm'>a"
+          "<span class=note>b</span></p><nav style='float:left'><a href=x>1</a></nav></body></html>");
+    write("lecture", "media-and-pictures",
+          "<p><audio controls src='Media/a.wav'>x</audio><video poster=p.png><source src=v.mp4></video>"
+          "<svg width='10' height='10'><rect width='10' height='10'/></svg><object data='d.svg'>f</object>"
+          "<pre class=c>code</pre></p>");
 }
 
 } // namespace

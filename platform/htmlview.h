@@ -42,12 +42,20 @@ signals:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadNow();
     void showNotice(const QString& path, const QString& reason);
     void followLink(const QUrl& link);
+    // The bytes of a picture or file the document names, with the local file's path when it is one.
+    QByteArray resourceBytes(const QUrl& name, QString* path) const;
+    QImage formulaImage(const QByteArray& mathml, const QFont& font) const;
+    // How much larger than normal the text is shown (the reader's text size).
+    qreal textScale() const;
+    // Draws the document's formulas and SVG pictures again at the size of the text around them.
+    void drawScaledPictures();
 
     QString location_;
     QString fragment_;

@@ -1,8 +1,14 @@
 #include "platform/lecturemarkup.h"
 
+#include "platform/mathformula.h"
+#include "platform/medialength.h"
+
 #include <QFontInfo>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -171,6 +177,48 @@ struct Selector {
     }
 };
 
+// The view reads a font size in points, pixels or by keyword, but drops one relative to the
+// parent's ("smaller", "80%", "0.8em"), so that a note made smaller inside a heading came out at
+// the heading's size. It knows no size relative to a parent; the keyword nearest the factor, which
+// it takes relative to the text's normal size, is the nearest it reads. A factor nearest 1 is
+// left as it is: dropped, the size is the parent's, which is what it means.
+QString fontSizeTheViewReads(const QString& value)
+{
+    static const QRegularExpression relative(QStringLiteral("^\\s*(smaller|larger|(\\d*\\.?\\d+)(%|em|rem))\\s*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = relative.match(value);
+    if (!match.hasMatch())
+        return value;
+    const QString word = match.captured(1).toLower();
+    const double factor = word == u"smaller"  ? 1 / 1.2
+                          : word == u"larger" ? 1.2
+                                              : match.captured(2).toDouble() / (match.captured(3) == u"%" ? 100 : 1);
+    static const struct {
+        double factor;
+        const char* keyword;
+    } ladder[] = {{0.8, "small"}, {1.0, nullptr}, {1.2, "large"}, {1.5, "x-large"}, {2.0, "xx-large"}};
+    const auto* nearest =
+        std::min_element(std::begin(ladder), std::end(ladder), [factor](const auto& a, const auto& b) {
+            return std::abs(a.factor - factor) < std::abs(b.factor - factor);
+        });
+    return nearest->keyword ? QString::fromLatin1(nearest->keyword) : value;
+}
+
+// Whether the declaration at `at` of a style sheet sizes the whole page (a rule for html or body),
+// where a relative size is the reader's business, not the note's.
+bool inPageRule(const QString& css, qsizetype at)
+{
+    const qsizetype open = css.lastIndexOf(u'{', at);
+    const qsizetype close = css.lastIndexOf(u'}', at);
+    if (open < 0 || open < close)
+        return false;
+    const qsizetype start = css.lastIndexOf(u'}', open) + 1;
+    for (const QString& selector : css.mid(start, open - start).split(u','))
+        if (const QString element = Selector(selector).element; element == u"html" || element == u"body")
+            return true;
+    return false;
+}
+
 // The elements that the page's style gives a declaration the view cannot read, found by the rules
 // of its style blocks and by their own style attributes.
 class StyledElements {
@@ -304,10 +352,11 @@ bool namesSvg(const QString& tag)
            || attribute(tag, QLatin1StringView("data")).endsWith(QLatin1StringView(".svg"), Qt::CaseInsensitive);
 }
 
-// A clip or a recording becomes its poster (or a plain frame with the file's name) and a play link:
+// A clip or a recording becomes its poster (or a plain frame with the file's name and, where the
+// file tells it, its length) and a play link:
 // the view plays nothing itself, and a link to a file that is not a page opens it with the
 // desktop's player.
-QString mediaLink(const QString& element, const QString& tag, const QString& name)
+QString mediaLink(const QString& element, const QString& tag, const QString& name, const QUrl& folder)
 {
     static const QRegularExpression sourceTag(QStringLiteral("<source\\b[^>]*>"),
                                               QRegularExpression::CaseInsensitiveOption);
@@ -317,7 +366,11 @@ QString mediaLink(const QString& element, const QString& tag, const QString& nam
     if (source.isEmpty())
         return {};
     const QString href = source.toHtmlEscaped();
-    const QString fileName = QStringView(source).mid(source.lastIndexOf(u'/') + 1).toString().toHtmlEscaped();
+    QString fileName = QStringView(source).mid(source.lastIndexOf(u'/') + 1).toString().toHtmlEscaped();
+    // The length tells a student what a click commits to; it is known only where the file says it.
+    if (const QUrl file = folder.resolved(QUrl(source)); !folder.isEmpty() && file.isLocalFile())
+        if (const std::optional<double> seconds = mediaSeconds(file.toLocalFile()))
+            fileName += QStringLiteral(" (%1)").arg(mediaLengthText(*seconds));
     const QString poster = attribute(tag, QLatin1StringView("poster"));
     const QString play = name == u"video" ? QStringLiteral("Смотреть") : QStringLiteral("Слушать");
     QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"8\" style=\"border-collapse:collapse\">"
@@ -327,89 +380,48 @@ QString mediaLink(const QString& element, const QString& tag, const QString& nam
     return out + QStringLiteral("<a href=\"%1\"><b>\u25B6 %2</b></a> %3</td></tr></table>").arg(href, play, fileName);
 }
 
-// A formula in MathML, laid out as text the view can show: sub- and superscripts raised and
-// lowered, a fraction as (numerator)/(denominator), a root as √(…). A construct outside that subset,
-// or markup that is not well-formed, gives an empty string, and the formula's alttext or
-// annotation stands in.
-class MathText {
-public:
-    static QString of(const QString& math)
-    {
-        QXmlStreamReader reader(math);
-        while (!reader.atEnd() && !reader.isStartElement())
-            reader.readNext();
-        bool supported = true;
-        const QString text = element(reader, supported);
-        return supported && !reader.hasError() ? text : QString();
-    }
-
-private:
-    static QString grouped(const QString& html, const QString& plain)
-    {
-        return plain.size() <= 1 ? html : u'(' + html + u')';
-    }
-    static QString plainOf(const QString& html)
-    {
-        static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-        return QString(html).remove(tags);
-    }
-    static QStringList children(QXmlStreamReader& reader, bool& supported)
-    {
-        QStringList parts;
-        while (supported && reader.readNextStartElement())
-            parts << element(reader, supported);
-        return parts;
-    }
-    static QString element(QXmlStreamReader& reader, bool& supported)
-    {
-        const QString name = reader.name().toString();
-        if (name == u"mi" || name == u"mn" || name == u"mo" || name == u"mtext") {
-            const QString text = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed().toHtmlEscaped();
-            return name == u"mo" && text.size() == 1 && QStringLiteral("=+−-±<>≤≥×").contains(text) ? u' ' + text + u' '
-                                                                                                    : text;
-        }
-        if (name == u"annotation" || name == u"annotation-xml") {
-            reader.skipCurrentElement();
-            return {};
-        }
-        const QStringList parts = children(reader, supported);
-        if (name == u"math" || name == u"mrow" || name == u"mstyle" || name == u"semantics" || name == u"mpadded")
-            return parts.join(QString());
-        const auto part = [&](int i) { return parts.value(i); };
-        const auto group = [&](int i) { return grouped(part(i), plainOf(part(i))); };
-        if (name == u"mfrac" && parts.size() == 2)
-            return group(0) + u'/' + group(1);
-        if (name == u"msqrt")
-            return QStringLiteral("√(") + parts.join(QString()) + u')';
-        if (name == u"mroot" && parts.size() == 2)
-            return QStringLiteral("<sup>%1</sup>√(%2)").arg(part(1), part(0));
-        if ((name == u"msup" || name == u"mover") && parts.size() == 2)
-            return part(0) + QStringLiteral("<sup>%1</sup>").arg(part(1));
-        if ((name == u"msub" || name == u"munder") && parts.size() == 2)
-            return part(0) + QStringLiteral("<sub>%1</sub>").arg(part(1));
-        if ((name == u"msubsup" || name == u"munderover") && parts.size() == 3)
-            return part(0) + QStringLiteral("<sub>%1</sub><sup>%2</sup>").arg(part(1), part(2));
-        supported = false;
-        return {};
-    }
-};
-
+// A formula the layout knows becomes a picture of it, drawn by the view in the font of its line
+// (the view would flatten the MathML into a run of its letters); one it does not know shows its
+// alttext or annotation, or says that a formula stands there.
 QString formula(const QString& math, const QString& tag)
 {
     static const QRegularExpression annotation(QStringLiteral("<annotation\\b[^>]*>(.*?)</annotation>"),
                                                QRegularExpression::CaseInsensitiveOption
                                                    | QRegularExpression::DotMatchesEverythingOption);
-    QString text = MathText::of(math);
-    if (text.isEmpty())
-        text = attribute(tag, QLatin1StringView("alttext")).toHtmlEscaped();
+    const QString alttext = attribute(tag, QLatin1StringView("alttext")).toHtmlEscaped();
+    if (MathFormula::parse(math))
+        return QStringLiteral("<img src=\"%1%2\" align=\"middle\" alt=\"%3\">")
+            .arg(LectureMarkup::formulaScheme, QString::fromLatin1(math.toUtf8().toBase64()), alttext);
+    QString text = alttext;
     if (text.isEmpty())
         text = annotation.match(math).captured(1).trimmed();
-    return text.isEmpty() ? math : QStringLiteral("<i>%1</i>").arg(text);
+    if (text.isEmpty())
+        text = QStringLiteral("[формула]");
+    return QStringLiteral("<i>%1</i>").arg(text);
+}
+
+int headingLevel(const QString& name)
+{
+    return name.size() == 2 && name[0] == u'h' && name[1] >= u'1' && name[1] <= u'6' ? name[1].digitValue() : 0;
+}
+
+// The view sets <small> at one size below the normal text wherever it stands, so that a note in a
+// large heading came out smaller than the text under it; a browser sets it one size below the
+// heading's. The keyword nearest that size, for the headings the view sets larger than the text.
+QString smallInHeading(int level)
+{
+    static const QString sizes[] = {QStringLiteral("x-large"), QStringLiteral("large"), QStringLiteral("medium")};
+    return level >= 1 && level <= 3 ? sizes[level - 1] : QString();
 }
 
 class Rewriter {
 public:
-    explicit Rewriter(const QString& html) : html_(html), floated_(html, floating()), justified_(html, justifying()) {}
+    Rewriter(const QString& html, const QUrl& folder)
+        : html_(html),
+          folder_(folder),
+          floated_(html, floating()),
+          justified_(html, justifying())
+    {}
 
     QString result()
     {
@@ -459,8 +471,9 @@ private:
                 const qsizetype svgStop =
                     name == u"svg" || (name == u"object" && namesSvg(tag)) ? elementEnd(html_, at, name) : -1;
                 const qsizetype mediaStop = name == u"video" || name == u"audio" ? elementEnd(html_, at, name) : -1;
-                const QString media =
-                    mediaStop > 0 && mediaStop <= to ? mediaLink(html_.mid(at, mediaStop - at), tag, name) : QString();
+                const QString media = mediaStop > 0 && mediaStop <= to
+                                          ? mediaLink(html_.mid(at, mediaStop - at), tag, name, folder_)
+                                          : QString();
                 const qsizetype mathStop = name == u"math" ? elementEnd(html_, at, name) : -1;
                 if (mathStop > 0 && mathStop <= to) {
                     out += formula(html_.mid(at, mathStop - at), tag);
@@ -486,14 +499,26 @@ private:
                         inFramedCode = true;
                         out += codeFrameStart;
                     }
+                    if (const int level = headingLevel(name); level > 0)
+                        heading_ = level;
                     const QString cleaned = cleanTag(tag);
                     if (paragraphs.contains(name) && justified_.picks(tag, name)
                         && attribute(tag, QLatin1StringView("align")).isEmpty())
                         out += cleaned.left(1 + name.size()) + QStringLiteral(" align=\"justify\"")
                                + cleaned.mid(1 + name.size());
+                    else if (const QString size = smallInHeading(heading_);
+                             name == u"small" && !size.isEmpty()
+                             && attribute(tag, QLatin1StringView("style")).isEmpty())
+                        out += cleaned.left(1 + name.size()) + QStringLiteral(" style=\"font-size:%1\"").arg(size)
+                               + cleaned.mid(1 + name.size());
                     else
                         out += cleaned;
                 }
+            } else if (html_.size() > at + 3 && html_[at + 1] == u'/'
+                       && (html_[at + 2] == u'h' || html_[at + 2] == u'H')
+                       && headingLevel(tagName(html_, at + 1)) > 0) {
+                heading_ = 0;
+                out += u'<';
             } else if (startsWithTag(html_, at, QLatin1StringView("/pre")) && inFramedCode) {
                 const qsizetype end = tagEnd(html_, at);
                 next = end < 0 || end >= to ? to : end + 1;
@@ -515,6 +540,9 @@ private:
     }
 
     const QString& html_;
+    const QUrl folder_;
+    // The level of the heading the text is in, 0 outside headings.
+    int heading_ = 0;
     StyledElements floated_;
     StyledElements justified_;
     QString moved_;
@@ -546,13 +574,16 @@ QString LectureMarkup::cleanStyle(QStringView css)
         // Word's own properties mean nothing to a browser; some of their values trip the view's reader.
         if (name.startsWith(u"mso-"))
             continue;
-        result += match.captured(1) + match.captured(2) + cleanDeclaration(name, match.captured(3)) + match.captured(5);
+        QString value = cleanDeclaration(name, match.captured(3));
+        if (name == u"font-size" && !inPageRule(text, match.capturedStart()))
+            value = fontSizeTheViewReads(value);
+        result += match.captured(1) + match.captured(2) + value + match.captured(5);
     }
     result += QStringView(text).mid(copied);
     return result;
 }
 
-QString LectureMarkup::prepare(const QString& html)
+QString LectureMarkup::prepare(const QString& html, const QString& folder)
 {
-    return Rewriter(html).result();
+    return Rewriter(html, folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder + u'/')).result();
 }
