@@ -1,28 +1,33 @@
 #include "skin/controls/tsprogressbar.h"
-#include "skin/core/ferroluxskin.h"
-#include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
-#include "tests/skin/core/skinprobe.h"
+#include "tests/skin/controls/internalskinfixture.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
-class ProgressBar : public SkinFixture {
+class ProgressBar : public InternalSkinFixture {
 protected:
     void SetUp() override
     {
-        SkinFixture::SetUp();
-        manager = newManager();
-        manager->setInternalSkins({ferroluxSkin()});
-        manager->setSkinName(ferroluxSkinName);
-        bar = new TsProgressBar(window.client());
+        InternalSkinFixture::SetUp();
+        window =
+            std::make_unique<Form>(QStringLiteral("ProgressForm"), QStringLiteral("Окно"), QRect(50, 50, 320, 120));
+        bar = new TsProgressBar(window->client());
         bar->setGeometry(10, 10, 204, 20);
         bar->setTextVisible(false);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        InternalSkinFixture::TearDown();
     }
 
     QImage picture() const
@@ -41,8 +46,7 @@ protected:
         return changed;
     }
 
-    TsSkinManager* manager = nullptr;
-    Form window{QStringLiteral("ProgressForm"), QStringLiteral("Окно"), QRect(50, 50, 320, 120)};
+    std::unique_ptr<Form> window;
     TsProgressBar* bar = nullptr;
 };
 
