@@ -88,9 +88,11 @@ void BM_ButtonItem(benchmark::State& state)
     const int button = FindSection(QStringLiteral("BUTTON"));
     QImage target(105, 25, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintItem(
-            target, target.rect(),
-            {.sectionIndex = button, .sectionName = QStringLiteral("BUTTON"), .position = QPoint(10, 10), .state = 1});
+        paintItem(target, target.rect(),
+                  {.sectionIndex = button,
+                   .sectionName = QStringLiteral("BUTTON"),
+                   .position = QPoint(10, 10),
+                   .state = ControlState::Hot});
         benchmark::ClobberMemory();
     }
 }

@@ -45,13 +45,14 @@ void paintEverything(const SkinTables& skin)
     skinData().ready = true;
     QImage target(17, 11, QImage::Format_BGR888);
     for (int section = 0; section < std::min<int>(painted, skin.sections.size()); ++section) {
-        for (int state = 0; state < 2; ++state)
+        for (const ControlState state : {ControlState::Normal, ControlState::Hot})
             paintItem(target, target.rect(),
                       {.sectionIndex = section, .sectionName = skin.sections[section].sectionName, .state = state});
     }
     for (int mask = 0; mask < std::min<int>(painted, skin.masks.size()); ++mask) {
         skin.stateImageSize(mask);
-        paintBorderMask(target, QRect(-2, 3, 15, 20), borderTiles(skin.masks[mask], 1), BorderPart::All, {});
+        paintBorderMask(target, QRect(-2, 3, 15, 20), borderTiles(skin.masks[mask], ControlState::Hot), BorderPart::All,
+                        {});
     }
     skinData().ready = false;
     setCurrentSkin({});

@@ -16,8 +16,8 @@ void prepareFrameCache(TsCommonData& skin, TsDisabledKind disabledKind)
         return;
     skin.prepareCacheBitmap();
     const TsCacheInfo parent = skin.parentCache();
-    paintWholeItem(skin.cacheBitmap,
-                   SectionPaint{skin.skinIndex, skin.SkinSection(), parent, control->pos(), skin.hot() ? 1 : 0});
+    paintWholeItem(skin.cacheBitmap, SectionPaint{skin.skinIndex, skin.SkinSection(), parent, control->pos(),
+                                                  skin.hot() ? ControlState::Hot : ControlState::Normal});
     if (!control->isEnabled()) {
         const QColor under =
             control->parentWidget() ? control->parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);

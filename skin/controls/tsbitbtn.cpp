@@ -15,13 +15,13 @@ void TsBitBtn::setShowFocus(bool show)
     SkinData.invalidate();
 }
 
-void TsBitBtn::paintContent(QImage& cache, int state)
+void TsBitBtn::paintContent(QImage& cache, ControlState state)
 {
     GlyphLayoutInput layout = glyphLayout();
     layout.size = size();
     layout.pressed = drawnDown();
     const GlyphState glyphState = layout.pressed ? GlyphState::Down : GlyphState::Up;
-    const GlyphPlacement placed = paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, state > 0,
+    const GlyphPlacement placed = paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, looksHot(state),
                                                        hotText(state), SkinData.skinIndex);
     const bool sectionShowsFocus = currentSkin().sections[SkinData.skinIndex].showFocus;
     if (m_showFocus && sectionShowsFocus && isEnabled() && hasFocus() && !text().isEmpty()) {

@@ -17,7 +17,7 @@ public:
     void setShowFocus(bool show);
 
 protected:
-    void paintContent(QImage& cache, int state) override;
+    void paintContent(QImage& cache, ControlState state) override;
 
 private:
     bool m_showFocus = true;

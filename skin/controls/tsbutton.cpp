@@ -60,11 +60,11 @@ bool TsButton::defaultLook() const
     return !focused || focused == this || focused->window() != window();
 }
 
-int TsButton::stateIndex() const
+ControlState TsButton::shownState() const
 {
     if (drawnDown())
-        return 2;
-    return SkinData.hot() || defaultLook() ? 1 : 0;
+        return ControlState::Pressed;
+    return SkinData.hot() || defaultLook() ? ControlState::Hot : ControlState::Normal;
 }
 
 bool TsButton::skinActive() const
@@ -79,7 +79,7 @@ bool TsButton::fading() const
 
 TsButton::Look TsButton::currentLook() const
 {
-    return {stateIndex(), isEnabled() && hasFocus(), isEnabled(), text(), size(), font()};
+    return {shownState(), isEnabled() && hasFocus(), isEnabled(), text(), size(), font()};
 }
 
 int32_t TsButton::parentColor() const
@@ -94,7 +94,7 @@ void TsButton::rebuildCache()
     SkinData.prepareCacheBitmap();
     QImage& cache = SkinData.cacheBitmap;
     m_paintedLook = currentLook();
-    const int state = m_paintedLook.state;
+    const ControlState state = *m_paintedLook.state;
     paintSectionBackground(cache, cache.rect(), {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
 
     QRegion region = m_regionChanged ? QRegion(rect()) : QRegion();
@@ -115,7 +115,7 @@ void TsButton::rebuildCache()
     ++m_cacheRebuilds;
 }
 
-void TsButton::paintContent(QImage& cache, int state)
+void TsButton::paintContent(QImage& cache, ControlState state)
 {
     const int w = width();
     const int h = height();

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "skin/controls/skinned.h"
+#include "skin/core/controlstate.h"
 #include "skin/core/disabledkind.h"
 
 #include <QPointer>
 #include <QPushButton>
 #include <QRegion>
+
+#include <optional>
 
 class TsFadeTimer;
 
@@ -35,8 +38,8 @@ public:
     bool drawnDown() const { return isDown() || m_keptDown; }
     // The default button looks hot while no other push button has the focus.
     bool defaultLook() const;
-    // 0 normal, 1 hot, 2 pressed: the image of the border mask and whether hot colours are used.
-    int stateIndex() const;
+    // Which image of the border mask is shown, and with it whether hot colours are used.
+    ControlState shownState() const;
     bool skinActive() const;
     bool fading() const;
     // How often the face was painted from the skin; a plain repaint only copies it.
@@ -58,15 +61,16 @@ protected:
 
     // The part of the face over the section and its border: the caption and the focus rectangle.
     // A button with a glyph lays out both its own way.
-    virtual void paintContent(QImage& cache, int state);
+    virtual void paintContent(QImage& cache, ControlState state);
     // The font colours are the section's hot ones.
-    bool hotText(int state) const { return state > 0 || defaultLook() || m_keptDown; }
+    bool hotText(ControlState state) const { return looksHot(state) || defaultLook() || m_keptDown; }
     int32_t parentColor() const;
 
 private:
     // Everything the face depends on besides the skin and the parent: a change repaints it.
     struct Look {
-        int state = -1;
+        // None until the first paint, so that it differs from any state.
+        std::optional<ControlState> state;
         bool focusShown = false;
         bool enabled = true;
         QString text;

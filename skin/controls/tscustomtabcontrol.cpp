@@ -252,11 +252,11 @@ void TsCustomTabControl::rebuildCache()
 }
 
 // The current tab is drawn pressed; the one under the pointer hot, when it can be chosen.
-int TsCustomTabControl::tabState(int index) const
+ControlState TsCustomTabControl::tabState(int index) const
 {
     if (index == currentIndex())
-        return 2;
-    return index == m_hotTab && isTabEnabled(index) ? 1 : 0;
+        return ControlState::Pressed;
+    return index == m_hotTab && isTabEnabled(index) ? ControlState::Hot : ControlState::Normal;
 }
 
 void TsCustomTabControl::drawTab(QImage& cache, int index, bool current)
@@ -312,7 +312,7 @@ void TsCustomTabControl::drawCaption(QImage& cache, int index, const QRect& rect
         canvas.drawPixmap(x, y, icon.pixmap(imageSize, isEnabled() ? QIcon::Normal : QIcon::Disabled));
         textArea = QRect(x + imageSize.width() + imageGap, area.top(), textWidth, area.height());
     }
-    const SkinTextStyle style{positionSection(), isEnabled() && isTabEnabled(index), tabState(index) != 0,
+    const SkinTextStyle style{positionSection(), isEnabled() && isTabEnabled(index), looksHot(tabState(index)),
                               TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine};
     writeSkinText(canvas, text, style, textArea);
 }

@@ -100,7 +100,7 @@ private:
     bool keyChangesTab(const QKeyEvent* key) const;
     bool pressTab(QPoint point);
     void rebuildCache();
-    int tabState(int index) const;
+    ControlState tabState(int index) const;
     void drawTab(QImage& cache, int index, bool current);
     void drawCaption(QImage& cache, int index, const QRect& rect, bool current);
     void paintActivePage(QImage& cache);

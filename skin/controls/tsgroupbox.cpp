@@ -107,7 +107,7 @@ void TsGroupBox::paintFrame(QImage& face, const TsCacheInfo& parentCache)
     TsCacheInfo parentAtBorder = parentCache;
     parentAtBorder.x += pos().x() + border.left();
     parentAtBorder.y += pos().y() + border.top();
-    paintBorderMask(face, border, borderTiles(mask, 0), BorderPart::Frame, parentAtBorder);
+    paintBorderMask(face, border, borderTiles(mask, ControlState::Normal), BorderPart::Frame, parentAtBorder);
     if (captioned)
         copyBlock(face, caption.topLeft(), underCaption, underCaption.rect());
 }

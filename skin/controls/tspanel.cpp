@@ -31,7 +31,7 @@ void TsPanel::rebuildCache()
     const TsCacheInfo parent = SkinData.parentCache();
     SkinData.prepareCacheBitmap();
     QImage& cache = SkinData.cacheBitmap;
-    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), 0});
+    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos()});
     QPainter painter(&cache);
     writeCaption(painter, !testAttribute(Qt::WA_SetFont));
     painter.end();

@@ -42,10 +42,10 @@ void TsProgressBar::rebuildCache()
     m_paintedLook = look();
     SkinData.prepareCacheBitmap();
     QImage& cache = SkinData.cacheBitmap;
-    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), SkinData.parentCache(), pos(), 0});
+    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), SkinData.parentCache(), pos()});
     const QRect done = doneRect();
     if (!done.isEmpty())
-        paintItem(cache, done, {FindSection(doneSection), doneSection, {&cache, 0, 0, true}, done.topLeft(), 0});
+        paintItem(cache, done, {FindSection(doneSection), doneSection, {&cache, 0, 0, true}, done.topLeft()});
     if (isTextVisible() && maximum() > minimum()) {
         QPainter painter(&cache);
         painter.setFont(font());

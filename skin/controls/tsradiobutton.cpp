@@ -147,7 +147,9 @@ QRect TsRadioButton::glyphRect() const
 
 void TsRadioButton::paintGlyph(QImage& face, const QRect& place) const
 {
-    const int state = isDown() ? 2 : SkinData.hot() && !m_readOnly ? 1 : 0;
+    const ControlState state = isDown()                        ? ControlState::Pressed
+                               : SkinData.hot() && !m_readOnly ? ControlState::Hot
+                                                               : ControlState::Normal;
     if (const QImage* glyph = userGlyph()) {
         TsMaskData own;
         own.image = *glyph;
@@ -174,7 +176,7 @@ QImage TsRadioButton::skinImage()
                             .sectionName = SkinData.SkinSection(),
                             .parentCache = parentCache,
                             .position = pos(),
-                            .state = hot ? 1 : 0});
+                            .state = hot ? ControlState::Hot : ControlState::Normal});
     const QRect glyph = glyphRect();
     if (!text().isEmpty()) {
         const int textLeft = glyph.width() + m_textIndent + m_margin;

@@ -287,21 +287,21 @@ int TsScrollBar::partAt(QPoint point) const
 
 // --- Part states ------------------------------------------------------------------------------
 
-void TsScrollBar::setPartState(Part part, int state)
+void TsScrollBar::setPartState(Part part, ControlState state)
 {
-    std::array<int, PartCount> states = m_states;
+    std::array<ControlState, PartCount> states = m_states;
     states[part] = state;
     // Whichever part lights up, the buttons and the slider besides it go dark and the tracks
     // besides it light up.
-    if (state != Normal) {
+    if (state != ControlState::Normal) {
         for (Part other : {FirstButton, SecondButton, Slider, TrackBefore, TrackAfter})
             if (other != part)
-                states[other] = isButtonOrSlider(other) ? Normal : Hot;
+                states[other] = isButtonOrSlider(other) ? ControlState::Normal : ControlState::Hot;
     }
     setStates(states);
 }
 
-void TsScrollBar::setStates(const std::array<int, PartCount>& states)
+void TsScrollBar::setStates(const std::array<ControlState, PartCount>& states)
 {
     if (states == m_states)
         return;
@@ -321,8 +321,8 @@ void TsScrollBar::enterEvent(QEnterEvent* event)
     QScrollBar::enterEvent(event);
     if (!skinInput())
         return;
-    std::array<int, PartCount> states = m_states;
-    states[TrackBefore] = states[TrackAfter] = Hot;
+    std::array<ControlState, PartCount> states = m_states;
+    states[TrackBefore] = states[TrackAfter] = ControlState::Hot;
     setStates(states);
 }
 
@@ -331,10 +331,10 @@ void TsScrollBar::leaveEvent(QEvent* event)
     QScrollBar::leaveEvent(event);
     if (!skinInput())
         return;
-    std::array<int, PartCount> states = m_states;
-    states[FirstButton] = states[SecondButton] = Normal;
-    if (states[Slider] != Pressed)
-        states[Slider] = states[TrackBefore] = states[TrackAfter] = Normal;
+    std::array<ControlState, PartCount> states = m_states;
+    states[FirstButton] = states[SecondButton] = ControlState::Normal;
+    if (states[Slider] != ControlState::Pressed)
+        states[Slider] = states[TrackBefore] = states[TrackAfter] = ControlState::Normal;
     setStates(states);
 }
 
@@ -345,18 +345,18 @@ void TsScrollBar::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     m_pointer = along(event->position().toPoint());
-    if (m_states[Slider] == Pressed) {
+    if (m_states[Slider] == ControlState::Pressed) {
         followPointer();
         return;
     }
     const int part = partAt(event->position().toPoint());
     if (part == Slider || part == FirstButton || part == SecondButton) {
-        if (m_states[part] == Normal)
-            setPartState(Part(part), Hot);
+        if (m_states[part] == ControlState::Normal)
+            setPartState(Part(part), ControlState::Hot);
         return;
     }
-    std::array<int, PartCount> states = m_states;
-    states[FirstButton] = states[SecondButton] = states[Slider] = Normal;
+    std::array<ControlState, PartCount> states = m_states;
+    states[FirstButton] = states[SecondButton] = states[Slider] = ControlState::Normal;
     setStates(states);
 }
 
@@ -374,14 +374,14 @@ void TsScrollBar::mousePressEvent(QMouseEvent* event)
     switch (partAt(event->position().toPoint())) {
     case FirstButton:
         m_lastCode = scLineUp;
-        setPartState(FirstButton, Pressed);
+        setPartState(FirstButton, ControlState::Pressed);
         if (m_position != m_min)
             stepBy(-m_smallChange);
         startRepeat(Repeat::Button);
         break;
     case SecondButton:
         m_lastCode = scLineDown;
-        setPartState(SecondButton, Pressed);
+        setPartState(SecondButton, ControlState::Pressed);
         if (m_position != m_max)
             stepBy(m_smallChange);
         startRepeat(Repeat::Button);
@@ -391,18 +391,18 @@ void TsScrollBar::mousePressEvent(QMouseEvent* event)
         m_nonSmoothDrag = !m_smooth;
         m_dragStartPosition = m_position;
         m_grabOffset = positionFromPointer(m_pointer) - m_position;
-        setPartState(Slider, Pressed);
+        setPartState(Slider, ControlState::Pressed);
         startRepeat(Repeat::Drag);
         break;
     case TrackBefore:
         m_lastCode = scPageUp;
-        setPartState(TrackBefore, Pressed);
+        setPartState(TrackBefore, ControlState::Pressed);
         stepBy(-m_largeChange);
         startRepeat(Repeat::Page);
         break;
     case TrackAfter:
         m_lastCode = scPageDown;
-        setPartState(TrackAfter, Pressed);
+        setPartState(TrackAfter, ControlState::Pressed);
         stepBy(m_largeChange);
         startRepeat(Repeat::Page);
         break;
@@ -421,16 +421,16 @@ void TsScrollBar::mouseReleaseEvent(QMouseEvent* event)
     stopRepeat();
     const QPoint point = event->position().toPoint();
     m_pointer = along(point);
-    const int inside = rect().contains(point) ? Hot : Normal;
-    if (partAt(point) == Slider || m_states[Slider] == Pressed) {
+    const ControlState inside = rect().contains(point) ? ControlState::Hot : ControlState::Normal;
+    if (partAt(point) == Slider || m_states[Slider] == ControlState::Pressed) {
         m_lastCode = scPosition;
-        std::array<int, PartCount> states = m_states;
+        std::array<ControlState, PartCount> states = m_states;
         states[TrackBefore] = states[TrackAfter] = inside;
         setStates(states);
-        if (m_states[Slider] == Pressed) {
+        if (m_states[Slider] == ControlState::Pressed) {
             followPointer();
             states = m_states;
-            states[Slider] = partAt(point) == Slider ? Hot : Normal;
+            states[Slider] = partAt(point) == Slider ? ControlState::Hot : ControlState::Normal;
             setStates(states);
         }
         if (m_nonSmoothDrag) {
@@ -440,12 +440,12 @@ void TsScrollBar::mouseReleaseEvent(QMouseEvent* event)
         }
         return;
     }
-    std::array<int, PartCount> states = m_states;
+    std::array<ControlState, PartCount> states = m_states;
     for (Part button : {FirstButton, SecondButton})
-        if (states[button] == Pressed)
-            states[button] = Hot;
+        if (states[button] == ControlState::Pressed)
+            states[button] = ControlState::Hot;
     for (Part track : {TrackBefore, TrackAfter})
-        if (states[track] == Pressed)
+        if (states[track] == ControlState::Pressed)
             states[track] = inside;
     setStates(states);
 }
@@ -483,9 +483,9 @@ void TsScrollBar::followPointer()
 bool TsScrollBar::pageStillTowardPointer() const
 {
     const QRect slider = partRect(Slider);
-    if (m_states[TrackBefore] == Pressed)
+    if (m_states[TrackBefore] == ControlState::Pressed)
         return m_pointer < along(slider.topLeft());
-    if (m_states[TrackAfter] == Pressed)
+    if (m_states[TrackAfter] == ControlState::Pressed)
         return m_pointer >= along(slider.topLeft()) + sliderLength();
     return false;
 }
@@ -507,16 +507,16 @@ void TsScrollBar::autoRepeatTick()
     m_timer.setInterval(metrics::scrollBar::repeatIntervalMs);
     switch (m_repeat) {
     case Repeat::Button:
-        if (m_states[FirstButton] == Pressed)
+        if (m_states[FirstButton] == ControlState::Pressed)
             stepBy(-m_smallChange);
-        else if (m_states[SecondButton] == Pressed)
+        else if (m_states[SecondButton] == ControlState::Pressed)
             stepBy(m_smallChange);
         else
             stopRepeat();
         break;
     case Repeat::Page:
         if (pageStillTowardPointer())
-            stepBy(m_states[TrackBefore] == Pressed ? -m_largeChange : m_largeChange);
+            stepBy(m_states[TrackBefore] == ControlState::Pressed ? -m_largeChange : m_largeChange);
         break;
     case Repeat::Drag: followPointer(); break;
     case Repeat::None: stopRepeat(); break;
@@ -579,9 +579,11 @@ void TsScrollBar::paintBar(QImage& image)
     } else {
         cache = SkinData.parentCache();
     }
-    const int barState = SkinData.hot() ? Hot : Normal;
+    const ControlState barState = SkinData.hot() ? ControlState::Hot : ControlState::Normal;
     for (Part track : {TrackBefore, TrackAfter}) {
-        const int state = !isEnabled() ? Normal : m_states[track] != Normal ? m_states[track] : barState;
+        const ControlState state = !isEnabled()                              ? ControlState::Normal
+                                   : m_states[track] != ControlState::Normal ? m_states[track]
+                                                                             : barState;
         paintPart(image, track, partRect(track), state, cache, offset);
     }
     for (Part button : {FirstButton, SecondButton})
@@ -590,7 +592,7 @@ void TsScrollBar::paintBar(QImage& image)
         paintPart(image, Slider, partRect(Slider), m_states[Slider], cache, offset);
 }
 
-void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, int state, const TsCacheInfo& cache,
+void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, ControlState state, const TsCacheInfo& cache,
                             QPoint offset) const
 {
     const TsCommonIndexes& common = currentSkin().commonIndexes;
@@ -624,7 +626,7 @@ void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, int sta
     const QSize glyph = stateImageSize(indexes->glyphMask);
     QPoint at =
         painted.topLeft() + QPoint((painted.width() - glyph.width()) / 2, (painted.height() - glyph.height()) / 2);
-    if (part == Slider && state == Pressed)
+    if (part == Slider && state == ControlState::Pressed)
         at += QPoint(1, 1);
     if (at.x() >= 0 && at.y() >= 0)
         paintStateImage(image, at, state, currentSkin().masks[indexes->glyphMask]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/skinned.h"
+#include "skin/core/controlstate.h"
 #include "skin/core/disabledkind.h"
 
 #include <QPointer>
@@ -28,7 +29,6 @@ class TsScrollBar : public Skinned<TsScrollBar, QScrollBar, ControlKind::ScrollB
 
 public:
     enum Part { FirstButton, SecondButton, TrackBefore, TrackAfter, Slider, PartCount };
-    enum PartState { Normal = 0, Hot = 1, Pressed = 2 };
 
     explicit TsScrollBar(QWidget* parent = nullptr);
 
@@ -73,7 +73,7 @@ public:
     // The position a pointer at `coordinate` stands for (not clamped).
     int positionFromPointer(int coordinate) const;
     QRect partRect(Part part) const;
-    int partState(Part part) const { return m_states[part]; }
+    ControlState partState(Part part) const { return m_states[part]; }
     TsScrollCode lastScrollCode() const { return m_lastCode; }
 
     // What the running repeat, page or drag timer does on each tick; the timer calls it, and tests
@@ -114,8 +114,8 @@ private:
     bool sliderShown() const;
     int partAt(QPoint point) const;
 
-    void setPartState(Part part, int state);
-    void setStates(const std::array<int, PartCount>& states);
+    void setPartState(Part part, ControlState state);
+    void setStates(const std::array<ControlState, PartCount>& states);
     void followPointer();
     void stepBy(int delta);
     void limitsChanged();
@@ -125,7 +125,7 @@ private:
     void notifyChange(int oldPosition);
     void mirrorValues();
     void paintBar(QImage& image);
-    void paintPart(QImage& image, Part part, const QRect& rect, int state, const TsCacheInfo& cache,
+    void paintPart(QImage& image, Part part, const QRect& rect, ControlState state, const TsCacheInfo& cache,
                    QPoint offset) const;
 
     int m_min = 0;
@@ -137,7 +137,7 @@ private:
     bool m_smooth = true;
     TsDisabledKind m_disabledKind = dkBlended;
 
-    std::array<int, PartCount> m_states{};
+    std::array<ControlState, PartCount> m_states{};
     TsScrollCode m_lastCode = scPosition;
     int m_grabOffset = 0;
     int m_pointer = 0;

@@ -391,7 +391,11 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
     const bool hot = isHot(item);
     const bool enabled = isEnabled(item);
     paintItem(bitmap, bitmap.rect(),
-              {section, itemSection, {&background, 0, 0, !background.isNull()}, item.rect.topLeft(), hot});
+              {section,
+               itemSection,
+               {&background, 0, 0, !background.isNull()},
+               item.rect.topLeft(),
+               hot ? ControlState::Hot : ControlState::Normal});
 
     const QSize glyph = glyphSize(item);
     const QRect box(Margin, (bitmap.height() - glyph.height()) / 2, glyph.width(), glyph.height());
@@ -447,9 +451,12 @@ void TsSkinableMenus::drawBarItem(QPainter& canvas, const QStyleOptionMenuItem& 
     bitmap.fill(Qt::white);
     copyBlock(bitmap, QPoint(0, 0), background, item.rect);
     const bool hot = isHot(item);
-    paintItem(
-        bitmap, bitmap.rect(),
-        {FindSection(itemSection), itemSection, {&background, 0, 0, !background.isNull()}, item.rect.topLeft(), hot});
+    paintItem(bitmap, bitmap.rect(),
+              {FindSection(itemSection),
+               itemSection,
+               {&background, 0, 0, !background.isNull()},
+               item.rect.topLeft(),
+               hot ? ControlState::Hot : ControlState::Normal});
 
     QPainter painter(&bitmap);
     painter.setFont(itemFont(item));

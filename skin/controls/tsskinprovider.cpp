@@ -33,6 +33,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <array>
+
 namespace {
 
 // Set on a window while a provider has given it the skinned frame, so that a second provider of
@@ -46,6 +48,16 @@ constexpr int captionIconGap = 4;     // from the frame to the icon or caption
 constexpr int captionButtonsGap = 16; // from the caption to the first title button
 constexpr int userButtonFirstSlot = 4;
 constexpr QRgb iconKey = 0xFF00FF; // magenta, the same in either byte order
+
+// The title icon's side for a title of a given height: the largest of the usual icon sizes that
+// leaves a title bar of that height some room; a title lower than the smallest shows none.
+struct IconStep {
+    int tallestTitle;
+    int iconSide;
+};
+constexpr int lowestTitleWithIcon = 9;
+constexpr std::array iconSteps{IconStep{16, 8}, IconStep{24, 16}, IconStep{32, 24}};
+constexpr int largestIconSide = 32;
 
 const QString formTitle = QStringLiteral("FORMTITLE");
 const QString bordersMask = QStringLiteral("BORDERSMASK");
@@ -88,7 +100,7 @@ int buttonOfHit(int hit)
 
 // Draws one state image of a mask with its top-left corner at `at`; a faint one lets half of what
 // lies below show through.
-void paintMaskImage(QImage& target, int maskIndex, int state, QPoint at, bool faint)
+void paintMaskImage(QImage& target, int maskIndex, ControlState state, QPoint at, bool faint)
 {
     if (!isValidMaskIndex(maskIndex))
         return;
@@ -407,7 +419,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             return hit != HTCLIENT;
         }
         if (m_pressed != HTNOWHERE) {
-            const int state = hit == m_pressed ? 2 : 0;
+            const ControlState state = hit == m_pressed ? ControlState::Pressed : ControlState::Normal;
             if (const int button = buttonOfHit(m_pressed); button >= 0)
                 setButtonState(TitleButton(button), state);
             else if (m_pressed >= firstUserButtonHit)
@@ -428,10 +440,10 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             return true;
         if (buttonOfHit(hit) >= 0) {
             m_pressed = hit;
-            setButtonState(TitleButton(buttonOfHit(hit)), 2);
+            setButtonState(TitleButton(buttonOfHit(hit)), ControlState::Pressed);
         } else if (hit >= firstUserButtonHit) {
             m_pressed = hit;
-            setUserButtonState(hit - firstUserButtonHit, 2);
+            setUserButtonState(hit - firstUserButtonHit, ControlState::Pressed);
             TsTitleButton& button = m_titleButtons[hit - firstUserButtonHit];
             if (button.OnMouseDown)
                 button.OnMouseDown(button);
@@ -461,7 +473,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             m_form->setGeometry(outline);
         }
         if (pressed >= firstUserButtonHit) {
-            setUserButtonState(pressed - firstUserButtonHit, 0);
+            setUserButtonState(pressed - firstUserButtonHit, ControlState::Normal);
             m_hot = HTNOWHERE;
             TsTitleButton& button = m_titleButtons[pressed - firstUserButtonHit];
             if (hit == pressed && button.OnMouseUp)
@@ -469,7 +481,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             return true;
         }
         if (const int button = buttonOfHit(pressed); button >= 0) {
-            setButtonState(TitleButton(button), 0);
+            setButtonState(TitleButton(button), ControlState::Normal);
             m_hot = HTNOWHERE;
             if (hit == pressed)
                 clickTitleButton(TitleButton(button));
@@ -580,19 +592,20 @@ void TsSkinProvider::setHot(int hit)
     const int previous = buttonOfHit(m_hot);
     const int previousUser = m_hot - firstUserButtonHit;
     m_hot = hit;
-    if (previous >= 0 && m_buttons[previous].state == 1)
-        setButtonState(TitleButton(previous), 0);
-    if (previousUser >= 0 && previousUser < m_titleButtons.size() && m_titleButtons[previousUser].state == 1)
-        setUserButtonState(previousUser, 0);
+    if (previous >= 0 && m_buttons[previous].state == ControlState::Hot)
+        setButtonState(TitleButton(previous), ControlState::Normal);
+    if (previousUser >= 0 && previousUser < m_titleButtons.size()
+        && m_titleButtons[previousUser].state == ControlState::Hot)
+        setUserButtonState(previousUser, ControlState::Normal);
     if (m_pressed != HTNOWHERE)
         return;
     if (const int next = buttonOfHit(hit); next >= 0)
-        setButtonState(TitleButton(next), 1);
+        setButtonState(TitleButton(next), ControlState::Hot);
     else if (hit >= firstUserButtonHit)
-        setUserButtonState(hit - firstUserButtonHit, 1);
+        setUserButtonState(hit - firstUserButtonHit, ControlState::Hot);
 }
 
-void TsSkinProvider::setButtonState(TitleButton button, int state)
+void TsSkinProvider::setButtonState(TitleButton button, ControlState state)
 {
     ButtonRecord& record = m_buttons[int(button)];
     if (record.state == state)
@@ -605,7 +618,7 @@ void TsSkinProvider::setButtonState(TitleButton button, int state)
     m_form->update(titleButtonRect(button));
 }
 
-void TsSkinProvider::setUserButtonState(int index, int state)
+void TsSkinProvider::setUserButtonState(int index, ControlState state)
 {
     if (index < 0 || index >= m_titleButtons.size())
         return;
@@ -933,7 +946,7 @@ void TsSkinProvider::removeFrame()
     m_titleBackground = QImage();
     m_hot = m_pressed = m_pressHit = HTNOWHERE;
     for (ButtonRecord& record : m_buttons)
-        record.state = 0;
+        record.state = ControlState::Normal;
     updateAccessButtons();
     m_form->update();
 }
@@ -976,7 +989,7 @@ void TsSkinProvider::updateRegion()
     QList<QRect> cut;
     if (isValidMaskIndex(SkinData.borderIndex)) {
         const TsMaskData& mask = skin.masks[SkinData.borderIndex];
-        const int imageHeight = maskStateImage(mask, 0, skin.masterBitmap).rect.height();
+        const int imageHeight = maskStateImage(mask, ControlState::Normal, skin.masterBitmap).rect.height();
         const int bottomRows = imageHeight - 2 * maskCellSize(mask).height();
         collectCornerRegion(cut, width, mask, FrameCorners::Top, 0);
         collectCornerRegion(cut, width, mask, FrameCorners::Bottom, height - bottomRows);
@@ -1042,7 +1055,8 @@ void TsSkinProvider::rebuildImage()
     SkinData.bgChanged = false;
     if (!skinInForce() || image.isNull())
         return;
-    const int state = m_active ? 1 : 0;
+    // An active window shows its frame and title in their hot look.
+    const ControlState state = m_active ? ControlState::Hot : ControlState::Normal;
     const bool minimized = m_form->isMinimized();
     const int x = frameWidth();
     const int y = frameWidth();
@@ -1051,7 +1065,7 @@ void TsSkinProvider::rebuildImage()
               {.sectionIndex = SkinData.skinIndex, .sectionName = SkinData.SkinSection(), .state = state});
     if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask) && !minimized) {
         const QSize grip = stateImageSize(m_gripMask);
-        paintMaskImage(image, m_gripMask, 0,
+        paintMaskImage(image, m_gripMask, ControlState::Normal,
                        QPoint(whole.width() - x - grip.width(), whole.height() - y - grip.height()), false);
     }
     paintItem(image, QRect(0, 0, whole.width(), titleHeight() + y),
@@ -1121,7 +1135,8 @@ void TsSkinProvider::paintUserButton(QImage& image, int index)
         copyBlock(image, rect.topLeft(), m_titleBackground,
                   QRect(rect.topLeft() - m_titleBackgroundRect.topLeft(), rect.size()));
     if (button.UseSkinData)
-        paintMaskImage(image, m_userButtonMask, button.state, rect.topLeft(), button.state == 0 && !m_active);
+        paintMaskImage(image, m_userButtonMask, button.state, rect.topLeft(),
+                       button.state == ControlState::Normal && !m_active);
     if (!button.Glyph.isNull()) {
         QImage glyph = button.Glyph.convertToFormat(QImage::Format_ARGB32);
         const QRgb key = glyph.pixel(0, glyph.height() - 1);
@@ -1144,7 +1159,7 @@ void TsSkinProvider::paintTitleButton(QImage& image, TitleButton button)
     int mask = record.maskIndex;
     if (button == TitleButton::Maximize && m_form->isMaximized() && isValidMaskIndex(m_restoreMask))
         mask = m_restoreMask;
-    const bool faint = (record.state == 0 && !m_active) || !buttonEnabled(button);
+    const bool faint = (record.state == ControlState::Normal && !m_active) || !buttonEnabled(button);
     paintMaskImage(image, mask, record.state, rect.topLeft(), faint);
 }
 
@@ -1192,15 +1207,12 @@ int TsSkinProvider::iconSize() const
     const int title = titleHeight();
     if (m_titleIcon.Width)
         return m_titleIcon.Width;
-    if (title < 9)
+    if (title < lowestTitleWithIcon)
         return 0;
-    if (title <= 16)
-        return 8;
-    if (title <= 24)
-        return 16;
-    if (title <= 32)
-        return 24;
-    return 32;
+    for (const IconStep& step : iconSteps)
+        if (title <= step.tallestTitle)
+            return step.iconSide;
+    return largestIconSide;
 }
 
 bool TsSkinProvider::iconShown() const

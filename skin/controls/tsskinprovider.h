@@ -135,7 +135,7 @@ public:
     int hitTest(QPoint windowPosition) const;
     bool titleButtonShown(TitleButton button) const;
     QRect titleButtonRect(TitleButton button) const;
-    int titleButtonState(TitleButton button) const { return m_buttons[int(button)].state; }
+    ControlState titleButtonState(TitleButton button) const { return m_buttons[int(button)].state; }
     // Does what a click on the title button does; a disabled button does nothing.
     void clickTitleButton(TitleButton button);
 
@@ -149,7 +149,7 @@ protected:
 
 private:
     struct ButtonRecord {
-        int state = 0;
+        ControlState state = ControlState::Normal;
         int maskIndex = -1;
     };
 
@@ -178,8 +178,8 @@ private:
     void paintCaption(QImage& image);
     void setHot(int hit);
     void openSystemMenu();
-    void setButtonState(TitleButton button, int state);
-    void setUserButtonState(int index, int state);
+    void setButtonState(TitleButton button, ControlState state);
+    void setUserButtonState(int index, ControlState state);
     void snapToMonitor();
     bool scrolls(const QWidget* child) const;
     QSize contentExtent() const;

@@ -59,11 +59,11 @@ bool TsSpeedButton::skinActive() const
     return SkinData.skinned() && parentWidget();
 }
 
-int TsSpeedButton::stateIndex() const
+ControlState TsSpeedButton::shownState() const
 {
     if (isDown() || (isCheckable() && isChecked()))
-        return 2;
-    return SkinData.hot() ? 1 : 0;
+        return ControlState::Pressed;
+    return SkinData.hot() ? ControlState::Hot : ControlState::Normal;
 }
 
 int TsSpeedButton::dropDownWidth() const
@@ -73,7 +73,7 @@ int TsSpeedButton::dropDownWidth() const
 
 TsSpeedButton::Look TsSpeedButton::currentLook() const
 {
-    return {stateIndex(), isEnabled(), m_menuShown, text(), size()};
+    return {shownState(), isEnabled(), m_menuShown, text(), size()};
 }
 
 void TsSpeedButton::paintParentBackground(QImage& cache, const TsCacheInfo& parent) const
@@ -94,14 +94,14 @@ void TsSpeedButton::paintDivider(QImage& cache, const TsCacheInfo& parent) const
     const QRect strip((width() - stripWidth) / 2, 1, stripWidth, height() - 2);
     const TsCacheInfo under{parent.bitmap, parent.x + pos().x() + strip.x(), parent.y + pos().y() + strip.y(),
                             parent.ready};
-    paintBorderMask(cache, strip, borderTiles(currentSkin().masks[mask], 0), BorderPart::All, under);
+    paintBorderMask(cache, strip, borderTiles(currentSkin().masks[mask], ControlState::Normal), BorderPart::All, under);
 }
 
 void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) const
 {
     const int d = dropDownWidth();
     const QRect part(width() - d, 0, d, height());
-    const int state = m_menuShown || isDown() ? 2 : 1;
+    const ControlState state = m_menuShown || isDown() ? ControlState::Pressed : ControlState::Hot;
     paintItem(cache, part, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos() + part.topLeft(), state});
     const int section = FindSection(QStringLiteral("COMBOBOX"));
     const int arrow = section >= 0 ? FindMask(section, QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK")) : -1;
@@ -111,7 +111,7 @@ void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) 
     const QPoint at =
         part.topLeft() + QPoint((part.width() - arrowSize.width()) / 2, (part.height() - arrowSize.height()) / 2);
     if (at.x() >= 0 && at.y() >= 0)
-        paintStateImage(cache, at, 0, currentSkin().masks[arrow]);
+        paintStateImage(cache, at, ControlState::Normal, currentSkin().masks[arrow]);
 }
 
 void TsSpeedButton::rebuildCache()
@@ -125,10 +125,10 @@ void TsSpeedButton::rebuildCache()
         if (m_style == TsButtonStyle::tbsDivider)
             paintDivider(cache, parent);
     } else {
-        const int state = m_paintedLook.state;
+        const ControlState state = *m_paintedLook.state;
         paintItem(cache, QRect(0, 0, width() - dropDownWidth(), height()),
                   {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
-        const bool pressed = state == 2;
+        const bool pressed = state == ControlState::Pressed;
         const GlyphState glyphState = !pressed                       ? GlyphState::Up
                                       : isCheckable() && isChecked() ? GlyphState::Exclusive
                                                                      : GlyphState::Down;
@@ -136,7 +136,8 @@ void TsSpeedButton::rebuildCache()
         layout.size = size();
         layout.dropDownWidth = dropDownWidth();
         layout.pressed = pressed;
-        paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, state > 0, state > 0, SkinData.skinIndex);
+        paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, looksHot(state), looksHot(state),
+                             SkinData.skinIndex);
         if (m_style == TsButtonStyle::tbsDropDown)
             paintDropDownPart(cache, parent);
         if (!isEnabled())

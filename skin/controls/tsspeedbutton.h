@@ -2,6 +2,7 @@
 
 #include "skin/controls/glyphbuttonproperties.h"
 #include "skin/controls/skinned.h"
+#include "skin/core/controlstate.h"
 #include "skin/core/disabledkind.h"
 
 #include <QImage>
@@ -9,6 +10,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QToolButton>
+
+#include <optional>
 
 class TsAnimTimer;
 
@@ -35,8 +38,8 @@ public:
     void setDisabledKind(TsDisabledKind kind);
 
     bool skinActive() const;
-    // 0 normal, 1 hot, 2 down or checked.
-    int stateIndex() const;
+    // Pressed while down or checked.
+    ControlState shownState() const;
     // The face as painting puts it on the screen.
     QImage skinImage();
 
@@ -54,7 +57,8 @@ protected:
 
 private:
     struct Look {
-        int state = -1;
+        // None until the first paint, so that it differs from any state.
+        std::optional<ControlState> state;
         bool enabled = true;
         bool menuShown = false;
         QString text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/core/controlstate.h"
+
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -20,8 +22,7 @@ struct TsTitleButton {
 
     // Where the frame last drew it, in window coordinates; empty while it is not shown.
     QRect rect;
-    // 0 normal, 1 hot, 2 pressed.
-    int state = 0;
+    ControlState state = ControlState::Normal;
 };
 
 using TsTitleButtons = QList<TsTitleButton>;

@@ -67,7 +67,7 @@ bool TsUpDown::halfCanStep(Half half) const
     return up ? value() < maximum() : value() > minimum();
 }
 
-void TsUpDown::setStates(int first, int second)
+void TsUpDown::setStates(ControlState first, ControlState second)
 {
     if (m_states[FirstHalf] == first && m_states[SecondHalf] == second)
         return;
@@ -90,7 +90,8 @@ void TsUpDown::mousePressEvent(QMouseEvent* event)
     const Half half = halfAt(event->position().toPoint());
     if (half == NoHalf)
         return;
-    setStates(half == FirstHalf ? Pressed : Normal, half == SecondHalf ? Pressed : Normal);
+    setStates(half == FirstHalf ? ControlState::Pressed : ControlState::Normal,
+              half == SecondHalf ? ControlState::Pressed : ControlState::Normal);
     const bool up = (half == SecondHalf) == (orientation() == Qt::Horizontal);
     const SliderAction step = up ? SliderSingleStepAdd : SliderSingleStepSub;
     triggerAction(step);
@@ -102,17 +103,18 @@ void TsUpDown::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton) {
         // Stepping stops for good once the pointer leaves the held half.
-        const Half held = m_states[FirstHalf] == Pressed    ? FirstHalf
-                          : m_states[SecondHalf] == Pressed ? SecondHalf
-                                                            : NoHalf;
+        const Half held = m_states[FirstHalf] == ControlState::Pressed    ? FirstHalf
+                          : m_states[SecondHalf] == ControlState::Pressed ? SecondHalf
+                                                                          : NoHalf;
         if (held != NoHalf && halfAt(event->position().toPoint()) != held) {
             setRepeatAction(SliderNoAction);
-            setStates(Normal, Normal);
+            setStates(ControlState::Normal, ControlState::Normal);
         }
         return;
     }
     const Half half = isEnabled() ? halfAt(event->position().toPoint()) : NoHalf;
-    setStates(half == FirstHalf ? Hot : Normal, half == SecondHalf ? Hot : Normal);
+    setStates(half == FirstHalf ? ControlState::Hot : ControlState::Normal,
+              half == SecondHalf ? ControlState::Hot : ControlState::Normal);
 }
 
 void TsUpDown::mouseReleaseEvent(QMouseEvent* event)
@@ -121,13 +123,14 @@ void TsUpDown::mouseReleaseEvent(QMouseEvent* event)
         return;
     setRepeatAction(SliderNoAction);
     const Half half = halfAt(event->position().toPoint());
-    setStates(half == FirstHalf ? Hot : Normal, half == SecondHalf ? Hot : Normal);
+    setStates(half == FirstHalf ? ControlState::Hot : ControlState::Normal,
+              half == SecondHalf ? ControlState::Hot : ControlState::Normal);
 }
 
 void TsUpDown::leaveEvent(QEvent* event)
 {
     QAbstractSlider::leaveEvent(event);
-    setStates(Normal, Normal);
+    setStates(ControlState::Normal, ControlState::Normal);
 }
 
 bool TsUpDown::event(QEvent* event)
@@ -138,7 +141,7 @@ bool TsUpDown::event(QEvent* event)
         update();
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::Hide) {
         setRepeatAction(SliderNoAction);
-        setStates(Normal, Normal);
+        setStates(ControlState::Normal, ControlState::Normal);
     }
     return answered;
 }
@@ -157,7 +160,7 @@ void TsUpDown::paintEvent(QPaintEvent*)
         option.rect = halfRect(half);
         if (!isEnabled() || (m_showInaccessibility && !halfCanStep(half)))
             option.state &= ~QStyle::State_Enabled;
-        if (m_states[half] == Pressed)
+        if (m_states[half] == ControlState::Pressed)
             option.state |= QStyle::State_Sunken;
         style()->drawPrimitive(QStyle::PE_PanelButtonTool, &option, &painter, this);
         const QStyle::PrimitiveElement arrow =
@@ -196,7 +199,7 @@ void TsUpDown::paintHalf(QImage& image, Half half, const TsCacheInfo& cache) con
     if (!isValidSectionIndex(indexes.section))
         return;
     const QRect rect = halfRect(half);
-    const int state = isEnabled() ? m_states[half] : Normal;
+    const ControlState state = isEnabled() ? m_states[half] : ControlState::Normal;
     const SectionPaint paint{indexes.section, currentSkin().sections[indexes.section].sectionName, cache,
                              pos() + rect.topLeft(), state};
     paintItemFixed(image, rect, paint, SectionMasks{indexes.bordersMask, indexes.pattern, indexes.hotPattern});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/skinned.h"
+#include "skin/core/controlstate.h"
 #include "skin/core/disabledkind.h"
 
 #include <QAbstractSlider>
@@ -19,7 +20,6 @@ class TsUpDown : public Skinned<TsUpDown, QAbstractSlider, ControlKind::Unlisted
 
 public:
     enum Half { NoHalf = -1, FirstHalf = 0, SecondHalf = 1 };
-    enum HalfState { Normal = 0, Hot = 1, Pressed = 2 };
 
     explicit TsUpDown(QWidget* parent = nullptr);
 
@@ -30,7 +30,7 @@ public:
     void setShowInaccessibility(bool show);
 
     QRect halfRect(Half half) const;
-    int halfState(Half half) const { return m_states[half]; }
+    ControlState halfState(Half half) const { return m_states[half]; }
     Half halfAt(QPoint point) const;
     // The skin's picture of the pair as painting puts it on the screen.
     QImage skinImage() const;
@@ -46,10 +46,10 @@ protected:
 private:
     bool skinActive() const;
     bool halfCanStep(Half half) const;
-    void setStates(int first, int second);
+    void setStates(ControlState first, ControlState second);
     void paintHalf(QImage& image, Half half, const TsCacheInfo& cache) const;
 
     TsDisabledKind m_disabledKind = dkBlended;
     bool m_showInaccessibility = true;
-    int m_states[2] = {Normal, Normal};
+    ControlState m_states[2] = {ControlState::Normal, ControlState::Normal};
 };

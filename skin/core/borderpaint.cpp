@@ -3,7 +3,7 @@
 #include "skin/core/maskpaint.h"
 #include "skin/core/skintables.h"
 
-BorderTiles borderTiles(const TsMaskData& mask, int state)
+BorderTiles borderTiles(const TsMaskData& mask, ControlState state)
 {
     const MaskStateImage image = maskStateImage(mask, state, currentSkin().masterBitmap);
     return BorderTiles(mask, image);

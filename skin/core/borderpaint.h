@@ -3,6 +3,7 @@
 // The three ways a border mask is laid over a control: items, tabs and push buttons whose window
 // takes the shape of their border. Each draws the mask's nine cells (see bordertiles.h).
 
+#include "skin/core/controlstate.h"
 #include "skin/core/bordertiles.h"
 #include "skin/core/skintypes.h"
 
@@ -12,7 +13,7 @@
 
 // The nine cells of state `state` of `mask`. The picture of master-bitmap masks is
 // currentSkin().masterBitmap.
-BorderTiles borderTiles(const TsMaskData& mask, int state);
+BorderTiles borderTiles(const TsMaskData& mask, ControlState state);
 
 // `parentCache` has its offsets already moved to the rectangle's top-left corner: the parent's
 // pixel under target pixel (x, y) is at (x - rect.left() + parentCache.x, y - rect.top() +

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-MaskStateImage maskStateImage(const TsMaskData& mask, int state, const QImage& master)
+MaskStateImage maskStateImage(const TsMaskData& mask, ControlState state, const QImage& master)
 {
     MaskStateImage result;
-    const int s = std::max(state, 0);
+    const int s = std::max(int(state), 0);
     if (mask.hasOwnImage()) {
         const int w = mask.image.width() / 3;
         const int h = mask.image.height() / 2;

@@ -3,6 +3,7 @@
 // How a mask is cut into state images and how one piece of a picture is laid onto a bitmap. The
 // border, state image, glyph and region painters are built from these.
 
+#include "skin/core/controlstate.h"
 #include "skin/core/skintypes.h"
 
 #include <QImage>
@@ -25,7 +26,7 @@ struct MaskStateImage {
 // State `state` of `mask`. Masks of the master bitmap take their last image for higher states;
 // own images are three states over a mask half and are not limited. A master-bitmap mask with no
 // images gives an invalid result.
-MaskStateImage maskStateImage(const TsMaskData& mask, int state, const QImage& master);
+MaskStateImage maskStateImage(const TsMaskData& mask, ControlState state, const QImage& master);
 
 // The size of one of the nine border cells of a mask.
 QSize maskCellSize(const TsMaskData& mask);

@@ -136,10 +136,10 @@ void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
         solidFill(bitmap, rect, v.finalFill);
 }
 
-FillValues stateValues(const TsGeneralData& section, int state)
+FillValues stateValues(const TsGeneralData& section, ControlState state)
 {
     FillValues v;
-    const bool hot = state != 0;
+    const bool hot = looksHot(state);
     v.color = hot ? section.hotColor : section.color;
     v.imagePercent = hot ? section.hotImagePercent : section.imagePercent;
     v.gradientPercent = hot ? section.hotGradientPercent : section.gradientPercent;
@@ -162,7 +162,7 @@ void copyParent(QImage& target, const QRect& rect, const SectionPaint& paint)
 void paintOverParent(const TsGeneralData& section, const FillValues& values, QImage& target, const QRect& rect,
                      const SectionPaint& paint)
 {
-    const int transparency = std::clamp(paint.state != 0 ? section.hotTransparency : section.transparency, 0, 100);
+    const int transparency = std::clamp(looksHot(paint.state) ? section.hotTransparency : section.transparency, 0, 100);
     if (!paint.parentCache.ready || !paint.parentCache.bitmap || transparency == 0) {
         backgroundFill(target, rect, values);
     } else if (transparency == 100) {
@@ -220,7 +220,7 @@ void paintSectionBackground(QImage& target, const QRect& rect, const SectionPain
     values.finalFill = fillOverride != clSkinKey ? fillOverride : values.color;
     values.imageWeight = values.imagePercent * 255 / 100;
     if (values.imagePercent > 0) {
-        const QString property = paint.state != 0 ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN");
+        const QString property = looksHot(paint.state) ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN");
         const int mask = FindMask(paint.sectionIndex, paint.sectionName, property);
         values.texture = mask >= 0
                              ? Texture{Texture::Mask, mask}
@@ -238,7 +238,7 @@ void paintSectionBackgroundFixed(QImage& target, const QRect& rect, const Sectio
     FillValues values = stateValues(section, paint.state);
     values.finalFill = values.color;
     values.imageWeight = (values.imagePercent * 256 / 100) & 0xFF;
-    values.texture = Texture{Texture::Mask, paint.state != 0 ? masks.hotTexture : masks.texture};
+    values.texture = Texture{Texture::Mask, looksHot(paint.state) ? masks.hotTexture : masks.texture};
     paintOverParent(section, values, target, rect, paint);
 }
 

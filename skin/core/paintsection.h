@@ -4,6 +4,7 @@
 // transparency over the parent's cached background) and, for items, its border mask on top. All
 // painters return at once for a section index that is not valid.
 
+#include "skin/core/controlstate.h"
 #include "skin/core/bordertiles.h"
 #include "skin/core/skintypes.h"
 
@@ -31,8 +32,8 @@ struct SectionPaint {
     TsCacheInfo parentCache = {};
     // The place of the painted rectangle's top-left corner in the parent's client area.
     QPoint position = {};
-    // Anything but 0 paints the hot look.
-    int state = 0;
+    // Anything but the normal state paints the hot look.
+    ControlState state = ControlState::Normal;
     // The parts of the border mask that an item lays over its background.
     BorderParts border = BorderPart::Frame;
 };

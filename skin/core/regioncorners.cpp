@@ -26,7 +26,7 @@ void collectRuns(QList<QRect>& rects, const uint8_t* row, int from, int to, int 
 void collectCornerRegion(QList<QRect>& rects, int windowWidth, const TsMaskData& mask, FrameCorners corners,
                          int firstRow)
 {
-    const MaskStateImage image = maskStateImage(mask, 0, currentSkin().masterBitmap);
+    const MaskStateImage image = maskStateImage(mask, ControlState::Normal, currentSkin().masterBitmap);
     if (!image.isValid())
         return;
     const QImage& picture = *image.picture;

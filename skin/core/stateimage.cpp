@@ -4,7 +4,7 @@
 #include "skin/core/maskpaint.h"
 #include "skin/core/skintables.h"
 
-void paintStateImage(QImage& target, QPoint at, int state, const TsMaskData& mask, StateImageMode mode)
+void paintStateImage(QImage& target, QPoint at, ControlState state, const TsMaskData& mask, StateImageMode mode)
 {
     const MaskStateImage image = maskStateImage(mask, state, currentSkin().masterBitmap);
     if (!image.isValid())

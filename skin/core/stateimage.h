@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/core/controlstate.h"
 #include "skin/core/skintypes.h"
 
 #include <QImage>
@@ -10,5 +11,5 @@ enum class StateImageMode { Normal = 1, Faint = 2 };
 // Draws state image `state` of `mask` whole (not sliced) with its top-left corner at `at`. Faint
 // lets about 100/256 of the target show even where the mask is black. The picture of
 // master-bitmap masks is currentSkin().masterBitmap.
-void paintStateImage(QImage& target, QPoint at, int state, const TsMaskData& mask,
+void paintStateImage(QImage& target, QPoint at, ControlState state, const TsMaskData& mask,
                      StateImageMode mode = StateImageMode::Normal);

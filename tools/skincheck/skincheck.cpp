@@ -193,7 +193,7 @@ void printTables()
 }
 
 // The item over a form background, so that transparent sections show what they would show.
-bool writeItem(const QString& section, int state, const QSize& size, const QString& path, Report& report)
+bool writeItem(const QString& section, ControlState state, const QSize& size, const QString& path, Report& report)
 {
     const int index = FindSection(section);
     if (index < 0) {
@@ -226,7 +226,7 @@ bool writeItem(const QString& section, int state, const QSize& size, const QStri
     }
     out(QStringLiteral("\n%1 (state %2, %3x%4) written to %5")
             .arg(section)
-            .arg(state)
+            .arg(int(state))
             .arg(size.width())
             .arg(size.height())
             .arg(path));
@@ -331,7 +331,8 @@ int main(int argc, char** argv)
         else if (!okState || state < 0 || state > 2)
             report.errors.append(QStringLiteral("--state must be 0, 1 or 2"));
         else
-            writeItem(parser.value(sectionOption), state, QSize(width, height), parser.value(pngOption), report);
+            writeItem(parser.value(sectionOption), ControlState(state), QSize(width, height), parser.value(pngOption),
+                      report);
     }
 
     out(QString());

@@ -242,8 +242,8 @@ TEST_F(FrameTest, CornersAreCutAndPaintedFromTheMasterBitmapsMask)
     const QImage& master = currentSkin().masterBitmap;
     const TsMaskData& border = formMask("FORM", "BORDERSMASK");
     const TsMaskData& titleBorder = formMask("FORMTITLE", "BORDERSMASK");
-    const MaskStateImage borderImage = maskStateImage(border, 0, master);
-    const MaskStateImage titleImage = maskStateImage(titleBorder, 0, master);
+    const MaskStateImage borderImage = maskStateImage(border, ControlState::Normal, master);
+    const MaskStateImage titleImage = maskStateImage(titleBorder, ControlState::Normal, master);
     const QSize cell = maskCellSize(border);
     const QSize titleCell = maskCellSize(titleBorder);
     const int width = form->width();
@@ -427,11 +427,11 @@ TEST_F(FrameTest, TitleButtonsAndCaptionWorkWithTheMouse)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const QPoint close = provider->titleButtonRect(TitleButton::Close).center();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
-    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), 2);
+    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), ControlState::Pressed);
     QTest::mouseMove(form.get(), QPoint(form->width() / 2, form->height() / 2));
     QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(form->width() / 2, form->height() / 2));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), 0);
+    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), ControlState::Normal);
 
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, provider->titleButtonRect(TitleButton::Maximize).center());
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }));
@@ -511,10 +511,10 @@ TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
     const QRect close = provider->titleButtonRect(TitleButton::Close);
     provider->frameImage();
     sendMouse(form.get(), QEvent::MouseMove, close.center(), Qt::NoButton);
-    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), 1);
+    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), ControlState::Hot);
     const QImage hot = provider->frameImage().copy();
     sendMouse(form.get(), QEvent::MouseMove, QPoint(form->width() / 2, close.center().y()), Qt::NoButton);
-    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), 0);
+    EXPECT_EQ(provider->titleButtonState(TitleButton::Close), ControlState::Normal);
     const QImage normal = provider->frameImage().copy();
     QRect changed;
     for (int y = 0; y < hot.height(); ++y)
@@ -576,10 +576,10 @@ TEST_F(FrameTest, OwnTitleButtonsShowHotAndPressed)
     const QPoint away(form->width() / 2, own.center().y());
     const QImage normal = framePart(own);
     sendMouse(form.get(), QEvent::MouseMove, own.center(), Qt::NoButton);
-    EXPECT_EQ(provider->titleButtons().first().state, 1);
+    EXPECT_EQ(provider->titleButtons().first().state, ControlState::Hot);
     const QImage hot = framePart(own);
     sendMouse(form.get(), QEvent::MouseButtonPress, own.center(), Qt::LeftButton);
-    EXPECT_EQ(provider->titleButtons().first().state, 2);
+    EXPECT_EQ(provider->titleButtons().first().state, ControlState::Pressed);
     const QImage pressed = framePart(own);
     EXPECT_NE(hot, normal);
     EXPECT_NE(pressed, normal);

@@ -65,7 +65,7 @@ TEST_F(ButtonTest, PaintsFromItsSectionInTheShapeOfItsBorderAndStaysAPushButtonT
     EXPECT_TRUE(button->mask().contains(QPoint(52, 12)));
 
     button->setFocus();
-    EXPECT_EQ(button->stateIndex(), 1);
+    EXPECT_EQ(button->shownState(), ControlState::Hot);
     const QImage focused = face().copy();
     EXPECT_NE(focused, normal);
     button->setText(QStringLiteral("Выход"));
@@ -96,12 +96,12 @@ TEST_P(ButtonMouseTest, ClicksOnlyOnAReleaseInsideThatFollowsAPress)
     QSignalSpy released(button, &QAbstractButton::released);
     if (c.press) {
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
-        EXPECT_EQ(button->stateIndex(), 2);
+        EXPECT_EQ(button->shownState(), ControlState::Pressed);
     }
     QTest::mouseRelease(button, Qt::LeftButton, {}, c.release);
     EXPECT_EQ(clicks->count(), c.clicks);
     EXPECT_FALSE(button->isDown());
-    EXPECT_NE(button->stateIndex(), 2);
+    EXPECT_NE(button->shownState(), ControlState::Pressed);
     if (!c.press) {
         EXPECT_EQ(released.count(), 0);
     }
@@ -118,13 +118,13 @@ TEST_F(ButtonTest, SpaceShowsThePressAndClicksOnKeyUpButAStrayMouseUpDoesNot)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Space);
-    EXPECT_EQ(button->stateIndex(), 2);
+    EXPECT_EQ(button->shownState(), ControlState::Pressed);
     EXPECT_EQ(clicks->count(), 0);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12));
     EXPECT_EQ(clicks->count(), 0);
     QTest::keyRelease(button, Qt::Key_Space);
     EXPECT_EQ(clicks->count(), 1);
-    EXPECT_EQ(button->stateIndex(), 1);
+    EXPECT_EQ(button->shownState(), ControlState::Hot);
 }
 
 struct KeyCase {
@@ -175,12 +175,12 @@ TEST_F(ButtonTest, DefaultButtonLooksHotUntilAnotherButtonTakesTheFocus)
 {
     button->setDefault(true);
     edit->setFocus();
-    EXPECT_EQ(button->stateIndex(), 1);
+    EXPECT_EQ(button->shownState(), ControlState::Hot);
     auto* other = new TsButton(window.get());
     other->setGeometry(150, 10, 105, 25);
     other->show();
     other->setFocus();
-    EXPECT_EQ(button->stateIndex(), 0);
+    EXPECT_EQ(button->shownState(), ControlState::Normal);
 }
 
 struct DisabledCase {

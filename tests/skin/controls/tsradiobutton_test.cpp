@@ -54,7 +54,7 @@ struct GlyphCase {
     bool hot;
     bool pressed;
     bool readOnly;
-    int state; // of the skin's check mark
+    ControlState state; // of the skin's check mark
 };
 
 class RadioGlyph : public RadioButtonTest, public ::testing::WithParamInterface<GlyphCase> {};
@@ -81,14 +81,15 @@ TEST_P(RadioGlyph, ShowsTheSkinsCheckMarkForTheState)
     EXPECT_EQ(button->skinImage().copy(glyph), expected.copy(glyph));
 }
 
-INSTANTIATE_TEST_SUITE_P(RadioButton, RadioGlyph,
-                         ::testing::Values(GlyphCase{"unchecked", false, false, false, false, 0},
-                                           GlyphCase{"checked", true, false, false, false, 0},
-                                           GlyphCase{"hot", true, true, false, false, 1},
-                                           GlyphCase{"hot but read only", false, true, false, true, 0},
-                                           GlyphCase{"pressed", false, false, true, false, 2},
-                                           GlyphCase{"pressed while hot", true, true, true, false, 2}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    RadioButton, RadioGlyph,
+    ::testing::Values(GlyphCase{"unchecked", false, false, false, false, ControlState::Normal},
+                      GlyphCase{"checked", true, false, false, false, ControlState::Normal},
+                      GlyphCase{"hot", true, true, false, false, ControlState::Hot},
+                      GlyphCase{"hot but read only", false, true, false, true, ControlState::Normal},
+                      GlyphCase{"pressed", false, false, true, false, ControlState::Pressed},
+                      GlyphCase{"pressed while hot", true, true, true, false, ControlState::Pressed}),
+    CaseName());
 
 struct PlaceCase {
     std::string name;
@@ -162,9 +163,10 @@ TEST_P(RadioOwnPicture, DrawsTheOwnPictureOfTheStateOrTheSkinsMark)
     if (c.ownDrawn) {
         TsMaskData own;
         own.image = c.checked ? checkedPicture : uncheckedPicture;
-        paintStateImage(expected, place.topLeft(), 0, own);
+        paintStateImage(expected, place.topLeft(), ControlState::Normal, own);
     } else {
-        paintStateImage(expected, place.topLeft(), 0, currentSkin().masks[currentSkin().commonIndexes.radioUnchecked]);
+        paintStateImage(expected, place.topLeft(), ControlState::Normal,
+                        currentSkin().masks[currentSkin().commonIndexes.radioUnchecked]);
     }
     EXPECT_EQ(button->skinImage().copy(place), expected.copy(place));
 }

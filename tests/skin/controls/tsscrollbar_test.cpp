@@ -248,7 +248,7 @@ TEST_P(ScrollBarHold, HeldSecondArrowRepeats)
     bar->setPosition(c.start);
     mouse(QEvent::MouseButtonPress, 115);
     EXPECT_EQ(bar->lastScrollCode(), scLineDown);
-    EXPECT_EQ(bar->partState(TsScrollBar::SecondButton), TsScrollBar::Pressed);
+    EXPECT_EQ(bar->partState(TsScrollBar::SecondButton), ControlState::Pressed);
     ASSERT_TRUE(bar->autoRepeatActive());
     EXPECT_EQ(bar->autoRepeatInterval(), 500);
     QList<int> positions{bar->Position()};
@@ -260,7 +260,7 @@ TEST_P(ScrollBarHold, HeldSecondArrowRepeats)
     EXPECT_EQ(positions, c.positions);
     mouse(QEvent::MouseButtonRelease, 115);
     EXPECT_FALSE(bar->autoRepeatActive());
-    EXPECT_EQ(bar->partState(TsScrollBar::SecondButton), TsScrollBar::Hot);
+    EXPECT_EQ(bar->partState(TsScrollBar::SecondButton), ControlState::Hot);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ScrollBarHold,
@@ -309,14 +309,14 @@ TEST_F(ScrollBarTest, DragNotifiesPerMoveOnlyWhenSmooth)
         changes = 0;
         bar->setOwnerChangeHandler([this](int old) { oldPositions.append(old); });
         mouse(QEvent::MouseButtonPress, 24);
-        EXPECT_EQ(bar->partState(TsScrollBar::Slider), TsScrollBar::Pressed);
+        EXPECT_EQ(bar->partState(TsScrollBar::Slider), ControlState::Pressed);
         mouse(QEvent::MouseMove, 34);
         mouse(QEvent::MouseMove, 44);
         mouse(QEvent::MouseButtonRelease, 54);
         EXPECT_EQ(bar->Position(), 41);
         EXPECT_EQ(oldPositions, c.oldPositions) << c.smooth;
         EXPECT_EQ(bar->lastScrollCode(), scPosition);
-        EXPECT_EQ(bar->partState(TsScrollBar::Slider), TsScrollBar::Hot);
+        EXPECT_EQ(bar->partState(TsScrollBar::Slider), ControlState::Hot);
     }
 }
 
@@ -324,14 +324,15 @@ TEST_F(ScrollBarTest, DragNotifiesPerMoveOnlyWhenSmooth)
 TEST_F(ScrollBarTest, OnePartLitAtATime)
 {
     using P = TsScrollBar;
+    using S = ControlState;
     const struct {
         int pointer;
-        std::array<int, P::PartCount> states; // first, second, before, after, slider
+        std::array<ControlState, P::PartCount> states; // first, second, before, after, slider
     } moves[] = {
-        {5, {P::Hot, P::Normal, P::Hot, P::Hot, P::Normal}},
-        {24, {P::Normal, P::Normal, P::Hot, P::Hot, P::Hot}},
-        {115, {P::Normal, P::Hot, P::Hot, P::Hot, P::Normal}},
-        {60, {P::Normal, P::Normal, P::Hot, P::Hot, P::Normal}},
+        {5, {S::Hot, S::Normal, S::Hot, S::Hot, S::Normal}},
+        {24, {S::Normal, S::Normal, S::Hot, S::Hot, S::Hot}},
+        {115, {S::Normal, S::Hot, S::Hot, S::Hot, S::Normal}},
+        {60, {S::Normal, S::Normal, S::Hot, S::Hot, S::Normal}},
     };
     for (const auto& m : moves) {
         mouse(QEvent::MouseMove, m.pointer);

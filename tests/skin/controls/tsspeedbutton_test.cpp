@@ -62,15 +62,15 @@ protected:
 TEST_F(SpeedButtonTest, NormalHotPressedAndDisabledLooksDiffer)
 {
     ASSERT_TRUE(button->skinActive());
-    EXPECT_EQ(button->stateIndex(), 0);
+    EXPECT_EQ(button->shownState(), ControlState::Normal);
     QList<QImage> looks{button->skinImage().copy()};
     enter(button);
-    EXPECT_EQ(button->stateIndex(), 1);
+    EXPECT_EQ(button->shownState(), ControlState::Hot);
     QTest::qWait(60);
-    EXPECT_EQ(button->stateIndex(), 1);
+    EXPECT_EQ(button->shownState(), ControlState::Hot);
     looks.append(button->skinImage().copy());
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(button->stateIndex(), 2);
+    EXPECT_EQ(button->shownState(), ControlState::Pressed);
     looks.append(button->skinImage().copy());
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
     button->setEnabled(false);
@@ -84,9 +84,9 @@ TEST_F(SpeedButtonTest, CheckedButtonStaysDown)
 {
     button->setButtonStyle(TsButtonStyle::tbsCheck);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(button->stateIndex(), 2);
+    EXPECT_EQ(button->shownState(), ControlState::Pressed);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_NE(button->stateIndex(), 2);
+    EXPECT_NE(button->shownState(), ControlState::Pressed);
 }
 
 TEST_F(SpeedButtonTest, SeparatorShowsItsContainerAndDividerAddsALine)

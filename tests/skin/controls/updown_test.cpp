@@ -38,8 +38,8 @@ struct UpDownCase {
     const char* name;
     int x;
     int value;
-    int firstState;
-    int secondState;
+    ControlState firstState;
+    ControlState secondState;
 };
 
 class UpDownPresses : public UpDownTest, public ::testing::WithParamInterface<UpDownCase> {};
@@ -60,8 +60,8 @@ TEST_P(UpDownPresses, LeftHalfStepsDownRightHalfUp)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UpDownPresses,
-                         ::testing::Values(UpDownCase{"left", 3, 1, TsUpDown::Pressed, TsUpDown::Normal},
-                                           UpDownCase{"right", 30, 3, TsUpDown::Normal, TsUpDown::Pressed}),
+                         ::testing::Values(UpDownCase{"left", 3, 1, ControlState::Pressed, ControlState::Normal},
+                                           UpDownCase{"right", 30, 3, ControlState::Normal, ControlState::Pressed}),
                          CaseName());
 
 // Each half is the skin's scroll button of its direction; a half at the end of the range keeps it,

@@ -35,7 +35,7 @@ protected:
                               BorderParts parts = BorderPart::All)
     {
         QImage target = filledImage(width, height, grey(255));
-        paintBorderMask(target, target.rect(), borderTiles(mask, state), parts, {});
+        paintBorderMask(target, target.rect(), borderTiles(mask, ControlState(state)), parts, {});
         return target;
     }
 };
@@ -103,7 +103,7 @@ TEST_F(BorderMaskTest, MasksOutsideTheMasterBitmapPaintNothing)
     const TsMaskData& below = currentSkin().masks[addMask("CHECKBOX", "GLYPHCHECKED", QRect(0, 40, 9, 9), 1, 1)];
     EXPECT_EQ(paintBorder(12, 12, below), filledImage(12, 12, grey(255)));
     QImage tab = filledImage(12, 12, grey(255));
-    paintTabBorderMask(tab, tab.rect(), borderTiles(below, 0), BorderPart::All, {});
+    paintTabBorderMask(tab, tab.rect(), borderTiles(below, ControlState::Normal), BorderPart::All, {});
     EXPECT_EQ(tab, filledImage(12, 12, grey(255)));
 
     // Half inside: only the part inside is copied, the rest of the target stays.
@@ -141,7 +141,7 @@ TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
     for (const Case& c : {Case{true, grey(222)}, Case{false, grey(255)}}) {
         QImage target = filledImage(9, 9, grey(255));
         const TsCacheInfo cache{&parent, 3, 2, c.ready};
-        paintBorderMask(target, target.rect(), borderTiles(mask, 0), BorderPart::All, cache);
+        paintBorderMask(target, target.rect(), borderTiles(mask, ControlState::Normal), BorderPart::All, cache);
         EXPECT_EQ(pixel(target, 0, 0), c.corner);
         EXPECT_EQ(pixel(target, 0, 4), grey(255));
         EXPECT_EQ(pixel(target, 1, 0), grey(10));
@@ -177,7 +177,8 @@ TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
     const TsMaskData& mask = currentSkin().masks[addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1)];
     QImage parent = filledImage(9, 9, grey(44));
     QImage target = filledImage(9, 9, grey(255));
-    paintTabBorderMask(target, target.rect(), borderTiles(mask, 0), BorderPart::All, TsCacheInfo{&parent, 0, 0, true});
+    paintTabBorderMask(target, target.rect(), borderTiles(mask, ControlState::Normal), BorderPart::All,
+                       TsCacheInfo{&parent, 0, 0, true});
     EXPECT_EQ(pixel(target, 0, 4), grey(44));
     EXPECT_EQ(pixel(target, 2, 2), grey(10)); // BorderWidth does not limit tab corners
 }
@@ -193,7 +194,7 @@ TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
     const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
     QImage bitmap = filledImage(12, 10, grey(255));
     QRegion region(bitmap.rect());
-    paintBorderMaskWithRegion(bitmap, region, borderTiles(mask, 0), BorderPart::All);
+    paintBorderMaskWithRegion(bitmap, region, borderTiles(mask, ControlState::Normal), BorderPart::All);
     QRegion expected(bitmap.rect());
     expected -= QRect(0, 0, 2, 1);
     expected -= QRect(11, 9, 1, 1);

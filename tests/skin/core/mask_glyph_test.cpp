@@ -27,7 +27,7 @@ TEST_F(StateImageTest, FaintModeLetsAbout100Of256OfTheTargetThrough)
     // Faint: (0 * 256 + 255 * 100) / 256 = 99.6, truncated.
     for (const Case& c : {Case{StateImageMode::Normal, grey(0)}, Case{StateImageMode::Faint, grey(99)}}) {
         QImage target = filledImage(3, 1, grey(255));
-        paintStateImage(target, QPoint(1, 0), 0, mask, c.mode);
+        paintStateImage(target, QPoint(1, 0), ControlState::Normal, mask, c.mode);
         EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(255), c.shown, grey(255)}));
     }
 }
@@ -40,13 +40,13 @@ TEST_F(StateImageTest, PlainMaskIsKeyCopiedOrHalfBlended)
     setMasterBitmap(master);
     const TsMaskData& mask = currentSkin().masks[addMask("SCROLLBTNTOP", "GLYPHMASK", QRect(0, 0, 4, 1), 2, 0)];
     QImage normal = filledImage(2, 1, grey(0));
-    paintStateImage(normal, QPoint(0, 0), 0, mask, StateImageMode::Normal);
+    paintStateImage(normal, QPoint(0, 0), ControlState::Normal, mask, StateImageMode::Normal);
     EXPECT_EQ(row(normal, 0), std::vector<int32_t>({grey(101), grey(0)}));
     QImage faint = filledImage(2, 1, grey(0));
-    paintStateImage(faint, QPoint(0, 0), 0, mask, StateImageMode::Faint);
+    paintStateImage(faint, QPoint(0, 0), ControlState::Normal, mask, StateImageMode::Faint);
     EXPECT_EQ(row(faint, 0), std::vector<int32_t>({grey(50), grey(0)})); // 50.5 to the even 50
     QImage pressed = filledImage(2, 1, grey(0));
-    paintStateImage(pressed, QPoint(-1, 0), 5, mask, StateImageMode::Normal);
+    paintStateImage(pressed, QPoint(-1, 0), ControlState(5), mask, StateImageMode::Normal);
     EXPECT_EQ(row(pressed, 0), std::vector<int32_t>({grey(101), grey(0)}));
 }
 
@@ -60,12 +60,12 @@ TEST_F(StateImageTest, OwnImageIsThreeStatesOverAMaskHalf)
     mask.image = own;
     mask.imageCount = 0;
     QImage target = filledImage(3, 2, grey(200));
-    paintStateImage(target, QPoint(-1, 1), 1, mask);
+    paintStateImage(target, QPoint(-1, 1), ControlState::Hot, mask);
     // (60 * 256 + (200 - 60) * 128) / 256 = 130; the column left of the target is skipped.
     EXPECT_EQ(row(target, 1), std::vector<int32_t>({grey(130), grey(200), grey(200)}));
     EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(200), grey(200), grey(200)}));
     QImage beyond = filledImage(3, 2, grey(200));
-    paintStateImage(beyond, QPoint(0, 0), 3, mask);
+    paintStateImage(beyond, QPoint(0, 0), ControlState(3), mask);
     EXPECT_EQ(beyond, filledImage(3, 2, grey(200)));
 }
 

@@ -47,7 +47,7 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
                                          .sectionName = name,
                                          .parentCache = cache,
                                          .position = QPoint(30, 30),
-                                         .state = state,
+                                         .state = ControlState(state),
                                          .border = BorderPart::All};
                 QImage whole = filledImage(size.width(), size.height(), grey(0));
                 paintWholeItem(whole, paint);
@@ -72,14 +72,14 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
     for (const TsMaskData& mask : currentSkin().masks) {
         for (const QPoint at : {QPoint(0, 0), QPoint(-7, -3), QPoint(20, 18)}) {
             QImage target = filledImage(24, 20, grey(0));
-            paintStateImage(target, at, 2, mask, StateImageMode::Faint);
-            paintStateImage(target, at, 0, mask, StateImageMode::Normal);
+            paintStateImage(target, at, ControlState::Pressed, mask, StateImageMode::Faint);
+            paintStateImage(target, at, ControlState::Normal, mask, StateImageMode::Normal);
             QRegion region(target.rect());
-            paintBorderMaskWithRegion(target, region, borderTiles(mask, 1), BorderPart::All);
+            paintBorderMaskWithRegion(target, region, borderTiles(mask, ControlState::Hot), BorderPart::All);
 
             QImage bordered = filledImage(24, 20, untouched);
             const QRect rect(at, QSize(9, 30));
-            paintBorderMask(bordered, rect, borderTiles(mask, 0), BorderPart::All, cache);
+            paintBorderMask(bordered, rect, borderTiles(mask, ControlState::Normal), BorderPart::All, cache);
             EXPECT_EQ(changedOutside(bordered, rect, untouched), 0)
                 << qPrintable(mask.sectionName) << "." << qPrintable(mask.propertyName);
         }
@@ -93,7 +93,7 @@ TEST_F(InternalSkinPaintTest, GlyphsBelowTheMasterBitmapPaintNothing)
             const int index = FindMask(FindSection(section), section, property);
             ASSERT_GE(index, 0) << section << property;
             QImage target = filledImage(20, 20, grey(77));
-            paintStateImage(target, QPoint(0, 0), 0, currentSkin().masks[index]);
+            paintStateImage(target, QPoint(0, 0), ControlState::Normal, currentSkin().masks[index]);
             EXPECT_EQ(target, filledImage(20, 20, grey(77))) << section << property;
         }
 }

@@ -55,7 +55,7 @@ protected:
                                {.sectionIndex = section,
                                 .sectionName = currentSkin().sections[section].sectionName,
                                 .parentCache = parent,
-                                .state = state});
+                                .state = ControlState(state)});
         return target;
     }
 };
@@ -243,7 +243,7 @@ TEST_F(SectionPaintTest, FixedIndexVariantKeepsItsOwnWeightAndIgnoresTheOverride
     // An invalid texture index fills with the base colour before the gradient is laid on.
     QImage invalid = filledImage(3, 2, grey(1));
     SectionPaint hotSlider = slidePaint;
-    hotSlider.state = 1;
+    hotSlider.state = ControlState::Hot;
     paintSectionBackgroundFixed(invalid, invalid.rect(), hotSlider, {.texture = 0, .hotTexture = 17});
     EXPECT_TRUE(allPixels(invalid, grey(0)));
 
