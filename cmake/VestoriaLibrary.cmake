@@ -2,7 +2,8 @@
 # nothing else visible to `target` and, through `scope`, to whatever links it. Headers keep their
 # root-relative names ("skin/core/skintables.h"), found through a link in the build tree, so a
 # folder that includes a header of a folder it does not depend on fails to compile: the build
-# itself keeps the dependency direction. Where links cannot be made, the whole tree is visible.
+# itself keeps the dependency direction. A build tree where the links cannot be made is refused,
+# since exposing the whole tree instead would let a wrong include pass unnoticed.
 function(vestoria_expose_folder target scope folder)
   set(root ${CMAKE_BINARY_DIR}/include/${target})
   set(link ${root}/${folder})
@@ -10,11 +11,37 @@ function(vestoria_expose_folder target scope folder)
     get_filename_component(parent ${link} DIRECTORY)
     file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${link} RESULT failed SYMBOLIC)
-    if(failed)
-      set(root ${PROJECT_SOURCE_DIR})
+    if(NOT failed EQUAL 0)
+      message(FATAL_ERROR "Cannot link ${link} to ${PROJECT_SOURCE_DIR}/${folder}: ${failed}. "
+                          "The build keeps each folder to the headers of the folders it depends on "
+                          "through such links; build in a place that allows symbolic links.")
     endif()
   endif()
   target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+# An include that climbs out of a folder ("../core/skintables.h") finds its header beside the
+# including file, past the links above, so the build refuses one in any of the given source
+# folders. The check runs again on the next build after any of their sources changes.
+function(vestoria_refuse_relative_includes)
+  set(sources)
+  foreach(folder IN LISTS ARGN)
+    if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${folder})
+      message(FATAL_ERROR "No source folder ${PROJECT_SOURCE_DIR}/${folder} to check for relative includes")
+    endif()
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
+         ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
+  set(list_file ${CMAKE_BINARY_DIR}/relative-includes.list)
+  list(JOIN sources "\n" lines)
+  file(CONFIGURE OUTPUT ${list_file} CONTENT "${lines}\n" @ONLY)
+  set(stamp ${CMAKE_BINARY_DIR}/relative-includes.checked)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/RefuseRelativeIncludes.cmake
+    DEPENDS ${sources} ${list_file} ${PROJECT_SOURCE_DIR}/cmake/RefuseRelativeIncludes.cmake
+    COMMENT "Checking that no source includes a path with ../")
+  add_custom_target(vestoria_relative_includes ALL DEPENDS ${stamp})
 endfunction()
 
 # Every source folder is one static library made of all the .cpp files in it, so that adding a
@@ -27,17 +54,13 @@ function(vestoria_library target)
   endforeach()
   list(FILTER sources INCLUDE REGEX "\\.cpp$")
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  if(sources)
-    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    add_library(${target} STATIC ${sources} ${headers})
-    vestoria_expose_folder(${target} PUBLIC ${folder})
-    target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
-  else()
-    # A folder whose classes are still to come is an interface library, so that its users link.
-    add_library(${target} INTERFACE)
-    vestoria_expose_folder(${target} INTERFACE ${folder})
-    target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
+  if(NOT sources)
+    message(FATAL_ERROR "${folder} has no .cpp files to make ${target} of")
   endif()
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${target} STATIC ${sources} ${headers})
+  vestoria_expose_folder(${target} PUBLIC ${folder})
+  target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
 # One GoogleTest executable per tested folder; every .cpp in the test folder belongs to it.
@@ -50,7 +73,8 @@ function(vestoria_tests target)
   endif()
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
-    return()
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    message(FATAL_ERROR "${folder} has no test sources to make ${target} of")
   endif()
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE test_support ${ARG_DEPENDS})

@@ -13,8 +13,7 @@ enum class CacheBitmap { Kept, NotKept };
 
 // What every skinned control adds to the framework control it extends: skin data of its kind,
 // with the section of that kind, that sees the skin messages before the framework control does.
-// Until it paints itself from the skin, the control looks like the platform's own, so that windows
-// built with it need no change when skinning arrives.
+// What the control does not paint itself from the skin, the framework control paints as usual.
 //
 // A control is one small Q_OBJECT class over this, which gives it the class name that skins and
 // inherits() know it by:

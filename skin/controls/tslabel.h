@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-// Until it paints itself from the skin, a skinned QLabel is the platform's own control, so that
-// windows built with it need no change when skinning arrives.
+// A label paints no skin section of its own: this is the platform's QLabel under the name that the
+// windows and the edit captions (TsEditLabel) use for a label.
 class TsLabel : public QLabel {
     Q_OBJECT
 

@@ -8,14 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
 
 namespace {
-QList<TourLeg>& registry()
-{
-    static QList<TourLeg> legs;
-    return legs;
-}
 QString& outputFolder()
 {
     static QString folder;
@@ -28,16 +22,45 @@ QStringList& shotList()
 }
 } // namespace
 
-void Tour::add(TourLeg leg)
-{
-    registry().append(std::move(leg));
-    std::stable_sort(registry().begin(), registry().end(),
-                     [](const TourLeg& a, const TourLeg& b) { return a.order < b.order; });
-}
-
 const QList<TourLeg>& Tour::legs()
 {
-    return registry();
+    // The student's road first (cover, reading, searching, answering a test), then the teacher's
+    // (login, the material editor), then the controls' looks in their states and the example skin.
+    static const QList<TourLeg> legs{
+        {QStringLiteral("start window"), tourlegs::startWindow},
+        {QStringLiteral("cover press"), tourlegs::coverPress},
+        {QStringLiteral("lectures"), tourlegs::lectures},
+        {QStringLiteral("main menu open"), tourlegs::mainMenuOpen},
+        {QStringLiteral("another lecture"), tourlegs::secondLecture},
+        {QStringLiteral("lecture in large text, last topic in bold"), tourlegs::zoomedLecture},
+        {QStringLiteral("course document"), tourlegs::document},
+        {QStringLiteral("search in the shown document"), tourlegs::searchBar},
+        {QStringLiteral("user manual"), tourlegs::manual},
+        {QStringLiteral("search in the whole course"), tourlegs::courseSearch},
+        {QStringLiteral("presentations"), tourlegs::presentations},
+        {QStringLiteral("multimedia"), tourlegs::multimedia},
+        {QStringLiteral("photos"), tourlegs::photos},
+        {QStringLiteral("registration"), tourlegs::registration},
+        {QStringLiteral("answering"), tourlegs::answering},
+        {QStringLiteral("answer letters"), tourlegs::answerLetters},
+        {QStringLiteral("result"), tourlegs::result},
+        {QStringLiteral("teacher login refused"), tourlegs::wrongLogin},
+        {QStringLiteral("teacher login"), tourlegs::rightLogin},
+        {QStringLiteral("material editor pages"), tourlegs::editorPages},
+        {QStringLiteral("editing a lecture topic in place"), tourlegs::cellEditor},
+        {QStringLiteral("login button looks"), tourlegs::loginButton},
+        {QStringLiteral("page control"), tourlegs::pageControl},
+        {QStringLiteral("results export and question import"), tourlegs::transferDialogs},
+        {QStringLiteral("table navigator looks"), tourlegs::navigatorLooks},
+        {QStringLiteral("media list, unfocused and focused"), tourlegs::mediaList},
+        {QStringLiteral("topic tree focused"), tourlegs::topicTree},
+        {QStringLiteral("login edits"), tourlegs::loginEdits},
+        {QStringLiteral("question memo and answer edit"), tourlegs::questionEdits},
+        {QStringLiteral("system menu"), tourlegs::systemMenu},
+        {QStringLiteral("example skin"), tourlegs::exampleSkin},
+        {QStringLiteral("buttons in the example skin"), tourlegs::exampleSkinButtons},
+    };
+    return legs;
 }
 
 void Tour::setOutputFolder(const QString& folder)
@@ -78,9 +101,4 @@ void Tour::shoot(QWidget* window, const QString& name)
             .filePath(QStringLiteral("%1-%2.png").arg(shotList().size() + 1, 2, 10, QLatin1Char('0')).arg(name));
     picture.save(file);
     shotList().append(file);
-}
-
-TourRegistration::TourRegistration(int order, const QString& name, std::function<void()> run)
-{
-    Tour::add({order, name, std::move(run)});
 }

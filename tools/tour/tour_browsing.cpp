@@ -34,64 +34,72 @@ void reportShellOpens()
         [](const QString& path) { std::printf("tour: the desktop would open %s\n", qPrintable(path)); });
 }
 
-TourRegistration lectures{30, QStringLiteral("lectures"), [] {
-                              reportShellOpens();
-                              Form3->N1->trigger();
-                              clickEntry(Form3->TreeView1, 0);
-                              Tour::settle(400);
-                              Tour::shoot(Form3, QStringLiteral("main-window-lecture"));
-                          }};
-
-TourRegistration secondLecture{32, QStringLiteral("another lecture"), [] {
-                                   clickEntry(Form3->TreeView1, Form3->TreeView1->topLevelItemCount() / 2);
-                                   Tour::settle(400);
-                                   Tour::shoot(Form3, QStringLiteral("main-window-second-lecture"));
-                               }};
-
-TourRegistration zoomedLecture{33, QStringLiteral("lecture in large text, last topic in bold"), [] {
-                                   Form3->readingComfort->setZoom(4);
-                                   Form3->WebBrowser1->verticalScrollBar()->setValue(300);
-                                   Tour::settle(200);
-                                   Tour::shoot(Form3, QStringLiteral("main-window-lecture-zoomed"));
-                                   Form3->readingComfort->setZoom(0);
-                               }};
-
-TourRegistration document{34, QStringLiteral("course document"), [] {
-                              Form3->N7->trigger();
-                              Tour::settle(400);
-                              Tour::shoot(Form3, QStringLiteral("main-window-course-document"));
-                          }};
-
-TourRegistration manual{36, QStringLiteral("user manual"), [] {
-                            Form3->N14->trigger();
-                            Tour::settle(400);
-                            Tour::shoot(Form3, QStringLiteral("main-window-user-manual"));
-                        }};
-
-TourRegistration presentations{38, QStringLiteral("presentations"), [] {
-                                   Form3->N15->trigger();
-                                   clickEntry(Form3->TreeView1, 0);
-                                   Tour::shoot(Form3, QStringLiteral("main-window-presentations"));
-                               }};
-
-TourRegistration multimedia{40, QStringLiteral("multimedia"), [] {
-                                Form3->N16->trigger();
-                                Form13->sListBox1->setCurrentRow(0);
-                                QTest::mouseClick(Form13->sButton1, Qt::LeftButton);
-                                Tour::shoot(Form13, QStringLiteral("multimedia-window"));
-                                Form13->close();
-                            }};
-
-TourRegistration photos{44, QStringLiteral("photos"), [] {
-                            Form3->N4->trigger();
-                            clickEntry(Form14->TreeView1, 0);
-                            Tour::shoot(Form14, QStringLiteral("photo-window"));
-                            clickEntry(Form14->TreeView1, 1);
-                            Tour::shoot(Form14, QStringLiteral("photo-window-second-photo"));
-                            Form14->close();
-                            // Back to the lectures, the way the later legs expect the main window.
-                            Form3->N1->trigger();
-                            setShellOpenHandler({});
-                        }};
-
 } // namespace
+
+void tourlegs::lectures()
+{
+    reportShellOpens();
+    Form3->N1->trigger();
+    clickEntry(Form3->TreeView1, 0);
+    Tour::settle(400);
+    Tour::shoot(Form3, QStringLiteral("main-window-lecture"));
+}
+
+void tourlegs::secondLecture()
+{
+    clickEntry(Form3->TreeView1, Form3->TreeView1->topLevelItemCount() / 2);
+    Tour::settle(400);
+    Tour::shoot(Form3, QStringLiteral("main-window-second-lecture"));
+}
+
+void tourlegs::zoomedLecture()
+{
+    Form3->readingComfort->setZoom(4);
+    Form3->WebBrowser1->verticalScrollBar()->setValue(300);
+    Tour::settle(200);
+    Tour::shoot(Form3, QStringLiteral("main-window-lecture-zoomed"));
+    Form3->readingComfort->setZoom(0);
+}
+
+void tourlegs::document()
+{
+    Form3->N7->trigger();
+    Tour::settle(400);
+    Tour::shoot(Form3, QStringLiteral("main-window-course-document"));
+}
+
+void tourlegs::manual()
+{
+    Form3->N14->trigger();
+    Tour::settle(400);
+    Tour::shoot(Form3, QStringLiteral("main-window-user-manual"));
+}
+
+void tourlegs::presentations()
+{
+    Form3->N15->trigger();
+    clickEntry(Form3->TreeView1, 0);
+    Tour::shoot(Form3, QStringLiteral("main-window-presentations"));
+}
+
+void tourlegs::multimedia()
+{
+    Form3->N16->trigger();
+    Form13->sListBox1->setCurrentRow(0);
+    QTest::mouseClick(Form13->sButton1, Qt::LeftButton);
+    Tour::shoot(Form13, QStringLiteral("multimedia-window"));
+    Form13->close();
+}
+
+void tourlegs::photos()
+{
+    Form3->N4->trigger();
+    clickEntry(Form14->TreeView1, 0);
+    Tour::shoot(Form14, QStringLiteral("photo-window"));
+    clickEntry(Form14->TreeView1, 1);
+    Tour::shoot(Form14, QStringLiteral("photo-window-second-photo"));
+    Form14->close();
+    // Back to the lectures, the way the later legs expect the main window.
+    Form3->N1->trigger();
+    setShellOpenHandler({});
+}

@@ -33,67 +33,70 @@ void leave(QWidget* widget)
     Tour::settle(100);
 }
 
-TourRegistration loginButton{74, QStringLiteral("login button looks"), [] {
-                                 Form3->show();
-                                 Form3->N5->trigger();
-                                 TsButton* button = Form9->sButton1;
-                                 Form9->Edit1->setFocus();
-                                 Tour::settle();
-                                 Tour::shoot(Form9, QStringLiteral("login-button-normal"));
-                                 hover(button);
-                                 Tour::shoot(Form9, QStringLiteral("login-button-hot"));
-                                 QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
-                                 Tour::settle(50);
-                                 Tour::shoot(Form9, QStringLiteral("login-button-pressed"));
-                                 // Released outside: no login is tried.
-                                 QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));
-                                 leave(button);
-                                 button->setFocus();
-                                 Tour::settle();
-                                 Tour::shoot(Form9, QStringLiteral("login-button-focused"));
-                                 button->setEnabled(false);
-                                 Form9->Edit1->setFocus();
-                                 Tour::settle();
-                                 Tour::shoot(Form9, QStringLiteral("login-button-disabled"));
-                                 button->setEnabled(true);
-                                 Form9->close();
-                             }};
+} // namespace
 
-TourRegistration navigatorLooks{75, QStringLiteral("table navigator looks"), [] {
-                                    Form10->show();
-                                    Form10->sPageControl1->setCurrentIndex(0);
-                                    Tour::settle();
-                                    TsDBNavigator* navigator = Form10->sDBNavigator1;
-                                    hover(navigator->button(TsDBNavigator::nbNext));
-                                    Tour::shoot(Form10, QStringLiteral("navigator-hot"));
-                                    TsNavButton* last = navigator->button(TsDBNavigator::nbLast);
-                                    QTest::mousePress(last, Qt::LeftButton, {}, last->rect().center());
-                                    Tour::settle(50);
-                                    Tour::shoot(Form10, QStringLiteral("navigator-pressed"));
-                                    QTest::mouseRelease(last, Qt::LeftButton, {}, QPoint(-5, -5));
-                                    leave(navigator->button(TsDBNavigator::nbNext));
-                                    Form10->close();
-                                }};
+void tourlegs::loginButton()
+{
+    Form3->show();
+    Form3->N5->trigger();
+    TsButton* button = Form9->sButton1;
+    Form9->Edit1->setFocus();
+    Tour::settle();
+    Tour::shoot(Form9, QStringLiteral("login-button-normal"));
+    hover(button);
+    Tour::shoot(Form9, QStringLiteral("login-button-hot"));
+    QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+    Tour::settle(50);
+    Tour::shoot(Form9, QStringLiteral("login-button-pressed"));
+    // Released outside: no login is tried.
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));
+    leave(button);
+    button->setFocus();
+    Tour::settle();
+    Tour::shoot(Form9, QStringLiteral("login-button-focused"));
+    button->setEnabled(false);
+    Form9->Edit1->setFocus();
+    Tour::settle();
+    Tour::shoot(Form9, QStringLiteral("login-button-disabled"));
+    button->setEnabled(true);
+    Form9->close();
+}
+
+void tourlegs::navigatorLooks()
+{
+    Form10->show();
+    Form10->sPageControl1->setCurrentIndex(0);
+    Tour::settle();
+    TsDBNavigator* navigator = Form10->sDBNavigator1;
+    hover(navigator->button(TsDBNavigator::nbNext));
+    Tour::shoot(Form10, QStringLiteral("navigator-hot"));
+    TsNavButton* last = navigator->button(TsDBNavigator::nbLast);
+    QTest::mousePress(last, Qt::LeftButton, {}, last->rect().center());
+    Tour::settle(50);
+    Tour::shoot(Form10, QStringLiteral("navigator-pressed"));
+    QTest::mouseRelease(last, Qt::LeftButton, {}, QPoint(-5, -5));
+    leave(navigator->button(TsDBNavigator::nbNext));
+    Form10->close();
+}
 
 // The same looks in the example skin.
-TourRegistration exampleSkinButtons{84, QStringLiteral("buttons in the example skin"), [] {
-                                        const QString before = Form1->sSkinManager1->SkinName();
-                                        Form1->sSkinManager1->setSkinName(QStringLiteral("Amberlight"));
-                                        Form3->N5->trigger();
-                                        Form9->Edit1->setFocus();
-                                        Tour::settle();
-                                        hover(Form9->sButton1);
-                                        Tour::shoot(Form9, QStringLiteral("login-button-hot-example-skin"));
-                                        leave(Form9->sButton1);
-                                        Form9->close();
-                                        Form10->show();
-                                        Tour::settle();
-                                        TsDBNavigator* navigator = Form10->sDBNavigator1;
-                                        hover(navigator->button(TsDBNavigator::nbNext));
-                                        Tour::shoot(Form10, QStringLiteral("navigator-hot-example-skin"));
-                                        leave(navigator->button(TsDBNavigator::nbNext));
-                                        Form10->close();
-                                        Form1->sSkinManager1->setSkinName(before.isEmpty() ? ferroluxSkinName : before);
-                                    }};
-
-} // namespace
+void tourlegs::exampleSkinButtons()
+{
+    const QString before = Form1->sSkinManager1->SkinName();
+    Form1->sSkinManager1->setSkinName(QStringLiteral("Amberlight"));
+    Form3->N5->trigger();
+    Form9->Edit1->setFocus();
+    Tour::settle();
+    hover(Form9->sButton1);
+    Tour::shoot(Form9, QStringLiteral("login-button-hot-example-skin"));
+    leave(Form9->sButton1);
+    Form9->close();
+    Form10->show();
+    Tour::settle();
+    TsDBNavigator* navigator = Form10->sDBNavigator1;
+    hover(navigator->button(TsDBNavigator::nbNext));
+    Tour::shoot(Form10, QStringLiteral("navigator-hot-example-skin"));
+    leave(navigator->button(TsDBNavigator::nbNext));
+    Form10->close();
+    Form1->sSkinManager1->setSkinName(before.isEmpty() ? ferroluxSkinName : before);
+}

@@ -28,30 +28,31 @@ void shootTabs(const QString& skin)
     Tour::shoot(Form10, QStringLiteral("pages-%1-focused-pointer-over-tab").arg(skin));
 }
 
+} // namespace
+
 // The material editor's page control: every tab chosen with the mouse, in both skins, and a
 // window too narrow for its tabs, which scroll with the skinned up-down.
-TourRegistration pageControl{74, QStringLiteral("page control"), [] {
-                                 Form10->show();
-                                 Tour::settle();
-                                 shootTabs(QStringLiteral("internal"));
-                                 Form10->sPageControl1->setCurrentIndex(0);
-                                 const QSize designed = Form10->size();
-                                 Form10->resize(designed.width() / 2, designed.height());
-                                 Tour::settle();
-                                 Tour::shoot(Form10, QStringLiteral("pages-narrow"));
-                                 if (TsUpDown* scroller = Form10->sPageControl1->upDown()) {
-                                     scroller->setValue(scroller->maximum());
-                                     Tour::settle(100);
-                                     Tour::shoot(Form10, QStringLiteral("pages-narrow-scrolled"));
-                                 }
-                                 Form10->resize(designed);
-                                 TsSkinManager* manager = skinData().mainManager;
-                                 const QString skin = manager->SkinName();
-                                 manager->setSkinName(QStringLiteral("Amberlight"));
-                                 Tour::settle();
-                                 shootTabs(QStringLiteral("example"));
-                                 manager->setSkinName(skin);
-                                 Form10->close();
-                             }};
-
-} // namespace
+void tourlegs::pageControl()
+{
+    Form10->show();
+    Tour::settle();
+    shootTabs(QStringLiteral("internal"));
+    Form10->sPageControl1->setCurrentIndex(0);
+    const QSize designed = Form10->size();
+    Form10->resize(designed.width() / 2, designed.height());
+    Tour::settle();
+    Tour::shoot(Form10, QStringLiteral("pages-narrow"));
+    if (TsUpDown* scroller = Form10->sPageControl1->upDown()) {
+        scroller->setValue(scroller->maximum());
+        Tour::settle(100);
+        Tour::shoot(Form10, QStringLiteral("pages-narrow-scrolled"));
+    }
+    Form10->resize(designed);
+    TsSkinManager* manager = skinData().mainManager;
+    const QString skin = manager->SkinName();
+    manager->setSkinName(QStringLiteral("Amberlight"));
+    Tour::settle();
+    shootTabs(QStringLiteral("example"));
+    manager->setSkinName(skin);
+    Form10->close();
+}

@@ -23,31 +23,32 @@ void setMouseOver(QWidget* widget, bool over)
     widget->update();
 }
 
+} // namespace
+
 // The answer letters of the answering window, an answer chosen: one letter under the mouse, one
 // focused, and all of them disabled as they are before a question is shown; then the same in the
 // example skin.
-TourRegistration answerLetters{56, QStringLiteral("answer letters"), [] {
-                                   TsRadioGroup* letters = Form5->sRadioGroup1;
-                                   TsGroupButton* hot = letters->buttons()[3];
-                                   setMouseOver(hot, true);
-                                   Tour::shoot(Form5, QStringLiteral("answering-letter-hot"));
-                                   setMouseOver(hot, false);
+void tourlegs::answerLetters()
+{
+    TsRadioGroup* letters = Form5->sRadioGroup1;
+    TsGroupButton* hot = letters->buttons()[3];
+    setMouseOver(hot, true);
+    Tour::shoot(Form5, QStringLiteral("answering-letter-hot"));
+    setMouseOver(hot, false);
 
-                                   letters->buttons()[1]->setFocus();
-                                   Tour::shoot(Form5, QStringLiteral("answering-letter-focused"));
+    letters->buttons()[1]->setFocus();
+    Tour::shoot(Form5, QStringLiteral("answering-letter-focused"));
 
-                                   letters->setEnabled(false);
-                                   Tour::shoot(Form5, QStringLiteral("answering-letters-disabled"));
-                                   letters->setEnabled(true);
+    letters->setEnabled(false);
+    Tour::shoot(Form5, QStringLiteral("answering-letters-disabled"));
+    letters->setEnabled(true);
 
-                                   Form1->sSkinManager1->setSkinName(QStringLiteral("Amberlight"));
-                                   setMouseOver(hot, true);
-                                   Tour::shoot(Form5, QStringLiteral("answering-letters-example-skin"));
-                                   setMouseOver(hot, false);
-                                   letters->setEnabled(false);
-                                   Tour::shoot(Form5, QStringLiteral("answering-letters-disabled-example-skin"));
-                                   letters->setEnabled(true);
-                                   Form1->sSkinManager1->setSkinName(ferroluxSkinName);
-                               }};
-
-} // namespace
+    Form1->sSkinManager1->setSkinName(QStringLiteral("Amberlight"));
+    setMouseOver(hot, true);
+    Tour::shoot(Form5, QStringLiteral("answering-letters-example-skin"));
+    setMouseOver(hot, false);
+    letters->setEnabled(false);
+    Tour::shoot(Form5, QStringLiteral("answering-letters-disabled-example-skin"));
+    letters->setEnabled(true);
+    Form1->sSkinManager1->setSkinName(ferroluxSkinName);
+}

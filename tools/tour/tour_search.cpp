@@ -14,49 +14,46 @@
 #include <QMessageBox>
 #include <QTest>
 
-namespace {
+void tourlegs::searchBar()
+{
+    Form3->N14->trigger();
+    Tour::settle(400);
+    QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
+    Form3->searchBar()->edit->setText(QStringLiteral("окно"));
+    Tour::settle(200);
+    Tour::shoot(Form3, QStringLiteral("main-window-search-bar"));
+    QTest::keyClick(Form3->searchBar()->edit, Qt::Key_Escape);
+}
 
-TourRegistration searchBar{35, QStringLiteral("search in the shown document"), [] {
-                               Form3->N14->trigger();
-                               Tour::settle(400);
-                               QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
-                               Form3->searchBar()->edit->setText(QStringLiteral("окно"));
-                               Tour::settle(200);
-                               Tour::shoot(Form3, QStringLiteral("main-window-search-bar"));
-                               QTest::keyClick(Form3->searchBar()->edit, Qt::Key_Escape);
-                           }};
-
-TourRegistration courseSearch{37, QStringLiteral("search in the whole course"), [] {
-                                  CourseSearchWindow* window = Form3->courseSearch();
-                                  window->show();
-                                  window->queryEdit->setText(QStringLiteral("телеграф"));
-                                  window->search();
-                                  Tour::shoot(window, QStringLiteral("course-search-results"));
-                                  window->close();
-                              }};
+void tourlegs::courseSearch()
+{
+    CourseSearchWindow* window = Form3->courseSearch();
+    window->show();
+    window->queryEdit->setText(QStringLiteral("телеграф"));
+    window->search();
+    Tour::shoot(window, QStringLiteral("course-search-results"));
+    window->close();
+}
 
 // The teacher's file choosers and the import report, shown as the teacher meets them; the tour
 // closes each instead of choosing a file.
-TourRegistration transferDialogs{
-    74, QStringLiteral("results export and question import"), [] {
-        Form10->show();
-        QFileDialog chooser(Form10, QStringLiteral("Экспорт в CSV"), QString(),
-                            QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"));
-        chooser.setOption(QFileDialog::DontUseNativeDialog);
-        chooser.setAcceptMode(QFileDialog::AcceptSave);
-        chooser.selectFile(QStringLiteral("Результаты тестирования.csv"));
-        chooser.show();
-        Tour::shoot(&chooser, QStringLiteral("editor-export-dialog"));
-        chooser.close();
-        const AikenFile file =
-            readAikenQuestions(QStringLiteral("Кто изобрёл телеграф?\nA) Морзе\nB) Попов\nANSWER: A\n\n"
-                                              "Без ответа\nA) да\nB) нет\n"));
-        auto box = makeMessageBox(
-            {applicationTitle(), refusalReport(QStringLiteral("вопросы.txt"), file), MessageIcon::Warning});
-        box->show();
-        Tour::shoot(box.get(), QStringLiteral("editor-import-refused"));
-        box->close();
-        Form10->close();
-    }};
-
-} // namespace
+void tourlegs::transferDialogs()
+{
+    Form10->show();
+    QFileDialog chooser(Form10, QStringLiteral("Экспорт в CSV"), QString(),
+                        QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.selectFile(QStringLiteral("Результаты тестирования.csv"));
+    chooser.show();
+    Tour::shoot(&chooser, QStringLiteral("editor-export-dialog"));
+    chooser.close();
+    const AikenFile file = readAikenQuestions(QStringLiteral("Кто изобрёл телеграф?\nA) Морзе\nB) Попов\nANSWER: A\n\n"
+                                                             "Без ответа\nA) да\nB) нет\n"));
+    auto box =
+        makeMessageBox({applicationTitle(), refusalReport(QStringLiteral("вопросы.txt"), file), MessageIcon::Warning});
+    box->show();
+    Tour::shoot(box.get(), QStringLiteral("editor-import-refused"));
+    box->close();
+    Form10->close();
+}

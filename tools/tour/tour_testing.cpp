@@ -27,28 +27,30 @@ void chooseAnswer(int item)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
-TourRegistration registration{50, QStringLiteral("registration"), [] {
-                                  Form3->N2->trigger();
-                                  // The key helpers know no Cyrillic keys: each key carries its text alone.
-                                  for (const QChar character : QStringLiteral("Иванова Мария Петровна"))
-                                      QTest::sendKeyEvent(QTest::Click, Form4->Edit1, Qt::Key_unknown,
-                                                          QString(character), Qt::NoModifier);
-                                  Tour::shoot(Form4, QStringLiteral("registration"));
-                              }};
-
-TourRegistration answering{55, QStringLiteral("answering"), [] {
-                               QTest::mouseClick(Form4->sButton1, Qt::LeftButton);
-                               choosePosition(2);
-                               chooseAnswer(1);
-                               choosePosition(3);
-                               chooseAnswer(0);
-                               chooseAnswer(2);
-                               Tour::shoot(Form5, QStringLiteral("answering"));
-                           }};
-
-TourRegistration result{60, QStringLiteral("result"), [] {
-                            QTest::mouseClick(Form5->sButton1, Qt::LeftButton);
-                            Tour::shoot(Form6, QStringLiteral("result"));
-                        }};
-
 } // namespace
+
+void tourlegs::registration()
+{
+    Form3->N2->trigger();
+    // The key helpers know no Cyrillic keys: each key carries its text alone.
+    for (const QChar character : QStringLiteral("Иванова Мария Петровна"))
+        QTest::sendKeyEvent(QTest::Click, Form4->Edit1, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    Tour::shoot(Form4, QStringLiteral("registration"));
+}
+
+void tourlegs::answering()
+{
+    QTest::mouseClick(Form4->sButton1, Qt::LeftButton);
+    choosePosition(2);
+    chooseAnswer(1);
+    choosePosition(3);
+    chooseAnswer(0);
+    chooseAnswer(2);
+    Tour::shoot(Form5, QStringLiteral("answering"));
+}
+
+void tourlegs::result()
+{
+    QTest::mouseClick(Form5->sButton1, Qt::LeftButton);
+    Tour::shoot(Form6, QStringLiteral("result"));
+}
