@@ -124,7 +124,6 @@ int CourseIndex::update(const QList<CourseDocument>& documents, const Progress& 
             known.insert(all.columnValue(1).asText(), {all.columnInteger(0), all.columnInteger(2), all.columnInteger(3),
                                                        all.columnValue(4).asText()});
     }
-    const auto forgetWords = [this](qint64 rowid) { forgetWordsOf(rowid); };
     const auto forget = [this](qint64 rowid) {
         forgetWordsOf(rowid);
         Statement statement(connection_, QStringLiteral("DELETE FROM files WHERE rowid = ?"));
@@ -169,7 +168,7 @@ int CourseIndex::update(const QList<CourseDocument>& documents, const Progress& 
             continue;
         }
         if (isKnown)
-            forgetWords(entry->rowid);
+            forgetWordsOf(entry->rowid);
         Statement store(connection_, QStringLiteral("INSERT OR REPLACE INTO files (path, size, modified, topic, body) "
                                                     "VALUES (?, ?, ?, ?, ?)"));
         store.bind(1, document.path);

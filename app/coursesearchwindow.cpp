@@ -105,7 +105,6 @@ void CourseSearchWindow::buildIndex()
     connect(build_, &CourseIndexBuild::progressed, this, [this](int done, int total) {
         statusLabel->setText(
             QStringLiteral("Подготовка указателя курса… Прочитано документов: %1 из %2.").arg(done).arg(total));
-        indexProgress->setRange(0, total);
         indexProgress->setValue(done);
     });
     connect(build_, &CourseIndexBuild::finished, this, [this] { guarded([this] { indexBuilt(); }); });
