@@ -52,7 +52,7 @@ void BM_PageControlPictureRebuild(benchmark::State& state)
 {
     TsPageControl* pages = Form10->sPageControl1;
     for (auto _ : state) {
-        pages->SkinData.bgChanged = true;
+        pages->SkinData.markStale();
         benchmark::DoNotOptimize(pages->skinImage().constBits());
     }
 }

@@ -23,7 +23,7 @@ class Control : public QWidget {
 public:
     Control(QWidget* parent, ControlKind kind) : QWidget(parent), skin(this, true)
     {
-        skin.controlKind = kind;
+        skin.setControlKind(kind);
         skin.updateSection();
     }
 

@@ -104,10 +104,10 @@ void BM_ButtonFadeStep(benchmark::State& state)
     QWidget button;
     button.resize(105, 25);
     TsCommonData data(&button, true);
-    data.skinIndex = FindSection(QStringLiteral("BUTTON"));
-    data.cacheBitmap = noise(105, 25, 3);
+    data.skinIndex() = FindSection(QStringLiteral("BUTTON"));
+    data.cache() = noise(105, 25, 3);
     TsAnimTimer* timer = nullptr;
-    startFade(timer, &button, data, true, [&] { data.cacheBitmap = noise(105, 25, 4); });
+    startFade(timer, &button, data, true, [&] { data.cache() = noise(105, 25, 4); });
     for (auto _ : state) {
         timer->fadeLevel = 2;
         timer->tick();

@@ -11,20 +11,20 @@
 
 void prepareFrameCache(TsCommonData& skin, TsDisabledKind disabledKind)
 {
-    QWidget* control = skin.ownerControl;
-    if (!control || !skin.bgChanged)
+    QWidget* control = skin.owner();
+    if (!control || !skin.cacheOutdated())
         return;
     skin.prepareCacheBitmap();
     const TsCacheInfo parent = skin.parentCache();
-    paintWholeItem(skin.cacheBitmap, SectionPaint{skin.skinIndex, skin.SkinSection(), parent, control->pos(),
-                                                  skin.hot() ? ControlState::Hot : ControlState::Normal});
+    paintWholeItem(skin.cache(), SectionPaint{skin.skinIndex(), skin.SkinSection(), parent, control->pos(),
+                                              skin.hot() ? ControlState::Hot : ControlState::Normal});
     if (!control->isEnabled()) {
         const QColor under =
             control->parentWidget() ? control->parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
-        paintDisabledLook(skin.cacheBitmap, disabledKind, rgbColor(under.red(), under.green(), under.blue()),
+        paintDisabledLook(skin.cache(), disabledKind, rgbColor(under.red(), under.green(), under.blue()),
                           control->pos(), parent);
     }
-    skin.bgChanged = false;
+    skin.markPainted();
 }
 
 void paintFrameStrips(QPainter& painter, const QImage& cache, QSize size, int width)

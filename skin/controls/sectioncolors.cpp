@@ -16,8 +16,8 @@ void SectionColors::apply(bool skinned)
 {
     m_skinned = skinned;
     QPalette colors = m_own;
-    if (skinned && isValidSectionIndex(m_skin.skinIndex)) {
-        const TsGeneralData& section = currentSkin().sections[m_skin.skinIndex];
+    if (skinned && isValidSectionIndex(m_skin.skinIndex())) {
+        const TsGeneralData& section = currentSkin().sections[m_skin.skinIndex()];
         const bool hot = m_skin.hot();
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             colors.setColor(group, QPalette::Base, toQColor(hot ? section.hotColor : section.color));

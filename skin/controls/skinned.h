@@ -23,7 +23,7 @@ class Skinned : public Base {
 public:
     explicit Skinned(QWidget* parent = nullptr) : Base(parent), SkinData(this, Cache == CacheBitmap::Kept)
     {
-        SkinData.controlKind = Kind;
+        SkinData.setControlKind(Kind);
         // While this base is built, metaObject() does not name the control's class yet.
         SkinData.updateSection(&Control::staticMetaObject);
     }
@@ -42,7 +42,7 @@ protected:
     {
         const unsigned message = skinMessageOf(e);
         const bool handled = Skinned::event(e);
-        if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller)
+        if (message == SKM_PREPARECACHE && SkinData.cachePreparedByCaller())
             rebuildIfActive();
         if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
             this->update();

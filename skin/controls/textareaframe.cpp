@@ -57,7 +57,7 @@ void TextAreaFrame::followEvent(QEvent* event, bool wasHot)
         break;
     case QEvent::FocusIn:
         if (!m_look.paintsItems)
-            m_skin.mouseAbove = false;
+            m_skin.setMouseAbove(false);
         break;
     case QEvent::EnabledChange: m_skin.invalidate(); break;
     default: break;
@@ -85,7 +85,7 @@ void TextAreaFrame::paintFrame()
 {
     prepareCache();
     QPainter painter(m_control);
-    const QImage& cache = m_skin.cacheBitmap;
+    const QImage& cache = m_skin.cache();
     paintFrameStrips(painter, cache, m_control->size(), m_look.width);
     const TsScrollBar* vertical = m_bars.bar(Qt::Vertical);
     const TsScrollBar* horizontal = m_bars.bar(Qt::Horizontal);

@@ -92,14 +92,14 @@ void TsButton::rebuildCache()
 {
     const TsCacheInfo parent = SkinData.parentCache();
     SkinData.prepareCacheBitmap();
-    QImage& cache = SkinData.cacheBitmap;
+    QImage& cache = SkinData.cache();
     m_paintedLook = currentLook();
     const ControlState state = *m_paintedLook.state;
-    paintSectionBackground(cache, cache.rect(), {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
+    paintSectionBackground(cache, cache.rect(), {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos(), state});
 
     QRegion region = m_regionChanged ? QRegion(rect()) : QRegion();
-    if (isValidMaskIndex(SkinData.borderIndex))
-        paintBorderMaskWithRegion(cache, region, borderTiles(currentSkin().masks[SkinData.borderIndex], state),
+    if (isValidMaskIndex(SkinData.borderIndex()))
+        paintBorderMaskWithRegion(cache, region, borderTiles(currentSkin().masks[SkinData.borderIndex()], state),
                                   BorderPart::Frame);
     paintContent(cache, state);
     if (m_regionChanged) {
@@ -111,7 +111,7 @@ void TsButton::rebuildCache()
     }
     if (!isEnabled())
         paintDisabledLook(cache, m_disabledKind, parentColor(), pos(), parent);
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
     ++m_cacheRebuilds;
 }
 
@@ -136,10 +136,10 @@ void TsButton::paintContent(QImage& cache, ControlState state)
     if (layoutDirection() == Qt::RightToLeft)
         flags |= TextFlag::RtlReading;
     QRect written = caption;
-    writeSkinText(painter, text(), {SkinData.skinIndex, true, hotText(state), flags}, written);
+    writeSkinText(painter, text(), {SkinData.skinIndex(), true, hotText(state), flags}, written);
     painter.end();
 
-    const bool showFocus = currentSkin().sections[SkinData.skinIndex].showFocus;
+    const bool showFocus = currentSkin().sections[SkinData.skinIndex()].showFocus;
     if (isEnabled() && hasFocus() && !text().isEmpty() && showFocus)
         paintFocusRect(cache, caption.adjusted(-m_focusMargin, -m_focusMargin, m_focusMargin, m_focusMargin));
 }
@@ -157,26 +157,19 @@ void TsButton::paintEvent(QPaintEvent* event)
     }
     if (SkinData.updating())
         return;
-    QWidget* parent = parentWidget();
-    const bool parentHalfVisible = sendSkinMessage(parent, SKM_ISHALFVISIBLE) != 0;
-    if (SkinData.halfVisible || parentHalfVisible)
-        SkinData.bgChanged = true;
-    SkinData.halfVisible = !parent->rect().contains(geometry());
+    SkinData.followVisibleArea();
     const Look look = currentLook();
-    if (look != m_paintedLook) {
-        // Each state has its own image of the border mask, and with it its own shape.
-        m_regionChanged = m_regionChanged || look.state != m_paintedLook.state;
-        SkinData.bgChanged = true;
-    }
-    if (SkinData.bgChanged && !SkinData.cachePreparedByCaller)
+    // Each state has its own image of the border mask, and with it its own shape.
+    m_regionChanged = m_regionChanged || look.state != m_paintedLook.state;
+    if (SkinData.cacheOutdated(look != m_paintedLook))
         rebuildCache();
-    painter.drawImage(0, 0, SkinData.cacheBitmap);
-    SkinData.bgChanged = false;
+    painter.drawImage(0, 0, SkinData.cache());
+    SkinData.markPainted();
 }
 
 void TsButton::fadeTo(bool hot)
 {
-    SkinData.bgChanged = true;
+    SkinData.markStale();
     const bool started = skinActive() && startFade(m_fadeTimer, this, SkinData, hot, [this] { rebuildCache(); });
     if (!started)
         update();
@@ -280,13 +273,13 @@ bool TsButton::event(QEvent* event)
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         stopFading();
-        SkinData.mouseAbove = false;
+        SkinData.setMouseAbove(false);
         break;
     case QEvent::EnabledChange: stopFading(); break;
     case QEvent::Resize: m_regionChanged = true; break;
     case QEvent::Move:
         if (skinActive()) {
-            const TsGeneralData& section = currentSkin().sections[SkinData.skinIndex];
+            const TsGeneralData& section = currentSkin().sections[SkinData.skinIndex()];
             if (section.transparency > 0 || (SkinData.hot() && section.hotTransparency > 0))
                 SkinData.invalidate();
         }

@@ -208,21 +208,21 @@ TsCustomTabControl::Look TsCustomTabControl::currentLook() const
 
 void TsCustomTabControl::markChanged()
 {
-    SkinData.bgChanged = true;
+    SkinData.markStale();
     update();
 }
 
 const QImage& TsCustomTabControl::skinImage()
 {
-    if ((SkinData.bgChanged || m_paintedLook != currentLook()) && skinPaints())
+    if (SkinData.cacheOutdated(m_paintedLook != currentLook()) && skinPaints())
         rebuildCache();
-    return SkinData.cacheBitmap;
+    return SkinData.cache();
 }
 
 void TsCustomTabControl::rebuildCache()
 {
     SkinData.prepareCacheBitmap();
-    QImage& cache = SkinData.cacheBitmap;
+    QImage& cache = SkinData.cache();
     if (cache.isNull())
         return;
     const TsCacheInfo parent = SkinData.parentCache();
@@ -248,7 +248,7 @@ void TsCustomTabControl::rebuildCache()
         drawTab(cache, current, true);
     paintActivePage(cache);
     m_paintedLook = currentLook();
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
 }
 
 // The current tab is drawn pressed; the one under the pointer hot, when it can be chosen.
@@ -335,12 +335,12 @@ void TsCustomTabControl::paintEvent(QPaintEvent* event)
 {
     if (!skinPaints()) {
         QTabWidget::paintEvent(event);
-        SkinData.bgChanged = true;
+        SkinData.markStale();
         return;
     }
     if (SkinData.updating())
         return;
-    const bool rebuilt = SkinData.bgChanged || m_paintedLook != currentLook();
+    const bool rebuilt = SkinData.cacheOutdated(m_paintedLook != currentLook());
     skinImage();
     QPainter painter(this);
     SkinData.copyCacheToWindow(this, painter, rect());

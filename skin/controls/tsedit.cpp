@@ -46,7 +46,7 @@ QString TsEdit::shownText() const
 
 bool TsEdit::reservedBoolean() const
 {
-    return isValidSectionIndex(SkinData.skinIndex) && currentSkin().sections[SkinData.skinIndex].reservedBoolean;
+    return isValidSectionIndex(SkinData.skinIndex()) && currentSkin().sections[SkinData.skinIndex()].reservedBoolean;
 }
 
 // The skin's frame replaces the platform's: the platform then paints only the text area inside.
@@ -79,7 +79,7 @@ bool TsEdit::event(QEvent* event)
             SkinData.invalidate();
         break;
     case QEvent::FocusIn:
-        SkinData.mouseAbove = false;
+        SkinData.setMouseAbove(false);
         SkinData.invalidate();
         break;
     case QEvent::FocusOut:
@@ -91,7 +91,7 @@ bool TsEdit::event(QEvent* event)
     if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN)
         followSkin();
     if (wasHot != SkinData.hot())
-        SkinData.bgChanged = true;
+        SkinData.markStale();
     return answered;
 }
 
@@ -125,10 +125,10 @@ void TsEdit::paintEvent(QPaintEvent* event)
         QLineEdit::paintEvent(event);
     QPainter painter(this);
     if (hot) {
-        paintFrameStrips(painter, SkinData.cacheBitmap, size(), frameWidth);
+        paintFrameStrips(painter, SkinData.cache(), size(), frameWidth);
         return;
     }
-    painter.drawImage(QPoint(0, 0), SkinData.cacheBitmap);
+    painter.drawImage(QPoint(0, 0), SkinData.cache());
     painter.setFont(font());
     QRect area = platformTextLine();
     TextFlags flags = TextFlag::SingleLine | TextFlag::NoPrefix;
@@ -140,5 +140,5 @@ void TsEdit::paintEvent(QPaintEvent* event)
         flags |= TextFlag::Right;
         area.setRight(area.right() - caretWidth);
     }
-    writeSkinText(painter, shownText(), {SkinData.skinIndex, isEnabled(), hot, flags}, area);
+    writeSkinText(painter, shownText(), {SkinData.skinIndex(), isEnabled(), hot, flags}, area);
 }

@@ -56,33 +56,33 @@ QRect TsGroupBox::captionRect() const
 
 const QImage& TsGroupBox::skinImage()
 {
-    if (SkinData.bgChanged || title() != m_paintedTitle)
+    if (SkinData.cacheOutdated(title() != m_paintedTitle))
         rebuildCache();
-    return SkinData.cacheBitmap;
+    return SkinData.cache();
 }
 
 void TsGroupBox::rebuildCache()
 {
     SkinData.prepareCacheBitmap();
-    QImage& face = SkinData.cacheBitmap;
+    QImage& face = SkinData.cache();
     m_paintedTitle = title();
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
     if (face.isNull())
         return;
     const TsCacheInfo parentCache = SkinData.parentCache();
     paintSectionBackground(face, face.rect(),
-                           {.sectionIndex = SkinData.skinIndex,
+                           {.sectionIndex = SkinData.skinIndex(),
                             .sectionName = SkinData.SkinSection(),
                             .parentCache = parentCache,
                             .position = pos()});
     paintFrame(face, parentCache);
-    if (title().isEmpty() || currentSkin().sections[SkinData.skinIndex].reservedBoolean)
+    if (title().isEmpty() || currentSkin().sections[SkinData.skinIndex()].reservedBoolean)
         return;
     QPainter painter(&face);
     painter.setFont(font());
     QRect caption = captionRect();
     writeSkinText(painter, title(),
-                  {.sectionIndex = SkinData.skinIndex,
+                  {.sectionIndex = SkinData.skinIndex(),
                    .flags = TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
                   caption);
 }
@@ -91,9 +91,9 @@ void TsGroupBox::rebuildCache()
 // goes without a frame.
 void TsGroupBox::paintFrame(QImage& face, const TsCacheInfo& parentCache)
 {
-    if (!isValidMaskIndex(SkinData.borderIndex))
+    if (!isValidMaskIndex(SkinData.borderIndex()))
         return;
-    const TsMaskData& mask = currentSkin().masks[SkinData.borderIndex];
+    const TsMaskData& mask = currentSkin().masks[SkinData.borderIndex()];
     const bool captioned = !title().isEmpty();
     if (captioned && mask.hasOwnImage())
         return;
@@ -122,7 +122,7 @@ bool TsGroupBox::event(QEvent* event)
     const bool answered = Skinned::event(event);
     switch (event->type()) {
     case QEvent::FontChange:
-    case QEvent::Move: SkinData.bgChanged = true; break;
+    case QEvent::Move: SkinData.markStale(); break;
     default: break;
     }
     if (message == SKM_SETNEWSKIN || message == SKM_REMOVESKIN || message == SKM_REPAINTCHILD)
@@ -138,18 +138,13 @@ void TsGroupBox::paintEvent(QPaintEvent* event)
     }
     if (SkinData.updating())
         return;
-    // A box partly outside its parent, or on a parent that is, cannot trust what it kept.
-    if (QWidget* parent = parentWidget()) {
-        if (SkinData.halfVisible || sendSkinMessage(parent, SKM_ISHALFVISIBLE) != 0)
-            SkinData.bgChanged = true;
-        SkinData.halfVisible = !parent->rect().contains(geometry());
-    }
-    const bool stale = SkinData.bgChanged || title() != m_paintedTitle;
-    if (stale && !SkinData.cachePreparedByCaller)
+    SkinData.followVisibleArea();
+    const bool stale = SkinData.cacheOutdated(title() != m_paintedTitle);
+    if (stale)
         rebuildCache();
     QPainter painter(this);
     SkinData.copyCacheToWindow(this, painter, rect());
-    paintGraphicChildren(this, painter, {&SkinData.cacheBitmap, 0, 0, true});
+    paintGraphicChildren(this, painter, {&SkinData.cache(), 0, 0, true});
     painter.end();
     if (stale)
         sendToChildren(this, SKM_REPAINTCHILD);

@@ -2,6 +2,6 @@
 
 TsPageControl::TsPageControl(QWidget* parent) : TsCustomTabControl(parent)
 {
-    SkinData.controlKind = ControlKind::PageControl;
+    SkinData.setControlKind(ControlKind::PageControl);
     SkinData.setSkinSection(QStringLiteral("PAGECONTROL"));
 }

@@ -30,12 +30,12 @@ void TsPanel::rebuildCache()
 {
     const TsCacheInfo parent = SkinData.parentCache();
     SkinData.prepareCacheBitmap();
-    QImage& cache = SkinData.cacheBitmap;
-    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos()});
+    QImage& cache = SkinData.cache();
+    paintWholeItem(cache, {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos()});
     QPainter painter(&cache);
     writeCaption(painter, !testAttribute(Qt::WA_SetFont));
     painter.end();
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
     // Controls that let the panel show through paint again over its new face.
     sendToChildren(this, SKM_PARENTBGCHANGED);
 }
@@ -52,7 +52,7 @@ void TsPanel::writeCaption(QPainter& painter, bool inSkinColours) const
     QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(), textHeight);
     const TextFlags flags = alignmentTextFlags(m_alignment);
     if (inSkinColours) {
-        writeSkinText(painter, m_caption, {SkinData.skinIndex, isEnabled(), false, flags | TextFlag::NoPrefix},
+        writeSkinText(painter, m_caption, {SkinData.skinIndex(), isEnabled(), false, flags | TextFlag::NoPrefix},
                       caption);
     } else {
         painter.setPen(palette().color(QPalette::WindowText));
@@ -68,17 +68,17 @@ void TsPanel::paintEvent(QPaintEvent* event)
         writeCaption(painter, false);
         return;
     }
-    if (SkinData.updatingFlag)
+    if (SkinData.suspended())
         return;
-    if (SkinData.bgChanged && !SkinData.cachePreparedByCaller)
+    if (SkinData.cacheOutdated())
         rebuildCache();
     if (OnPaint) {
-        QPainter canvas(&SkinData.cacheBitmap);
+        QPainter canvas(&SkinData.cache());
         OnPaint(this, canvas);
     }
     QPainter painter(this);
     SkinData.copyCacheToWindow(this, painter, rect());
-    paintGraphicChildren(this, painter, {&SkinData.cacheBitmap, 0, 0, true});
+    paintGraphicChildren(this, painter, {&SkinData.cache(), 0, 0, true});
 }
 
 bool TsPanel::event(QEvent* event)

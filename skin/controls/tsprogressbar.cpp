@@ -41,8 +41,8 @@ void TsProgressBar::rebuildCache()
 {
     m_paintedLook = look();
     SkinData.prepareCacheBitmap();
-    QImage& cache = SkinData.cacheBitmap;
-    paintWholeItem(cache, {SkinData.skinIndex, SkinData.SkinSection(), SkinData.parentCache(), pos()});
+    QImage& cache = SkinData.cache();
+    paintWholeItem(cache, {SkinData.skinIndex(), SkinData.SkinSection(), SkinData.parentCache(), pos()});
     const QRect done = doneRect();
     if (!done.isEmpty())
         paintItem(cache, done, {FindSection(doneSection), doneSection, {&cache, 0, 0, true}, done.topLeft()});
@@ -51,11 +51,11 @@ void TsProgressBar::rebuildCache()
         painter.setFont(font());
         QRect textRect = rect();
         writeSkinText(painter, text(),
-                      {SkinData.skinIndex, isEnabled(), false,
+                      {SkinData.skinIndex(), isEnabled(), false,
                        TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
                       textRect);
     }
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
 }
 
 void TsProgressBar::paintEvent(QPaintEvent* event)
@@ -64,9 +64,9 @@ void TsProgressBar::paintEvent(QPaintEvent* event)
         QProgressBar::paintEvent(event);
         return;
     }
-    if (SkinData.updatingFlag)
+    if (SkinData.suspended())
         return;
-    if ((SkinData.bgChanged && !SkinData.cachePreparedByCaller) || look() != m_paintedLook)
+    if (SkinData.cacheOutdated(look() != m_paintedLook))
         rebuildCache();
     QPainter painter(this);
     SkinData.copyCacheToWindow(this, painter, rect());

@@ -172,7 +172,7 @@ QImage TsRadioButton::skinImage()
     const TsCacheInfo parentCache = SkinData.parentCache();
     const bool hot = SkinData.hot() && !m_readOnly;
     paintSectionBackground(face, face.rect(),
-                           {.sectionIndex = SkinData.skinIndex,
+                           {.sectionIndex = SkinData.skinIndex(),
                             .sectionName = SkinData.SkinSection(),
                             .parentCache = parentCache,
                             .position = pos(),
@@ -190,7 +190,7 @@ QImage TsRadioButton::skinImage()
         {
             QPainter painter(&face);
             painter.setFont(font());
-            writeSkinText(painter, text(), {.sectionIndex = SkinData.skinIndex, .hot = hot, .flags = flags}, rect);
+            writeSkinText(painter, text(), {.sectionIndex = SkinData.skinIndex(), .hot = hot, .flags = flags}, rect);
         }
         if (hasFocus() && m_showFocus)
             paintFocusRect(face, rect.adjusted(-1, 0, 1, -1));

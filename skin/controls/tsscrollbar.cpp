@@ -551,7 +551,7 @@ void TsScrollBar::paintEvent(QPaintEvent* event)
 QImage TsScrollBar::skinImage()
 {
     SkinData.prepareCacheBitmap();
-    QImage& image = SkinData.cacheBitmap;
+    QImage& image = SkinData.cache();
     paintBar(image);
     if (isEnabled())
         return image;

@@ -156,7 +156,7 @@ TsSkinProvider::TsSkinProvider(Form* form)
       m_caption(form->windowTitle()),
       m_ownColor(form->palette().color(QPalette::Window))
 {
-    SkinData.controlKind = ControlKind::SkinProvider;
+    SkinData.setControlKind(ControlKind::SkinProvider);
     SkinData.setSkinSection(QStringLiteral("FORM"));
     // The menu reads the provider's settings, so it is made once they all have their values.
     m_systemMenu = new TsSystemMenu(this);
@@ -302,20 +302,20 @@ bool TsSkinProvider::answerSkinMessage(QEvent* event, QPoint cacheOrigin)
     case SKM_GETCACHE:
         if (skinInForce()) {
             frameImage();
-            message->cache = {&SkinData.cacheBitmap, cacheOrigin.x(), cacheOrigin.y(), true};
+            message->cache = {&SkinData.cache(), cacheOrigin.x(), cacheOrigin.y(), true};
         }
         return true;
     case SKM_GETPROVIDER: message->result = toLParam(this); return true;
     case SKM_ISHOOKED: message->result = 1; return true;
     case SKM_PREPARECACHE:
         SkinData.handleMessage(event);
-        if (SkinData.cachePreparedByCaller)
+        if (SkinData.cachePreparedByCaller())
             rebuildImage();
         return true;
     case SKM_SETUPDATING:
         SkinData.handleMessage(event);
-        if (SkinData.updatingFlag)
-            SkinData.bgChanged = true;
+        if (SkinData.suspended())
+            SkinData.markStale();
         return true;
     case SKM_REPAINT:
         // Every provider of the window hears it.
@@ -389,11 +389,11 @@ bool TsSkinProvider::formEvent(QEvent* event)
 
 void TsSkinProvider::paint(QPaintEvent* event)
 {
-    if (!skinData().ready || SkinData.updatingFlag)
+    if (!skinData().ready || SkinData.suspended())
         return;
     if (m_regionStale)
         updateRegion();
-    const bool wasStale = SkinData.bgChanged;
+    const bool wasStale = SkinData.stale();
     const QImage& image = frameImage();
     QPainter painter(m_form);
     painter.drawImage(event->rect().topLeft(), image, event->rect());
@@ -612,9 +612,9 @@ void TsSkinProvider::setButtonState(TitleButton button, ControlState state)
         return;
     record.state = state;
     // Only the button is drawn again, over the title behind it, unless the whole frame is due.
-    if (SkinData.bgChanged || m_titleBackground.isNull() || !titleButtonShown(button))
+    if (SkinData.stale() || m_titleBackground.isNull() || !titleButtonShown(button))
         return;
-    paintTitleButton(SkinData.cacheBitmap, button);
+    paintTitleButton(SkinData.cache(), button);
     m_form->update(titleButtonRect(button));
 }
 
@@ -626,9 +626,9 @@ void TsSkinProvider::setUserButtonState(int index, ControlState state)
     if (button.state == state)
         return;
     button.state = state;
-    if (SkinData.bgChanged || m_titleBackground.isNull() || button.rect.isEmpty())
+    if (SkinData.stale() || m_titleBackground.isNull() || button.rect.isEmpty())
         return;
-    paintUserButton(SkinData.cacheBitmap, index);
+    paintUserButton(SkinData.cache(), index);
     m_form->update(button.rect);
 }
 
@@ -874,7 +874,7 @@ TsScrollBar* TsSkinProvider::placeScrollBar(TsScrollBar* bar, Qt::Orientation or
 void TsSkinProvider::lookUpIndexes()
 {
     SkinData.updateIndexes();
-    const int section = SkinData.skinIndex;
+    const int section = SkinData.skinIndex();
     const QString& name = SkinData.SkinSection();
     const char* masks[titleButtonCount] = {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONHELP"};
     for (int index = 0; index < titleButtonCount; ++index)
@@ -942,7 +942,7 @@ void TsSkinProvider::removeFrame()
     QPalette palette = m_form->palette();
     palette.setColor(QPalette::Window, m_ownColor);
     m_form->setPalette(palette);
-    SkinData.cacheBitmap = QImage(0, 0, QImage::Format_BGR888);
+    SkinData.dropCache();
     m_titleBackground = QImage();
     m_hot = m_pressed = m_pressHit = HTNOWHERE;
     for (ButtonRecord& record : m_buttons)
@@ -975,7 +975,7 @@ void TsSkinProvider::applyGlobalColor()
 
 void TsSkinProvider::invalidateFrame()
 {
-    SkinData.bgChanged = true;
+    SkinData.markStale();
     if (m_frameSkinned)
         m_form->update();
 }
@@ -987,8 +987,8 @@ void TsSkinProvider::updateRegion()
     const int height = m_form->height();
     const SkinTables& skin = currentSkin();
     QList<QRect> cut;
-    if (isValidMaskIndex(SkinData.borderIndex)) {
-        const TsMaskData& mask = skin.masks[SkinData.borderIndex];
+    if (isValidMaskIndex(SkinData.borderIndex())) {
+        const TsMaskData& mask = skin.masks[SkinData.borderIndex()];
         const int imageHeight = maskStateImage(mask, ControlState::Normal, skin.masterBitmap).rect.height();
         const int bottomRows = imageHeight - 2 * maskCellSize(mask).height();
         collectCornerRegion(cut, width, mask, FrameCorners::Top, 0);
@@ -1030,9 +1030,9 @@ void TsSkinProvider::updateAccessButtons()
 
 const QImage& TsSkinProvider::frameImage()
 {
-    if (SkinData.bgChanged || SkinData.cacheBitmap.size() != imageSize())
+    if (SkinData.cacheOutdated(SkinData.cache().size() != imageSize()))
         rebuildImage();
-    return SkinData.cacheBitmap;
+    return SkinData.cache();
 }
 
 QImage TsSkinProvider::menuBarBackground() const
@@ -1041,18 +1041,18 @@ QImage TsSkinProvider::menuBarBackground() const
     if (!m_frameSkinned || !bar || !bar->isVisibleTo(m_form))
         return QImage();
     const QRect band = bar->geometry();
-    if (!SkinData.cacheBitmap.rect().contains(band))
+    if (!SkinData.cache().rect().contains(band))
         return QImage();
-    return SkinData.cacheBitmap.copy(band);
+    return SkinData.cache().copy(band);
 }
 
 void TsSkinProvider::rebuildImage()
 {
     m_form->layout()->activate();
-    QImage& image = SkinData.cacheBitmap;
+    QImage& image = SkinData.cache();
     if (image.size() != imageSize() || image.format() != QImage::Format_BGR888)
         image = QImage(imageSize(), QImage::Format_BGR888);
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
     if (!skinInForce() || image.isNull())
         return;
     // An active window shows its frame and title in their hot look.
@@ -1062,7 +1062,7 @@ void TsSkinProvider::rebuildImage()
     const int y = frameWidth();
     const QRect whole = image.rect();
     paintItem(image, whole,
-              {.sectionIndex = SkinData.skinIndex, .sectionName = SkinData.SkinSection(), .state = state});
+              {.sectionIndex = SkinData.skinIndex(), .sectionName = SkinData.SkinSection(), .state = state});
     if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask) && !minimized) {
         const QSize grip = stateImageSize(m_gripMask);
         paintMaskImage(image, m_gripMask, ControlState::Normal,
@@ -1080,7 +1080,6 @@ void TsSkinProvider::rebuildImage()
     if (!minimized)
         paintTitleButtons(image);
     paintCaption(image);
-    SkinData.cachePreparedByCaller = false;
 }
 
 QSize TsSkinProvider::imageSize() const

@@ -102,7 +102,7 @@ void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) 
     const int d = dropDownWidth();
     const QRect part(width() - d, 0, d, height());
     const ControlState state = m_menuShown || isDown() ? ControlState::Pressed : ControlState::Hot;
-    paintItem(cache, part, {SkinData.skinIndex, SkinData.SkinSection(), parent, pos() + part.topLeft(), state});
+    paintItem(cache, part, {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos() + part.topLeft(), state});
     const int section = FindSection(QStringLiteral("COMBOBOX"));
     const int arrow = section >= 0 ? FindMask(section, QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK")) : -1;
     if (!isValidMaskIndex(arrow))
@@ -118,7 +118,7 @@ void TsSpeedButton::rebuildCache()
 {
     const TsCacheInfo parent = SkinData.parentCache();
     SkinData.prepareCacheBitmap();
-    QImage& cache = SkinData.cacheBitmap;
+    QImage& cache = SkinData.cache();
     m_paintedLook = currentLook();
     if (m_style == TsButtonStyle::tbsSeparator || m_style == TsButtonStyle::tbsDivider) {
         paintParentBackground(cache, parent);
@@ -127,7 +127,7 @@ void TsSpeedButton::rebuildCache()
     } else {
         const ControlState state = *m_paintedLook.state;
         paintItem(cache, QRect(0, 0, width() - dropDownWidth(), height()),
-                  {SkinData.skinIndex, SkinData.SkinSection(), parent, pos(), state});
+                  {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos(), state});
         const bool pressed = state == ControlState::Pressed;
         const GlyphState glyphState = !pressed                       ? GlyphState::Up
                                       : isCheckable() && isChecked() ? GlyphState::Exclusive
@@ -137,22 +137,22 @@ void TsSpeedButton::rebuildCache()
         layout.dropDownWidth = dropDownWidth();
         layout.pressed = pressed;
         paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, looksHot(state), looksHot(state),
-                             SkinData.skinIndex);
+                             SkinData.skinIndex());
         if (m_style == TsButtonStyle::tbsDropDown)
             paintDropDownPart(cache, parent);
         if (!isEnabled())
             paintDisabledLook(cache, m_disabledKind, windowColorOf(parentWidget()), pos(), parent);
     }
-    SkinData.bgChanged = false;
+    SkinData.markPainted();
 }
 
 QImage TsSpeedButton::skinImage()
 {
     if (m_fadeTimer && m_fadeTimer->isActive())
         return m_fadeTimer->shownImage();
-    if (SkinData.bgChanged || currentLook() != m_paintedLook)
+    if (SkinData.cacheOutdated(currentLook() != m_paintedLook))
         rebuildCache();
-    return SkinData.cacheBitmap;
+    return SkinData.cache();
 }
 
 void TsSpeedButton::paintEvent(QPaintEvent* event)
@@ -161,7 +161,7 @@ void TsSpeedButton::paintEvent(QPaintEvent* event)
         QToolButton::paintEvent(event);
         return;
     }
-    if (SkinData.updatingFlag)
+    if (SkinData.suspended())
         return;
     QPainter painter(this);
     painter.drawImage(0, 0, skinImage());
@@ -171,7 +171,7 @@ void TsSpeedButton::repaintThroughParent()
 {
     QWidget* parent = parentWidget();
     sendSkinMessage(parent, SKM_SETPAINTINGCHILD, 0, toLParam(this));
-    SkinData.bgChanged = true;
+    SkinData.markStale();
     repaint();
     sendSkinMessage(parent, SKM_SETPAINTINGCHILD, 0, 0);
 }
@@ -188,7 +188,7 @@ void TsSpeedButton::enterEvent(QEnterEvent* event)
     if (!isEnabled() || !skinActive())
         return;
     emit mouseEntered();
-    SkinData.bgChanged = true;
+    SkinData.markStale();
     if (!startFade(m_fadeTimer, this, SkinData, true, [this] { rebuildCache(); }))
         repaintThroughParent();
 }
@@ -199,7 +199,7 @@ void TsSpeedButton::leaveEvent(QEvent* event)
     if (!isEnabled() || !skinActive())
         return;
     emit mouseLeft();
-    SkinData.bgChanged = true;
+    SkinData.markStale();
     if (!startFade(m_fadeTimer, this, SkinData, false, [this] { rebuildCache(); }))
         repaintThroughParent();
 }
@@ -232,7 +232,7 @@ void TsSpeedButton::showDropDown()
     m_dropdownMenu->exec(mapToGlobal(QPoint(0, height() + 1)));
     m_menuShown = false;
     dropDownOpen = false;
-    SkinData.mouseAbove = rect().contains(mapFromGlobal(QCursor::pos()));
+    SkinData.setMouseAbove(rect().contains(mapFromGlobal(QCursor::pos())));
     repaintThroughParent();
 }
 
@@ -242,7 +242,7 @@ bool TsSpeedButton::event(QEvent* event)
     switch (message) {
     case SKM_STOPFADING: stopFading(); return true;
     case SKM_REPAINTCHILD:
-        if (SkinData.bgChanged)
+        if (SkinData.stale())
             update();
         return true;
     case SKM_REMOVESKIN: stopFading(); break;

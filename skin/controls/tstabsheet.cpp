@@ -45,7 +45,7 @@ bool TsTabSheet::event(QEvent* event)
     }
     auto* request = static_cast<SkinMessageEvent*>(event);
     if (message == SKM_ISUPDATING) {
-        request->result = pages->SkinData.bgChanged || pages->SkinData.updating() ? 1 : 0;
+        request->result = pages->SkinData.imagePending() ? 1 : 0;
         return true;
     }
     request->cache = requestSkinCache(pages);

@@ -63,7 +63,7 @@ void TsVelvixListBox::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const QPoint cacheOffset = viewport()->pos();
     // Below the last item the list shows its face from the cache.
-    painter.drawImage(QPoint(0, 0), SkinData.cacheBitmap, QRect(cacheOffset, viewport()->size()));
+    painter.drawImage(QPoint(0, 0), SkinData.cache(), QRect(cacheOffset, viewport()->size()));
     const int top = indexAt(QPoint(0, 0)).row();
     const bool hot = SkinData.hot();
     for (int row = std::max(top, 0); row < count(); ++row) {
@@ -94,8 +94,8 @@ void TsVelvixListBox::paintRow(QPainter& painter, int row, QPoint cacheOffset, b
         canvas.setPen(palette().color(group, QPalette::HighlightedText));
         writePlainText(canvas, entry->text(), true, flags, textArea);
     } else {
-        canvas.drawImage(QPoint(0, 0), SkinData.cacheBitmap, place.translated(cacheOffset));
-        writeSkinText(canvas, entry->text(), {SkinData.skinIndex, enabled, hot, flags}, textArea);
+        canvas.drawImage(QPoint(0, 0), SkinData.cache(), place.translated(cacheOffset));
+        writeSkinText(canvas, entry->text(), {SkinData.skinIndex(), enabled, hot, flags}, textArea);
     }
     if (hasFocus() && row == currentRow()) {
         QStyleOptionFocusRect focus;

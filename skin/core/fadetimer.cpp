@@ -31,9 +31,9 @@ void TsFadeTimer::setDirection(uint8_t direction)
 void TsFadeTimer::prepare(TsCommonData& data)
 {
     ownerData = &data;
-    startImage = data.cacheBitmap.copy();
-    const bool sectionKnown = isValidSectionIndex(data.skinIndex);
-    const TsGeneralData* section = sectionKnown ? &currentSkin().sections[data.skinIndex] : nullptr;
+    startImage = data.cache().copy();
+    const bool sectionKnown = isValidSectionIndex(data.skinIndex());
+    const TsGeneralData* section = sectionKnown ? &currentSkin().sections[data.skinIndex()] : nullptr;
     if (section && section->fadingIntervalIn < 0)
         throw AppError(QStringLiteral("Range check error"));
     if (section)
@@ -70,7 +70,7 @@ void TsFadeTimer::fadeInStep()
         return;
     const int a = fadeLevel * 255 / iterations;
     QImage image = startImage.copy();
-    blendImages(image, ownerData->cacheBitmap, 255 - a);
+    blendImages(image, ownerData->cache(), 255 - a);
     showImage(image);
     ++fadeLevel;
 }
@@ -80,7 +80,7 @@ void TsFadeTimer::fadeOutStep()
     if (iterations == 0 || fadeLevel < 0)
         return;
     const int a = fadeLevel * 255 / iterations;
-    QImage image = ownerData->cacheBitmap.copy();
+    QImage image = ownerData->cache().copy();
     blendImages(image, startImage, 255 - a);
     showImage(image);
     --fadeLevel;
@@ -95,6 +95,6 @@ void TsFadeTimer::showImage(const QImage& image)
 
 bool canFade(QWidget* button, const TsCommonData& data)
 {
-    return button && button->isEnabled() && isValidSectionIndex(data.skinIndex)
-           && currentSkin().sections[data.skinIndex].fadingEnabled;
+    return button && button->isEnabled() && isValidSectionIndex(data.skinIndex())
+           && currentSkin().sections[data.skinIndex()].fadingEnabled;
 }

@@ -84,18 +84,18 @@ bool isNoHotKind(ControlKind kind)
 } // namespace
 
 TsCommonData::TsCommonData(QObject* owner, bool withCacheBitmap)
-    : ownerControl(qobject_cast<QWidget*>(owner)),
-      ownerObject(owner),
-      hasCacheBitmap(withCacheBitmap)
+    : m_ownerControl(qobject_cast<QWidget*>(owner)),
+      m_ownerObject(owner),
+      m_hasCache(withCacheBitmap)
 {
     if (withCacheBitmap)
-        cacheBitmap = QImage(0, 0, QImage::Format_BGR888);
+        m_cache = QImage(0, 0, QImage::Format_BGR888);
 }
 
 TsCommonData::~TsCommonData()
 {
-    ownerControl = nullptr;
-    ownerObject = nullptr;
+    m_ownerControl = nullptr;
+    m_ownerObject = nullptr;
 }
 
 void TsCommonData::setSkinSection(const QString& section)
@@ -104,7 +104,7 @@ void TsCommonData::setSkinSection(const QString& section)
         return;
     m_skinSection = section.isEmpty() ? QStringLiteral("UNKNOWN") : section;
     if (currentSkin().sections.isEmpty())
-        skinIndex = -1;
+        m_skinIndex = -1;
     else
         updateIndexes();
     invalidate();
@@ -112,18 +112,18 @@ void TsCommonData::setSkinSection(const QString& section)
 
 void TsCommonData::updateIndexes()
 {
-    bgChanged = true;
-    skinIndex = FindSection(m_skinSection);
-    borderIndex = skinIndex >= 0 ? FindMask(skinIndex, m_skinSection, QStringLiteral("BORDERSMASK")) : -1;
+    m_stale = true;
+    m_skinIndex = FindSection(m_skinSection);
+    m_borderIndex = m_skinIndex >= 0 ? FindMask(m_skinIndex, m_skinSection, QStringLiteral("BORDERSMASK")) : -1;
 }
 
 void TsCommonData::updateSection(const QMetaObject* ownerClass)
 {
     if (m_skinSection.isEmpty()) {
-        if (!ownerClass && ownerObject)
-            ownerClass = ownerObject->metaObject();
+        if (!ownerClass && m_ownerObject)
+            ownerClass = m_ownerObject->metaObject();
         const QString className = ownerClass ? QString::fromLatin1(ownerClass->className()) : QString();
-        setSkinSection(defaultSectionForKind(controlKind, className));
+        setSkinSection(defaultSectionForKind(m_controlKind, className));
     } else {
         updateIndexes();
     }
@@ -131,61 +131,81 @@ void TsCommonData::updateSection(const QMetaObject* ownerClass)
 
 bool TsCommonData::skinned() const
 {
-    return !m_ownerDestroying && isValidSectionIndex(skinIndex);
+    return !m_ownerDestroying && isValidSectionIndex(m_skinIndex);
 }
 
 bool TsCommonData::hot() const
 {
-    if (!ownerControl || m_ownerDestroying || !ownerControl->isEnabled())
+    if (!m_ownerControl || m_ownerDestroying || !m_ownerControl->isEnabled())
         return false;
-    return focused || ownerControl->hasFocus() || (mouseAbove && !isNoHotKind(controlKind));
+    return m_focused || m_ownerControl->hasFocus() || (m_mouseAbove && !isNoHotKind(m_controlKind));
 }
 
 bool TsCommonData::updating() const
 {
-    if (updatingFlag || !skinData().ready)
+    if (m_suspended || !skinData().ready)
         return true;
-    QWidget* parent = ownerControl ? ownerControl->parentWidget() : nullptr;
+    QWidget* parent = m_ownerControl ? m_ownerControl->parentWidget() : nullptr;
     return parent && sendSkinMessage(parent, SKM_ISUPDATING) == 1;
 }
 
 TsCacheInfo TsCommonData::parentCache() const
 {
-    return requestSkinCache(ownerControl ? ownerControl->parentWidget() : nullptr);
+    return requestSkinCache(m_ownerControl ? m_ownerControl->parentWidget() : nullptr);
 }
 
 void TsCommonData::prepareCacheBitmap()
 {
-    if (!ownerControl)
+    if (!m_ownerControl)
         return;
-    const QSize size = ownerControl->size();
-    hasCacheBitmap = true;
-    if (cacheBitmap.format() != QImage::Format_BGR888 || cacheBitmap.size() != size)
-        cacheBitmap = QImage(size, QImage::Format_BGR888);
+    const QSize size = m_ownerControl->size();
+    m_hasCache = true;
+    if (m_cache.format() != QImage::Format_BGR888 || m_cache.size() != size)
+        m_cache = QImage(size, QImage::Format_BGR888);
 }
 
 void TsCommonData::invalidate()
 {
     if (m_ownerDestroying)
         return;
-    bgChanged = true;
-    if (ownerControl && ownerControl->parentWidget())
-        ownerControl->update();
+    m_stale = true;
+    if (m_ownerControl && m_ownerControl->parentWidget())
+        m_ownerControl->update();
+}
+
+QWidget* TsCommonData::paintingChild() const
+{
+    return m_paintingChild;
+}
+
+void TsCommonData::dropCache()
+{
+    m_cache = QImage(0, 0, QImage::Format_BGR888);
+}
+
+void TsCommonData::followVisibleArea()
+{
+    QWidget* parent = m_ownerControl ? m_ownerControl->parentWidget() : nullptr;
+    if (!parent)
+        return;
+    if (m_halfVisible || sendSkinMessage(parent, SKM_ISHALFVISIBLE) != 0)
+        m_stale = true;
+    m_halfVisible = !parent->rect().contains(m_ownerControl->geometry());
 }
 
 bool TsCommonData::sectionIsTransparent() const
 {
-    return isValidSectionIndex(skinIndex) && currentSkin().sections[skinIndex].transparency > 0;
+    return isValidSectionIndex(m_skinIndex) && currentSkin().sections[m_skinIndex].transparency > 0;
 }
 
 bool TsCommonData::sectionHasGradient() const
 {
-    return isValidSectionIndex(skinIndex) && currentSkin().sections[skinIndex].gradientPercent > 0;
+    return isValidSectionIndex(m_skinIndex) && currentSkin().sections[m_skinIndex].gradientPercent > 0;
 }
 
 void TsCommonData::copyCache(QPainter& painter, int x, int y, int width, int height) const
 {
-    painter.drawImage(QPoint(x, y), cacheBitmap, QRect(x, y, width, height));
+    painter.drawImage(QPoint(x, y), m_cache, QRect(x, y, width, height));
 }
 
 void TsCommonData::copyCacheToWindow(QWidget* control, QPainter& painter, const QRect& source) const
@@ -204,30 +224,30 @@ void TsCommonData::copyCacheToWindow(QWidget* control, QPainter& painter, const 
     }
     painter.save();
     painter.setClipRegion(area, Qt::IntersectClip);
-    painter.drawImage(QPoint(0, 0), cacheBitmap, QRect(source.topLeft(), control->size()));
+    painter.drawImage(QPoint(0, 0), m_cache, QRect(source.topLeft(), control->size()));
     painter.restore();
 }
 
 bool TsCommonData::handleMessage(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Resize: bgChanged = true; return false;
+    case QEvent::Resize: m_stale = true; return false;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (ownerControl && (ownerControl->focusPolicy() & Qt::TabFocus)) {
-            bgChanged = true;
-            focused = event->type() == QEvent::FocusIn;
+        if (m_ownerControl && (m_ownerControl->focusPolicy() & Qt::TabFocus)) {
+            m_stale = true;
+            m_focused = event->type() == QEvent::FocusIn;
         }
         return false;
     case QEvent::FontChange:
     case QEvent::EnabledChange:
-        mouseAbove = false;
-        focused = false;
+        m_mouseAbove = false;
+        m_focused = false;
         return false;
     case QEvent::Enter:
     case QEvent::Leave:
-        if (!isNoHotKind(controlKind))
-            mouseAbove = event->type() == QEvent::Enter;
+        if (!isNoHotKind(m_controlKind))
+            m_mouseAbove = event->type() == QEvent::Enter;
         return false;
     default: break;
     }
@@ -236,46 +256,46 @@ bool TsCommonData::handleMessage(QEvent* event)
         return false;
     auto* message = static_cast<SkinMessageEvent*>(event);
     switch (message->message) {
-    case SKM_SETBGCHANGED: bgChanged = message->lParam != 0; return true;
+    case SKM_SETBGCHANGED: m_stale = message->lParam != 0; return true;
     case SKM_SETNEWSKIN:
-        updatingFlag = true;
+        m_suspended = true;
         updateIndexes();
         return true;
     case SKM_REMOVESKIN:
         if (!m_ownerDestroying) {
-            borderIndex = -1;
-            skinIndex = -1;
-            updatingFlag = true;
-            if (hasCacheBitmap)
-                cacheBitmap = QImage(0, 0, QImage::Format_BGR888);
-            if (ownerControl)
-                ownerControl->update();
+            m_borderIndex = -1;
+            m_skinIndex = -1;
+            m_suspended = true;
+            if (m_hasCache)
+                dropCache();
+            if (m_ownerControl)
+                m_ownerControl->update();
         }
         return true;
     case SKM_REPAINT:
-        bgChanged = true;
-        updatingFlag = false;
+        m_stale = true;
+        m_suspended = false;
         invalidate();
         return true;
     case SKM_GETCACHE:
-        if (hasCacheBitmap)
-            message->cache = {&cacheBitmap, 0, 0, true};
+        if (m_hasCache)
+            message->cache = {&m_cache, 0, 0, true};
         return true;
     case SKM_REPAINTCHILD: message->result = 0; return true;
     case SKM_SECTIONCHANGED:
         // Sections change only with the whole skin here, and that comes as SKM_SETNEWSKIN.
         return true;
-    case SKM_SETUPDATING: updatingFlag = message->lParam != 0; return true;
-    case SKM_PREPARECACHE: cachePreparedByCaller = message->wParam != 0; return true;
-    case SKM_ISUPDATING: message->result = bgChanged || updating() ? 1 : 0; return true;
-    case SKM_ISHALFVISIBLE: message->result = halfVisible ? 1 : 0; return true;
-    case SKM_SETPAINTINGCHILD: paintingChild = fromLParam<QWidget>(message->lParam); return true;
+    case SKM_SETUPDATING: m_suspended = message->lParam != 0; return true;
+    case SKM_PREPARECACHE: m_cachePreparedByCaller = message->wParam != 0; return true;
+    case SKM_ISUPDATING: message->result = imagePending() ? 1 : 0; return true;
+    case SKM_ISHALFVISIBLE: message->result = m_halfVisible ? 1 : 0; return true;
+    case SKM_SETPAINTINGCHILD: m_paintingChild = fromLParam<QWidget>(message->lParam); return true;
     case SKM_PARENTBGCHANGED:
         if (sectionIsTransparent())
-            bgChanged = true;
+            m_stale = true;
         message->result = 0;
         return true;
-    case SKM_GETSKININDEX: message->result = skinIndex + 1; return true;
+    case SKM_GETSKININDEX: message->result = m_skinIndex + 1; return true;
     default: return false;
     }
 }

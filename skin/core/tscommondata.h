@@ -60,22 +60,70 @@ public:
     // this dynamic property set to true.
     static constexpr const char* windowlessProperty = "skinWindowless";
 
-    bool updatingFlag = false;
-    int borderIndex = -1;
-    int skinIndex = -1;
-    QPointer<QWidget> paintingChild;
-    bool cachePreparedByCaller = false;
-    bool bgChanged = true;
-    bool halfVisible = false;
-    QWidget* ownerControl = nullptr;
-    QObject* ownerObject = nullptr;
-    QImage cacheBitmap; // Format_BGR888, sized to the control
-    bool hasCacheBitmap = false;
-    ControlKind controlKind = ControlKind::Unlisted;
-    bool focused = false;
-    bool mouseAbove = false;
+    QWidget* owner() const { return m_ownerControl; }
+    ControlKind controlKind() const { return m_controlKind; }
+    void setControlKind(ControlKind kind) { m_controlKind = kind; }
+    // The control's section and border mask in the skin in force, -1 for none.
+    int skinIndex() const { return m_skinIndex; }
+    int borderIndex() const { return m_borderIndex; }
+
+    // The image the control is painted into before it reaches the screen, sized to the control
+    // by prepareCacheBitmap.
+    QImage& cache() { return m_cache; }
+    const QImage& cache() const { return m_cache; }
+    // Forgets the image, as when the skin is removed.
+    void dropCache();
+
+    // The one rule by which every cache is painted afresh. The cache is stale once something
+    // outside the control's look changed what it shows: a new skin, a resize, focus, the
+    // parent's face, a move while partly out of view (markStale, or invalidate to repaint as well).
+    // A control that keeps the look it was painted with (its state, texts, values) passes
+    // whether that look changed. Either way the cache is painted afresh, unless the caller has
+    // prepared it for this paint itself (SKM_PREPARECACHE): that holds until it is painted.
+    bool cacheOutdated(bool lookChanged = false) const { return (m_stale || lookChanged) && !m_cachePreparedByCaller; }
+    bool stale() const { return m_stale; }
+    void markStale() { m_stale = true; }
+    // Said by the painter once the cache shows the control as it is.
+    void markPainted()
+    {
+        m_stale = false;
+        m_cachePreparedByCaller = false;
+    }
+    bool cachePreparedByCaller() const { return m_cachePreparedByCaller; }
+    // What a child asking whether this control's image can be used yet is told: not while it is
+    // stale or painting is suspended.
+    bool imagePending() const { return m_stale || updating(); }
+
+    // A control partly outside its parent, or on a parent that is, cannot trust what it kept: its
+    // cache goes stale at each paint while that lasts, and once more when it ends. Asked before
+    // each paint.
+    void followVisibleArea();
+    bool halfVisible() const { return m_halfVisible; }
+
+    // Painting suspended by this control itself or by a skin change (not by an ancestor; see
+    // updating), until SKM_REPAINT.
+    bool suspended() const { return m_suspended; }
+    bool focused() const { return m_focused; }
+    bool mouseAbove() const { return m_mouseAbove; }
+    void setMouseAbove(bool above) { m_mouseAbove = above; }
+    // The child a container paints at the moment (SKM_SETPAINTINGCHILD), if any.
+    QWidget* paintingChild() const;
 
 private:
+    QWidget* m_ownerControl = nullptr;
+    QObject* m_ownerObject = nullptr;
+    ControlKind m_controlKind = ControlKind::Unlisted;
     QString m_skinSection;
+    int m_skinIndex = -1;
+    int m_borderIndex = -1;
+    QImage m_cache; // Format_BGR888
+    bool m_hasCache = false;
+    bool m_stale = true;
+    bool m_cachePreparedByCaller = false;
+    bool m_halfVisible = false;
+    bool m_suspended = false;
+    bool m_focused = false;
+    bool m_mouseAbove = false;
+    QPointer<QWidget> m_paintingChild;
     bool m_ownerDestroying = false;
 };

@@ -338,7 +338,7 @@ TEST_F(NavigatorLookTest, BarAndButtonsPaintTheToolbarLooksWithTheirGlyphs)
 
     // The idle button lets the bar show through around its glyph.
     const QImage normal = button->skinImage().copy();
-    const QImage bar = navigator->SkinData.cacheBitmap;
+    const QImage bar = navigator->SkinData.cache();
     EXPECT_EQ(normal.pixel(1, 1), bar.pixel(button->pos() + QPoint(1, 1)));
 
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));

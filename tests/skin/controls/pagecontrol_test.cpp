@@ -139,7 +139,7 @@ TEST_F(PageControlTest, PageShowsThePageControlsPicture)
     child.move(7, 9);
     const TsCacheInfo cache = child.skin.parentCache();
     ASSERT_TRUE(cache.ready);
-    EXPECT_EQ(cache.bitmap, &pages->SkinData.cacheBitmap);
+    EXPECT_EQ(cache.bitmap, &pages->SkinData.cache());
     EXPECT_EQ(QPoint(cache.x, cache.y), place.topLeft());
 }
 

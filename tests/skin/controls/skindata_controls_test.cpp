@@ -121,7 +121,7 @@ TEST(SkinnedControls, ControlsOnAPageReadThePageControlsCache)
 
     const TsCacheInfo cache = button->SkinData.parentCache();
     EXPECT_TRUE(cache.ready);
-    EXPECT_EQ(cache.bitmap, &pages.SkinData.cacheBitmap);
+    EXPECT_EQ(cache.bitmap, &pages.SkinData.cache());
     const QPoint sheetPlace = sheet->mapTo(&pages, QPoint(0, 0));
     EXPECT_EQ(QPoint(cache.x, cache.y), sheetPlace);
     EXPECT_NE(sheetPlace, QPoint(0, 0));

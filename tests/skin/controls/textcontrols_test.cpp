@@ -106,7 +106,7 @@ TEST_P(FrameStrips, FrameComesFromTheCacheAroundThePlatformsClientArea)
         break;
     }
     const QImage shown = picture(control);
-    const QImage& cache = skinOf(control).cacheBitmap;
+    const QImage& cache = skinOf(control).cache();
     ASSERT_EQ(cache.size(), control->size());
     EXPECT_EQ(frameBand(shown, test.width), frameBand(cache, test.width));
     if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
@@ -354,7 +354,7 @@ TEST_F(TextControlsTest, ListItemsTakeTheirLookFromTheSkin)
     QImage shown = picture(list);
     EXPECT_EQ(shown.pixelColor(selected.topLeft() + QPoint(1, 1)), highlight);
     EXPECT_EQ(shown.pixelColor(plain.topRight() - QPoint(1, -1)),
-              list->SkinData.cacheBitmap.pixelColor(plain.topRight() - QPoint(1, -1)));
+              list->SkinData.cache().pixelColor(plain.topRight() - QPoint(1, -1)));
     EXPECT_TRUE(shows(shown, plain, toQColor(0x0000C0)));
     EXPECT_FALSE(shows(shown, plain, toQColor(0x00C000)));
 
@@ -392,12 +392,12 @@ TEST_F(TextControlsTest, RepaintsCopyTheCacheUntilTheStateChanges)
 {
     auto* memo = place<TsMemo>(QRect(10, 10, 200, 100));
     const QImage first = picture(memo);
-    const qint64 painted = memo->SkinData.cacheBitmap.cacheKey();
+    const qint64 painted = memo->SkinData.cache().cacheKey();
     EXPECT_EQ(picture(memo), first);
-    EXPECT_EQ(memo->SkinData.cacheBitmap.cacheKey(), painted);
+    EXPECT_EQ(memo->SkinData.cache().cacheKey(), painted);
     memo->setEnabled(false);
     picture(memo);
-    EXPECT_NE(memo->SkinData.cacheBitmap.cacheKey(), painted);
+    EXPECT_NE(memo->SkinData.cache().cacheKey(), painted);
 }
 
 // A memo's text area takes the section's colours, the hot ones while it has focus, and goes back

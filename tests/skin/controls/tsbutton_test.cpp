@@ -46,7 +46,7 @@ protected:
     const QImage& face()
     {
         button->repaint();
-        return button->SkinData.cacheBitmap;
+        return button->SkinData.cache();
     }
 
     std::unique_ptr<QWidget> window;

@@ -67,7 +67,7 @@ TEST_P(RadioGlyph, ShowsTheSkinsCheckMarkForTheState)
     TsRadioButton* button = makeButton();
     button->setChecked(c.checked);
     button->setReadOnly(c.readOnly);
-    button->SkinData.mouseAbove = c.hot;
+    button->SkinData.setMouseAbove(c.hot);
     button->setDown(c.pressed);
 
     const TsCommonIndexes& common = currentSkin().commonIndexes;

@@ -400,7 +400,7 @@ TEST_F(ScrollBarTest, DisabledUnderAnOwnerBlendsTowardTheTrackColour)
     memo.setEnabled(false);
     const QImage blended = served->skinImage();
     // The bar's own picture stays in its cache; the disabled look goes on a copy.
-    const QImage& own = served->SkinData.cacheBitmap;
+    const QImage& own = served->SkinData.cache();
     const int32_t track = currentSkin().sections[currentSkin().commonIndexes.scrollBar1H.section].color;
     const QColor trackColour(track & 0xFF, (track >> 8) & 0xFF, (track >> 16) & 0xFF);
     ASSERT_EQ(blended.size(), own.size());

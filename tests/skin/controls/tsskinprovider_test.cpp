@@ -217,7 +217,7 @@ TEST_F(FrameTest, ProviderAnswersTheClientAreasCacheRequests)
     startSkin();
     const TsCacheInfo cache = requestSkinCache(client);
     ASSERT_TRUE(cache.ready);
-    EXPECT_EQ(cache.bitmap, &provider->SkinData.cacheBitmap);
+    EXPECT_EQ(cache.bitmap, &provider->SkinData.cache());
     EXPECT_EQ(cache.bitmap->size(), form->size());
     EXPECT_EQ(QPoint(cache.x, cache.y), QPoint(frame, frame + title));
     EXPECT_EQ(sendSkinMessage(client, SKM_ISUPDATING), 0) << "the image was just built";
@@ -226,7 +226,7 @@ TEST_F(FrameTest, ProviderAnswersTheClientAreasCacheRequests)
     EXPECT_EQ(sendSkinMessage(client, SKM_ISHALFVISIBLE), 0);
     QWidget child(client);
     sendSkinMessage(client, SKM_SETPAINTINGCHILD, 0, toLParam(&child));
-    EXPECT_EQ(provider->SkinData.paintingChild, &child);
+    EXPECT_EQ(provider->SkinData.paintingChild(), &child);
     EXPECT_EQ(reinterpret_cast<TsSkinProvider*>(sendSkinMessage(form.get(), SKM_GETPROVIDER)), provider);
 }
 

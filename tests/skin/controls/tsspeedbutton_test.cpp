@@ -51,7 +51,7 @@ protected:
     // The panel's face under the button.
     QImage panelUnderButton() const
     {
-        return panel->SkinData.cacheBitmap.copy(button->geometry()).convertToFormat(QImage::Format_RGB32);
+        return panel->SkinData.cache().copy(button->geometry()).convertToFormat(QImage::Format_RGB32);
     }
 
     std::unique_ptr<QWidget> window;
@@ -163,7 +163,7 @@ TEST_F(SpeedButtonTest, GlyphButtonShowsItsGlyphBesideTheCaption)
     bitButton->setGlyph(glyph);
     bitButton->show();
     bitButton->repaint();
-    const QImage& face = bitButton->SkinData.cacheBitmap;
+    const QImage& face = bitButton->SkinData.cache();
     int blue = 0;
     for (int x = 0; x < face.width(); ++x)
         blue += face.pixelColor(x, 12) == QColor(Qt::darkBlue) ? 1 : 0;

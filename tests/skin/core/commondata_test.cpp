@@ -31,25 +31,25 @@ TEST_F(CommonDataTest, SectionAssignment)
 
     // Before any skin: the name is kept, the index waits for the new-skin message.
     probe.skin.setSkinSection(QStringLiteral("Button"));
-    EXPECT_EQ(probe.skin.skinIndex, -1);
+    EXPECT_EQ(probe.skin.skinIndex(), -1);
     loadSkin();
     sendSkinMessage(&probe, SKM_SETNEWSKIN);
-    EXPECT_EQ(probe.skin.skinIndex, FindSection(QStringLiteral("BUTTON")));
-    EXPECT_GE(probe.skin.borderIndex, 0);
-    EXPECT_TRUE(probe.skin.updatingFlag);
-    EXPECT_EQ(sendSkinMessage(&probe, SKM_GETSKININDEX), probe.skin.skinIndex + 1);
+    EXPECT_EQ(probe.skin.skinIndex(), FindSection(QStringLiteral("BUTTON")));
+    EXPECT_GE(probe.skin.borderIndex(), 0);
+    EXPECT_TRUE(probe.skin.suspended());
+    EXPECT_EQ(sendSkinMessage(&probe, SKM_GETSKININDEX), probe.skin.skinIndex() + 1);
 
     // The same value again does nothing at all, not even mark the cache stale.
-    probe.skin.bgChanged = false;
+    probe.skin.markPainted();
     probe.skin.setSkinSection(QStringLiteral("Button"));
-    EXPECT_FALSE(probe.skin.bgChanged);
+    EXPECT_FALSE(probe.skin.stale());
 
     probe.skin.setSkinSection(QStringLiteral("TABSHEET"));
-    EXPECT_EQ(probe.skin.skinIndex, -1);
-    EXPECT_EQ(probe.skin.borderIndex, -1);
+    EXPECT_EQ(probe.skin.skinIndex(), -1);
+    EXPECT_EQ(probe.skin.borderIndex(), -1);
     EXPECT_FALSE(probe.skin.skinned());
     EXPECT_EQ(sendSkinMessage(&probe, SKM_GETSKININDEX), 0);
-    EXPECT_TRUE(probe.skin.bgChanged);
+    EXPECT_TRUE(probe.skin.stale());
 }
 
 TEST_F(CommonDataTest, ContainersNeverTurnHotFromTheMouse)
@@ -60,20 +60,20 @@ TEST_F(CommonDataTest, ContainersNeverTurnHotFromTheMouse)
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(probe, &enter);
     }
-    EXPECT_FALSE(panel.skin.mouseAbove);
+    EXPECT_FALSE(panel.skin.mouseAbove());
     EXPECT_FALSE(panel.skin.hot());
-    EXPECT_TRUE(button.skin.mouseAbove);
+    EXPECT_TRUE(button.skin.mouseAbove());
     EXPECT_TRUE(button.skin.hot());
 
     button.setEnabled(false);
-    EXPECT_FALSE(button.skin.mouseAbove);
+    EXPECT_FALSE(button.skin.mouseAbove());
     EXPECT_FALSE(button.skin.hot());
     button.setEnabled(true);
 
     QEvent leave(QEvent::Leave);
-    button.skin.mouseAbove = true;
+    button.skin.setMouseAbove(true);
     QCoreApplication::sendEvent(&button, &leave);
-    EXPECT_FALSE(button.skin.mouseAbove);
+    EXPECT_FALSE(button.skin.mouseAbove());
 }
 
 TEST_F(CommonDataTest, FocusCountsOnlyForControlsReachedByTab)
@@ -83,19 +83,19 @@ TEST_F(CommonDataTest, FocusCountsOnlyForControlsReachedByTab)
     SkinProbe noStop(&parent, ControlKind::Button);
     noStop.setFocusPolicy(Qt::NoFocus);
     for (SkinProbe* probe : {&tabStop, &noStop}) {
-        probe->skin.bgChanged = false;
+        probe->skin.markPainted();
         QFocusEvent in(QEvent::FocusIn);
         QCoreApplication::sendEvent(probe, &in);
     }
-    EXPECT_TRUE(tabStop.skin.focused);
-    EXPECT_TRUE(tabStop.skin.bgChanged);
+    EXPECT_TRUE(tabStop.skin.focused());
+    EXPECT_TRUE(tabStop.skin.stale());
     EXPECT_TRUE(tabStop.skin.hot());
-    EXPECT_FALSE(noStop.skin.focused);
-    EXPECT_FALSE(noStop.skin.bgChanged);
+    EXPECT_FALSE(noStop.skin.focused());
+    EXPECT_FALSE(noStop.skin.stale());
 
     QFocusEvent out(QEvent::FocusOut);
     QCoreApplication::sendEvent(&tabStop, &out);
-    EXPECT_FALSE(tabStop.skin.focused);
+    EXPECT_FALSE(tabStop.skin.focused());
 }
 
 TEST_F(CommonDataTest, AChildWaitsWhileItsParentIsStaleOrUpdating)
@@ -103,14 +103,14 @@ TEST_F(CommonDataTest, AChildWaitsWhileItsParentIsStaleOrUpdating)
     loadSkin();
     SkinProbe outer(&parent, ControlKind::Panel);
     SkinProbe child(&outer, ControlKind::Button);
-    child.skin.updatingFlag = false;
-    outer.skin.updatingFlag = false;
+    sendSkinMessage(&child, SKM_SETUPDATING, 0, 0);
+    sendSkinMessage(&outer, SKM_SETUPDATING, 0, 0);
 
-    outer.skin.bgChanged = true;
+    outer.skin.markStale();
     EXPECT_EQ(sendSkinMessage(&outer, SKM_ISUPDATING), 1);
     EXPECT_TRUE(child.skin.updating());
 
-    outer.skin.bgChanged = false;
+    outer.skin.markPainted();
     EXPECT_EQ(sendSkinMessage(&outer, SKM_ISUPDATING), 0);
     EXPECT_FALSE(child.skin.updating());
 
@@ -129,12 +129,12 @@ TEST_F(CommonDataTest, ParentCacheComesFromTheParentsAnswer)
     SkinProbe withCache(&parent, ControlKind::Panel, true);
     withCache.resize(30, 20);
     withCache.skin.prepareCacheBitmap();
-    EXPECT_EQ(withCache.skin.cacheBitmap.size(), QSize(30, 20));
-    EXPECT_EQ(withCache.skin.cacheBitmap.format(), QImage::Format_BGR888);
+    EXPECT_EQ(withCache.skin.cache().size(), QSize(30, 20));
+    EXPECT_EQ(withCache.skin.cache().format(), QImage::Format_BGR888);
     SkinProbe child(&withCache, ControlKind::Button);
     const TsCacheInfo info = child.skin.parentCache();
     EXPECT_TRUE(info.ready);
-    EXPECT_EQ(info.bitmap, &withCache.skin.cacheBitmap);
+    EXPECT_EQ(info.bitmap, &withCache.skin.cache());
 
     SkinProbe withoutCache(&parent, ControlKind::Panel, false);
     SkinProbe orphanChild(&withoutCache, ControlKind::Button);
@@ -169,37 +169,40 @@ TEST_F(CommonDataTest, MessagesSetTheirFlags)
     SkinProbe child(&probe, ControlKind::Button);
 
     sendSkinMessage(&probe, SKM_SETBGCHANGED, 0, 0);
-    EXPECT_FALSE(probe.skin.bgChanged);
+    EXPECT_FALSE(probe.skin.stale());
     sendSkinMessage(&probe, SKM_SETBGCHANGED, 0, 1);
-    EXPECT_TRUE(probe.skin.bgChanged);
+    EXPECT_TRUE(probe.skin.stale());
 
     sendSkinMessage(&probe, SKM_PREPARECACHE, 1);
-    EXPECT_TRUE(probe.skin.cachePreparedByCaller);
+    EXPECT_TRUE(probe.skin.cachePreparedByCaller());
     sendSkinMessage(&probe, SKM_PREPARECACHE, 0);
-    EXPECT_FALSE(probe.skin.cachePreparedByCaller);
+    EXPECT_FALSE(probe.skin.cachePreparedByCaller());
 
-    probe.skin.halfVisible = true;
+    EXPECT_EQ(sendSkinMessage(&probe, SKM_ISHALFVISIBLE), 0);
+    parent.resize(100, 100);
+    probe.setGeometry(90, 90, 20, 20);
+    probe.skin.followVisibleArea();
     EXPECT_EQ(sendSkinMessage(&probe, SKM_ISHALFVISIBLE), 1);
 
     sendSkinMessage(&probe, SKM_SETPAINTINGCHILD, 0, toLParam(&child));
-    EXPECT_EQ(probe.skin.paintingChild, &child);
+    EXPECT_EQ(probe.skin.paintingChild(), &child);
     sendSkinMessage(&probe, SKM_SETPAINTINGCHILD, 0, 0);
-    EXPECT_EQ(probe.skin.paintingChild, nullptr);
+    EXPECT_EQ(probe.skin.paintingChild(), nullptr);
 
     // Only a transparent section cares that its parent's background changed.
     probe.skin.setSkinSection(QStringLiteral("BUTTON"));
-    probe.skin.bgChanged = false;
+    probe.skin.markPainted();
     sendSkinMessage(&probe, SKM_PARENTBGCHANGED);
-    EXPECT_FALSE(probe.skin.bgChanged);
+    EXPECT_FALSE(probe.skin.stale());
     probe.skin.setSkinSection(QStringLiteral("GROUPBOX"));
-    probe.skin.bgChanged = false;
+    probe.skin.markPainted();
     sendSkinMessage(&probe, SKM_PARENTBGCHANGED);
-    EXPECT_TRUE(probe.skin.bgChanged);
+    EXPECT_TRUE(probe.skin.stale());
 
-    probe.skin.updatingFlag = true;
+    sendSkinMessage(&probe, SKM_SETUPDATING, 0, 1);
     sendSkinMessage(&probe, SKM_REPAINT);
-    EXPECT_FALSE(probe.skin.updatingFlag);
-    EXPECT_TRUE(probe.skin.bgChanged);
+    EXPECT_FALSE(probe.skin.suspended());
+    EXPECT_TRUE(probe.skin.stale());
 
     // Unknown skin message values pass through.
     SkinMessageEvent unknown(0xA51E, 0, 0);
@@ -211,7 +214,7 @@ TEST_F(CommonDataTest, CopyingTheCacheToTheWindowLeavesOutOpaqueAndWindowlessChi
     SkinProbe control(&parent, ControlKind::Panel);
     control.resize(12, 4);
     control.skin.prepareCacheBitmap();
-    control.skin.cacheBitmap.fill(Qt::red);
+    control.skin.cache().fill(Qt::red);
     auto* opaque = new QWidget(&control);
     opaque->setGeometry(0, 0, 2, 4);
     opaque->setAutoFillBackground(true);
@@ -243,12 +246,12 @@ TEST_F(CommonDataTest, RemoveSkinLeavesADyingControlAlone)
     SkinProbe probe(&parent, ControlKind::Button);
     probe.resize(10, 10);
     probe.skin.prepareCacheBitmap();
-    const int index = probe.skin.skinIndex;
+    const int index = probe.skin.skinIndex();
     ASSERT_GE(index, 0);
     probe.skin.setOwnerDestroying();
     sendSkinMessage(&probe, SKM_REMOVESKIN);
-    EXPECT_EQ(probe.skin.skinIndex, index);
-    EXPECT_EQ(probe.skin.cacheBitmap.size(), QSize(10, 10));
+    EXPECT_EQ(probe.skin.skinIndex(), index);
+    EXPECT_EQ(probe.skin.cache().size(), QSize(10, 10));
     EXPECT_FALSE(probe.skin.skinned());
 }
 

@@ -28,7 +28,7 @@ public:
         return QWidget::event(event);
     }
 
-    void setLook(int level) { data.cacheBitmap = filledImage(2, 1, grey(level)); }
+    void setLook(int level) { data.cache() = filledImage(2, 1, grey(level)); }
 
     bool fade(bool in, int newLook)
     {
@@ -55,14 +55,16 @@ protected:
         SkinPaintTest::SetUp();
         TsGeneralData section = plainSection("BUTTON", grey(0));
         section.fadingEnabled = true;
-        button.data.skinIndex = addSection(section);
+        const int index = addSection(section);
+        button.data.setSkinSection(QStringLiteral("BUTTON"));
+        ASSERT_EQ(button.data.skinIndex(), index);
         button.setLook(0);
     }
 
     template <typename Change>
     void changeSection(Change change)
     {
-        changeSkin([&](SkinTables& skin) { change(skin.sections[button.data.skinIndex]); });
+        changeSkin([&](SkinTables& skin) { change(skin.sections[button.data.skinIndex()]); });
     }
 
     FadingButton button;
@@ -168,7 +170,7 @@ public:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.drawImage(0, 0, timer && timer->isActive() ? timer->shownImage() : data.cacheBitmap);
+        painter.drawImage(0, 0, timer && timer->isActive() ? timer->shownImage() : data.cache());
     }
 
     TsCommonData data;
@@ -180,11 +182,11 @@ public:
 TEST_F(FadeTest, WindowedButtonShowsTheStepReachedOnEveryPaintUntilTheFadeStops)
 {
     WindowedButton windowed;
-    windowed.data.skinIndex = button.data.skinIndex;
-    windowed.data.cacheBitmap = filledImage(20, 10, grey(0));
+    windowed.data.setSkinSection(QStringLiteral("BUTTON"));
+    windowed.data.cache() = filledImage(20, 10, grey(0));
     windowed.resize(20, 10);
     ASSERT_TRUE(startFade(windowed.timer, &windowed, windowed.data, true,
-                          [&] { windowed.data.cacheBitmap = filledImage(20, 10, grey(255)); }));
+                          [&] { windowed.data.cache() = filledImage(20, 10, grey(255)); }));
     const auto shown = [&] { return pixel(windowed.grab().toImage().convertToFormat(QImage::Format_BGR888), 5, 5); };
 
     EXPECT_EQ(shown(), grey(0));

@@ -204,7 +204,7 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
     auto* panel = new SkinProbe(second.client(), ControlKind::Panel);
     auto* nested = new SkinProbe(panel, ControlKind::Edit);
     EXPECT_EQ(button->skin.SkinSection(), QStringLiteral("BUTTON"));
-    EXPECT_EQ(button->skin.skinIndex, -1);
+    EXPECT_EQ(button->skin.skinIndex(), -1);
     EXPECT_FALSE(second.testAttribute(Qt::WA_WState_Created));
 
     TsSkinManager* manager = newManager();
@@ -214,31 +214,31 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
     const QList<unsigned> announced{SKM_SETNEWSKIN, SKM_REPAINT};
     for (SkinProbe* probe : {button, panel, nested}) {
         EXPECT_EQ(probe->received, announced);
-        EXPECT_FALSE(probe->skin.updatingFlag);
+        EXPECT_FALSE(probe->skin.suspended());
     }
     // Qt controls are drawn into their form's window; the forms' windows now exist.
     EXPECT_TRUE(first.testAttribute(Qt::WA_WState_Created));
     EXPECT_TRUE(second.testAttribute(Qt::WA_WState_Created));
     EXPECT_FALSE(first.isVisible());
-    EXPECT_EQ(button->skin.skinIndex, FindSection(QStringLiteral("BUTTON")));
-    EXPECT_EQ(button->skin.borderIndex,
-              FindMask(button->skin.skinIndex, QStringLiteral("BUTTON"), QStringLiteral("BORDERSMASK")));
-    EXPECT_EQ(panel->skin.skinIndex, FindSection(QStringLiteral("PANEL")));
-    EXPECT_EQ(nested->skin.skinIndex, FindSection(QStringLiteral("EDIT")));
+    EXPECT_EQ(button->skin.skinIndex(), FindSection(QStringLiteral("BUTTON")));
+    EXPECT_EQ(button->skin.borderIndex(),
+              FindMask(button->skin.skinIndex(), QStringLiteral("BUTTON"), QStringLiteral("BORDERSMASK")));
+    EXPECT_EQ(panel->skin.skinIndex(), FindSection(QStringLiteral("PANEL")));
+    EXPECT_EQ(nested->skin.skinIndex(), FindSection(QStringLiteral("EDIT")));
 
     manager->setActive(false);
     EXPECT_EQ(nested->received.last(), SKM_REMOVESKIN);
-    EXPECT_EQ(nested->skin.skinIndex, -1);
-    EXPECT_EQ(nested->skin.borderIndex, -1);
-    EXPECT_TRUE(nested->skin.updatingFlag);
-    EXPECT_EQ(nested->skin.cacheBitmap.size(), QSize(0, 0));
+    EXPECT_EQ(nested->skin.skinIndex(), -1);
+    EXPECT_EQ(nested->skin.borderIndex(), -1);
+    EXPECT_TRUE(nested->skin.suspended());
+    EXPECT_EQ(nested->skin.cache().size(), QSize(0, 0));
     EXPECT_TRUE(currentSkin().sections.isEmpty());
     EXPECT_FALSE(skinData().ready);
 
     // Controls made after a skin is ready find their section at once.
     manager->setActive(true);
     SkinProbe late(first.client(), ControlKind::RadioButton);
-    EXPECT_EQ(late.skin.skinIndex, FindSection(QStringLiteral("RADIOBUTTON")));
+    EXPECT_EQ(late.skin.skinIndex(), FindSection(QStringLiteral("RADIOBUTTON")));
 }
 
 // The form's frame provider sets the window flags when it hears of a skin; the broadcast must not

@@ -24,7 +24,7 @@ public:
         : QWidget(parent),
           skin(this, withCache)
     {
-        skin.controlKind = kind;
+        skin.setControlKind(kind);
         skin.updateSection();
     }
     ~SkinProbe() override { skin.setOwnerDestroying(); }
