@@ -54,7 +54,7 @@ protected:
     // Counts the position changes the bar tells of, with the old position the owner is given.
     void recordChanges()
     {
-        bar->setOwnerChangeHandler([this](int old) { oldPositions.append(old); });
+        QObject::connect(bar.get(), &TsScrollBar::positionChanged, [this](int old) { oldPositions.append(old); });
         QObject::connect(bar.get(), &TsScrollBar::changed, [this] { ++changes; });
     }
 
@@ -307,7 +307,9 @@ TEST_F(ScrollBarTest, DragNotifiesPerMoveOnlyWhenSmooth)
         bar->setSmooth(c.smooth);
         oldPositions.clear();
         changes = 0;
-        bar->setOwnerChangeHandler([this](int old) { oldPositions.append(old); });
+        QObject heard;
+        QObject::connect(bar.get(), &TsScrollBar::positionChanged, &heard,
+                         [this](int old) { oldPositions.append(old); });
         mouse(QEvent::MouseButtonPress, 24);
         EXPECT_EQ(bar->partState(TsScrollBar::Slider), ControlState::Pressed);
         mouse(QEvent::MouseMove, 34);
