@@ -26,7 +26,7 @@ class TsCustomTabControl : public Skinned<TsCustomTabControl, QTabWidget, Contro
 public:
     explicit TsCustomTabControl(QWidget* parent = nullptr);
 
-    // On, the tabs' images and captions are left to ownerDrawTab.
+    // On, each tab's caption and focus mark are left to ownerDrawTab.
     bool OwnerDraw = false;
 
     // Every tab's size along and across its caption when non-zero; 0 sizes the tabs by their
@@ -63,8 +63,8 @@ public:
     void selectNextTab(bool forward);
 
 signals:
-    // While OwnerDraw is on: draw tab `index` in `rect` of the cache instead of the skin's image
-    // and caption.
+    // While OwnerDraw is on: draw tab `index` in `rect` of the cache, over the skin's tab, in place
+    // of its caption.
     void ownerDrawTab(QPainter& canvas, int index, const QRect& rect, bool current);
     // Asked before a click, Ctrl+Tab or an arrow key on the tabs selects another tab; clearing
     // `allow` keeps the current one. The answer comes back through the reference, so a receiver

@@ -61,8 +61,8 @@ public:
 
 signals:
     // Around a change of the skin's name on the active main manager: before it is looked up, and
-    // after it is in force (a skin that cannot be loaded throws in between, and afterChange is
-    // not sent).
+    // after it is in force (or only chosen, while the owner is loading). A skin that cannot be
+    // loaded throws in between, and afterChange is not sent.
     void beforeChange(QObject* sender);
     void afterChange(QObject* sender);
 
