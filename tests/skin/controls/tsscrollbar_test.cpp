@@ -377,6 +377,22 @@ TEST_F(ScrollBarTest, KeysStepAndJump)
     }
 }
 
+// However the position moves (the bar's setter, the platform's value, new limits), the owner hears
+// where it came from; a bar that had nothing to scroll comes from -1.
+TEST_F(ScrollBarTest, EveryChangeTellsWhereThePositionCameFrom)
+{
+    recordChanges();
+    bar->setPosition(30);
+    bar->setValue(40);
+    bar->setMax(20);
+    bar->showNothingToScroll(5);
+    EXPECT_EQ(bar->Position(), -1);
+    bar->setValue(1);
+    EXPECT_EQ(oldPositions, (QList<int>{0, 30, 40, -1}));
+    EXPECT_EQ(bar->Position(), 1);
+    EXPECT_EQ(changes, 4);
+}
+
 // The bar stays a scroll bar for screen readers, and a value set through them becomes its position.
 TEST_F(ScrollBarTest, ScreenReadersSeeAScrollBar)
 {
