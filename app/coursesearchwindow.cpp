@@ -66,10 +66,10 @@ CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& ca
     layout->addWidget(indexProgress);
     layout->addWidget(resultList, 1);
 
-    connect(findButton, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
-    connect(queryEdit, &QLineEdit::returnPressed, this, [this] { guarded([this] { search(); }); });
-    connect(resultList, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { choose(resultList->row(item)); });
+    connectGuarded(findButton, &QPushButton::clicked, this, &CourseSearchWindow::search);
+    connectGuarded(queryEdit, &QLineEdit::returnPressed, this, &CourseSearchWindow::search);
+    connectGuarded(resultList, &QListWidget::itemActivated, this,
+                   [this](QListWidgetItem* item) { choose(resultList->row(item)); });
     sSkinProvider1 = new TsSkinProvider(this);
 }
 
@@ -102,12 +102,12 @@ void CourseSearchWindow::buildIndex()
     indexProgress->setRange(0, int(documents.size()));
     indexProgress->setValue(0);
     indexProgress->show();
-    connect(build_, &CourseIndexBuild::progressed, this, [this](int done, int total) {
+    connectGuarded(build_, &CourseIndexBuild::progressed, this, [this](int done, int total) {
         statusLabel->setText(
             QStringLiteral("Подготовка указателя курса… Прочитано документов: %1 из %2.").arg(done).arg(total));
         indexProgress->setValue(done);
     });
-    connect(build_, &CourseIndexBuild::finished, this, [this] { guarded([this] { indexBuilt(); }); });
+    connectGuarded(build_, &CourseIndexBuild::finished, this, &CourseSearchWindow::indexBuilt);
 }
 
 void CourseSearchWindow::stopBuilding()

@@ -38,7 +38,7 @@ ReadingComfort::ReadingComfort(QWidget* window, HtmlView* view, QTreeWidget* top
       normalFont_(view->font())
 {
     auto shortcut = [this](const QKeySequence& keys, auto work) {
-        connect(new QShortcut(keys, window_), &QShortcut::activated, this, [work] { guarded(work); });
+        connectGuarded(new QShortcut(keys, window_), &QShortcut::activated, this, work);
     };
     shortcut(QKeySequence::ZoomIn, [this] { setZoom(zoom_ + 1); });
     // Ctrl+Plus needs Shift on many keyboards; Ctrl+= is the same key without it.
@@ -48,17 +48,17 @@ ReadingComfort::ReadingComfort(QWidget* window, HtmlView* view, QTreeWidget* top
     shortcut(QKeySequence::Print, [this] { print(); });
     viewport_->installEventFilter(this);
     window_->installEventFilter(this);
-    connect(view_, &HtmlView::documentAboutToChange, this, [this] {
+    connectGuarded(view_, &HtmlView::documentAboutToChange, this, [this] {
         rememberPlace();
         returningTo_ = 0;
     });
-    connect(view_->verticalScrollBar(), &QScrollBar::rangeChanged, this, &ReadingComfort::returnToPlace);
-    connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+    connectGuarded(view_->verticalScrollBar(), &QScrollBar::rangeChanged, this, &ReadingComfort::returnToPlace);
+    connectGuarded(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         if (!returning_)
             returningTo_ = 0;
     });
-    connect(view_, &HtmlView::loadFinished, this, &ReadingComfort::documentShown);
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &ReadingComfort::rememberPlace);
+    connectGuarded(view_, &HtmlView::loadFinished, this, &ReadingComfort::documentShown);
+    connectGuarded(qApp, &QCoreApplication::aboutToQuit, this, &ReadingComfort::rememberPlace);
 }
 
 void ReadingComfort::setZoom(int steps)

@@ -1,6 +1,7 @@
 #include "app/searchbar.h"
 
 #include "app/searchwords.h"
+#include "platform/guarded.h"
 #include "platform/htmlview.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
@@ -48,7 +49,7 @@ SearchBar::SearchBar(HtmlView* view, QWidget* parent) : QWidget(parent), view_(v
     row->addWidget(countLabel);
     row->addWidget(closeButton);
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this] {
+    connectGuarded(edit, &QLineEdit::textChanged, this, [this] {
         markHits();
         // While the reader types on, the hit shown stays as long as it still matches.
         QTextCursor from = view_->textCursor();
@@ -56,15 +57,15 @@ SearchBar::SearchBar(HtmlView* view, QWidget* parent) : QWidget(parent), view_(v
         view_->setTextCursor(from);
         find({});
     });
-    connect(nextButton, &QPushButton::clicked, this, &SearchBar::findNext);
-    connect(previousButton, &QPushButton::clicked, this, &SearchBar::findPrevious);
-    connect(closeButton, &QPushButton::clicked, this, &SearchBar::closeBar);
-    connect(view_, &HtmlView::loadFinished, this, [this] {
+    connectGuarded(nextButton, &QPushButton::clicked, this, &SearchBar::findNext);
+    connectGuarded(previousButton, &QPushButton::clicked, this, &SearchBar::findPrevious);
+    connectGuarded(closeButton, &QPushButton::clicked, this, &SearchBar::closeBar);
+    connectGuarded(view_, &HtmlView::loadFinished, this, [this] {
         if (isVisible())
             markHits();
     });
     for (QScrollBar* bar : {view_->verticalScrollBar(), view_->horizontalScrollBar()})
-        connect(bar, &QScrollBar::valueChanged, this, &SearchBar::markVisibleHits);
+        connectGuarded(bar, &QScrollBar::valueChanged, this, &SearchBar::markVisibleHits);
     view_->viewport()->installEventFilter(this);
     viewport_ = view_->viewport();
     hide();

@@ -52,7 +52,7 @@ TForm1::TForm1()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Image2);
     guarded([this] { Image2->setPicture(loadCoverPicture()); });
-    connect(Image2, &PictureView::mousePressed, this, [this] { guarded([this] { Image2MouseDown(); }); });
+    connectGuarded(Image2, &PictureView::mousePressed, this, &TForm1::Image2MouseDown);
 
     // The cover is the start window's only control: it takes the focus, Enter and Space press it,
     // and a screen reader hears of a button named by the window's caption.

@@ -65,8 +65,8 @@ void TForm13::createControls()
     sEdit1->setGeometry(searchEdit);
     sEdit1->hide();
 
-    connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
-    connect(sButton2, &QPushButton::clicked, this, [this] { guarded([this] { sButton2Click(); }); });
+    connectGuarded(sButton1, &QPushButton::clicked, this, &TForm13::sButton1Click);
+    connectGuarded(sButton2, &QPushButton::clicked, this, &TForm13::sButton2Click);
     sSkinProvider1 = new TsSkinProvider(this);
     sSkinProvider2 = new TsSkinProvider(this);
 }

@@ -86,7 +86,7 @@ void TForm3::createControls()
     N3 = addMenuItem(MainMenu1, QStringLiteral("N3"), QStringLiteral("Выход"), &TForm3::N3Click);
 
     // F10 takes the keyboard to the menu, as on the desktops the program comes from.
-    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &TForm3::openMainMenu);
+    connectGuarded(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &TForm3::openMainMenu);
 
     Panel1->setObjectName(QStringLiteral("Panel1"));
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
@@ -115,7 +115,7 @@ void TForm3::createControls()
     sSkinProvider1 = new TsSkinProvider(this);
     readingComfort = new ReadingComfort(this, WebBrowser1, TreeView1);
 
-    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+    connectGuarded(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
         if (Panel2->isVisible())
             searchBar()->open(WebBrowser1->textCursor().selectedText());
     });
@@ -129,19 +129,18 @@ void TForm3::createControls()
             bar->open();
         (bar->*step)();
     };
-    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this,
-            [findAgain] { findAgain(&SearchBar::findNext); });
-    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this,
-            [findAgain] { findAgain(&SearchBar::findPrevious); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this), &QShortcut::activated, this, [this] {
-        guarded([this] {
-            CourseSearchWindow* window = courseSearch();
-            window->show();
-            window->activateWindow();
-            window->queryEdit->setFocus();
-        });
-    });
-    connect(WebBrowser1, &HtmlView::loadFinished, this, [this] {
+    connectGuarded(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this,
+                   [findAgain] { findAgain(&SearchBar::findNext); });
+    connectGuarded(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this,
+                   [findAgain] { findAgain(&SearchBar::findPrevious); });
+    connectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this), &QShortcut::activated, this,
+                   [this] {
+                       CourseSearchWindow* window = courseSearch();
+                       window->show();
+                       window->activateWindow();
+                       window->queryEdit->setFocus();
+                   });
+    connectGuarded(WebBrowser1, &HtmlView::loadFinished, this, [this] {
         if (pendingHitQuery_.isEmpty())
             return;
         const QString query = std::exchange(pendingHitQuery_, QString());
@@ -170,10 +169,7 @@ CourseSearchWindow* TForm3::courseSearch()
         // It goes with the main window, and keeps the flags its frame provider set: a window made
         // afresh would wear the desktop's title bar above the skin's.
         courseSearch_->setParent(this, courseSearch_->windowFlags());
-        connect(courseSearch_, &CourseSearchWindow::documentChosen, this,
-                [this](const QString& path, const QString& topic, const QString& query) {
-                    guarded([&] { openSearchHit(path, topic, query); });
-                });
+        connectGuarded(courseSearch_, &CourseSearchWindow::documentChosen, this, &TForm3::openSearchHit);
     }
     return courseSearch_;
 }
@@ -225,7 +221,7 @@ QAction* TForm3::addMenuItem(QWidget* menu, const QString& name, const QString& 
     auto* action = new QAction(caption, menu);
     action->setObjectName(name);
     menu->addAction(action);
-    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    connectGuarded(action, &QAction::triggered, this, handler);
     return action;
 }
 
@@ -234,8 +230,7 @@ QAction* TForm3::addDocumentItem(const QString& name, const QString& caption, co
     QAction* action = N6->addAction(caption);
     action->setObjectName(name);
     action->setData(fileName);
-    connect(action, &QAction::triggered, this,
-            [this, fileName] { guarded([this, fileName] { showDocument(fileName); }); });
+    connectGuarded(action, &QAction::triggered, this, [this, fileName] { showDocument(fileName); });
     return action;
 }
 

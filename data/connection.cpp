@@ -3,6 +3,7 @@
 #include "data/connectionlost.h"
 #include "data/statement.h"
 #include "platform/apperror.h"
+#include "platform/guarded.h"
 
 #include <QSocketNotifier>
 #include <libpq-fe.h>
@@ -254,7 +255,7 @@ void Connection::startNotifier()
     if (notifier_ || !pg_)
         return;
     notifier_ = new QSocketNotifier(PQsocket(pg_), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &Connection::readNotifications);
+    connectGuarded(notifier_, &QSocketNotifier::activated, this, &Connection::readNotifications);
 }
 
 void Connection::stopNotifier()

@@ -55,7 +55,7 @@ TDataModule2::TDataModule2(QObject* parent)
         journal_ = std::make_unique<AnswerJournal>();
         retryTimer_ = new QTimer(this);
         retryTimer_->setSingleShot(true);
-        connect(retryTimer_, &QTimer::timeout, this, [this] { guarded([this] { retryPending(); }); });
+        connectGuarded(retryTimer_, &QTimer::timeout, this, &TDataModule2::retryPending);
         // Tests handed in while the server was away, in an earlier run, go first.
         journal_->forgetUnhandedTests();
         try {
@@ -65,15 +65,15 @@ TDataModule2::TDataModule2(QObject* parent)
         }
     }
     startSession();
-    connect(ADOConnection1, &Connection::notified, this, [this] { guarded([this] { takeInNewResults(); }); });
+    connectGuarded(ADOConnection1, &Connection::notified, this, &TDataModule2::takeInNewResults);
     // A listening editor notices the server going away by itself and looks for its return.
-    connect(ADOConnection1, &Connection::lost, this, [this] {
+    connectGuarded(ADOConnection1, &Connection::lost, this, [this] {
         setServerReachable(false);
         scheduleRetry();
     });
     // Results handed in while it was away are taken in once it is back.
-    connect(ADOConnection1, &Connection::reconnected, this,
-            [this] { QTimer::singleShot(0, this, [this] { guarded([this] { takeInNewResults(); }); }); });
+    connectGuarded(ADOConnection1, &Connection::reconnected, this,
+                   [this] { QTimer::singleShot(0, this, [this] { guarded([this] { takeInNewResults(); }); }); });
     for (Table* table : {ADOTable1, tblMedia, ADOTable3, ADOTable4, ADOTable5, ADOTable6, ADOTable7, ADOTable2})
         table->open();
     DataModuleCreate();

@@ -45,20 +45,20 @@ DBGrid::DBGrid(QWidget* parent) : QTableView(parent), model_(new DBGridModel(thi
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
 
-    connect(model_, &DBGridModel::cursorMoved, this, &DBGrid::followCursor);
+    connectGuarded(model_, &DBGridModel::cursorMoved, this, &DBGrid::followCursor);
     model_->setEditorWriter([this] { writeOpenEditor(); });
-    connect(model_, &QAbstractItemModel::modelReset, this, &DBGrid::applyDefaultWidths);
+    connectGuarded(model_, &QAbstractItemModel::modelReset, this, &DBGrid::applyDefaultWidths);
     // Rows leave the grid only after the table has moved its cursor; the view's own choice of a
     // new current row must not move it again.
-    connect(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { following_ = true; });
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
+    connectGuarded(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { following_ = true; });
+    connectGuarded(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
         following_ = false;
         followCursor();
     });
     // A new row the user left without typing anything is dropped when the grid loses the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    connectGuarded(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (old && now && owns(old) && !owns(now))
-            guarded([this] { dropUnchangedInsert(); });
+            dropUnchangedInsert();
     });
 }
 

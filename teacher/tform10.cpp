@@ -170,11 +170,11 @@ void TForm10::addPageCommands()
         return button;
     };
     sButtonImportQuestions = makeButton(QStringLiteral("sButtonImportQuestions"), QStringLiteral("Импорт вопросов…"));
-    connect(sButtonImportQuestions, &QPushButton::clicked, this,
-            [this] { guarded([this] { importQuestions(this, *DataModule2->ADOTable1); }); });
+    connectGuarded(sButtonImportQuestions, &QPushButton::clicked, this,
+                   [this] { importQuestions(this, *DataModule2->ADOTable1); });
     sButtonExportResults = makeButton(QStringLiteral("sButtonExportResults"), QStringLiteral("Экспорт в CSV…"));
-    connect(sButtonExportResults, &QPushButton::clicked, this,
-            [this] { guarded([this] { exportResults(this, *DataModule2->ADOTable6, DBGrid4->columns()); }); });
+    connectGuarded(sButtonExportResults, &QPushButton::clicked, this,
+                   [this] { exportResults(this, *DataModule2->ADOTable6, DBGrid4->columns()); });
     sPageControl1->setCornerWidget(commands, Qt::TopRightCorner);
     auto showCommandsOfPage = [this, commands] {
         QWidget* page = sPageControl1->currentWidget();
@@ -182,6 +182,6 @@ void TForm10::addPageCommands()
         sButtonExportResults->setVisible(page == sTabSheet5);
         commands->setVisible(page == sTabSheet4 || page == sTabSheet5);
     };
-    connect(sPageControl1, &QTabWidget::currentChanged, this, showCommandsOfPage);
+    connectGuarded(sPageControl1, &QTabWidget::currentChanged, this, showCommandsOfPage);
     showCommandsOfPage();
 }

@@ -97,7 +97,7 @@ void TForm9::createControls()
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Вход"));
     sButton1->setGeometry(0, clientSize.height() - buttonHeight, width, buttonHeight);
-    connect(sButton1, &QPushButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    connectGuarded(sButton1, &QPushButton::clicked, this, &TForm9::sButton1Click);
     // Enter in either box presses "Вход", as in any login dialog.
     connect(Edit1, &QLineEdit::returnPressed, sButton1, &QPushButton::click);
     connect(Edit2, &QLineEdit::returnPressed, sButton1, &QPushButton::click);

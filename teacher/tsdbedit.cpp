@@ -10,7 +10,7 @@ TsDBEdit::TsDBEdit(QWidget* parent)
       link_(
           this, [this] { showField(); }, [this] { return text(); })
 {
-    connect(this, &QLineEdit::textChanged, this, [this] {
+    connectGuarded(this, &QLineEdit::textChanged, this, [this] {
         if (!showing_)
             link_.setModified(true);
     });

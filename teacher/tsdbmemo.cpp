@@ -12,7 +12,7 @@ TsDBMemo::TsDBMemo(QWidget* parent)
 {
     // A field's text has no use for tab characters; Tab and Shift+Tab go on to the next control.
     setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    connectGuarded(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_)
             link_.setModified(true);
     });

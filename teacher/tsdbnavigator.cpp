@@ -40,9 +40,8 @@ TsDBNavigator::TsDBNavigator(QWidget* parent)
         auto* button = new TsNavButton(index, this);
         if (index == nbPrior || index == nbNext)
             button->repeatWhileHeld();
-        connect(button, &QAbstractButton::pressed, this, [this, index] { buttonPressed(index); });
-        connect(button, &QAbstractButton::clicked, this,
-                [this, index] { guarded([this, index] { btnClick(index); }); });
+        connectGuarded(button, &QAbstractButton::pressed, this, [this, index] { buttonPressed(index); });
+        connectGuarded(button, &QAbstractButton::clicked, this, [this, index] { btnClick(index); });
         buttons_.append(button);
     }
     updateGlyphs();
@@ -71,7 +70,7 @@ void TsDBNavigator::setDataSource(DataSource* source)
     link_.setDataSource(source);
     // The data source tells its links nothing when it goes; the navigator then has no table.
     if (source)
-        connect(source, &QObject::destroyed, this, [this] { activeChanged(); });
+        connectGuarded(source, &QObject::destroyed, this, &TsDBNavigator::activeChanged);
     activeChanged();
 }
 
@@ -203,12 +202,10 @@ void TsDBNavigator::btnClick(int index)
     if (index < 0 || index >= buttonCount)
         return;
     if (Table* table = openTable()) {
-        if (BeforeAction)
-            BeforeAction(index);
+        emit beforeAction(index);
         performAction(table, index);
     }
-    if (OnClick)
-        OnClick(index);
+    emit clicked(index);
 }
 
 void TsDBNavigator::performAction(Table* table, int index)

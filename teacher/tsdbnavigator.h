@@ -8,7 +8,6 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 
 class Table;
 class TsNavButton;
@@ -69,17 +68,18 @@ public:
     bool tabStop() const { return focusPolicy() != Qt::NoFocus; }
     void setTabStop(bool tabStop);
 
-    // Called with the button index before the action of a pressed button.
-    std::function<void(int)> BeforeAction;
-    // Called with the button index after a button was pressed, with or without a table.
-    std::function<void(int)> OnClick;
-
     TsNavButton* button(int index) const { return buttons_.value(index); }
     int focusedButton() const { return focusedButton_; }
     static QString defaultHint(int index);
 
-    // What pressing button index does: the action on the table, then OnClick.
+    // What pressing button index does: beforeAction, the action on the table, then clicked.
     void btnClick(int index);
+
+signals:
+    // With the button index before the action of a pressed button.
+    void beforeAction(int index);
+    // With the button index after a button was pressed, with or without a table.
+    void clicked(int index);
 
 protected:
     bool event(QEvent* event) override;

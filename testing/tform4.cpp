@@ -53,7 +53,7 @@ void TForm4::createControls()
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Начать тестирование"));
     sButton1->setGeometry(0, startButtonTop, width(), height() - startButtonTop);
-    connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    connectGuarded(sButton1, &TsButton::clicked, this, &TForm4::sButton1Click);
     connect(Edit1, &TsEdit::returnPressed, sButton1, &TsButton::click);
     sSkinProvider1 = new TsSkinProvider(this);
 }

@@ -62,7 +62,7 @@ void TForm5::createControls()
     sTreeView1->setColumnCount(1);
     sTreeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sTreeView1->setAccessibleName(QStringLiteral("Вопросы теста"));
-    connect(sTreeView1, &TsTreeView::currentItemChanged, this, [this] { guarded([this] { sTreeView1Change(); }); });
+    connectGuarded(sTreeView1, &TsTreeView::currentItemChanged, this, &TForm5::sTreeView1Change);
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(headingFont());
@@ -83,20 +83,20 @@ void TForm5::createControls()
     sRadioGroup1->setItems(answerLetters);
     // Until a position is shown there is no entry an answer could belong to.
     sRadioGroup1->setEnabled(false);
-    connect(sRadioGroup1, &TsRadioGroup::itemClicked, this, [this] { guarded([this] { RadioGroup1Click(); }); });
+    connectGuarded(sRadioGroup1, &TsRadioGroup::itemClicked, this, &TForm5::RadioGroup1Click);
     // The letters are made after the button; Tab still goes from the text to the letters.
     QWidget::setTabOrder(sMemo1, sRadioGroup1->buttons().first());
     QWidget::setTabOrder(sRadioGroup1->buttons().last(), sButton1);
 
     sButton1->setObjectName(QStringLiteral("sButton1"));
     sButton1->setText(QStringLiteral("Сдать тест"));
-    connect(sButton1, &TsButton::clicked, this, [this] { guarded([this] { sButton1Click(); }); });
+    connectGuarded(sButton1, &TsButton::clicked, this, &TForm5::sButton1Click);
     sSkinProvider1 = new TsSkinProvider(this);
 
     client()->setMinimumSize(minimumClient);
     client()->installEventFilter(this);
-    connect(DataModule2, &TDataModule2::serverReachableChanged, this, &TForm5::showServerReachable);
-    connect(DataModule2, &TDataModule2::handInDelivered, this, &TForm5::showDelivered);
+    connectGuarded(DataModule2, &TDataModule2::serverReachableChanged, this, &TForm5::showServerReachable);
+    connectGuarded(DataModule2, &TDataModule2::handInDelivered, this, &TForm5::showDelivered);
     // The client takes the window's size once the window's layout first runs.
     arrange(size());
 }

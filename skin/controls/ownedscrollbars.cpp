@@ -122,7 +122,7 @@ TsScrollBar* OwnedScrollBars::makeBar(Qt::Orientation orientation)
     made->setTabStop(false);
     made->setSmooth(true);
     // Moving the skinned bar scrolls the control as its own bar would.
-    made->setOwnerChangeHandler([this, orientation](int) {
+    connect(made, &TsScrollBar::positionChanged, this, [this, orientation] {
         if (m_synchronizing)
             return;
         if (QScrollBar* platform = platformBar(orientation))

@@ -275,10 +275,8 @@ void TsCustomTabControl::drawTab(QImage& cache, int index, bool current)
         copyBlock(cache, rect.topLeft(), tab, tab.rect());
     }
     if (OwnerDraw) {
-        if (OnDrawTab) {
-            QPainter canvas(&cache);
-            OnDrawTab(canvas, index, rect, current);
-        }
+        QPainter canvas(&cache);
+        emit ownerDrawTab(canvas, index, rect, current);
         return;
     }
     drawCaption(cache, index, rect, current);
@@ -381,12 +379,11 @@ void TsCustomTabControl::takeFocus()
         tabBar()->setFocus(Qt::MouseFocusReason);
 }
 
-bool TsCustomTabControl::changeAllowed() const
+bool TsCustomTabControl::changeAllowed()
 {
-    bool allowChange = true;
-    if (OnChanging)
-        OnChanging(allowChange);
-    return allowChange;
+    bool allow = true;
+    emit changing(allow);
+    return allow;
 }
 
 // Whether the key, handed to the tab bar, would make another tab current: the arrows along the

@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QTabWidget>
 
-#include <functional>
-
 class FixedSizeTabBar;
 class QKeyEvent;
 class QPainter;
@@ -28,12 +26,8 @@ class TsCustomTabControl : public Skinned<TsCustomTabControl, QTabWidget, Contro
 public:
     explicit TsCustomTabControl(QWidget* parent = nullptr);
 
-    // Draws tab `index` in `rect` of the cache instead of the skin's image and caption.
+    // On, each tab's caption and focus mark are left to ownerDrawTab.
     bool OwnerDraw = false;
-    std::function<void(QPainter& canvas, int index, const QRect& rect, bool current)> OnDrawTab;
-    // Asked before a click, Ctrl+Tab or an arrow key on the tabs selects another tab; clearing
-    // `allowChange` keeps the current one.
-    std::function<void(bool& allowChange)> OnChanging;
 
     // Every tab's size along and across its caption when non-zero; 0 sizes the tabs by their
     // captions.
@@ -68,6 +62,15 @@ public:
     // Selects the next (or previous) enabled tab, wrapping around at the ends.
     void selectNextTab(bool forward);
 
+signals:
+    // While OwnerDraw is on: draw tab `index` in `rect` of the cache, over the skin's tab, in place
+    // of its caption.
+    void ownerDrawTab(QPainter& canvas, int index, const QRect& rect, bool current);
+    // Asked before a click, Ctrl+Tab or an arrow key on the tabs selects another tab; clearing
+    // `allow` keeps the current one. The answer comes back through the reference, so a receiver
+    // is connected directly (as one on the control's own thread is by default).
+    void changing(bool& allow);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,8 +98,8 @@ private:
     Look currentLook() const;
     void markChanged();
     void takeFocus();
-    // Asks OnChanging whether the page may change.
-    bool changeAllowed() const;
+    // Asks the receivers of changing whether the page may change.
+    bool changeAllowed();
     bool keyChangesTab(const QKeyEvent* key) const;
     bool pressTab(QPoint point);
     void rebuildCache();

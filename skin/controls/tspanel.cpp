@@ -6,6 +6,7 @@
 #include "skin/core/skinmessage.h"
 #include "skin/core/skintext.h"
 
+#include <QMetaMethod>
 #include <QPainter>
 
 TsPanel::TsPanel(QWidget* parent) : Skinned(parent), m_alignment(CaptionAlignment::Center)
@@ -72,9 +73,10 @@ void TsPanel::paintEvent(QPaintEvent* event)
         return;
     if (SkinData.cacheOutdated())
         rebuildCache();
-    if (OnPaint) {
+    // A painter on the cache is opened only for a receiver.
+    if (isSignalConnected(QMetaMethod::fromSignal(&TsPanel::painting))) {
         QPainter canvas(&SkinData.cache());
-        OnPaint(this, canvas);
+        emit painting(this, canvas);
     }
     QPainter painter(this);
     SkinData.copyCacheToWindow(this, painter, rect());

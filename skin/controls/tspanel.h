@@ -4,8 +4,6 @@
 
 #include <QFrame>
 
-#include <functional>
-
 enum class CaptionAlignment;
 
 // A panel that holds other controls. While a skin is in force it paints its section ("PANEL")
@@ -23,8 +21,9 @@ public:
     void setAlignment(CaptionAlignment alignment);
     bool skinActive() const;
 
-    // Called on every skinned paint with a painter on the cache, before the cache reaches the screen.
-    std::function<void(TsPanel* sender, QPainter& canvas)> OnPaint;
+signals:
+    // Sent on every skinned paint with a painter on the cache, before the cache reaches the screen.
+    void painting(TsPanel* sender, QPainter& canvas);
 
 protected:
     bool event(QEvent* event) override;

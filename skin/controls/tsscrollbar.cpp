@@ -15,6 +15,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -49,7 +50,8 @@ TsScrollBar::TsScrollBar(QWidget* parent) : Skinned(parent)
     m_timer.setParent(this);
     connect(&m_timer, &QTimer::timeout, this, &TsScrollBar::autoRepeatTick);
     connect(this, &QAbstractSlider::actionTriggered, this, &TsScrollBar::platformAction);
-    mirrorValues();
+    hold(0, 100, 0);
+    setLargeChange(1);
 }
 
 void TsScrollBar::setKind(TsScrollBarKind kind)
@@ -60,50 +62,47 @@ void TsScrollBar::setKind(TsScrollBarKind kind)
 
 void TsScrollBar::setMin(int min)
 {
-    if (min == m_min)
-        return;
-    m_min = min;
-    limitsChanged();
+    if (min != Min())
+        applyLimits(min, Max());
 }
 
 void TsScrollBar::setMax(int max)
 {
-    if (max == m_max)
-        return;
-    m_max = max;
-    limitsChanged();
+    if (max != Max())
+        applyLimits(Min(), max);
 }
 
 // Limits that cross are reported but kept: an owner may pass through such a pair while it
 // synchronises, and the bar must end with what it was given.
-void TsScrollBar::limitsChanged()
+void TsScrollBar::applyLimits(int min, int max)
 {
-    if (m_min >= m_max) {
+    const int old = Position();
+    const int position = std::max(std::min(old, max), min);
+    hold(min, max, position);
+    if (min >= max) {
         const QString who = m_owner ? QStringLiteral("(Owner=%1)").arg(m_owner->objectName())
                                     : QStringLiteral("(%1)").arg(objectName());
-        showDefaultError(QStringLiteral("Scrollbar property out of range\n\rMax = %1%2").arg(m_max).arg(who));
+        showDefaultError(QStringLiteral("Scrollbar property out of range\n\rMax = %1%2").arg(max).arg(who));
     }
-    const int old = m_position;
-    m_position = std::max(std::min(m_position, m_max), m_min);
-    mirrorValues();
     update();
-    if (m_position != old && !m_nonSmoothDrag)
-        notifyChange(old);
+    if (position != old && !m_nonSmoothDrag)
+        notifyChange();
 }
 
 void TsScrollBar::setPosition(int position)
 {
-    if ((position < m_min && m_position == m_min) || (position >= m_max && m_position == m_max))
+    const int min = Min();
+    const int max = Max();
+    const int old = Position();
+    if ((position < min && old == min) || (position >= max && old == max))
         return;
-    position = std::max(std::min(position, m_max), m_min);
-    if (position == m_position)
+    position = std::max(std::min(position, max), min);
+    if (position == old)
         return;
-    const int old = m_position;
-    m_position = position;
-    mirrorValues();
+    hold(min, max, position);
     update();
     if (!m_nonSmoothDrag)
-        notifyChange(old);
+        notifyChange();
 }
 
 void TsScrollBar::setPageSize(int pageSize)
@@ -114,18 +113,6 @@ void TsScrollBar::setPageSize(int pageSize)
     update();
 }
 
-void TsScrollBar::setSmallChange(int change)
-{
-    m_smallChange = change;
-    mirrorValues();
-}
-
-void TsScrollBar::setLargeChange(int change)
-{
-    m_largeChange = change;
-    mirrorValues();
-}
-
 void TsScrollBar::setDisabledKind(TsDisabledKind kind)
 {
     m_disabledKind = kind;
@@ -134,12 +121,14 @@ void TsScrollBar::setDisabledKind(TsDisabledKind kind)
 
 void TsScrollBar::showNothingToScroll(int pageSize)
 {
-    m_min = 0;
-    m_max = 1;
+    hold(0, 1, 0);
+    m_nothingToScroll = true;
     if (pageSize >= 0)
         m_pageSize = pageSize;
-    m_position = -1;
-    mirrorValues();
+    // The owner set it, so the next change starts from there; a drag that is not smooth still
+    // tells from where it started.
+    if (!m_nonSmoothDrag)
+        m_toldPosition = -1;
     update();
 }
 
@@ -150,32 +139,34 @@ void TsScrollBar::setUpdating(bool updating)
         update();
 }
 
-void TsScrollBar::notifyChange(int oldPosition)
+void TsScrollBar::notifyChange()
 {
-    if (m_ownerChanged)
-        m_ownerChanged(oldPosition);
-    emit scrolled(m_lastCode, m_position);
+    emit positionChanged(std::exchange(m_toldPosition, Position()));
+    emit scrolled(m_lastCode, Position());
     emit changed();
 }
 
-// The platform's part holds the values sorted, for screen readers and the unskinned look.
-void TsScrollBar::mirrorValues()
+// The platform's part holds the limits sorted; which way round they were given is kept beside.
+void TsScrollBar::hold(int min, int max, int position)
 {
-    m_mirroring = true;
-    setRange(std::min(m_min, m_max), std::max(m_min, m_max));
-    setSingleStep(m_smallChange);
-    setPageStep(m_largeChange);
-    setValue(m_position);
-    m_mirroring = false;
+    m_holding = true;
+    m_limitsCrossed = min > max;
+    m_nothingToScroll = false;
+    setRange(std::min(min, max), std::max(min, max));
+    setValue(position);
+    m_holding = false;
 }
 
-// Values set from outside the skin's logic (platform input, the wheel, a screen reader) become
-// the bar's position.
+// A value set from outside the skin's logic (platform input, the wheel, a screen reader) is the
+// bar's position, told as any other; crossed limits keep the position at Min all the same.
 void TsScrollBar::sliderChange(SliderChange change)
 {
     QScrollBar::sliderChange(change);
-    if (!m_mirroring && change == SliderValueChange)
-        setPosition(value());
+    if (m_holding || change != SliderValueChange)
+        return;
+    m_nothingToScroll = false;
+    if (!m_nonSmoothDrag && Position() != m_toldPosition)
+        notifyChange();
 }
 
 // The platform's own ways of scrolling (its input without a skin, the wheel) tell of the scroll
@@ -220,7 +211,7 @@ QRect TsScrollBar::spanRect(int start, int spanLength) const
 int TsScrollBar::sliderLength() const
 {
     const int minimum = metrics::scrollBar::minSliderLength;
-    const int range = m_max + m_pageSize - m_min;
+    const int range = Max() + m_pageSize - Min();
     if (m_pageSize == 0 || range <= 0)
         return minimum;
     const int track = length() - 2 * metrics::scrollArrowSize;
@@ -231,11 +222,11 @@ int TsScrollBar::sliderCenter() const
 {
     if (!isEnabled())
         return length() / 2;
-    if (m_max == m_min)
+    if (Max() == Min())
         return 0;
     const int arrow = metrics::scrollArrowSize;
     const int slider = sliderLength();
-    return arrow + slider / 2 + roundedQuotient((length() - 2 * arrow - slider) * (m_position - m_min), m_max - m_min);
+    return arrow + slider / 2 + roundedQuotient((length() - 2 * arrow - slider) * (Position() - Min()), Max() - Min());
 }
 
 int TsScrollBar::positionFromPointer(int coordinate) const
@@ -246,8 +237,8 @@ int TsScrollBar::positionFromPointer(int coordinate) const
     const int slider = sliderLength();
     const int travel = length() - 2 * arrow - slider;
     if (travel == 0)
-        return m_min;
-    return m_min + roundedQuotient((coordinate - arrow - slider / 2) * (m_max - m_min), travel);
+        return Min();
+    return Min() + roundedQuotient((coordinate - arrow - slider / 2) * (Max() - Min()), travel);
 }
 
 QRect TsScrollBar::partRect(Part part) const
@@ -375,35 +366,34 @@ void TsScrollBar::mousePressEvent(QMouseEvent* event)
     case FirstButton:
         m_lastCode = scLineUp;
         setPartState(FirstButton, ControlState::Pressed);
-        if (m_position != m_min)
-            stepBy(-m_smallChange);
+        if (Position() != Min())
+            stepBy(-SmallChange());
         startRepeat(Repeat::Button);
         break;
     case SecondButton:
         m_lastCode = scLineDown;
         setPartState(SecondButton, ControlState::Pressed);
-        if (m_position != m_max)
-            stepBy(m_smallChange);
+        if (Position() != Max())
+            stepBy(SmallChange());
         startRepeat(Repeat::Button);
         break;
     case Slider:
         m_lastCode = scTrack;
         m_nonSmoothDrag = !m_smooth;
-        m_dragStartPosition = m_position;
-        m_grabOffset = positionFromPointer(m_pointer) - m_position;
+        m_grabOffset = positionFromPointer(m_pointer) - Position();
         setPartState(Slider, ControlState::Pressed);
         startRepeat(Repeat::Drag);
         break;
     case TrackBefore:
         m_lastCode = scPageUp;
         setPartState(TrackBefore, ControlState::Pressed);
-        stepBy(-m_largeChange);
+        stepBy(-LargeChange());
         startRepeat(Repeat::Page);
         break;
     case TrackAfter:
         m_lastCode = scPageDown;
         setPartState(TrackAfter, ControlState::Pressed);
-        stepBy(m_largeChange);
+        stepBy(LargeChange());
         startRepeat(Repeat::Page);
         break;
     default: break;
@@ -435,8 +425,8 @@ void TsScrollBar::mouseReleaseEvent(QMouseEvent* event)
         }
         if (m_nonSmoothDrag) {
             m_nonSmoothDrag = false;
-            if (m_position != m_dragStartPosition)
-                notifyChange(m_dragStartPosition);
+            if (Position() != m_toldPosition)
+                notifyChange();
         }
         return;
     }
@@ -457,21 +447,21 @@ void TsScrollBar::keyPressEvent(QKeyEvent* event)
         return;
     }
     switch (event->key()) {
-    case Qt::Key_PageUp: stepBy(-m_largeChange); break;
-    case Qt::Key_PageDown: stepBy(m_largeChange); break;
-    case Qt::Key_End: setPosition(m_max); break;
-    case Qt::Key_Home: setPosition(m_min); break;
+    case Qt::Key_PageUp: stepBy(-LargeChange()); break;
+    case Qt::Key_PageDown: stepBy(LargeChange()); break;
+    case Qt::Key_End: setPosition(Max()); break;
+    case Qt::Key_Home: setPosition(Min()); break;
     case Qt::Key_Right:
-    case Qt::Key_Down: stepBy(m_smallChange); break;
+    case Qt::Key_Down: stepBy(SmallChange()); break;
     case Qt::Key_Left:
-    case Qt::Key_Up: stepBy(-m_smallChange); break;
+    case Qt::Key_Up: stepBy(-SmallChange()); break;
     default: QScrollBar::keyPressEvent(event); break;
     }
 }
 
 void TsScrollBar::stepBy(int delta)
 {
-    setPosition(m_position + delta);
+    setPosition(Position() + delta);
 }
 
 void TsScrollBar::followPointer()
@@ -508,15 +498,15 @@ void TsScrollBar::autoRepeatTick()
     switch (m_repeat) {
     case Repeat::Button:
         if (m_states[FirstButton] == ControlState::Pressed)
-            stepBy(-m_smallChange);
+            stepBy(-SmallChange());
         else if (m_states[SecondButton] == ControlState::Pressed)
-            stepBy(m_smallChange);
+            stepBy(SmallChange());
         else
             stopRepeat();
         break;
     case Repeat::Page:
         if (pageStillTowardPointer())
-            stepBy(m_states[TrackBefore] == ControlState::Pressed ? -m_largeChange : m_largeChange);
+            stepBy(m_states[TrackBefore] == ControlState::Pressed ? -LargeChange() : LargeChange());
         break;
     case Repeat::Drag: followPointer(); break;
     case Repeat::None: stopRepeat(); break;

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 
 enum TsScrollBarKind { sbHorizontal, sbVertical };
 
@@ -18,12 +17,14 @@ enum TsScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTr
 
 // A scroll bar drawn wholly by the skin's scroll sections whenever a skin is active; without one it
 // looks and works like the platform's own. It stays a QScrollBar so that screen readers know it as
-// a scroll bar, but its range and position are its own (Min may even exceed Max, which the
-// platform's bar cannot hold); the platform part only mirrors them, sorted.
+// a scroll bar, and the platform part's range, steps and position are the bar's. Beside them is
+// kept only what the platform's bar cannot hold: limits given the wrong way round (Min above Max,
+// which the platform holds sorted, the position staying at Min) and the position of a bar with
+// nothing to scroll (-1, below its Min).
 //
-// A memo, list or tree that scrolls through one is its owner: it sets the owner and its change
-// handler, and brackets every synchronisation of the bar's values with setUpdating(true/false),
-// during which the bar does not paint.
+// A memo, list or tree that scrolls through one is its owner: it sets the owner, hears
+// positionChanged, and brackets every synchronisation of the bar's values with
+// setUpdating(true/false), during which the bar does not paint.
 class TsScrollBar : public Skinned<TsScrollBar, QScrollBar, ControlKind::ScrollBar> {
     Q_OBJECT
 
@@ -34,18 +35,20 @@ public:
 
     TsScrollBarKind Kind() const { return orientation() == Qt::Horizontal ? sbHorizontal : sbVertical; }
     void setKind(TsScrollBarKind kind);
-    int Min() const { return m_min; }
+    int Min() const { return m_limitsCrossed ? maximum() : minimum(); }
     void setMin(int min);
-    int Max() const { return m_max; }
+    int Max() const { return m_limitsCrossed ? minimum() : maximum(); }
     void setMax(int max);
-    int Position() const { return m_position; }
+    int Position() const { return m_nothingToScroll ? -1 : m_limitsCrossed ? Min() : value(); }
     void setPosition(int position);
+    // The part of the range one page shows, for the slider's length; not the platform's page step,
+    // which is LargeChange.
     int PageSize() const { return m_pageSize; }
     void setPageSize(int pageSize);
-    int SmallChange() const { return m_smallChange; }
-    void setSmallChange(int change);
-    int LargeChange() const { return m_largeChange; }
-    void setLargeChange(int change);
+    int SmallChange() const { return singleStep(); }
+    void setSmallChange(int change) { setSingleStep(change); }
+    int LargeChange() const { return pageStep(); }
+    void setLargeChange(int change) { setPageStep(change); }
     // Off: a slider drag moves the slider but tells of the new position once, on release.
     bool Smooth() const { return m_smooth; }
     void setSmooth(bool smooth) { m_smooth = smooth; }
@@ -58,8 +61,6 @@ public:
     // cache is what the bar's background is taken from.
     QWidget* ownerControl() const { return m_owner; }
     void setOwnerControl(QWidget* owner) { m_owner = owner; }
-    // Called with the old position whenever the position changes through the bar.
-    void setOwnerChangeHandler(std::function<void(int oldPosition)> handler) { m_ownerChanged = std::move(handler); }
     // What an owner shows while it has nothing to scroll: limits 0 to 1, its page and no position
     // at all (-1, which the position's own rules would not let below Min).
     void showNothingToScroll(int pageSize);
@@ -86,6 +87,9 @@ public:
     QImage skinImage();
 
 signals:
+    // The position changed through the bar; `oldPosition` is the one told last. Sent before
+    // scrolled and changed.
+    void positionChanged(int oldPosition);
     void changed();
     void scrolled(TsScrollCode code, int position);
 
@@ -118,22 +122,24 @@ private:
     void setStates(const std::array<ControlState, PartCount>& states);
     void followPointer();
     void stepBy(int delta);
-    void limitsChanged();
+    void applyLimits(int min, int max);
+    void hold(int min, int max, int position);
     bool pageStillTowardPointer() const;
     void startRepeat(Repeat repeat);
     void stopRepeat();
-    void notifyChange(int oldPosition);
-    void mirrorValues();
+    void notifyChange();
     void paintBar(QImage& image);
     void paintPart(QImage& image, Part part, const QRect& rect, ControlState state, const TsCacheInfo& cache,
                    QPoint offset) const;
 
-    int m_min = 0;
-    int m_max = 100;
-    int m_position = 0;
+    bool m_limitsCrossed = false;
+    bool m_nothingToScroll = false;
+    // The platform's part tells of a new value only once it has dropped the old one; this is the
+    // position the last change told of (during a drag that is not smooth, the one from before it).
+    int m_toldPosition = 0;
+    // Set while the bar puts its own values into the platform's part.
+    bool m_holding = false;
     int m_pageSize = 0;
-    int m_smallChange = 1;
-    int m_largeChange = 1;
     bool m_smooth = true;
     TsDisabledKind m_disabledKind = dkBlended;
 
@@ -144,9 +150,6 @@ private:
     QTimer m_timer;
     Repeat m_repeat = Repeat::None;
     QPointer<QWidget> m_owner;
-    std::function<void(int)> m_ownerChanged;
     bool m_updating = false;
     bool m_nonSmoothDrag = false;
-    int m_dragStartPosition = 0;
-    bool m_mirroring = false;
 };

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
 
@@ -436,8 +437,8 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
             {section, enabled, hot, TextFlag::Right | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
             shortcutRect);
     }
-    if (OnDrawItem)
-        OnDrawItem(itemAt(menu, item.rect), painter, smNormal, item.state, bitmap.rect());
+    if (isSignalConnected(QMetaMethod::fromSignal(&TsSkinableMenus::itemDrawn)))
+        emit itemDrawn(itemAt(menu, item.rect), painter, smNormal, item.state, bitmap.rect());
     painter.end();
     canvas.drawImage(item.rect.topLeft(), bitmap);
 }
@@ -475,8 +476,8 @@ void TsSkinableMenus::drawBarItem(QPainter& canvas, const QStyleOptionMenuItem& 
                       {lineSection, isEnabled(item), hot, TextFlag::Right | TextFlag::VCenter | TextFlag::SingleLine},
                       shortcutRect);
     }
-    if (OnDrawItem)
-        OnDrawItem(itemAt(bar, item.rect), painter, smTopLine, item.state, bitmap.rect());
+    if (isSignalConnected(QMetaMethod::fromSignal(&TsSkinableMenus::itemDrawn)))
+        emit itemDrawn(itemAt(bar, item.rect), painter, smTopLine, item.state, bitmap.rect());
     painter.end();
     canvas.drawImage(item.rect.topLeft(), bitmap);
 }

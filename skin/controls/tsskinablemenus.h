@@ -47,11 +47,6 @@ public:
     // The divider line is inset by this much on both sides, as is the pop-up's frame.
     int BorderWidth = 0;
     int Margin = 4;
-    // Called after the skin has drawn an item, with the item's bitmap as canvas and the item's
-    // rectangle in it.
-    std::function<void(QAction* item, QPainter& canvas, TsMenuItemType kind, QStyle::State state, const QRect& rect)>
-        OnDrawItem;
-
     // Where a form's menu bar finds the band it is drawn over: an image whose top-left pixel lies
     // under the bar's top-left corner. Without a source, or when it gives an image smaller than
     // the bar, the band is painted from the skin's "MENULINE" section.
@@ -84,6 +79,11 @@ public:
     // The backgrounds under a pop-up's and a bar's items.
     void drawPopupBackground(QPainter& canvas, const QMenu* menu);
     void drawBarBackground(QPainter& canvas, const QMenuBar* bar);
+
+signals:
+    // Sent after the skin has drawn an item, with the item's bitmap as canvas and the item's
+    // rectangle in it.
+    void itemDrawn(QAction* item, QPainter& canvas, TsMenuItemType kind, QStyle::State state, const QRect& rect);
 
 protected:
     // F10 on a window with a skinned menu bar puts the bar in keyboard mode, as Alt does.

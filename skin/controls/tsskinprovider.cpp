@@ -168,15 +168,15 @@ TsSkinProvider::TsSkinProvider(Form* form)
         for (int index = 0; index < titleButtonCount; ++index) {
             auto* button = new SkinProviderButton(form);
             button->setAccessibleName(QString::fromUtf8(names[index]));
-            connect(button, &QPushButton::clicked, this,
-                    [this, index] { guarded([this, index] { clickTitleButton(TitleButton(index)); }); });
+            connectGuarded(button, &QPushButton::clicked, this,
+                           [this, index] { clickTitleButton(TitleButton(index)); });
             m_accessButtons[index] = button;
         }
         m_menuButton = new SystemMenuButton(form, m_systemMenu);
         m_menuButton->setAccessibleName(QStringLiteral("Меню окна"));
-        connect(m_menuButton, &QPushButton::clicked, this, [this] { openSystemMenu(); });
+        connectGuarded(m_menuButton, &QPushButton::clicked, this, &TsSkinProvider::openSystemMenu);
         auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
-        connect(menuKey, &QShortcut::activated, this, [this] {
+        connectGuarded(menuKey, &QShortcut::activated, this, [this] {
             if (m_frameSkinned)
                 openSystemMenu();
         });
@@ -184,9 +184,9 @@ TsSkinProvider::TsSkinProvider(Form* form)
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
     m_client->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connectGuarded(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now)
-            guarded([this, now] { scrollIntoView(now); });
+            scrollIntoView(now);
     });
     lookUpIndexes();
     if (skinInForce())
@@ -445,8 +445,7 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             m_pressed = hit;
             setUserButtonState(hit - firstUserButtonHit, ControlState::Pressed);
             TsTitleButton& button = m_titleButtons[hit - firstUserButtonHit];
-            if (button.OnMouseDown)
-                button.OnMouseDown(button);
+            emit titleButtonMouseDown(button);
         } else if (hit == HTSYSMENU) {
             openSystemMenu();
         } else if (hit != HTERROR && hit != HTNOWHERE) {
@@ -476,8 +475,8 @@ bool TsSkinProvider::mouseEvent(QMouseEvent* event)
             setUserButtonState(pressed - firstUserButtonHit, ControlState::Normal);
             m_hot = HTNOWHERE;
             TsTitleButton& button = m_titleButtons[pressed - firstUserButtonHit];
-            if (hit == pressed && button.OnMouseUp)
-                button.OnMouseUp(button);
+            if (hit == pressed)
+                emit titleButtonMouseUp(button);
             return true;
         }
         if (const int button = buttonOfHit(pressed); button >= 0) {
@@ -858,7 +857,7 @@ TsScrollBar* TsSkinProvider::placeScrollBar(TsScrollBar* bar, Qt::Orientation or
         bar->setOwnerControl(m_client);
         bar->setTabStop(false);
         bar->setSmallChange(metrics::windowScroll::increment);
-        bar->setOwnerChangeHandler([this](int) { scrollChildrenTo(barOffset()); });
+        connectGuarded(bar, &TsScrollBar::positionChanged, this, [this] { scrollChildrenTo(barOffset()); });
     }
     bar->setUpdating(true);
     bar->setMax(content - view);

@@ -143,6 +143,11 @@ public:
     // `monitor` is moved onto it.
     static QPoint snappedPosition(const QRect& frame, const QRect& monitor, int buffer);
 
+signals:
+    // One of the program's own title buttons is pressed; let go over it again, it is released.
+    void titleButtonMouseDown(TsTitleButton& button);
+    void titleButtonMouseUp(TsTitleButton& button);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

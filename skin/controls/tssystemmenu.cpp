@@ -23,23 +23,23 @@ TsSystemMenu::TsSystemMenu(TsSkinProvider* provider) : QMenu(nullptr), m_provide
     m_close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
     Form* form = provider->form();
-    connect(m_restore, &QAction::triggered, this, [form] { form->showNormal(); });
-    connect(m_move, &QAction::triggered, this, [form] {
+    connectGuarded(m_restore, &QAction::triggered, this, [form] { form->showNormal(); });
+    connectGuarded(m_move, &QAction::triggered, this, [form] {
         if (QWindow* window = form->windowHandle())
             window->startSystemMove();
     });
-    connect(m_size, &QAction::triggered, this, [form] {
+    connectGuarded(m_size, &QAction::triggered, this, [form] {
         if (QWindow* window = form->windowHandle())
             window->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
     });
-    connect(m_minimize, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Minimize); });
-    connect(m_maximize, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Maximize); });
-    connect(m_close, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Close); });
-    connect(this, &QMenu::aboutToShow, this, [this] {
-        guarded([this] {
-            refresh();
-            rebuildSkinItem();
-        });
+    connectGuarded(m_minimize, &QAction::triggered, this,
+                   [provider] { provider->clickTitleButton(TitleButton::Minimize); });
+    connectGuarded(m_maximize, &QAction::triggered, this,
+                   [provider] { provider->clickTitleButton(TitleButton::Maximize); });
+    connectGuarded(m_close, &QAction::triggered, this, [provider] { provider->clickTitleButton(TitleButton::Close); });
+    connectGuarded(this, &QMenu::aboutToShow, this, [this] {
+        refresh();
+        rebuildSkinItem();
     });
     refresh();
 }
@@ -103,7 +103,7 @@ void TsSystemMenu::rebuildSkinItem()
         QAction* item = m_skinMenu->addAction(skin);
         item->setCheckable(true);
         item->setChecked(skin.compare(manager->SkinName(), Qt::CaseInsensitive) == 0);
-        connect(item, &QAction::triggered, this, [this, skin] { guarded([this, skin] { chooseSkin(skin); }); });
+        connectGuarded(item, &QAction::triggered, this, [this, skin] { chooseSkin(skin); });
     }
     QAction* first = actions().value(0);
     insertMenu(first, m_skinMenu);

@@ -21,14 +21,8 @@ TsPageControl* TsTabSheet::pageControl() const
 bool TsTabSheet::event(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Show:
-        if (OnShow)
-            guarded(OnShow);
-        break;
-    case QEvent::Hide:
-        if (OnHide)
-            guarded(OnHide);
-        break;
+    case QEvent::Show: guarded([this] { emit shown(); }); break;
+    case QEvent::Hide: guarded([this] { emit hidden(); }); break;
     // Focus belongs to the controls on the page; the page itself has no focused look.
     case QEvent::FocusIn:
     case QEvent::FocusOut: return QWidget::event(event);

@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class TsPageControl;
 
 // One page of a page control. It keeps no painted image of its own: while its page control is
@@ -20,9 +18,10 @@ public:
     // The page control that shows this page; none before the page is added to one.
     TsPageControl* pageControl() const;
 
-    // Called when the page is shown or hidden; a failure is reported and the page goes on.
-    std::function<void()> OnShow;
-    std::function<void()> OnHide;
+signals:
+    // Sent when the page is shown or hidden; a receiver's failure is reported and the page goes on.
+    void shown();
+    void hidden();
 
 protected:
     // Answers its children's cache request and the updating question for its page control.

@@ -7,8 +7,6 @@
 #include <QRect>
 #include <QString>
 
-#include <functional>
-
 // A button of the program's own, drawn in a skinned title left of the window's buttons.
 struct TsTitleButton {
     bool Enabled = true;
@@ -17,8 +15,6 @@ struct TsTitleButton {
     QString Name;
     // The button takes the skin's "TITLEBUTTON" picture.
     bool UseSkinData = true;
-    std::function<void(TsTitleButton&)> OnMouseDown;
-    std::function<void(TsTitleButton&)> OnMouseUp;
 
     // Where the frame last drew it, in window coordinates; empty while it is not shown.
     QRect rect;

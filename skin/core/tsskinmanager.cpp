@@ -150,8 +150,7 @@ void TsSkinManager::setSkinName(const QString& name)
     m_skinName = name;
     if (!m_active || !isMainManager())
         return;
-    if (OnBeforeChange)
-        OnBeforeChange(this);
+    emit beforeChange(this);
     if (name.isEmpty())
         setSkinDirectory(QString());
 
@@ -175,8 +174,7 @@ void TsSkinManager::setSkinName(const QString& name)
             throw;
         }
     }
-    if (OnAfterChange)
-        OnAfterChange(this);
+    emit afterChange(this);
 }
 
 void TsSkinManager::Loaded()

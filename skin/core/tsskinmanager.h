@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class SkinMenuHook;
@@ -37,9 +36,6 @@ public:
     bool SkinnedPopups() const { return m_skinnedPopups; }
     void setSkinnedPopups(bool skinned);
 
-    std::function<void(QObject* sender)> OnAfterChange;
-    std::function<void(QObject* sender)> OnBeforeChange;
-
     // The owner is about to set the stored properties: skins are chosen but not loaded until
     // Loaded() is called.
     void beginLoading() { m_loading = true; }
@@ -62,6 +58,13 @@ public:
     // The stored default of SkinDirectory: "c:\Skins" on Windows, the program folder's Skins
     // elsewhere.
     static QString defaultSkinDirectory();
+
+signals:
+    // Around a change of the skin's name on the active main manager: before it is looked up, and
+    // after it is in force (or only chosen, while the owner is loading). A skin that cannot be
+    // loaded throws in between, and afterChange is not sent.
+    void beforeChange(QObject* sender);
+    void afterChange(QObject* sender);
 
 protected:
     // The main manager with a menu skinner watches the application for menus that appear while a

@@ -231,16 +231,16 @@ TEST(NavigatorDelete, DuringInsertDiscardsTheNewRecordOnly)
     EXPECT_EQ(bench.storedTopics(), QStringList({"А", "Б"}));
 }
 
-TEST(NavigatorEvents, BeforeActionThenActionThenOnClick)
+TEST(NavigatorEvents, BeforeActionThenActionThenClicked)
 {
     NavigatorBench bench({QStringLiteral("А"), QStringLiteral("Б")});
     QStringList calls;
-    bench.navigator->BeforeAction = [&](int index) {
+    QObject::connect(bench.navigator.get(), &TsDBNavigator::beforeAction, [&](int index) {
         calls.append(QStringLiteral("before %1 at %2").arg(index).arg(bench.table->recordIndex()));
-    };
-    bench.navigator->OnClick = [&](int index) {
+    });
+    QObject::connect(bench.navigator.get(), &TsDBNavigator::clicked, [&](int index) {
         calls.append(QStringLiteral("click %1 at %2").arg(index).arg(bench.table->recordIndex()));
-    };
+    });
     bench.press(TsDBNavigator::nbNext);
     EXPECT_EQ(calls, QStringList({"before 2 at 0", "click 2 at 1"}));
 

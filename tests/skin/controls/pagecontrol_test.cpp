@@ -120,10 +120,10 @@ TEST_F(PageControlTest, CurrentTabIsDrawnLast)
 {
     QList<int> drawn;
     pages->OwnerDraw = true;
-    pages->OnDrawTab = [&](QPainter&, int index, const QRect&, bool current) {
+    QObject::connect(pages, &TsPageControl::ownerDrawTab, [&](QPainter&, int index, const QRect&, bool current) {
         drawn.append(index);
         EXPECT_EQ(current, index == 1);
-    };
+    });
     pages->setCurrentIndex(1);
     pages->skinImage();
     EXPECT_EQ(drawn, QList<int>({0, 2, 1}));
@@ -174,10 +174,10 @@ TEST_P(PageControlClicks, OnlyAnAllowedOtherTabChanges)
 {
     const ClickCase& c = GetParam();
     int changing = 0;
-    pages->OnChanging = [&](bool& allow) {
+    QObject::connect(pages, &TsPageControl::changing, [&](bool& allow) {
         ++changing;
         allow = c.allow;
-    };
+    });
     press(c.clicked);
     EXPECT_EQ(changing, c.changingCalls);
     EXPECT_EQ(changes, c.changes);
@@ -235,7 +235,7 @@ struct ChangeCase {
 
 class PageControlChanges : public PageControlTest, public ::testing::WithParamInterface<ChangeCase> {};
 
-// However the page is changed, OnChanging is asked first and can keep it; where no other page is
+// However the page is changed, changing is asked first and can keep it; where no other page is
 // due (an arrow at the end of the row) it is not asked at all.
 TEST_P(PageControlChanges, EveryWayToAnotherPageAsksFirst)
 {
@@ -246,10 +246,11 @@ TEST_P(PageControlChanges, EveryWayToAnotherPageAsksFirst)
         pages->setCurrentIndex(c.from);
         changes.clear();
         int asked = 0;
-        pages->OnChanging = [&](bool& allowChange) {
+        QObject askedHere;
+        QObject::connect(pages, &TsPageControl::changing, &askedHere, [&](bool& allowChange) {
             ++asked;
             allowChange = allow;
-        };
+        });
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         switch (c.way) {

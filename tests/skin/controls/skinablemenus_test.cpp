@@ -295,7 +295,7 @@ struct AfterDrawCase {
 
 class AfterDrawing : public SkinnedMenus, public ::testing::WithParamInterface<AfterDrawCase> {};
 
-// OnDrawItem follows the skin's drawing of an item, told the item and its kind.
+// itemDrawn follows the skin's drawing of an item, told the item and its kind.
 TEST_P(AfterDrawing, NamesTheItemAndItsKind)
 {
     const AfterDrawCase& c = GetParam();
@@ -303,9 +303,10 @@ TEST_P(AfterDrawing, NamesTheItemAndItsKind)
     QMenu popup;
     QAction* item = c.onTheBar ? bar.addAction(QStringLiteral("Файл")) : popup.addAction(QStringLiteral("Файл"));
     QList<std::pair<QAction*, TsMenuItemType>> seen;
-    skinner->OnDrawItem = [&seen](QAction* drawn, QPainter&, TsMenuItemType kind, QStyle::State, const QRect&) {
-        seen.append({drawn, kind});
-    };
+    QObject::connect(skinner, &TsSkinableMenus::itemDrawn,
+                     [&seen](QAction* drawn, QPainter&, TsMenuItemType kind, QStyle::State, const QRect&) {
+                         seen.append({drawn, kind});
+                     });
     applySkin();
     picture(c.onTheBar ? static_cast<QWidget&>(bar) : popup);
     ASSERT_FALSE(seen.isEmpty());

@@ -54,7 +54,7 @@ protected:
     // Counts the position changes the bar tells of, with the old position the owner is given.
     void recordChanges()
     {
-        bar->setOwnerChangeHandler([this](int old) { oldPositions.append(old); });
+        QObject::connect(bar.get(), &TsScrollBar::positionChanged, [this](int old) { oldPositions.append(old); });
         QObject::connect(bar.get(), &TsScrollBar::changed, [this] { ++changes; });
     }
 
@@ -307,7 +307,9 @@ TEST_F(ScrollBarTest, DragNotifiesPerMoveOnlyWhenSmooth)
         bar->setSmooth(c.smooth);
         oldPositions.clear();
         changes = 0;
-        bar->setOwnerChangeHandler([this](int old) { oldPositions.append(old); });
+        QObject heard;
+        QObject::connect(bar.get(), &TsScrollBar::positionChanged, &heard,
+                         [this](int old) { oldPositions.append(old); });
         mouse(QEvent::MouseButtonPress, 24);
         EXPECT_EQ(bar->partState(TsScrollBar::Slider), ControlState::Pressed);
         mouse(QEvent::MouseMove, 34);
@@ -373,6 +375,22 @@ TEST_F(ScrollBarTest, KeysStepAndJump)
         QCoreApplication::sendEvent(bar.get(), &event);
         EXPECT_EQ(bar->Position(), p.position) << p.key;
     }
+}
+
+// However the position moves (the bar's setter, the platform's value, new limits), the owner hears
+// where it came from; a bar that had nothing to scroll comes from -1.
+TEST_F(ScrollBarTest, EveryChangeTellsWhereThePositionCameFrom)
+{
+    recordChanges();
+    bar->setPosition(30);
+    bar->setValue(40);
+    bar->setMax(20);
+    bar->showNothingToScroll(5);
+    EXPECT_EQ(bar->Position(), -1);
+    bar->setValue(1);
+    EXPECT_EQ(oldPositions, (QList<int>{0, 30, 40, -1}));
+    EXPECT_EQ(bar->Position(), 1);
+    EXPECT_EQ(changes, 4);
 }
 
 // The bar stays a scroll bar for screen readers, and a value set through them becomes its position.

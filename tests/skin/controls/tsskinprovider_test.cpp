@@ -548,8 +548,8 @@ TEST_F(FrameTest, HoverGripAndOwnTitleButtons)
     int clicks = 0;
     TsTitleButton own;
     own.Name = QStringLiteral("Own");
-    own.OnMouseUp = [&clicks](TsTitleButton&) { ++clicks; };
     provider->titleButtons().append(own);
+    QObject::connect(provider, &TsSkinProvider::titleButtonMouseUp, [&clicks](TsTitleButton&) { ++clicks; });
     provider->frameImage();
     const QRect ownRect = provider->titleButtons().first().rect;
     ASSERT_FALSE(ownRect.isEmpty());

@@ -108,14 +108,14 @@ TEST_F(SpeedButtonTest, DropDownStyleAddsTheArrowPartToTheWidth)
     EXPECT_EQ(button->width(), 40);
 }
 
-TEST_F(SpeedButtonTest, PanelOnPaintDrawsOnItsFaceOnEveryPaint)
+TEST_F(SpeedButtonTest, PanelPaintingDrawsOnItsFaceOnEveryPaint)
 {
     int paints = 0;
-    panel->OnPaint = [&](TsPanel* sender, QPainter& canvas) {
+    QObject::connect(panel, &TsPanel::painting, [&](TsPanel* sender, QPainter& canvas) {
         EXPECT_EQ(sender, panel);
         ++paints;
         canvas.fillRect(QRect(0, 0, 4, 4), Qt::green);
-    };
+    });
     panel->repaint();
     panel->repaint();
     EXPECT_EQ(paints, 2);

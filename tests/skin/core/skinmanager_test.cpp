@@ -110,15 +110,15 @@ TEST_F(ManagerTest, AnUnknownOrEmptyNameFallsBackToTheFirstStoredSkin)
     manager->setInternalSkins({namedSkin(QStringLiteral("First")), ferroluxSkin()});
     int before = 0;
     int after = 0;
-    manager->OnBeforeChange = [&](QObject* sender) {
+    QObject::connect(manager, &TsSkinManager::beforeChange, [&](QObject* sender) {
         EXPECT_EQ(sender, manager);
         EXPECT_EQ(after, before);
         ++before;
-    };
-    manager->OnAfterChange = [&](QObject*) {
+    });
+    QObject::connect(manager, &TsSkinManager::afterChange, [&](QObject*) {
         EXPECT_TRUE(skinData().ready);
         ++after;
-    };
+    });
 
     manager->setSkinName(ferroluxSkinName);
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
