@@ -1,6 +1,7 @@
 #include "app/coursesearchwindow.h"
 
 #include "app/courseindexbuild.h"
+#include "app/coursesearchwindowmetrics.h"
 #include "platform/applicationtitle.h"
 #include "platform/guarded.h"
 #include "platform/messagebox.h"
@@ -18,8 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QRect designedPlace(120, 120, 640, 480);
-
 // The documents the search could not look through, so that a student does not take "nothing
 // found" for the whole course's answer.
 QString leftOutNote(const QList<LeftOutDocument>& leftOut)
@@ -33,7 +32,7 @@ QString leftOutNote(const QList<LeftOutDocument>& leftOut)
 } // namespace
 
 CourseSearchWindow::CourseSearchWindow(DocumentList documents, const QString& cacheFile)
-    : Form(QStringLiteral("CourseSearch"), QStringLiteral("Поиск по курсу"), designedPlace),
+    : Form(QStringLiteral("CourseSearch"), QStringLiteral("Поиск по курсу"), metrics::courseSearchWindow::frame),
       documents_(std::move(documents)),
       cacheFile_(cacheFile)
 {

@@ -1,12 +1,12 @@
 #include "app/tform1.h"
 
 #include "app/coveraccessible.h"
+#include "app/startwindowmetrics.h"
 #include "app/tform3.h"
 #include "data/tdatamodule2.h"
 #include "data/table.h"
 #include "platform/guarded.h"
 #include "platform/jpegdecoder.h"
-#include "platform/metrics.h"
 #include "platform/pictureview.h"
 #include "resources/resourcepaths.h"
 #include "skin/controls/tsskinprovider.h"

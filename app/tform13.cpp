@@ -1,10 +1,10 @@
 #include "app/tform13.h"
 
+#include "app/multimediawindowmetrics.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/apperror.h"
 #include "platform/guarded.h"
-#include "platform/metrics.h"
 #include "platform/shellopen.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
@@ -14,7 +14,7 @@
 
 TForm13* Form13 = nullptr;
 
-TForm13::TForm13() : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), metrics::mediaWindow::frame)
+TForm13::TForm13() : Form(QStringLiteral("Form13"), QStringLiteral("Мультимедиа"), metrics::multimediaWindow::frame)
 {}
 
 void TForm13::createControls()
@@ -27,7 +27,7 @@ void TForm13::createControls()
     sEdit3 = new TsEdit(client());
     sButton2 = new TsButton(client());
     sEdit1 = new TsEdit(client());
-    using namespace metrics::mediaWindow;
+    using namespace metrics::multimediaWindow;
     sListBox1->setObjectName(QStringLiteral("sListBox1"));
     sListBox1->setAccessibleName(QStringLiteral("Мультимедиа"));
     sListBox1->SkinData.setSkinSection(QStringLiteral("EDIT"));
@@ -78,7 +78,7 @@ void TForm13::fillList()
     const int count = media->recordCount();
     for (int index = 0; index < count; ++index) {
         auto* item = new QListWidgetItem(media->fieldValue(QStringLiteral("name")).toText(), sListBox1);
-        item->setSizeHint(QSize(0, metrics::mediaWindow::itemHeight));
+        item->setSizeHint(QSize(0, metrics::multimediaWindow::itemHeight));
         media->next();
     }
 }

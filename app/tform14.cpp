@@ -1,11 +1,11 @@
 #include "app/tform14.h"
 
+#include "app/photowindowmetrics.h"
 #include "app/topictree.h"
 #include "app/tform1.h"
 #include "data/table.h"
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
-#include "platform/metrics.h"
 #include "platform/picture.h"
 #include "platform/pictureview.h"
 #include "platform/programfolder.h"

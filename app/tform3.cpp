@@ -1,6 +1,7 @@
 #include "app/tform3.h"
 
 #include "app/coursesearchwindow.h"
+#include "app/mainwindowmetrics.h"
 #include "app/readingcomfort.h"
 #include "app/searchbar.h"
 #include "app/searchwords.h"
@@ -13,7 +14,6 @@
 #include "platform/guarded.h"
 #include "platform/htmlview.h"
 #include "platform/usersettings.h"
-#include "platform/metrics.h"
 #include "platform/programfolder.h"
 #include "platform/screenfit.h"
 #include "platform/shellopen.h"
@@ -41,7 +41,7 @@ const QString presentationMode = QStringLiteral("презентации");
 } // namespace
 
 TForm3::TForm3()
-    : Form(QStringLiteral("Form3"), QStringLiteral("Вестория"), metrics::lectureWindow::frame),
+    : Form(QStringLiteral("Form3"), QStringLiteral("Вестория"), metrics::mainWindow::frame),
       ImageList1{quillIcon()}
 {}
 
@@ -92,7 +92,7 @@ void TForm3::createControls()
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     Panel2->setObjectName(QStringLiteral("Panel2"));
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    Panel1->setFixedWidth(metrics::lectureWindow::treePanelWidth);
+    Panel1->setFixedWidth(metrics::mainWindow::treePanelWidth);
     setUpTopicTree(TreeView1);
     TreeView1->hide();
     TreeView1->setAccessibleName(QStringLiteral("Темы"));

@@ -1,5 +1,6 @@
 #include "app/topictree.h"
 
+#include "app/topictreemetrics.h"
 #include "platform/metrics.h"
 #include "resources/icons/quill.h"
 

@@ -17,29 +17,73 @@
 #include <QTimer>
 #include <QUuid>
 #include <algorithm>
+#include <array>
 
 TDataModule2* DataModule2 = nullptr;
 
-TDataModule2::TDataModule2(QObject* parent)
-    : QObject(parent),
-      ADOConnection1(new Connection(this)),
-      ADOTable1(new Table(ADOConnection1, QStringLiteral("ADOTable1"), QStringLiteral("test"), this)),
-      tblMedia(new Table(ADOConnection1, QStringLiteral("tblMedia"), QStringLiteral("media"), this)),
-      ADOTable3(new Table(ADOConnection1, QStringLiteral("ADOTable3"), QStringLiteral("Lekcia"), this)),
-      ADOTable4(new Table(ADOConnection1, QStringLiteral("ADOTable4"), QStringLiteral("rasdel"), this)),
-      ADOTable5(new Table(ADOConnection1, QStringLiteral("ADOTable5"), QStringLiteral("testing"), this)),
-      ADOTable6(new Table(ADOConnection1, QStringLiteral("ADOTable6"), QStringLiteral("result"), this)),
-      ADOTable7(new Table(ADOConnection1, QStringLiteral("ADOTable7"), QStringLiteral("Present"), this)),
-      ADOTable2(new Table(ADOConnection1, QStringLiteral("ADOTable2"), QStringLiteral("foto"), this)),
-      DataSource1(new DataSource(QStringLiteral("DataSource1"), ADOTable1, this)),
-      DataSource2(new DataSource(QStringLiteral("DataSource2"), tblMedia, this)),
-      DataSource3(new DataSource(QStringLiteral("DataSource3"), ADOTable3, this)),
-      DataSource4(new DataSource(QStringLiteral("DataSource4"), ADOTable4, this)),
-      DataSource5(new DataSource(QStringLiteral("DataSource5"), ADOTable5, this)),
-      DataSource6(new DataSource(QStringLiteral("DataSource6"), ADOTable6, this)),
-      DataSource7(new DataSource(QStringLiteral("DataSource7"), ADOTable7, this)),
-      DataSource8(new DataSource(QStringLiteral("DataSource8"), ADOTable2, this))
+namespace {
+
+// The eight tables and their binding links, in their stored order: made, bound and first opened
+// in this order. The creation handler opens them once more in an order of its own, the question
+// bank and the photos first; reopenPlace is a table's place in that order.
+struct TableEntry {
+    Table* TDataModule2::*table;
+    const char* componentName;
+    const char* tableName;
+    DataSource* TDataModule2::*source;
+    const char* sourceName;
+    int reopenPlace;
+};
+
+constexpr TableEntry tableEntries[] = {
+    {&TDataModule2::ADOTable1, "ADOTable1", "test", &TDataModule2::DataSource1, "DataSource1", 0},
+    {&TDataModule2::tblMedia, "tblMedia", "media", &TDataModule2::DataSource2, "DataSource2", 2},
+    {&TDataModule2::ADOTable3, "ADOTable3", "Lekcia", &TDataModule2::DataSource3, "DataSource3", 3},
+    {&TDataModule2::ADOTable4, "ADOTable4", "rasdel", &TDataModule2::DataSource4, "DataSource4", 4},
+    {&TDataModule2::ADOTable5, "ADOTable5", "testing", &TDataModule2::DataSource5, "DataSource5", 5},
+    {&TDataModule2::ADOTable6, "ADOTable6", "result", &TDataModule2::DataSource6, "DataSource6", 6},
+    {&TDataModule2::ADOTable7, "ADOTable7", "Present", &TDataModule2::DataSource7, "DataSource7", 7},
+    {&TDataModule2::ADOTable2, "ADOTable2", "foto", &TDataModule2::DataSource8, "DataSource8", 1},
+};
+constexpr std::size_t tableCount = std::size(tableEntries);
+
+constexpr bool everyReopenPlaceOnce()
 {
+    std::array<bool, tableCount> taken{};
+    for (const TableEntry& entry : tableEntries) {
+        if (entry.reopenPlace < 0 || entry.reopenPlace >= static_cast<int>(tableCount) || taken[entry.reopenPlace])
+            return false;
+        taken[entry.reopenPlace] = true;
+    }
+    return true;
+}
+static_assert(everyReopenPlaceOnce(), "the creation handler opens every table once");
+
+std::array<Table*, tableCount> inStoredOrder(const TDataModule2& module)
+{
+    std::array<Table*, tableCount> tables{};
+    for (std::size_t index = 0; index < tableCount; ++index)
+        tables[index] = module.*tableEntries[index].table;
+    return tables;
+}
+
+std::array<Table*, tableCount> inReopeningOrder(const TDataModule2& module)
+{
+    std::array<Table*, tableCount> tables{};
+    for (const TableEntry& entry : tableEntries)
+        tables[entry.reopenPlace] = module.*entry.table;
+    return tables;
+}
+
+} // namespace
+
+TDataModule2::TDataModule2(QObject* parent) : QObject(parent), ADOConnection1(new Connection(this))
+{
+    for (const TableEntry& entry : tableEntries)
+        this->*entry.table = new Table(ADOConnection1, QString::fromLatin1(entry.componentName),
+                                       QString::fromLatin1(entry.tableName), this);
+    for (const TableEntry& entry : tableEntries)
+        this->*entry.source = new DataSource(QString::fromLatin1(entry.sourceName), this->*entry.table, this);
     setObjectName(QStringLiteral("DataModule2"));
     ADOConnection1->setObjectName(QStringLiteral("ADOConnection1"));
     // The connection and the tables are stored connected and active: they open as the module is
@@ -74,7 +118,7 @@ TDataModule2::TDataModule2(QObject* parent)
     // Results handed in while it was away are taken in once it is back.
     connectGuarded(ADOConnection1, &Connection::reconnected, this,
                    [this] { QTimer::singleShot(0, this, [this] { guarded([this] { takeInNewResults(); }); }); });
-    for (Table* table : {ADOTable1, tblMedia, ADOTable3, ADOTable4, ADOTable5, ADOTable6, ADOTable7, ADOTable2})
+    for (Table* table : inStoredOrder(*this))
         table->open();
     DataModuleCreate();
 }
@@ -280,7 +324,7 @@ void TDataModule2::takeInNewResults()
 
 void TDataModule2::reopenTables()
 {
-    for (Table* table : {ADOTable1, tblMedia, ADOTable3, ADOTable4, ADOTable5, ADOTable6, ADOTable7, ADOTable2})
+    for (Table* table : inStoredOrder(*this))
         table->close();
     openClosedTables();
 }
@@ -292,6 +336,6 @@ void TDataModule2::DataModuleCreate()
 
 void TDataModule2::openClosedTables()
 {
-    for (Table* table : {ADOTable1, ADOTable2, tblMedia, ADOTable3, ADOTable4, ADOTable5, ADOTable6, ADOTable7})
+    for (Table* table : inReopeningOrder(*this))
         table->open();
 }

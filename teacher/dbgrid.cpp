@@ -3,9 +3,9 @@
 #include "data/datasource.h"
 #include "data/table.h"
 #include "platform/guarded.h"
-#include "platform/metrics.h"
 #include "teacher/dbgriddelegate.h"
 #include "teacher/deleteconfirmation.h"
+#include "teacher/gridmetrics.h"
 
 #include <QApplication>
 #include <QHeaderView>

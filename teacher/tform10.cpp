@@ -2,12 +2,13 @@
 
 #include "data/tdatamodule2.h"
 #include "platform/guarded.h"
-#include "platform/metrics.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tspagecontrol.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/controls/tstabsheet.h"
 #include "teacher/dbgrid.h"
+#include "teacher/materialeditormetrics.h"
+#include "teacher/navigatormetrics.h"
 #include "teacher/questionimport.h"
 #include "teacher/resultsexport.h"
 #include "teacher/tsdbedit.h"
@@ -39,7 +40,7 @@ QVBoxLayout* pageLayout(QWidget* page)
 } // namespace
 
 TForm10::TForm10()
-    : Form(QStringLiteral("Form10"), QStringLiteral("Редактирование материала"), metrics::editorWindow::frame)
+    : Form(QStringLiteral("Form10"), QStringLiteral("Редактирование материала"), metrics::materialEditor::frame)
 {}
 
 void TForm10::createControls()
@@ -60,7 +61,7 @@ void TForm10::createControls()
     const QString number = QStringLiteral("№");
     const QString topic = QStringLiteral("Тема");
     const QString file = QStringLiteral("Файл");
-    const int wide = metrics::editorWindow::textColumnWidth;
+    const int wide = metrics::materialEditor::textColumnWidth;
 
     DBGrid1 = addGridPage(sTabSheet1, QStringLiteral("DBGrid1"), sDBNavigator1, QStringLiteral("sDBNavigator1"));
     DBGrid1->setDataSource(DataModule2->DataSource3);
@@ -82,8 +83,8 @@ void TForm10::createControls()
     questionBox->setObjectName(QStringLiteral("questionBox"));
     sDBMemo1 = new TsDBMemo(questionBox);
     sDBMemo1->setObjectName(QStringLiteral("sDBMemo1"));
-    sDBMemo1->setGeometry(metrics::editorWindow::questionText);
-    sDBMemo1->setFont(pixelFont(metrics::textPixelSize));
+    sDBMemo1->setGeometry(metrics::materialEditor::questionText);
+    sDBMemo1->setFont(pixelFont(metrics::materialEditor::textPixelSize));
     QPalette white = sDBMemo1->palette();
     white.setColor(QPalette::Base, Qt::white);
     sDBMemo1->setPalette(white);
@@ -92,8 +93,8 @@ void TForm10::createControls()
     sDBMemo1->setDataField(QStringLiteral("test"));
     sDBEdit1 = new TsDBEdit(questionBox);
     sDBEdit1->setObjectName(QStringLiteral("sDBEdit1"));
-    sDBEdit1->setGeometry(metrics::editorWindow::correctAnswer);
-    sDBEdit1->setFont(pixelFont(metrics::textPixelSize));
+    sDBEdit1->setGeometry(metrics::materialEditor::correctAnswer);
+    sDBEdit1->setFont(pixelFont(metrics::materialEditor::textPixelSize));
     sDBEdit1->setAccessibleName(QStringLiteral("Правильный ответ"));
     sDBEdit1->setDataSource(DataModule2->DataSource1);
     sDBEdit1->setDataField(QStringLiteral("otv"));

@@ -4,12 +4,12 @@
 #include "data/tdatamodule2.h"
 #include "platform/apperror.h"
 #include "platform/guarded.h"
-#include "platform/metrics.h"
 #include "skin/controls/tsbutton.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
 #include "skin/controls/tspanel.h"
 #include "skin/controls/tsskinprovider.h"
+#include "teacher/loginwindowmetrics.h"
 #include "teacher/tform10.h"
 
 #include <QVBoxLayout>
@@ -25,7 +25,7 @@ QFont boldFont()
 {
     QFont font;
     font.setBold(true);
-    font.setPixelSize(metrics::textPixelSize);
+    font.setPixelSize(metrics::loginWindow::textPixelSize);
     return font;
 }
 

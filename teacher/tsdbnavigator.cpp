@@ -3,10 +3,10 @@
 #include "data/datasource.h"
 #include "data/table.h"
 #include "platform/guarded.h"
-#include "platform/metrics.h"
 #include "resources/navigator/navigatorglyphs.h"
 #include "skin/core/skinmessage.h"
 #include "teacher/deleteconfirmation.h"
+#include "teacher/navigatormetrics.h"
 #include "teacher/tsnavbutton.h"
 
 #include <QKeyEvent>

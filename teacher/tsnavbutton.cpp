@@ -1,6 +1,6 @@
 #include "teacher/tsnavbutton.h"
 
-#include "platform/metrics.h"
+#include "teacher/navigatormetrics.h"
 
 #include <QIcon>
 #include <QPainter>

@@ -1,12 +1,14 @@
 #include "testing/headingfont.h"
 
-#include "platform/metrics.h"
+namespace {
+constexpr int pixelSize = 16;
+} // namespace
 
 QFont headingFont()
 {
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(metrics::textPixelSize);
+    font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
 }

@@ -1,6 +1,5 @@
 #include "testing/tform6.h"
 
-#include "platform/metrics.h"
 #include "platform/screenfit.h"
 #include "skin/controls/tsedit.h"
 #include "skin/controls/tslabel.h"
@@ -8,6 +7,7 @@
 #include "skin/controls/tsskinprovider.h"
 #include "testing/grading.h"
 #include "testing/headingfont.h"
+#include "testing/resultwindowmetrics.h"
 
 #include <QFontMetrics>
 #include <algorithm>

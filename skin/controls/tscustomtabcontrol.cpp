@@ -12,6 +12,7 @@
 #include "skin/core/skintext.h"
 
 #include "platform/metrics.h"
+#include "skin/controls/tabcontrolmetrics.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "skin/controls/tsgrip.h"
 
-#include "platform/metrics.h"
+#include "skin/controls/buttonsmetrics.h"
 
 TsGrip::TsGrip(QWidget* parent) : TsPanel(parent)
 {

@@ -8,7 +8,7 @@
 #include "skin/core/skintables.h"
 #include "skin/core/skintext.h"
 
-#include "platform/metrics.h"
+#include "skin/controls/groupboxmetrics.h"
 
 #include <QPainter>
 

@@ -10,7 +10,7 @@
 #include "skin/core/skintext.h"
 #include "skin/core/stateimage.h"
 
-#include "platform/metrics.h"
+#include "skin/controls/radiobuttonmetrics.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

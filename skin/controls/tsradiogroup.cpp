@@ -1,7 +1,7 @@
 #include "skin/controls/tsradiogroup.h"
 
 #include "platform/guarded.h"
-#include "platform/metrics.h"
+#include "skin/controls/radiogroupmetrics.h"
 #include "skin/controls/tsgroupbutton.h"
 
 #include <QEvent>

@@ -9,6 +9,7 @@
 
 #include "platform/messagebox.h"
 #include "platform/metrics.h"
+#include "skin/controls/scrollbarmetrics.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -18,6 +18,7 @@
 #include "platform/form.h"
 #include "platform/guarded.h"
 #include "platform/metrics.h"
+#include "skin/controls/windowscrollmetrics.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,6 +1,6 @@
 #include "skin/controls/tsspeedbutton.h"
 
-#include "platform/metrics.h"
+#include "skin/controls/buttonsmetrics.h"
 #include "skin/controls/tsskinprovider.h"
 #include "skin/core/animtimer.h"
 #include "skin/core/borderpaint.h"

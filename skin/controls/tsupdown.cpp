@@ -8,6 +8,7 @@
 #include "skin/core/stateimage.h"
 
 #include "platform/metrics.h"
+#include "skin/controls/scrollbarmetrics.h"
 
 #include <QMouseEvent>
 #include <QPainter>

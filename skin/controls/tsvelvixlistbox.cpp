@@ -2,7 +2,7 @@
 
 #include "skin/core/skintext.h"
 
-#include "platform/metrics.h"
+#include "skin/controls/listboxmetrics.h"
 
 #include <QDateTime>
 #include <QKeyEvent>

@@ -65,7 +65,7 @@ QByteArray fileContents(const QString& path)
 }
 
 // Each command stands in the tab row while its page is shown, and leaves the pages' layout alone.
-TEST(EditorCommands, FollowTheShownPage)
+TEST(MaterialEditorCommands, FollowTheShownPage)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);

@@ -14,6 +14,7 @@
 #include "platform/form.h"
 #include "platform/metrics.h"
 #include "platform/programfolder.h"
+#include "skin/controls/windowscrollmetrics.h"
 #include "tests/skin/core/skinprobe.h"
 #include "tests/support/casename.h"
 #include "tests/support/printers.h"

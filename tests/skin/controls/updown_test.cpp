@@ -2,7 +2,7 @@
 #include "skin/core/paintsection.h"
 #include "skin/core/skintables.h"
 
-#include "platform/metrics.h"
+#include "skin/controls/scrollbarmetrics.h"
 #include "tests/skin/controls/internalskinfixture.h"
 #include "tests/support/casename.h"
 

@@ -65,7 +65,7 @@ QStringList topicsOfMainWindow()
     return result;
 }
 
-TEST(Editor, PagesInOrderEachWithItsNavigatorDockedBelow)
+TEST(MaterialEditor, PagesInOrderEachWithItsNavigatorDockedBelow)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -104,7 +104,7 @@ TEST(Editor, PagesInOrderEachWithItsNavigatorDockedBelow)
     EXPECT_EQ(pages->currentWidget(), Form10->sTabSheet2);
 }
 
-TEST(Editor, GridColumnsHaveTheirTitlesAndWidths)
+TEST(MaterialEditor, GridColumnsHaveTheirTitlesAndWidths)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -129,7 +129,7 @@ TEST(Editor, GridColumnsHaveTheirTitlesAndWidths)
     EXPECT_EQ(results->horizontalHeader()->sectionResizeMode(3), QHeaderView::Interactive);
 }
 
-TEST(EditorGrid, EditedTopicIsPostedByMovingToAnotherRowAndShownByTheMainWindow)
+TEST(MaterialEditorGrid, EditedTopicIsPostedByMovingToAnotherRowAndShownByTheMainWindow)
 {
     TeacherProgram program(lectures);
     ASSERT_TRUE(program.created);
@@ -149,7 +149,7 @@ TEST(EditorGrid, EditedTopicIsPostedByMovingToAnotherRowAndShownByTheMainWindow)
     EXPECT_EQ(topicsOfMainWindow(), QStringList({"Введение", "Бета", "Гамма"}));
 }
 
-TEST(EditorGrid, EnterWritesTheCellAndEscapeUndoesCellThenRow)
+TEST(MaterialEditorGrid, EnterWritesTheCellAndEscapeUndoesCellThenRow)
 {
     TeacherProgram program(lectures);
     ASSERT_TRUE(program.created);
@@ -179,7 +179,7 @@ TEST(EditorGrid, EnterWritesTheCellAndEscapeUndoesCellThenRow)
     EXPECT_EQ(program.course.rows(QStringLiteral("SELECT tema FROM Lekcia WHERE id = 2")), QStringList({"Бета"}));
 }
 
-TEST(EditorGrid, InsertedAndAppendedRowsArePostedWhenTypedIntoAndDroppedWhenLeftEmpty)
+TEST(MaterialEditorGrid, InsertedAndAppendedRowsArePostedWhenTypedIntoAndDroppedWhenLeftEmpty)
 {
     TeacherProgram program(lectures);
     ASSERT_TRUE(program.created);
@@ -224,7 +224,7 @@ TEST(EditorGrid, InsertedAndAppendedRowsArePostedWhenTypedIntoAndDroppedWhenLeft
     EXPECT_EQ(table->recordCount(), 4);
 }
 
-TEST(EditorGrid, CtrlDeleteAsksAndDeletesOnlyAfterOk)
+TEST(MaterialEditorGrid, CtrlDeleteAsksAndDeletesOnlyAfterOk)
 {
     TeacherProgram program(lectures);
     ASSERT_TRUE(program.created);
@@ -246,7 +246,7 @@ TEST(EditorGrid, CtrlDeleteAsksAndDeletesOnlyAfterOk)
     EXPECT_EQ(cell(grid, 1, 1), QStringLiteral("Гамма"));
 }
 
-TEST(EditorGrid, CtrlDeleteOnAnEmptyGridAsksNothing)
+TEST(MaterialEditorGrid, CtrlDeleteOnAnEmptyGridAsksNothing)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -257,7 +257,7 @@ TEST(EditorGrid, CtrlDeleteOnAnEmptyGridAsksNothing)
     EXPECT_EQ(DataModule2->ADOTable3->recordCount(), 0);
 }
 
-TEST(EditorGrid, TypingIntoAnEmptyGridStartsItsFirstRecord)
+TEST(MaterialEditorGrid, TypingIntoAnEmptyGridStartsItsFirstRecord)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -275,7 +275,7 @@ TEST(EditorGrid, TypingIntoAnEmptyGridStartsItsFirstRecord)
     EXPECT_TRUE(boxes.empty()) << boxes.texts().join(u' ').toStdString();
 }
 
-TEST(EditorGrid, PostStopsAtAValueTheFieldRefusesInAnOpenCell)
+TEST(MaterialEditorGrid, PostStopsAtAValueTheFieldRefusesInAnOpenCell)
 {
     TeacherProgram program(QStringLiteral("INSERT INTO result (fio, kol) VALUES ('Иванов', 20);"));
     ASSERT_TRUE(program.created);
@@ -297,7 +297,7 @@ TEST(EditorGrid, PostStopsAtAValueTheFieldRefusesInAnOpenCell)
     EXPECT_EQ(program.course.rows(QStringLiteral("SELECT fio, kol FROM result")), QStringList({"Иванов|20"}));
 }
 
-TEST(EditorGrid, CurrentRowAndTheCursorMoveTogether)
+TEST(MaterialEditorGrid, CurrentRowAndTheCursorMoveTogether)
 {
     TeacherProgram program(lectures);
     ASSERT_TRUE(program.created);
@@ -327,7 +327,7 @@ TEST(EditorGrid, CurrentRowAndTheCursorMoveTogether)
     EXPECT_EQ(grid->currentIndex().row(), 1);
 }
 
-TEST(EditorGrid, ResultIsCorrectedAndRefusedValuesAreReported)
+TEST(MaterialEditorGrid, ResultIsCorrectedAndRefusedValuesAreReported)
 {
     TeacherProgram program(QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', "
                                           "20, 'C'), ('Петров', '2026-05-15', 20, 'B');"));
@@ -348,7 +348,7 @@ TEST(EditorGrid, ResultIsCorrectedAndRefusedValuesAreReported)
               QStringList({"Иванов|20|A", "Петров|20|B"}));
 }
 
-TEST(EditorGrid, SpaceInACellOpensNoEditorAndChangesNothing)
+TEST(MaterialEditorGrid, SpaceInACellOpensNoEditorAndChangesNothing)
 {
     TeacherProgram program(QStringLiteral("INSERT INTO result (fio, data, kol, ocenka) VALUES ('Иванов', '2026-05-14', "
                                           "20, 'C');"));
@@ -371,11 +371,11 @@ struct TabRoundCase {
     QList<QWidget*> (*controls)();
 };
 
-class EditorTabRound : public ::testing::TestWithParam<TabRoundCase> {};
+class MaterialEditorTabRound : public ::testing::TestWithParam<TabRoundCase> {};
 
 // Tab leads out of the grid and the question text, even from an open cell, to every command of
 // the page and round again; Shift+Tab leaves them backwards.
-TEST_P(EditorTabRound, TabReachesEveryCommandOfThePageAndComesBack)
+TEST_P(MaterialEditorTabRound, TabReachesEveryCommandOfThePageAndComesBack)
 {
     TeacherProgram program(lectures
                            + QStringLiteral("INSERT INTO result (fio, kol) VALUES ('Иванов', 20);"
@@ -408,7 +408,7 @@ TEST_P(EditorTabRound, TabReachesEveryCommandOfThePageAndComesBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, EditorTabRound,
+    Table, MaterialEditorTabRound,
     ::testing::Values(
         TabRoundCase{"results_grid", 4,
                      [] {
@@ -425,7 +425,7 @@ INSTANTIATE_TEST_SUITE_P(
                      }}),
     CaseName());
 
-TEST(EditorQuestions, MemoAndEditShowWriteAndRestoreTheCurrentQuestion)
+TEST(MaterialEditorQuestions, MemoAndEditShowWriteAndRestoreTheCurrentQuestion)
 {
     TeacherProgram program(QStringLiteral(
         "INSERT INTO test (nom, test, otv) VALUES (1, 'Кто изобрёл радио?', 'A'), (2, 'Когда вышла газета?', 'C');"));
@@ -468,7 +468,7 @@ TEST(EditorQuestions, MemoAndEditShowWriteAndRestoreTheCurrentQuestion)
     EXPECT_EQ(program.course.rows(QStringLiteral("SELECT otv FROM test ORDER BY nom")), QStringList({"B", "C"}));
 }
 
-TEST(EditorQuestions, AHiddenEditorCatchesUpWithTheQuestionBankWhenShownAgain)
+TEST(MaterialEditorQuestions, AHiddenEditorCatchesUpWithTheQuestionBankWhenShownAgain)
 {
     TeacherProgram program(QStringLiteral(
         "INSERT INTO test (nom, test, otv) VALUES (1, 'Кто изобрёл радио?', 'A'), (2, 'Когда вышла газета?', 'C');"));
@@ -491,11 +491,11 @@ struct PageKeyCase {
     int expected;
 };
 
-class EditorPageKeys : public ::testing::TestWithParam<PageKeyCase> {};
+class MaterialEditorPageKeys : public ::testing::TestWithParam<PageKeyCase> {};
 
 // The grid and the question text keep their own keys, but Ctrl+Tab and Ctrl+Shift+Tab still turn
 // the pages, wrapping at the ends.
-TEST_P(EditorPageKeys, CtrlTabTurnsThePagesFromTheControlsOnThem)
+TEST_P(MaterialEditorPageKeys, CtrlTabTurnsThePagesFromTheControlsOnThem)
 {
     const PageKeyCase& c = GetParam();
     TeacherProgram program(lectures);
@@ -508,7 +508,7 @@ TEST_P(EditorPageKeys, CtrlTabTurnsThePagesFromTheControlsOnThem)
     EXPECT_EQ(Form10->sDBMemo1->toPlainText(), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, EditorPageKeys,
+INSTANTIATE_TEST_SUITE_P(Table, MaterialEditorPageKeys,
                          ::testing::Values(PageKeyCase{"grid_next", 0, false, Qt::Key_Tab, Qt::ControlModifier, 1},
                                            PageKeyCase{"grid_previous_wraps", 0, false, Qt::Key_Backtab,
                                                        Qt::ControlModifier | Qt::ShiftModifier, 5},

@@ -29,7 +29,7 @@ QString shownText()
 }
 
 // With a bank of 30 the first test draws 26, 6, 8, 20, 9, 5, 11, ... for positions 1 to 7.
-TEST(Answering, AnAnswerIsStoredAndShownAgainWhenThePositionComesBack)
+TEST(AnsweringWindow, AnAnswerIsStoredAndShownAgainWhenThePositionComesBack)
 {
     TestingCourse run(30);
     run.startTest();
@@ -51,7 +51,7 @@ TEST(Answering, AnAnswerIsStoredAndShownAgainWhenThePositionComesBack)
     EXPECT_TRUE(run.boxes.empty());
 }
 
-TEST(Answering, ChoosingAnotherLetterReplacesTheAnswer)
+TEST(AnsweringWindow, ChoosingAnotherLetterReplacesTheAnswer)
 {
     TestingCourse run(30);
     run.startTest();
@@ -62,7 +62,7 @@ TEST(Answering, ChoosingAnotherLetterReplacesTheAnswer)
     EXPECT_EQ(run.column(QStringLiteral("SELECT nom, otv FROM testing WHERE otv IS NOT NULL")), QStringList{"4|E"});
 }
 
-TEST(Answering, ANumberWithoutQuestionShowsTheCurrentQuestionRecord)
+TEST(AnsweringWindow, ANumberWithoutQuestionShowsTheCurrentQuestionRecord)
 {
     // No draw from 0 to 30 can name a question numbered above 100, so the draws stand as drawn.
     TestingCourse run(30, QStringLiteral("A"), QStringLiteral("UPDATE test SET nom = nom + 100"));
@@ -76,7 +76,7 @@ TEST(Answering, ANumberWithoutQuestionShowsTheCurrentQuestionRecord)
     EXPECT_TRUE(run.boxes.empty());
 }
 
-TEST(Answering, LettersCannotBeChosenBeforeAPositionIsShown)
+TEST(AnsweringWindow, LettersCannotBeChosenBeforeAPositionIsShown)
 {
     TestingCourse run(30);
     run.startTest();
@@ -106,7 +106,7 @@ int captionContrast(TsGroupButton* letter)
 
 // Before a position is shown the letters are disabled: they look it, and still read clearly on the
 // silver of the box.
-TEST(Answering, DisabledLettersStayReadable)
+TEST(AnsweringWindow, DisabledLettersStayReadable)
 {
     TestingCourse run(30);
     run.startTest();
@@ -120,7 +120,7 @@ TEST(Answering, DisabledLettersStayReadable)
     EXPECT_NE(letter->skinImage(), disabled);
 }
 
-TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
+TEST(AnsweringWindow, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
 {
     TestingCourse run(30);
     run.startTest();
@@ -148,7 +148,7 @@ TEST(Answering, AFailedMoveKeepsTheWindowOnTheShownPositionAndItsAnswer)
               (QStringList{"10C", "11D"}));
 }
 
-TEST(Answering, AReadOnlyCourseSaysSoOnceAndStartsNoTest)
+TEST(AnsweringWindow, AReadOnlyCourseSaysSoOnceAndStartsNoTest)
 {
     TestingCourse run(30);
     DataModule2->ADOConnection1->open(QStringLiteral("db1.mdb"), Connection::Mode::ReadOnly);
@@ -159,7 +159,7 @@ TEST(Answering, AReadOnlyCourseSaysSoOnceAndStartsNoTest)
     EXPECT_EQ(run.column(QStringLiteral("SELECT count(*) FROM testing")), QStringList{"0"});
 }
 
-TEST(Answering, AHandInWhoseResultIsNotStoredSaysSo)
+TEST(AnsweringWindow, AHandInWhoseResultIsNotStoredSaysSo)
 {
     TestingCourse run(30);
     run.startTest(QStringLiteral("Иванов"));
@@ -182,7 +182,7 @@ TEST(Answering, AHandInWhoseResultIsNotStoredSaysSo)
     EXPECT_EQ(run.column(QStringLiteral("SELECT fio FROM result")), QStringList{"Иванов"});
 }
 
-TEST(Answering, TabLeavesTheReadOnlyQuestionTextForTheLetters)
+TEST(AnsweringWindow, TabLeavesTheReadOnlyQuestionTextForTheLetters)
 {
     TestingCourse run(30);
     run.startTest();
@@ -197,7 +197,7 @@ TEST(Answering, TabLeavesTheReadOnlyQuestionTextForTheLetters)
     EXPECT_EQ(shownText(), QStringLiteral("Вопрос 8"));
 }
 
-TEST(Answering, ListTextAndLettersHaveNamesForScreenReaders)
+TEST(AnsweringWindow, ListTextAndLettersHaveNamesForScreenReaders)
 {
     TestingCourse run(30);
     const std::pair<QWidget*, QString> named[] = {
@@ -216,9 +216,9 @@ struct BadEntry {
     QString message;
 };
 
-class BadEntryTest : public ::testing::TestWithParam<BadEntry> {};
+class AnsweringWindowBadEntry : public ::testing::TestWithParam<BadEntry> {};
 
-TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
+TEST_P(AnsweringWindowBadEntry, StopsWithTheConversionMessageAndKeepsWhatWasShown)
 {
     TestingCourse run(5, QStringLiteral("A"),
                       QStringLiteral("UPDATE test SET test = NULL WHERE nom = 5;"
@@ -252,7 +252,7 @@ TEST_P(BadEntryTest, StopsWithTheConversionMessageAndKeepsWhatWasShown)
               (QStringList{"1=B", "2=a", QStringLiteral("3=-")}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, BadEntryTest,
+INSTANTIATE_TEST_SUITE_P(Entries, AnsweringWindowBadEntry,
                          ::testing::Values(BadEntry{"NullNumber", "('3', NULL, NULL)",
                                                     "Could not convert variant of type (Null) into type (String)"},
                                            BadEntry{"TextNumber", "('3', 'zwei', NULL)",
@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, BadEntryTest,
                                                     "Could not convert variant of type (Null) into type (String)"}),
                          CaseName());
 
-TEST(Answering, OnlyAStoredCapitalLetterSelectsAChoice)
+TEST(AnsweringWindow, OnlyAStoredCapitalLetterSelectsAChoice)
 {
     TestingCourse run(
         5, QStringLiteral("A"),
@@ -280,7 +280,7 @@ TEST(Answering, OnlyAStoredCapitalLetterSelectsAChoice)
     EXPECT_TRUE(run.boxes.empty());
 }
 
-TEST(Answering, EmptyingTheListForANewTestShowsNothingNewAndDisablesTheLetters)
+TEST(AnsweringWindow, EmptyingTheListForANewTestShowsNothingNewAndDisablesTheLetters)
 {
     TestingCourse run(30);
     run.startTest();
@@ -295,7 +295,7 @@ TEST(Answering, EmptyingTheListForANewTestShowsNothingNewAndDisablesTheLetters)
 
 namespace {
 
-TEST(Answering, TheFirstEntryIsShownAndMarkedWhenTheListGetsTheFocus)
+TEST(AnsweringWindow, TheFirstEntryIsShownAndMarkedWhenTheListGetsTheFocus)
 {
     TestingCourse run(30);
     run.startTest();

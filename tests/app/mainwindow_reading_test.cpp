@@ -33,7 +33,7 @@ QByteArray longLecture(const QString& title)
 
 // The whole program on a course of two long lectures, started afresh on demand as after a restart;
 // what it remembers for the user lives as long as the fixture.
-class ReadingTest : public LectureReader {
+class MainWindowReadingTest : public LectureReader {
 protected:
     void SetUp() override
     {
@@ -70,7 +70,7 @@ protected:
     MessageRecorder boxes;
 };
 
-TEST_F(ReadingTest, TextSizeFollowsTheKeysAndTheWheelWithinItsRangeAndIsKeptForTheNextRun)
+TEST_F(MainWindowReadingTest, TextSizeFollowsTheKeysAndTheWheelWithinItsRangeAndIsKeptForTheNextRun)
 {
     const double normal = textSize();
     ASSERT_GT(normal, 0);
@@ -95,7 +95,7 @@ TEST_F(ReadingTest, TextSizeFollowsTheKeysAndTheWheelWithinItsRangeAndIsKeptForT
     EXPECT_DOUBLE_EQ(textSize(), normal);
 }
 
-TEST_F(ReadingTest, EachDocumentOpensAtThePlaceLastReadAlsoAfterARestart)
+TEST_F(MainWindowReadingTest, EachDocumentOpensAtThePlaceLastReadAlsoAfterARestart)
 {
     open(QStringLiteral("Почта"));
     QScrollBar* bar = Form3->WebBrowser1->verticalScrollBar();
@@ -112,7 +112,7 @@ TEST_F(ReadingTest, EachDocumentOpensAtThePlaceLastReadAlsoAfterARestart)
     EXPECT_NEAR(bar->value(), bar->maximum() / 4, 2);
 }
 
-TEST_F(ReadingTest, TheTopicLastOpenedIsBoldWhenTheListIsFilledAgain)
+TEST_F(MainWindowReadingTest, TheTopicLastOpenedIsBoldWhenTheListIsFilledAgain)
 {
     EXPECT_TRUE(boldTopics().isEmpty());
     open(QStringLiteral("Телеграф"));
@@ -126,7 +126,7 @@ TEST_F(ReadingTest, TheTopicLastOpenedIsBoldWhenTheListIsFilledAgain)
     EXPECT_TRUE(boldTopics().isEmpty());
 }
 
-TEST_F(ReadingTest, PrintsTheShownDocumentWithItsPicturesToPdf)
+TEST_F(MainWindowReadingTest, PrintsTheShownDocumentWithItsPicturesToPdf)
 {
     open(QStringLiteral("Телеграф"));
     QTemporaryDir folder;

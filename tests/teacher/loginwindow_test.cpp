@@ -22,9 +22,9 @@ struct LoginCase {
     bool opensEditor;
 };
 
-class LoginTest : public ::testing::TestWithParam<LoginCase> {};
+class LoginWindowTest : public ::testing::TestWithParam<LoginCase> {};
 
-TEST_P(LoginTest, OnlyTheExactAccountOpensTheEditor)
+TEST_P(LoginWindowTest, OnlyTheExactAccountOpensTheEditor)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -46,7 +46,7 @@ TEST_P(LoginTest, OnlyTheExactAccountOpensTheEditor)
 
 const QString password = QStringLiteral("Словесница");
 
-INSTANTIATE_TEST_SUITE_P(Cases, LoginTest,
+INSTANTIATE_TEST_SUITE_P(Cases, LoginWindowTest,
                          ::testing::Values(LoginCase{"RightLoginAndPassword", "1", password, true},
                                            LoginCase{"BothEmpty", "", "", false},
                                            LoginCase{"PasswordWithTrailingBlank", "1", password + u' ', false},
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LoginTest,
                                            LoginCase{"EmptyPassword", "1", "", false}),
                          CaseName());
 
-TEST(Login, WindowShowsTheTextsAndMasksThePassword)
+TEST(LoginWindow, WindowShowsTheTextsAndMasksThePassword)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -73,7 +73,7 @@ TEST(Login, WindowShowsTheTextsAndMasksThePassword)
     EXPECT_EQ(Form9->Edit2->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, Form9->Edit2), u'*');
 }
 
-TEST(Login, ErrorLineStaysUntilTheMainWindowOpensTheLoginAgain)
+TEST(LoginWindow, ErrorLineStaysUntilTheMainWindowOpensTheLoginAgain)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);
@@ -96,7 +96,7 @@ TEST(Login, ErrorLineStaysUntilTheMainWindowOpensTheLoginAgain)
     EXPECT_TRUE(Form9->Edit2->text().isEmpty());
 }
 
-TEST(Login, EnterInThePasswordBoxLogsIn)
+TEST(LoginWindow, EnterInThePasswordBoxLogsIn)
 {
     TeacherProgram program;
     ASSERT_TRUE(program.created);

@@ -17,7 +17,7 @@
 
 namespace {
 
-class MultimediaTest : public ::testing::Test {
+class MultimediaWindowTest : public ::testing::Test {
 protected:
     void start(const QString& inserts)
     {
@@ -55,7 +55,7 @@ const QString prefixTitles = QStringLiteral(
     "INSERT INTO media (name, file) VALUES ('Гимн и марш', 'anthem and march.mp3'), ('Гимн', 'anthem.mp3'),"
     " ('Гимн', 'second anthem.mp3'), ('Без файла', NULL)");
 
-TEST_F(MultimediaTest, ShowingListsTitlesAndEmptiesTheBoxes)
+TEST_F(MultimediaWindowTest, ShowingListsTitlesAndEmptiesTheBoxes)
 {
     start(prefixTitles);
     Form3->N16->trigger();
@@ -67,7 +67,7 @@ TEST_F(MultimediaTest, ShowingListsTitlesAndEmptiesTheBoxes)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MultimediaTest, EachEntryOpensItsRecordsFileByRelativePath)
+TEST_F(MultimediaWindowTest, EachEntryOpensItsRecordsFileByRelativePath)
 {
     start(prefixTitles);
     run(1);
@@ -79,7 +79,7 @@ TEST_F(MultimediaTest, EachEntryOpensItsRecordsFileByRelativePath)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MultimediaTest, RunFailures)
+TEST_F(MultimediaWindowTest, RunFailures)
 {
     start(prefixTitles);
     QTest::mouseClick(Form13->sButton1, Qt::LeftButton);
@@ -89,7 +89,7 @@ TEST_F(MultimediaTest, RunFailures)
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(MultimediaTest, NullTitleStopsTheFillAndLeavesTheBoxes)
+TEST_F(MultimediaWindowTest, NullTitleStopsTheFillAndLeavesTheBoxes)
 {
     start(QStringLiteral(
         "INSERT INTO media (name, file) VALUES ('Первый', 'a.avi'), (NULL, 'b.avi'), ('Третий', 'c.avi')"));
@@ -99,7 +99,7 @@ TEST_F(MultimediaTest, NullTitleStopsTheFillAndLeavesTheBoxes)
     EXPECT_EQ(DataModule2->tblMedia->fieldAsText(QStringLiteral("file")), QStringLiteral("b.avi"));
 }
 
-TEST_F(MultimediaTest, AddStoresTheItemAndListsItLast)
+TEST_F(MultimediaWindowTest, AddStoresTheItemAndListsItLast)
 {
     start(QStringLiteral("INSERT INTO media (name, file) VALUES ('Гимн', 'anthem.mp3')"));
     Form13->sEdit1->setText(QStringLiteral("carried"));
@@ -116,7 +116,7 @@ TEST_F(MultimediaTest, AddStoresTheItemAndListsItLast)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MultimediaTest, AfterExitEveryActionFailsOnTheClosedTable)
+TEST_F(MultimediaWindowTest, AfterExitEveryActionFailsOnTheClosedTable)
 {
     start(QStringLiteral("INSERT INTO media (name, file) VALUES ('Гимн', 'anthem.mp3')"));
     Form3->N3->trigger();

@@ -20,7 +20,7 @@ using namespace fixtures;
 
 namespace {
 
-class PhotoTest : public ::testing::Test {
+class PhotoWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -61,7 +61,7 @@ protected:
     MessageRecorder boxes;
 };
 
-TEST_F(PhotoTest, ShowingTwiceListsEachTopicOnce)
+TEST_F(PhotoWindowTest, ShowingTwiceListsEachTopicOnce)
 {
     Form3->N4->trigger();
     EXPECT_TRUE(Form14->isVisible());
@@ -71,7 +71,7 @@ TEST_F(PhotoTest, ShowingTwiceListsEachTopicOnce)
     EXPECT_EQ(topics().first(), QStringLiteral("Собор и площадь"));
 }
 
-TEST_F(PhotoTest, EnterOpensTheMarkedPhotoWhileTheArrowsOnlyMove)
+TEST_F(PhotoWindowTest, EnterOpensTheMarkedPhotoWhileTheArrowsOnlyMove)
 {
     Form14->TreeView1->setFocus();
     Form14->TreeView1->setCurrentItem(Form14->TreeView1->topLevelItem(0));
@@ -82,7 +82,7 @@ TEST_F(PhotoTest, EnterOpensTheMarkedPhotoWhileTheArrowsOnlyMove)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(PhotoTest, EachTopicLoadsItsOwnRecordsPictureWhateverTheWorkingDirectory)
+TEST_F(PhotoWindowTest, EachTopicLoadsItsOwnRecordsPictureWhateverTheWorkingDirectory)
 {
     QTemporaryDir elsewhere;
     QDir::setCurrent(elsewhere.path());
@@ -95,7 +95,7 @@ TEST_F(PhotoTest, EachTopicLoadsItsOwnRecordsPictureWhateverTheWorkingDirectory)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(PhotoTest, FailedLoadsKeepThePreviousPicture)
+TEST_F(PhotoWindowTest, FailedLoadsKeepThePreviousPicture)
 {
     clickTopic(QStringLiteral("Собор"));
     const QString folder = QDir(course.path()).filePath(QStringLiteral("Teoria/foto/"));
@@ -109,7 +109,7 @@ TEST_F(PhotoTest, FailedLoadsKeepThePreviousPicture)
     EXPECT_EQ(shownSize(), QSize(40, 25));
 }
 
-TEST_F(PhotoTest, TruncatedJpegReplacesThePictureThenFailsAtItsFirstDraw)
+TEST_F(PhotoWindowTest, TruncatedJpegReplacesThePictureThenFailsAtItsFirstDraw)
 {
     clickTopic(QStringLiteral("Собор"));
     clickTopic(QStringLiteral("Оборванный"));
@@ -120,7 +120,7 @@ TEST_F(PhotoTest, TruncatedJpegReplacesThePictureThenFailsAtItsFirstDraw)
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("JPEG error #%1.").arg(JWRN_JPEG_EOF)});
 }
 
-TEST_F(PhotoTest, KeepsWorkingAfterTheMainWindowsExit)
+TEST_F(PhotoWindowTest, KeepsWorkingAfterTheMainWindowsExit)
 {
     Form3->show();
     Form3->N3->trigger();

@@ -34,7 +34,7 @@ namespace {
 
 const QString closedLectures = QStringLiteral("ADOTable3: Cannot perform this operation on a closed dataset.");
 
-class BrowseTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -78,7 +78,7 @@ protected:
     QStringList opened;
 };
 
-TEST_F(BrowseTest, EveryMenuItemInItsPlace)
+TEST_F(MainWindowTest, EveryMenuItemInItsPlace)
 {
     QStringList top;
     for (QAction* action : Form3->MainMenu1->actions())
@@ -91,7 +91,7 @@ TEST_F(BrowseTest, EveryMenuItemInItsPlace)
     EXPECT_EQ(documents, (QStringList{"N7", "N8", "N9", "N10", "N11", "N12", "N13", "N111", "N121", "N131"}));
 }
 
-TEST_F(BrowseTest, EachFillReplacesTheTopicsOfTheLast)
+TEST_F(MainWindowTest, EachFillReplacesTheTopicsOfTheLast)
 {
     Form3->N1->trigger();
     Form3->N1->trigger();
@@ -110,9 +110,9 @@ struct Visibility {
     const char* mode;
 };
 
-class BrowseVisibilityTest : public BrowseTest, public ::testing::WithParamInterface<Visibility> {};
+class MainWindowVisibilityTest : public MainWindowTest, public ::testing::WithParamInterface<Visibility> {};
 
-TEST_P(BrowseVisibilityTest, PanelsTreeViewAndModeFollowTheMenu)
+TEST_P(MainWindowVisibilityTest, PanelsTreeViewAndModeFollowTheMenu)
 {
     for (const QString& item : GetParam().items)
         Form3->findChild<QAction*>(item)->trigger();
@@ -125,7 +125,7 @@ TEST_P(BrowseVisibilityTest, PanelsTreeViewAndModeFollowTheMenu)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Menu, BrowseVisibilityTest,
+    Menu, MainWindowVisibilityTest,
     ::testing::Values(Visibility{"CoverPress", {}, false, false, false, true, ""},
                       Visibility{"Lectures", {"N1"}, true, true, true, true, "лекции"},
                       Visibility{"Presentations", {"N15"}, true, true, true, true, "презентации"},
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Visibility{"LecturesAfterTesting", {"N2", "N1"}, true, true, true, true, "лекции"}),
     CaseName());
 
-TEST_F(BrowseTest, TestingAndTeacherPrepareTheirWindows)
+TEST_F(MainWindowTest, TestingAndTeacherPrepareTheirWindows)
 {
     Form4->Edit1->setText(QStringLiteral("Иванов"));
     Form3->N2->trigger();
@@ -154,7 +154,7 @@ TEST_F(BrowseTest, TestingAndTeacherPrepareTheirWindows)
     EXPECT_TRUE(Form9->Edit2->text().isEmpty());
 }
 
-TEST_F(BrowseTest, DocumentAfterTestingTakesTheWholeWidth)
+TEST_F(MainWindowTest, DocumentAfterTestingTakesTheWholeWidth)
 {
     Form3->N1->trigger();
     Form3->N2->trigger();
@@ -165,7 +165,7 @@ TEST_F(BrowseTest, DocumentAfterTestingTakesTheWholeWidth)
     EXPECT_TRUE(Form3->WebBrowser1->isVisible());
 }
 
-TEST_F(BrowseTest, EachDocumentShowsItsFixedFile)
+TEST_F(MainWindowTest, EachDocumentShowsItsFixedFile)
 {
     const std::pair<const char*, const char*> documents[] = {
         {"N7", "Календарно-тематический план.htm"},
@@ -186,7 +186,7 @@ TEST_F(BrowseTest, EachDocumentShowsItsFixedFile)
     }
 }
 
-TEST_F(BrowseTest, LectureClickShowsTheExactTopicsFileInTheView)
+TEST_F(MainWindowTest, LectureClickShowsTheExactTopicsFileInTheView)
 {
     Form3->N1->trigger();
     clickTopic(QStringLiteral("Эпоха"));
@@ -201,7 +201,7 @@ TEST_F(BrowseTest, LectureClickShowsTheExactTopicsFileInTheView)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(BrowseTest, LectureInASubfolderIsReadAfterTheClickInItsOwnCharset)
+TEST_F(MainWindowTest, LectureInASubfolderIsReadAfterTheClickInItsOwnCharset)
 {
     course.exec(QStringLiteral("INSERT INTO Lekcia (tema, file) VALUES ('Ведомости', 'Россия\\Ведомости.htm')"));
     DataModule2->ADOTable3->close();
@@ -217,7 +217,7 @@ TEST_F(BrowseTest, LectureInASubfolderIsReadAfterTheClickInItsOwnCharset)
     EXPECT_EQ(Form3->WebBrowser1->toPlainText(), QStringLiteral("Первая газета"));
 }
 
-TEST_F(BrowseTest, PresentationClickHandsTheRelativePathToTheDesktop)
+TEST_F(MainWindowTest, PresentationClickHandsTheRelativePathToTheDesktop)
 {
     Form3->N15->trigger();
     clickTopic(QStringLiteral("Карты"));
@@ -226,7 +226,7 @@ TEST_F(BrowseTest, PresentationClickHandsTheRelativePathToTheDesktop)
     EXPECT_TRUE(shown().isEmpty());
 }
 
-TEST_F(BrowseTest, EditedEntryTextIsLookedUpAndNothingIsStored)
+TEST_F(MainWindowTest, EditedEntryTextIsLookedUpAndNothingIsStored)
 {
     Form3->N1->trigger();
     Form3->TreeView1->topLevelItem(0)->setText(0, QStringLiteral("эпоха"));
@@ -235,7 +235,7 @@ TEST_F(BrowseTest, EditedEntryTextIsLookedUpAndNothingIsStored)
     EXPECT_EQ(course.rows(QStringLiteral("SELECT tema FROM Lekcia WHERE id = 1")), QStringList{"Эпоха Возрождения"});
 }
 
-TEST_F(BrowseTest, NullFileStopsTheClickWithTheConversionMessage)
+TEST_F(MainWindowTest, NullFileStopsTheClickWithTheConversionMessage)
 {
     Form3->N1->trigger();
     clickTopic(QStringLiteral("Эпоха"));
@@ -248,7 +248,7 @@ TEST_F(BrowseTest, NullFileStopsTheClickWithTheConversionMessage)
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(BrowseTest, OnlyAClickOpensATopic)
+TEST_F(MainWindowTest, OnlyAClickOpensATopic)
 {
     // Before any mode is chosen a click does nothing.
     Form3->Panel1->show();
@@ -265,7 +265,7 @@ TEST_F(BrowseTest, OnlyAClickOpensATopic)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(BrowseTest, EnterOpensTheMarkedTopicWhileTheArrowsOnlyMove)
+TEST_F(MainWindowTest, EnterOpensTheMarkedTopicWhileTheArrowsOnlyMove)
 {
     course.writeFile(QStringLiteral("Teoria/epoch.htm"), "<title>Эпоха перемен</title><p>Текст</p>");
     Form3->N1->trigger();
@@ -283,7 +283,7 @@ TEST_F(BrowseTest, EnterOpensTheMarkedTopicWhileTheArrowsOnlyMove)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(BrowseTest, F10OpensTheMainMenu)
+TEST_F(MainWindowTest, F10OpensTheMainMenu)
 {
     Form3->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
@@ -294,7 +294,7 @@ TEST_F(BrowseTest, F10OpensTheMainMenu)
     EXPECT_EQ(Form3->browsingMode(), QStringLiteral("лекции"));
 }
 
-TEST_F(BrowseTest, ListsAndViewsHaveNamesForScreenReaders)
+TEST_F(MainWindowTest, ListsAndViewsHaveNamesForScreenReaders)
 {
     const std::pair<QWidget*, QString> named[] = {
         {Form3->TreeView1, QStringLiteral("Темы")},
@@ -310,7 +310,7 @@ TEST_F(BrowseTest, ListsAndViewsHaveNamesForScreenReaders)
     EXPECT_EQ(Form3->WebBrowser1->accessibleName(), QStringLiteral("Планы практических занятий"));
 }
 
-TEST_F(BrowseTest, ExitClosesSixTablesThenPresentationsStillWorkAndLecturesFail)
+TEST_F(MainWindowTest, ExitClosesSixTablesThenPresentationsStillWorkAndLecturesFail)
 {
     Form3->N1->trigger();
     Form3->N3->trigger();

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         DrawCase{"Empty", 0, {}, QStringList(20, QStringLiteral("0"))}),
     CaseName());
 
-TEST(Registration, SecondTestOfARunDrawsTheNextNumbersAndReplacesTheSet)
+TEST(RegistrationWindow, SecondTestOfARunDrawsTheNextNumbersAndReplacesTheSet)
 {
     TestingCourse run(100);
     run.startTest();
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         LeftoverCase{"Damaged", "INSERT INTO testing VALUES (NULL, NULL, NULL), ('x', 'y', 'zz')"}),
     CaseName());
 
-TEST(Registration, StoresThePositionAsTextAndTheDrawnNumberAsWholeNumber)
+TEST(RegistrationWindow, StoresThePositionAsTextAndTheDrawnNumberAsWholeNumber)
 {
     TestingCourse run(100);
     run.startTest();
@@ -116,7 +116,7 @@ TEST(Registration, StoresThePositionAsTextAndTheDrawnNumberAsWholeNumber)
               QStringList{"7"});
 }
 
-TEST(Registration, HidesItselfShowsTheAnsweringWindowAndKeepsTheName)
+TEST(RegistrationWindow, HidesItselfShowsTheAnsweringWindowAndKeepsTheName)
 {
     TestingCourse run(30);
     run.startTest(QStringLiteral("Сидорова Анна"));
@@ -125,7 +125,7 @@ TEST(Registration, HidesItselfShowsTheAnsweringWindowAndKeepsTheName)
     EXPECT_EQ(Form4->Edit1->text(), QStringLiteral("Сидорова Анна"));
 }
 
-TEST(Registration, ANameLongerThanTheResultFieldIsRefusedAsItIsTyped)
+TEST(RegistrationWindow, ANameLongerThanTheResultFieldIsRefusedAsItIsTyped)
 {
     TestingCourse run(30);
     const QString longName = QStringList(40, QStringLiteral("Длинноимённый")).join(u' ');
