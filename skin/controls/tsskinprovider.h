@@ -19,7 +19,6 @@
 class ClientScroller;
 class Form;
 class FrameInput;
-class QMouseEvent;
 class QPaintEvent;
 class TitleButtonsAccess;
 class TsGrip;
