@@ -143,7 +143,8 @@ private:
     TsSystemMenu* m_systemMenu = nullptr;
     std::unique_ptr<FrameInput> m_input;
     std::unique_ptr<ClientScroller> m_scroller;
-    // Only the window's first provider has them.
+    // Only the window's first provider has them. Declared after the input, so that they go, and
+    // with them their connections to it, before the input does.
     std::unique_ptr<TitleButtonsAccess> m_access;
 
     GripMode m_gripMode = GripMode::gmNone;
