@@ -11,7 +11,7 @@
 #include "skin/core/paintsection.h"
 #include "skin/core/regioncorners.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/skintext.h"
 #include "skin/core/tsskinmanager.h"
 
@@ -101,11 +101,10 @@ int buttonOfHit(int hit)
 
 // Draws one state image of a mask with its top-left corner at `at`; a faint one lets half of what
 // lies below show through.
-void paintMaskImage(QImage& target, int maskIndex, ControlState state, QPoint at, bool faint)
+void paintMaskImage(const SkinTables& skin, QImage& target, int maskIndex, ControlState state, QPoint at, bool faint)
 {
-    if (!isValidMaskIndex(maskIndex))
+    if (!skin.isValidMaskIndex(maskIndex))
         return;
-    const SkinTables& skin = currentSkin();
     const MaskStateImage image = maskStateImage(skin.masks[maskIndex], state, skin.masterBitmap);
     if (!image.isValid())
         return;
@@ -878,14 +877,15 @@ void TsSkinProvider::lookUpIndexes()
     const QString& name = SkinData.SkinSection();
     const char* masks[titleButtonCount] = {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONHELP"};
     for (int index = 0; index < titleButtonCount; ++index)
-        m_buttons[index].maskIndex = section >= 0 ? FindMask(section, name, QLatin1String(masks[index])) : -1;
-    m_restoreMask = section >= 0 ? FindMask(section, name, QStringLiteral("BICONNORM")) : -1;
-    m_gripMask = section >= 0 ? FindMask(section, name, QStringLiteral("GRIPIMAGE")) : -1;
-    m_titleBarMask = section >= 0 ? FindMask(section, name, QStringLiteral("TITLEBAR")) : -1;
-    m_userButtonMask = section >= 0 ? FindMask(section, name, QStringLiteral("TITLEBUTTON")) : -1;
-    m_titleSection = FindSection(formTitle);
-    m_titleBorderMask = m_titleSection >= 0 ? FindMask(m_titleSection, formTitle, bordersMask) : -1;
-    m_menuLineSection = FindSection(QStringLiteral("MENULINE"));
+        m_buttons[index].maskIndex =
+            section >= 0 ? SkinData.skin().FindMask(section, name, QLatin1String(masks[index])) : -1;
+    m_restoreMask = section >= 0 ? SkinData.skin().FindMask(section, name, QStringLiteral("BICONNORM")) : -1;
+    m_gripMask = section >= 0 ? SkinData.skin().FindMask(section, name, QStringLiteral("GRIPIMAGE")) : -1;
+    m_titleBarMask = section >= 0 ? SkinData.skin().FindMask(section, name, QStringLiteral("TITLEBAR")) : -1;
+    m_userButtonMask = section >= 0 ? SkinData.skin().FindMask(section, name, QStringLiteral("TITLEBUTTON")) : -1;
+    m_titleSection = SkinData.skin().FindSection(formTitle);
+    m_titleBorderMask = m_titleSection >= 0 ? SkinData.skin().FindMask(m_titleSection, formTitle, bordersMask) : -1;
+    m_menuLineSection = SkinData.skin().FindSection(QStringLiteral("MENULINE"));
     m_titleBackground = QImage();
 }
 
@@ -965,11 +965,11 @@ void TsSkinProvider::setChildCursors(bool arrow)
 
 void TsSkinProvider::applyGlobalColor()
 {
-    const int globalInfo = currentSkin().commonIndexes.globalInfo;
-    if (!UseGlobalColor || !isValidSectionIndex(globalInfo))
+    const int globalInfo = SkinData.skin().commonIndexes.globalInfo;
+    if (!UseGlobalColor || !SkinData.skin().isValidSectionIndex(globalInfo))
         return;
     QPalette palette = m_form->palette();
-    palette.setColor(QPalette::Window, toQColor(currentSkin().sections[globalInfo].color));
+    palette.setColor(QPalette::Window, toQColor(SkinData.skin().sections[globalInfo].color));
     m_form->setPalette(palette);
 }
 
@@ -985,17 +985,17 @@ void TsSkinProvider::updateRegion()
     m_regionStale = false;
     const int width = m_form->width();
     const int height = m_form->height();
-    const SkinTables& skin = currentSkin();
+    const SkinTables& skin = SkinData.skin();
     QList<QRect> cut;
-    if (isValidMaskIndex(SkinData.borderIndex())) {
+    if (SkinData.borderMask()) {
         const TsMaskData& mask = skin.masks[SkinData.borderIndex()];
         const int imageHeight = maskStateImage(mask, ControlState::Normal, skin.masterBitmap).rect.height();
         const int bottomRows = imageHeight - 2 * maskCellSize(mask).height();
-        collectCornerRegion(cut, width, mask, FrameCorners::Top, 0);
-        collectCornerRegion(cut, width, mask, FrameCorners::Bottom, height - bottomRows);
+        collectCornerRegion(skin, cut, width, mask, FrameCorners::Top, 0);
+        collectCornerRegion(skin, cut, width, mask, FrameCorners::Bottom, height - bottomRows);
     }
-    if (isValidMaskIndex(m_titleBorderMask))
-        collectCornerRegion(cut, width, skin.masks[m_titleBorderMask], FrameCorners::Top, 0);
+    if (skin.isValidMaskIndex(m_titleBorderMask))
+        collectCornerRegion(skin, cut, width, skin.masks[m_titleBorderMask], FrameCorners::Top, 0);
     QRegion region(0, 0, width, height);
     for (const QRect& rect : cut)
         region -= rect;
@@ -1061,21 +1061,21 @@ void TsSkinProvider::rebuildImage()
     const int x = frameWidth();
     const int y = frameWidth();
     const QRect whole = image.rect();
-    paintItem(image, whole,
+    paintItem(SkinData.skin(), image, whole,
               {.sectionIndex = SkinData.skinIndex(), .sectionName = SkinData.SkinSection(), .state = state});
-    if (m_gripMode == GripMode::gmRightBottom && isValidMaskIndex(m_gripMask) && !minimized) {
-        const QSize grip = stateImageSize(m_gripMask);
-        paintMaskImage(image, m_gripMask, ControlState::Normal,
+    if (m_gripMode == GripMode::gmRightBottom && SkinData.skin().isValidMaskIndex(m_gripMask) && !minimized) {
+        const QSize grip = SkinData.skin().stateImageSize(m_gripMask);
+        paintMaskImage(SkinData.skin(), image, m_gripMask, ControlState::Normal,
                        QPoint(whole.width() - x - grip.width(), whole.height() - y - grip.height()), false);
     }
-    paintItem(image, QRect(0, 0, whole.width(), titleHeight() + y),
+    paintItem(SkinData.skin(), image, QRect(0, 0, whole.width(), titleHeight() + y),
               {.sectionIndex = m_titleSection, .sectionName = formTitle, .state = state});
     paintIcon(image);
-    if (isValidMaskIndex(m_titleBarMask))
-        paintMaskImage(image, m_titleBarMask, state, QPoint(whole.width() - stateImageSize(m_titleBarMask).width(), 0),
-                       false);
+    if (SkinData.skin().isValidMaskIndex(m_titleBarMask))
+        paintMaskImage(SkinData.skin(), image, m_titleBarMask, state,
+                       QPoint(whole.width() - SkinData.skin().stateImageSize(m_titleBarMask).width(), 0), false);
     if (const QMenuBar* bar = menuBar(); bar && bar->isVisibleTo(m_form) && !minimized)
-        paintSectionBackground(image, bar->geometry(),
+        paintSectionBackground(SkinData.skin(), image, bar->geometry(),
                                {.sectionIndex = m_menuLineSection, .sectionName = QStringLiteral("MENULINE")});
     if (!minimized)
         paintTitleButtons(image);
@@ -1134,7 +1134,7 @@ void TsSkinProvider::paintUserButton(QImage& image, int index)
         copyBlock(image, rect.topLeft(), m_titleBackground,
                   QRect(rect.topLeft() - m_titleBackgroundRect.topLeft(), rect.size()));
     if (button.UseSkinData)
-        paintMaskImage(image, m_userButtonMask, button.state, rect.topLeft(),
+        paintMaskImage(SkinData.skin(), image, m_userButtonMask, button.state, rect.topLeft(),
                        button.state == ControlState::Normal && !m_active);
     if (!button.Glyph.isNull()) {
         QImage glyph = button.Glyph.convertToFormat(QImage::Format_ARGB32);
@@ -1156,10 +1156,10 @@ void TsSkinProvider::paintTitleButton(QImage& image, TitleButton button)
                   QRect(rect.topLeft() - m_titleBackgroundRect.topLeft(), rect.size()));
     const ButtonRecord& record = m_buttons[int(button)];
     int mask = record.maskIndex;
-    if (button == TitleButton::Maximize && m_form->isMaximized() && isValidMaskIndex(m_restoreMask))
+    if (button == TitleButton::Maximize && m_form->isMaximized() && SkinData.skin().isValidMaskIndex(m_restoreMask))
         mask = m_restoreMask;
     const bool faint = (record.state == ControlState::Normal && !m_active) || !buttonEnabled(button);
-    paintMaskImage(image, mask, record.state, rect.topLeft(), faint);
+    paintMaskImage(SkinData.skin(), image, mask, record.state, rect.topLeft(), faint);
 }
 
 void TsSkinProvider::paintCaption(QImage& image)
@@ -1178,7 +1178,7 @@ void TsSkinProvider::paintCaption(QImage& image)
     painter.setFont(font);
     const TextFlags flags = alignmentTextFlags(m_captionAlignment) | TextFlag::NoPrefix;
     QRect rect(left, frameWidth(), right - left, titleHeight() - frameWidth());
-    writeSkinText(painter, shortenText(font, m_caption, rect.width()),
+    writeSkinText(SkinData.skin(), painter, shortenText(font, m_caption, rect.width()),
                   {.sectionIndex = m_titleSection, .enabled = m_form->isEnabled(), .hot = m_active, .flags = flags},
                   rect);
 }
@@ -1198,7 +1198,7 @@ int TsSkinProvider::titleHeight() const
 QSize TsSkinProvider::buttonSize() const
 {
     const int close = m_buttons[int(TitleButton::Close)].maskIndex;
-    return isValidMaskIndex(close) ? stateImageSize(close) : missingButtonSize;
+    return SkinData.skin().isValidMaskIndex(close) ? SkinData.skin().stateImageSize(close) : missingButtonSize;
 }
 
 int TsSkinProvider::iconSize() const
@@ -1221,7 +1221,7 @@ bool TsSkinProvider::iconShown() const
 
 bool TsSkinProvider::titleButtonShown(TitleButton button) const
 {
-    if (!(m_borderIcons & biSystemMenu) || !isValidMaskIndex(m_buttons[int(button)].maskIndex))
+    if (!(m_borderIcons & biSystemMenu) || !SkinData.skin().isValidMaskIndex(m_buttons[int(button)].maskIndex))
         return false;
     switch (button) {
     case TitleButton::Close: return true;

@@ -14,7 +14,7 @@
 #include "skin/controls/tstreeview.h"
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
@@ -32,7 +32,7 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
 {
     QTemporaryDir folder;
     setProgramFolderOverride(folder.path());
-    setCurrentSkin({});
+    putSkinInForce(nullptr);
     skinData().ready = false;
     Form form(QStringLiteral("FormControls"), QStringLiteral("Controls"), QRect(0, 0, 300, 200));
     QWidget* c = form.client();
@@ -60,7 +60,8 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
     manager->setSkinName(ferroluxSkinName);
     for (const auto& entry : controls) {
         const QString section = QLatin1String(entry.section);
-        EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), FindSection(section) + 1) << entry.section;
+        EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), skinInForce()->FindSection(section) + 1)
+            << entry.section;
         EXPECT_EQ(sendSkinMessage(entry.control, SKM_ISUPDATING), 1) << entry.section; // cache not painted yet
     }
     // Tab sheets and scroll bars have no section in the internal skin and stay unskinned.
