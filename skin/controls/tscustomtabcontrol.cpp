@@ -266,7 +266,7 @@ void TsCustomTabControl::drawTab(QImage& cache, int index, bool current)
     if (rect.isEmpty())
         return;
     const TsTabIndexes& indexes = tabIndexes(SkinData.skin(), tabPosition());
-    if (SkinData.skin().isValidSectionIndex(indexes.section) && SkinData.skin().isValidMaskIndex(indexes.bordersMask)) {
+    if (indexes.section >= 0 && indexes.bordersMask >= 0) {
         // Painted apart and copied in, so that a tab scrolled partly out of the control still
         // shows the part that is in.
         QImage tab(rect.size(), QImage::Format_BGR888);

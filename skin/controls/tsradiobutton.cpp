@@ -124,7 +124,7 @@ const QImage* TsRadioButton::userGlyph() const
 
 bool TsRadioButton::hasGlyph() const
 {
-    return !m_glyphChecked.isNull() || SkinData.skin().isValidMaskIndex(skinGlyphMask(SkinData.skin(), isChecked()));
+    return !m_glyphChecked.isNull() || skinGlyphMask(SkinData.skin(), isChecked()) >= 0;
 }
 
 QSize TsRadioButton::glyphSize() const
@@ -132,7 +132,7 @@ QSize TsRadioButton::glyphSize() const
     if (!m_glyphChecked.isNull())
         return QSize(m_glyphChecked.width() / 3, m_glyphChecked.height() / 2);
     const int mask = skinGlyphMask(SkinData.skin(), isChecked());
-    return SkinData.skin().isValidMaskIndex(mask) ? SkinData.skin().stateImageSize(mask) : missingGlyph;
+    return mask >= 0 ? SkinData.skin().stateImageSize(mask) : missingGlyph;
 }
 
 QRect TsRadioButton::glyphRect() const
@@ -156,7 +156,7 @@ void TsRadioButton::paintGlyph(QImage& face, const QRect& place) const
         return;
     }
     const int mask = skinGlyphMask(SkinData.skin(), isChecked());
-    if (SkinData.skin().isValidMaskIndex(mask))
+    if (mask >= 0)
         paintStateImage(SkinData.skin(), face, place.topLeft(), state, SkinData.skin().masks[mask]);
 }
 

@@ -549,7 +549,7 @@ QImage TsScrollBar::skinImage()
     QImage shown = image.copy();
     const TsScrollPartIndexes& track =
         Kind() == sbHorizontal ? SkinData.skin().commonIndexes.scrollBar1H : SkinData.skin().commonIndexes.scrollBar1V;
-    if (m_owner && m_owner != parentWidget() && SkinData.skin().isValidSectionIndex(track.section)) {
+    if (m_owner && m_owner != parentWidget() && track.section >= 0) {
         colorMix(shown, shown.rect(), disabledOwnPercent, SkinData.skin().sections[track.section].color);
     } else {
         const QColor under = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
@@ -597,14 +597,13 @@ void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, Control
     case Slider: indexes = horizontal ? &common.scrollSliderH : &common.scrollSliderV; break;
     case PartCount: return;
     }
-    if (!SkinData.skin().isValidSectionIndex(indexes->section))
+    if (indexes->section < 0)
         return;
     const TsGeneralData& section = SkinData.skin().sections[indexes->section];
     QRect painted = rect;
     // A button whose border frame is longer than the arrow is painted at the frame's length, so
     // that the frame is not squeezed.
-    if ((part == FirstButton || part == SecondButton) && section.reservedBoolean
-        && SkinData.skin().isValidMaskIndex(indexes->bordersMask)) {
+    if ((part == FirstButton || part == SecondButton) && section.reservedBoolean && indexes->bordersMask >= 0) {
         const QSize frame = SkinData.skin().stateImageSize(indexes->bordersMask);
         const int paintedLength = std::max(metrics::scrollArrowSize, horizontal ? frame.width() : frame.height());
         const int start = part == FirstButton ? 0 : length() - paintedLength;
@@ -613,7 +612,7 @@ void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, Control
     const SectionPaint paint{indexes->section, section.sectionName, cache, offset + painted.topLeft(), state};
     paintItemFixed(SkinData.skin(), image, painted, paint,
                    SectionMasks{indexes->bordersMask, indexes->pattern, indexes->hotPattern});
-    if (!SkinData.skin().isValidMaskIndex(indexes->glyphMask))
+    if (indexes->glyphMask < 0)
         return;
     const QSize glyph = SkinData.skin().stateImageSize(indexes->glyphMask);
     QPoint at =

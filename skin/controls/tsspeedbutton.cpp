@@ -89,7 +89,7 @@ void TsSpeedButton::paintDivider(QImage& cache, const TsCacheInfo& parent) const
     const int section = SkinData.skin().FindSection(QStringLiteral("DIVIDER"));
     const int mask =
         section >= 0 ? SkinData.skin().FindMask(section, QStringLiteral("DIVIDER"), QStringLiteral("BORDERSMASK")) : -1;
-    if (!SkinData.skin().isValidMaskIndex(mask))
+    if (mask < 0)
         return;
     const int stripWidth = SkinData.skin().stateImageSize(mask).width();
     const QRect strip((width() - stripWidth) / 2, 1, stripWidth, height() - 2);
@@ -109,7 +109,7 @@ void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) 
     const int section = SkinData.skin().FindSection(QStringLiteral("COMBOBOX"));
     const int arrow =
         section >= 0 ? SkinData.skin().FindMask(section, QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK")) : -1;
-    if (!SkinData.skin().isValidMaskIndex(arrow))
+    if (arrow < 0)
         return;
     const QSize arrowSize = SkinData.skin().stateImageSize(arrow);
     const QPoint at =

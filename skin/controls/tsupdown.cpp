@@ -81,7 +81,7 @@ bool TsUpDown::skinActive() const
 {
     const TsCommonIndexes& common = SkinData.skin().commonIndexes;
     const TsScrollPartIndexes& first = orientation() == Qt::Horizontal ? common.scrollBtnLeft : common.scrollBtnTop;
-    return skinData().ready && SkinData.skin().isValidSectionIndex(first.section);
+    return skinData().ready && first.section >= 0;
 }
 
 void TsUpDown::mousePressEvent(QMouseEvent* event)
@@ -197,7 +197,7 @@ void TsUpDown::paintHalf(QImage& image, Half half, const TsCacheInfo& cache) con
     const TsScrollPartIndexes& indexes = horizontal
                                              ? (half == FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight)
                                              : (half == FirstHalf ? common.scrollBtnTop : common.scrollBtnBottom);
-    if (!SkinData.skin().isValidSectionIndex(indexes.section))
+    if (indexes.section < 0)
         return;
     const QRect rect = halfRect(half);
     const ControlState state = isEnabled() ? m_states[half] : ControlState::Normal;
@@ -205,7 +205,7 @@ void TsUpDown::paintHalf(QImage& image, Half half, const TsCacheInfo& cache) con
                              pos() + rect.topLeft(), state};
     paintItemFixed(SkinData.skin(), image, rect, paint,
                    SectionMasks{indexes.bordersMask, indexes.pattern, indexes.hotPattern});
-    if (!SkinData.skin().isValidMaskIndex(indexes.glyphMask))
+    if (indexes.glyphMask < 0)
         return;
     const QSize glyph = SkinData.skin().stateImageSize(indexes.glyphMask);
     const QPoint at = rect.topLeft() + QPoint((rect.width() - glyph.width()) / 2, (rect.height() - glyph.height()) / 2);
