@@ -3,7 +3,7 @@
 
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tscommondata.h"
 #include "skin/core/tsskinmanager.h"
 
@@ -60,7 +60,7 @@ void ApplyInternalSkin(benchmark::State& state)
     manager.setSkinName(ferroluxSkinName);
     for (auto _ : state) {
         manager.setSkinName(ferroluxSkinName);
-        benchmark::DoNotOptimize(currentSkin().sections.size());
+        benchmark::DoNotOptimize(skinInForce()->sections.size());
     }
     state.counters["controls"] = 10 * 3 * 8;
 }
@@ -71,10 +71,11 @@ void LookUpSectionAndBorder(benchmark::State& state)
     TsSkinManager manager(nullptr);
     manager.setInternalSkins({ferroluxSkin()});
     manager.setSkinName(ferroluxSkinName);
+    const SkinTables& skin = *skinInForce();
     const QString name = QStringLiteral("TabRight");
     for (auto _ : state) {
-        const int index = FindSection(name);
-        benchmark::DoNotOptimize(FindMask(index, name, QStringLiteral("BORDERSMASK")));
+        const int index = skin.FindSection(name);
+        benchmark::DoNotOptimize(skin.FindMask(index, name, QStringLiteral("BORDERSMASK")));
     }
 }
 BENCHMARK(LookUpSectionAndBorder);

@@ -7,7 +7,7 @@
 #include "skin/core/skinloader.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tscommondata.h"
 
 #include <QApplication>
@@ -36,12 +36,13 @@ QImage noise(int width, int height, unsigned seed)
     return image;
 }
 
-// The internal skin's tables, as after a skin change.
-void loadSkin()
+// The internal skin's tables put in force, as after a skin change.
+const SkinTables& loadSkin()
 {
     const SkinSource source{{}, ferroluxSkinName, {ferroluxSkin()}, {}};
-    setCurrentSkin(std::get<LoadedSkin>(loadSkinTables(source)).tables);
+    putSkinInForce(std::get<LoadedSkin>(loadSkinTables(source)).tables);
     skinData().ready = true;
+    return *skinInForce();
 }
 
 void BM_MemcpyScreen(benchmark::State& state)
@@ -59,11 +60,12 @@ BENCHMARK(BM_MemcpyScreen)->Unit(benchmark::kMicrosecond);
 
 void BM_FormBackgroundScreen(benchmark::State& state)
 {
-    loadSkin();
-    const int form = FindSection(QStringLiteral("FORM"));
+    const SkinTables& skin = loadSkin();
+    const int form = skin.FindSection(QStringLiteral("FORM"));
     QImage target(screenWidth, screenHeight, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintSectionBackground(target, target.rect(), {.sectionIndex = form, .sectionName = QStringLiteral("FORM")});
+        paintSectionBackground(skin, target, target.rect(),
+                               {.sectionIndex = form, .sectionName = QStringLiteral("FORM")});
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * screenWidth * screenHeight * 3);
@@ -84,11 +86,11 @@ BENCHMARK(BM_RegionBlendScreen)->Unit(benchmark::kMicrosecond);
 
 void BM_ButtonItem(benchmark::State& state)
 {
-    loadSkin();
-    const int button = FindSection(QStringLiteral("BUTTON"));
+    const SkinTables& skin = loadSkin();
+    const int button = skin.FindSection(QStringLiteral("BUTTON"));
     QImage target(105, 25, QImage::Format_BGR888);
     for (auto _ : state) {
-        paintItem(target, target.rect(),
+        paintItem(skin, target, target.rect(),
                   {.sectionIndex = button,
                    .sectionName = QStringLiteral("BUTTON"),
                    .position = QPoint(10, 10),
@@ -104,7 +106,7 @@ void BM_ButtonFadeStep(benchmark::State& state)
     QWidget button;
     button.resize(105, 25);
     TsCommonData data(&button, true);
-    data.skinIndex() = FindSection(QStringLiteral("BUTTON"));
+    data.setSkinSection(QStringLiteral("BUTTON"));
     data.cache() = noise(105, 25, 3);
     TsAnimTimer* timer = nullptr;
     startFade(timer, &button, data, true, [&] { data.cache() = noise(105, 25, 4); });

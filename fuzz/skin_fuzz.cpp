@@ -41,21 +41,17 @@ const QString& skinFolder()
 void paintEverything(const SkinTables& skin)
 {
     const int painted = 16;
-    setCurrentSkin(skin);
-    skinData().ready = true;
     QImage target(17, 11, QImage::Format_BGR888);
     for (int section = 0; section < std::min<int>(painted, skin.sections.size()); ++section) {
         for (const ControlState state : {ControlState::Normal, ControlState::Hot})
-            paintItem(target, target.rect(),
+            paintItem(skin, target, target.rect(),
                       {.sectionIndex = section, .sectionName = skin.sections[section].sectionName, .state = state});
     }
     for (int mask = 0; mask < std::min<int>(painted, skin.masks.size()); ++mask) {
         skin.stateImageSize(mask);
-        paintBorderMask(target, QRect(-2, 3, 15, 20), borderTiles(skin.masks[mask], ControlState::Hot), BorderPart::All,
-                        {});
+        paintBorderMask(target, QRect(-2, 3, 15, 20), borderTiles(skin, skin.masks[mask], ControlState::Hot),
+                        BorderPart::All, {});
     }
-    skinData().ready = false;
-    setCurrentSkin({});
 }
 
 } // namespace

@@ -16,8 +16,9 @@ void prepareFrameCache(TsCommonData& skin, TsDisabledKind disabledKind)
         return;
     skin.prepareCacheBitmap();
     const TsCacheInfo parent = skin.parentCache();
-    paintWholeItem(skin.cache(), SectionPaint{skin.skinIndex(), skin.SkinSection(), parent, control->pos(),
-                                              skin.hot() ? ControlState::Hot : ControlState::Normal});
+    paintWholeItem(skin.skin(), skin.cache(),
+                   SectionPaint{skin.skinIndex(), skin.SkinSection(), parent, control->pos(),
+                                skin.hot() ? ControlState::Hot : ControlState::Normal});
     if (!control->isEnabled()) {
         const QColor under =
             control->parentWidget() ? control->parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);

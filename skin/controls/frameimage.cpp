@@ -6,7 +6,6 @@
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/regioncorners.h"
-#include "skin/core/skintables.h"
 #include "skin/core/skintext.h"
 #include "skin/core/tscommondata.h"
 
@@ -27,11 +26,10 @@ const QString bordersMask = QStringLiteral("BORDERSMASK");
 
 // Draws one state image of a mask with its top-left corner at `at`; a faint one lets half of what
 // lies below show through.
-void paintMaskImage(QImage& target, int maskIndex, ControlState state, QPoint at, bool faint)
+void paintMaskImage(const SkinTables& skin, QImage& target, int maskIndex, ControlState state, QPoint at, bool faint)
 {
-    if (!isValidMaskIndex(maskIndex))
+    if (!skin.isValidMaskIndex(maskIndex))
         return;
-    const SkinTables& skin = currentSkin();
     const MaskStateImage image = maskStateImage(skin.masks[maskIndex], state, skin.masterBitmap);
     if (!image.isValid())
         return;
@@ -86,13 +84,13 @@ void FrameImage::lookUpIndexes()
 {
     const int section = m_skin.skinIndex();
     const QString& name = m_skin.SkinSection();
-    m_restoreMask = section >= 0 ? FindMask(section, name, QStringLiteral("BICONNORM")) : -1;
-    m_gripMask = section >= 0 ? FindMask(section, name, QStringLiteral("GRIPIMAGE")) : -1;
-    m_titleBarMask = section >= 0 ? FindMask(section, name, QStringLiteral("TITLEBAR")) : -1;
-    m_userButtonMask = section >= 0 ? FindMask(section, name, QStringLiteral("TITLEBUTTON")) : -1;
-    m_titleSection = FindSection(formTitle);
-    m_titleBorderMask = m_titleSection >= 0 ? FindMask(m_titleSection, formTitle, bordersMask) : -1;
-    m_menuLineSection = FindSection(QStringLiteral("MENULINE"));
+    m_restoreMask = section >= 0 ? m_skin.skin().FindMask(section, name, QStringLiteral("BICONNORM")) : -1;
+    m_gripMask = section >= 0 ? m_skin.skin().FindMask(section, name, QStringLiteral("GRIPIMAGE")) : -1;
+    m_titleBarMask = section >= 0 ? m_skin.skin().FindMask(section, name, QStringLiteral("TITLEBAR")) : -1;
+    m_userButtonMask = section >= 0 ? m_skin.skin().FindMask(section, name, QStringLiteral("TITLEBUTTON")) : -1;
+    m_titleSection = m_skin.skin().FindSection(formTitle);
+    m_titleBorderMask = m_titleSection >= 0 ? m_skin.skin().FindMask(m_titleSection, formTitle, bordersMask) : -1;
+    m_menuLineSection = m_skin.skin().FindSection(QStringLiteral("MENULINE"));
     m_titleBackground = QImage();
 }
 
@@ -129,20 +127,21 @@ void FrameImage::rebuild(bool painted)
     const int x = m_layout.frameWidth();
     const int y = m_layout.frameWidth();
     const QRect whole = image.rect();
-    paintItem(image, whole, {.sectionIndex = m_skin.skinIndex(), .sectionName = m_skin.SkinSection(), .state = state});
-    if (m_gripPainted && isValidMaskIndex(m_gripMask) && !minimized) {
-        const QSize grip = stateImageSize(m_gripMask);
-        paintMaskImage(image, m_gripMask, ControlState::Normal,
+    paintItem(m_skin.skin(), image, whole,
+              {.sectionIndex = m_skin.skinIndex(), .sectionName = m_skin.SkinSection(), .state = state});
+    if (m_gripPainted && m_skin.skin().isValidMaskIndex(m_gripMask) && !minimized) {
+        const QSize grip = m_skin.skin().stateImageSize(m_gripMask);
+        paintMaskImage(m_skin.skin(), image, m_gripMask, ControlState::Normal,
                        QPoint(whole.width() - x - grip.width(), whole.height() - y - grip.height()), false);
     }
-    paintItem(image, QRect(0, 0, whole.width(), m_layout.titleHeight() + y),
+    paintItem(m_skin.skin(), image, QRect(0, 0, whole.width(), m_layout.titleHeight() + y),
               {.sectionIndex = m_titleSection, .sectionName = formTitle, .state = state});
     paintIcon(image);
-    if (isValidMaskIndex(m_titleBarMask))
-        paintMaskImage(image, m_titleBarMask, state, QPoint(whole.width() - stateImageSize(m_titleBarMask).width(), 0),
-                       false);
+    if (m_skin.skin().isValidMaskIndex(m_titleBarMask))
+        paintMaskImage(m_skin.skin(), image, m_titleBarMask, state,
+                       QPoint(whole.width() - m_skin.skin().stateImageSize(m_titleBarMask).width(), 0), false);
     if (const QMenuBar* bar = m_layout.menuBar(); bar && bar->isVisibleTo(m_form) && !minimized)
-        paintSectionBackground(image, bar->geometry(),
+        paintSectionBackground(m_skin.skin(), image, bar->geometry(),
                                {.sectionIndex = m_menuLineSection, .sectionName = QStringLiteral("MENULINE")});
     if (!minimized)
         paintTitleButtons(image);
@@ -199,7 +198,7 @@ void FrameImage::paintUserButton(QImage& image, int index)
         copyBlock(image, rect.topLeft(), m_titleBackground,
                   QRect(rect.topLeft() - m_titleBackgroundRect.topLeft(), rect.size()));
     if (button.UseSkinData)
-        paintMaskImage(image, m_userButtonMask, button.state, rect.topLeft(),
+        paintMaskImage(m_skin.skin(), image, m_userButtonMask, button.state, rect.topLeft(),
                        button.state == ControlState::Normal && !m_active);
     if (!button.Glyph.isNull()) {
         QImage glyph = button.Glyph.convertToFormat(QImage::Format_ARGB32);
@@ -221,10 +220,10 @@ void FrameImage::paintTitleButton(QImage& image, TitleButton button)
                   QRect(rect.topLeft() - m_titleBackgroundRect.topLeft(), rect.size()));
     const ControlState state = m_buttonStates[int(button)];
     int mask = m_layout.buttonMask(button);
-    if (button == TitleButton::Maximize && m_form->isMaximized() && isValidMaskIndex(m_restoreMask))
+    if (button == TitleButton::Maximize && m_form->isMaximized() && m_skin.skin().isValidMaskIndex(m_restoreMask))
         mask = m_restoreMask;
     const bool faint = (state == ControlState::Normal && !m_active) || !m_layout.buttonEnabled(button);
-    paintMaskImage(image, mask, state, rect.topLeft(), faint);
+    paintMaskImage(m_skin.skin(), image, mask, state, rect.topLeft(), faint);
 }
 
 void FrameImage::paintCaption(QImage& image)
@@ -237,7 +236,7 @@ void FrameImage::paintCaption(QImage& image)
     QPainter painter(&image);
     painter.setFont(font);
     const TextFlags flags = alignmentTextFlags(m_captionAlignment) | TextFlag::NoPrefix;
-    writeSkinText(painter, shortenText(font, m_caption, rect.width()),
+    writeSkinText(m_skin.skin(), painter, shortenText(font, m_caption, rect.width()),
                   {.sectionIndex = m_titleSection, .enabled = m_form->isEnabled(), .hot = m_active, .flags = flags},
                   rect);
 }
@@ -282,17 +281,17 @@ void FrameImage::updateShapeIfStale()
     m_shapeStale = false;
     const int width = m_form->width();
     const int height = m_form->height();
-    const SkinTables& skin = currentSkin();
+    const SkinTables& skin = m_skin.skin();
     QList<QRect> cut;
-    if (isValidMaskIndex(m_skin.borderIndex())) {
-        const TsMaskData& mask = skin.masks[m_skin.borderIndex()];
+    if (const TsMaskData* border = m_skin.borderMask()) {
+        const TsMaskData& mask = *border;
         const int imageHeight = maskStateImage(mask, ControlState::Normal, skin.masterBitmap).rect.height();
         const int bottomRows = imageHeight - 2 * maskCellSize(mask).height();
-        collectCornerRegion(cut, width, mask, FrameCorners::Top, 0);
-        collectCornerRegion(cut, width, mask, FrameCorners::Bottom, height - bottomRows);
+        collectCornerRegion(skin, cut, width, mask, FrameCorners::Top, 0);
+        collectCornerRegion(skin, cut, width, mask, FrameCorners::Bottom, height - bottomRows);
     }
-    if (isValidMaskIndex(m_titleBorderMask))
-        collectCornerRegion(cut, width, skin.masks[m_titleBorderMask], FrameCorners::Top, 0);
+    if (skin.isValidMaskIndex(m_titleBorderMask))
+        collectCornerRegion(skin, cut, width, skin.masks[m_titleBorderMask], FrameCorners::Top, 0);
     QRegion region(0, 0, width, height);
     for (const QRect& rect : cut)
         region -= rect;

@@ -1,6 +1,6 @@
 #include "skin/controls/framelayout.h"
 
-#include "skin/core/skintables.h"
+#include "skin/core/tscommondata.h"
 
 #include "platform/metrics.h"
 
@@ -40,14 +40,14 @@ int titleButtonHit(TitleButton button)
 
 } // namespace
 
-FrameLayout::FrameLayout(const QWidget* form) : m_form(form)
+FrameLayout::FrameLayout(const QWidget* form, const TsCommonData& skin) : m_form(form), m_skin(skin)
 {}
 
 void FrameLayout::lookUpButtonMasks(int section, const QString& name)
 {
     const char* masks[titleButtonCount] = {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONHELP"};
     for (int index = 0; index < titleButtonCount; ++index)
-        m_buttonMasks[index] = section >= 0 ? FindMask(section, name, QLatin1String(masks[index])) : -1;
+        m_buttonMasks[index] = section >= 0 ? m_skin.skin().FindMask(section, name, QLatin1String(masks[index])) : -1;
 }
 
 int FrameLayout::frameWidth() const
@@ -63,7 +63,7 @@ int FrameLayout::titleHeight() const
 QSize FrameLayout::buttonSize() const
 {
     const int close = m_buttonMasks[int(TitleButton::Close)];
-    return isValidMaskIndex(close) ? stateImageSize(close) : missingButtonSize;
+    return m_skin.skin().isValidMaskIndex(close) ? m_skin.skin().stateImageSize(close) : missingButtonSize;
 }
 
 int FrameLayout::iconSize() const
@@ -86,7 +86,7 @@ bool FrameLayout::iconShown() const
 
 bool FrameLayout::titleButtonShown(TitleButton button) const
 {
-    if (!(m_borderIcons & biSystemMenu) || !isValidMaskIndex(m_buttonMasks[int(button)]))
+    if (!(m_borderIcons & biSystemMenu) || !m_skin.skin().isValidMaskIndex(m_buttonMasks[int(button)]))
         return false;
     switch (button) {
     case TitleButton::Close: return true;

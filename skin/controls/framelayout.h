@@ -11,6 +11,7 @@
 
 #include <array>
 
+class TsCommonData;
 class QMenuBar;
 class QWidget;
 
@@ -22,7 +23,8 @@ class QWidget;
 // it the same questions and get the same answers.
 class FrameLayout {
 public:
-    explicit FrameLayout(const QWidget* form);
+    // The button masks are looked up in, and measured by, the skin that `skin` holds.
+    FrameLayout(const QWidget* form, const TsCommonData& skin);
 
     BorderIcons borderIcons() const { return m_borderIcons; }
     void setBorderIcons(BorderIcons icons) { m_borderIcons = icons; }
@@ -64,6 +66,7 @@ private:
     int buttonSlot(TitleButton button) const;
 
     const QWidget* m_form;
+    const TsCommonData& m_skin;
     BorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize;
     bool m_showAppIcon = true;
     TsTitleIcon m_titleIcon;

@@ -87,7 +87,7 @@ GlyphPlacement layoutGlyphAndCaption(const GlyphLayoutInput& in, const QFontMetr
 
 GlyphPlacement paintGlyphAndCaption(QImage& cache, const QWidget& button, const ButtonGlyph& glyph,
                                     GlyphLayoutInput layout, GlyphState glyphState, bool hot, bool hotText,
-                                    int sectionIndex)
+                                    const SkinTables& skin, int sectionIndex)
 {
     QImage bitmap = glyph.bitmap;
     int frames = glyph.numGlyphs;
@@ -115,6 +115,6 @@ GlyphPlacement paintGlyphAndCaption(QImage& cache, const QWidget& button, const 
     if (button.layoutDirection() == Qt::RightToLeft)
         flags |= TextFlag::RtlReading;
     QRect written = placed.caption;
-    writeSkinText(painter, caption, {sectionIndex, button.isEnabled(), hotText, flags}, written);
+    writeSkinText(skin, painter, caption, {sectionIndex, button.isEnabled(), hotText, flags}, written);
     return placed;
 }

@@ -16,6 +16,7 @@
 class QFontMetrics;
 class QString;
 class QWidget;
+struct SkinTables;
 enum class CaptionAlignment;
 
 // Where the glyph stands relative to the caption.
@@ -58,7 +59,8 @@ struct ButtonGlyph {
 
 // What the face of `button` shows over its section: the glyph and the caption (the button's text
 // and font) laid out by `layout`, whose glyph size is filled in here. The caption is written in
-// the section's hot colours when `hotText` is set. Answers where both went.
+// the hot colours of section `sectionIndex` of `skin` when `hotText` is set. Answers where both
+// went.
 GlyphPlacement paintGlyphAndCaption(QImage& cache, const QWidget& button, const ButtonGlyph& glyph,
                                     GlyphLayoutInput layout, GlyphState glyphState, bool hot, bool hotText,
-                                    int sectionIndex);
+                                    const SkinTables& skin, int sectionIndex);

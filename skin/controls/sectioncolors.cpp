@@ -1,7 +1,6 @@
 #include "skin/controls/sectioncolors.h"
 
 #include "skin/core/paintprimitives.h"
-#include "skin/core/skintables.h"
 #include "skin/core/tscommondata.h"
 
 #include <QWidget>
@@ -16,12 +15,11 @@ void SectionColors::apply(bool skinned)
 {
     m_skinned = skinned;
     QPalette colors = m_own;
-    if (skinned && isValidSectionIndex(m_skin.skinIndex())) {
-        const TsGeneralData& section = currentSkin().sections[m_skin.skinIndex()];
+    if (const TsGeneralData* section = skinned ? m_skin.section() : nullptr) {
         const bool hot = m_skin.hot();
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            colors.setColor(group, QPalette::Base, toQColor(hot ? section.hotColor : section.color));
-            colors.setColor(group, QPalette::Text, toQColor(hot ? section.hotFontColor : section.fontColor));
+            colors.setColor(group, QPalette::Base, toQColor(hot ? section->hotColor : section->color));
+            colors.setColor(group, QPalette::Text, toQColor(hot ? section->hotFontColor : section->fontColor));
         }
     }
     m_applying = true;

@@ -22,8 +22,8 @@ void TsBitBtn::paintContent(QImage& cache, ControlState state)
     layout.pressed = drawnDown();
     const GlyphState glyphState = layout.pressed ? GlyphState::Down : GlyphState::Up;
     const GlyphPlacement placed = paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, looksHot(state),
-                                                       hotText(state), SkinData.skinIndex());
-    const bool sectionShowsFocus = currentSkin().sections[SkinData.skinIndex()].showFocus;
+                                                       hotText(state), SkinData.skin(), SkinData.skinIndex());
+    const bool sectionShowsFocus = SkinData.section()->showFocus;
     if (m_showFocus && sectionShowsFocus && isEnabled() && hasFocus() && !text().isEmpty()) {
         const int margin = FocusMargin();
         paintFocusRect(cache, placed.caption.adjusted(-margin, -margin, margin, margin));

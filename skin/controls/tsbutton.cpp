@@ -95,11 +95,12 @@ void TsButton::rebuildCache()
     QImage& cache = SkinData.cache();
     m_paintedLook = currentLook();
     const ControlState state = *m_paintedLook.state;
-    paintSectionBackground(cache, cache.rect(), {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos(), state});
+    paintSectionBackground(SkinData.skin(), cache, cache.rect(),
+                           {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos(), state});
 
     QRegion region = m_regionChanged ? QRegion(rect()) : QRegion();
-    if (isValidMaskIndex(SkinData.borderIndex()))
-        paintBorderMaskWithRegion(cache, region, borderTiles(currentSkin().masks[SkinData.borderIndex()], state),
+    if (SkinData.borderMask())
+        paintBorderMaskWithRegion(cache, region, borderTiles(SkinData.skin(), *SkinData.borderMask(), state),
                                   BorderPart::Frame);
     paintContent(cache, state);
     if (m_regionChanged) {
@@ -136,10 +137,10 @@ void TsButton::paintContent(QImage& cache, ControlState state)
     if (layoutDirection() == Qt::RightToLeft)
         flags |= TextFlag::RtlReading;
     QRect written = caption;
-    writeSkinText(painter, text(), {SkinData.skinIndex(), true, hotText(state), flags}, written);
+    writeSkinText(SkinData.skin(), painter, text(), {SkinData.skinIndex(), true, hotText(state), flags}, written);
     painter.end();
 
-    const bool showFocus = currentSkin().sections[SkinData.skinIndex()].showFocus;
+    const bool showFocus = SkinData.section()->showFocus;
     if (isEnabled() && hasFocus() && !text().isEmpty() && showFocus)
         paintFocusRect(cache, caption.adjusted(-m_focusMargin, -m_focusMargin, m_focusMargin, m_focusMargin));
 }
@@ -279,7 +280,7 @@ bool TsButton::event(QEvent* event)
     case QEvent::Resize: m_regionChanged = true; break;
     case QEvent::Move:
         if (skinActive()) {
-            const TsGeneralData& section = currentSkin().sections[SkinData.skinIndex()];
+            const TsGeneralData& section = *SkinData.section();
             if (section.transparency > 0 || (SkinData.hot() && section.hotTransparency > 0))
                 SkinData.invalidate();
         }

@@ -8,7 +8,7 @@
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/skintext.h"
 
 #include "platform/metrics.h"
@@ -25,9 +25,9 @@
 
 namespace {
 
-const TsTabIndexes& tabIndexes(QTabWidget::TabPosition side)
+const TsTabIndexes& tabIndexes(const SkinTables& skin, QTabWidget::TabPosition side)
 {
-    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const TsCommonIndexes& common = skin.commonIndexes;
     switch (side) {
     case QTabWidget::South: return common.tabBottom;
     case QTabWidget::West: return common.tabLeft;
@@ -132,14 +132,14 @@ int TsCustomTabControl::positionSection() const
     const QString name = positionSectionName();
     if (name != m_lookedUpName) {
         m_lookedUpName = name;
-        m_positionSection = FindSection(name);
+        m_positionSection = SkinData.skin().FindSection(name);
     }
     return m_positionSection;
 }
 
 bool TsCustomTabControl::skinPaints() const
 {
-    return skinData().ready && SkinData.skinned() && isValidSectionIndex(positionSection());
+    return skinData().ready && SkinData.skinned() && SkinData.skin().isValidSectionIndex(positionSection());
 }
 
 QRect TsCustomTabControl::platformTabRect(int index) const
@@ -243,7 +243,7 @@ void TsCustomTabControl::rebuildCache()
     for (int index = 0; index < count(); ++index)
         if (index != current)
             drawTab(cache, index, false);
-    paintItem(cache, display,
+    paintItem(SkinData.skin(), cache, display,
               SectionPaint{positionSection(), positionSectionName(), parent, pos() + display.topLeft()});
     if (current >= 0)
         drawTab(cache, current, true);
@@ -265,14 +265,14 @@ void TsCustomTabControl::drawTab(QImage& cache, int index, bool current)
     const QRect rect = tabDrawRect(index);
     if (rect.isEmpty())
         return;
-    const TsTabIndexes& indexes = tabIndexes(tabPosition());
-    if (isValidSectionIndex(indexes.section) && isValidMaskIndex(indexes.bordersMask)) {
+    const TsTabIndexes& indexes = tabIndexes(SkinData.skin(), tabPosition());
+    if (indexes.section >= 0 && indexes.bordersMask >= 0) {
         // Painted apart and copied in, so that a tab scrolled partly out of the control still
         // shows the part that is in.
         QImage tab(rect.size(), QImage::Format_BGR888);
-        const SectionPaint paint{indexes.section, currentSkin().sections[indexes.section].sectionName,
+        const SectionPaint paint{indexes.section, SkinData.skin().sections[indexes.section].sectionName,
                                  TsCacheInfo{&cache, 0, 0, true}, rect.topLeft(), tabState(index)};
-        paintTabItem(tab, tab.rect(), paint);
+        paintTabItem(SkinData.skin(), tab, tab.rect(), paint);
         copyBlock(cache, rect.topLeft(), tab, tab.rect());
     }
     if (OwnerDraw) {
@@ -313,7 +313,7 @@ void TsCustomTabControl::drawCaption(QImage& cache, int index, const QRect& rect
     }
     const SkinTextStyle style{positionSection(), isEnabled() && isTabEnabled(index), looksHot(tabState(index)),
                               TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine};
-    writeSkinText(canvas, text, style, textArea);
+    writeSkinText(SkinData.skin(), canvas, text, style, textArea);
 }
 
 void TsCustomTabControl::paintActivePage(QImage& cache)
@@ -322,12 +322,12 @@ void TsCustomTabControl::paintActivePage(QImage& cache)
     if (!page)
         return;
     const int section = int(sendSkinMessage(page, SKM_GETSKININDEX)) - 1;
-    if (!isValidSectionIndex(section))
+    if (!SkinData.skin().isValidSectionIndex(section))
         return;
     const QRect place(page->mapTo(this, QPoint(0, 0)), page->size());
-    const SectionPaint paint{section, currentSkin().sections[section].sectionName, TsCacheInfo{&cache, 0, 0, true},
+    const SectionPaint paint{section, SkinData.skin().sections[section].sectionName, TsCacheInfo{&cache, 0, 0, true},
                              place.topLeft()};
-    paintSectionBackground(cache, place.intersected(cache.rect()), paint);
+    paintSectionBackground(SkinData.skin(), cache, place.intersected(cache.rect()), paint);
 }
 
 void TsCustomTabControl::paintEvent(QPaintEvent* event)

@@ -46,7 +46,7 @@ QString TsEdit::shownText() const
 
 bool TsEdit::reservedBoolean() const
 {
-    return isValidSectionIndex(SkinData.skinIndex()) && currentSkin().sections[SkinData.skinIndex()].reservedBoolean;
+    return SkinData.section() && SkinData.section()->reservedBoolean;
 }
 
 // The skin's frame replaces the platform's: the platform then paints only the text area inside.
@@ -140,5 +140,5 @@ void TsEdit::paintEvent(QPaintEvent* event)
         flags |= TextFlag::Right;
         area.setRight(area.right() - caretWidth);
     }
-    writeSkinText(painter, shownText(), {SkinData.skinIndex(), isEnabled(), hot, flags}, area);
+    writeSkinText(SkinData.skin(), painter, shownText(), {SkinData.skinIndex(), isEnabled(), hot, flags}, area);
 }

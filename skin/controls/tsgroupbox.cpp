@@ -70,18 +70,18 @@ void TsGroupBox::rebuildCache()
     if (face.isNull())
         return;
     const TsCacheInfo parentCache = SkinData.parentCache();
-    paintSectionBackground(face, face.rect(),
+    paintSectionBackground(SkinData.skin(), face, face.rect(),
                            {.sectionIndex = SkinData.skinIndex(),
                             .sectionName = SkinData.SkinSection(),
                             .parentCache = parentCache,
                             .position = pos()});
     paintFrame(face, parentCache);
-    if (title().isEmpty() || currentSkin().sections[SkinData.skinIndex()].reservedBoolean)
+    if (title().isEmpty() || SkinData.section()->reservedBoolean)
         return;
     QPainter painter(&face);
     painter.setFont(font());
     QRect caption = captionRect();
-    writeSkinText(painter, title(),
+    writeSkinText(SkinData.skin(), painter, title(),
                   {.sectionIndex = SkinData.skinIndex(),
                    .flags = TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
                   caption);
@@ -91,9 +91,9 @@ void TsGroupBox::rebuildCache()
 // goes without a frame.
 void TsGroupBox::paintFrame(QImage& face, const TsCacheInfo& parentCache)
 {
-    if (!isValidMaskIndex(SkinData.borderIndex()))
+    if (!SkinData.borderMask())
         return;
-    const TsMaskData& mask = currentSkin().masks[SkinData.borderIndex()];
+    const TsMaskData& mask = *SkinData.borderMask();
     const bool captioned = !title().isEmpty();
     if (captioned && mask.hasOwnImage())
         return;
@@ -107,7 +107,8 @@ void TsGroupBox::paintFrame(QImage& face, const TsCacheInfo& parentCache)
     TsCacheInfo parentAtBorder = parentCache;
     parentAtBorder.x += pos().x() + border.left();
     parentAtBorder.y += pos().y() + border.top();
-    paintBorderMask(face, border, borderTiles(mask, ControlState::Normal), BorderPart::Frame, parentAtBorder);
+    paintBorderMask(face, border, borderTiles(SkinData.skin(), mask, ControlState::Normal), BorderPart::Frame,
+                    parentAtBorder);
     if (captioned)
         copyBlock(face, caption.topLeft(), underCaption, underCaption.rect());
 }

@@ -32,7 +32,7 @@ void TsPanel::rebuildCache()
     const TsCacheInfo parent = SkinData.parentCache();
     SkinData.prepareCacheBitmap();
     QImage& cache = SkinData.cache();
-    paintWholeItem(cache, {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos()});
+    paintWholeItem(SkinData.skin(), cache, {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos()});
     QPainter painter(&cache);
     writeCaption(painter, !testAttribute(Qt::WA_SetFont));
     painter.end();
@@ -53,8 +53,8 @@ void TsPanel::writeCaption(QPainter& painter, bool inSkinColours) const
     QRect caption(client.left(), (client.top() + client.bottom() + 1 - textHeight) / 2, client.width(), textHeight);
     const TextFlags flags = alignmentTextFlags(m_alignment);
     if (inSkinColours) {
-        writeSkinText(painter, m_caption, {SkinData.skinIndex(), isEnabled(), false, flags | TextFlag::NoPrefix},
-                      caption);
+        writeSkinText(SkinData.skin(), painter, m_caption,
+                      {SkinData.skinIndex(), isEnabled(), false, flags | TextFlag::NoPrefix}, caption);
     } else {
         painter.setPen(palette().color(QPalette::WindowText));
         writePlainText(painter, m_caption, isEnabled(), flags, caption);

@@ -24,7 +24,7 @@ TsProgressBar::Look TsProgressBar::look() const
 
 bool TsProgressBar::skinActive() const
 {
-    return SkinData.skinned() && parentWidget() && FindSection(doneSection) >= 0;
+    return SkinData.skinned() && parentWidget() && SkinData.skin().FindSection(doneSection) >= 0;
 }
 
 QRect TsProgressBar::doneRect() const
@@ -42,15 +42,17 @@ void TsProgressBar::rebuildCache()
     m_paintedLook = look();
     SkinData.prepareCacheBitmap();
     QImage& cache = SkinData.cache();
-    paintWholeItem(cache, {SkinData.skinIndex(), SkinData.SkinSection(), SkinData.parentCache(), pos()});
+    paintWholeItem(SkinData.skin(), cache,
+                   {SkinData.skinIndex(), SkinData.SkinSection(), SkinData.parentCache(), pos()});
     const QRect done = doneRect();
     if (!done.isEmpty())
-        paintItem(cache, done, {FindSection(doneSection), doneSection, {&cache, 0, 0, true}, done.topLeft()});
+        paintItem(SkinData.skin(), cache, done,
+                  {SkinData.skin().FindSection(doneSection), doneSection, {&cache, 0, 0, true}, done.topLeft()});
     if (isTextVisible() && maximum() > minimum()) {
         QPainter painter(&cache);
         painter.setFont(font());
         QRect textRect = rect();
-        writeSkinText(painter, text(),
+        writeSkinText(SkinData.skin(), painter, text(),
                       {SkinData.skinIndex(), isEnabled(), false,
                        TextFlag::Center | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
                       textRect);

@@ -1,6 +1,5 @@
 #include "skin/controls/tsradiobutton.h"
 
-#include "skin/core/fillcolorscope.h"
 #include "skin/core/paintdisabled.h"
 #include "skin/core/paintmarks.h"
 #include "skin/core/paintprimitives.h"
@@ -31,9 +30,9 @@ int32_t windowColorOf(const QWidget* widget)
     return rgbColor(color.red(), color.green(), color.blue());
 }
 
-int skinGlyphMask(bool checked)
+int skinGlyphMask(const SkinTables& skin, bool checked)
 {
-    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const TsCommonIndexes& common = skin.commonIndexes;
     return checked ? common.radioChecked : common.radioUnchecked;
 }
 
@@ -125,15 +124,15 @@ const QImage* TsRadioButton::userGlyph() const
 
 bool TsRadioButton::hasGlyph() const
 {
-    return !m_glyphChecked.isNull() || isValidMaskIndex(skinGlyphMask(isChecked()));
+    return !m_glyphChecked.isNull() || skinGlyphMask(SkinData.skin(), isChecked()) >= 0;
 }
 
 QSize TsRadioButton::glyphSize() const
 {
     if (!m_glyphChecked.isNull())
         return QSize(m_glyphChecked.width() / 3, m_glyphChecked.height() / 2);
-    const int mask = skinGlyphMask(isChecked());
-    return isValidMaskIndex(mask) ? stateImageSize(mask) : missingGlyph;
+    const int mask = skinGlyphMask(SkinData.skin(), isChecked());
+    return mask >= 0 ? SkinData.skin().stateImageSize(mask) : missingGlyph;
 }
 
 QRect TsRadioButton::glyphRect() const
@@ -153,12 +152,12 @@ void TsRadioButton::paintGlyph(QImage& face, const QRect& place) const
     if (const QImage* glyph = userGlyph()) {
         TsMaskData own;
         own.image = *glyph;
-        paintStateImage(face, place.topLeft(), state, own);
+        paintStateImage(SkinData.skin(), face, place.topLeft(), state, own);
         return;
     }
-    const int mask = skinGlyphMask(isChecked());
-    if (isValidMaskIndex(mask))
-        paintStateImage(face, place.topLeft(), state, currentSkin().masks[mask]);
+    const int mask = skinGlyphMask(SkinData.skin(), isChecked());
+    if (mask >= 0)
+        paintStateImage(SkinData.skin(), face, place.topLeft(), state, SkinData.skin().masks[mask]);
 }
 
 QImage TsRadioButton::skinImage()
@@ -167,16 +166,16 @@ QImage TsRadioButton::skinImage()
     if (face.isNull())
         return face;
     const int32_t under = windowColorOf(parentWidget() ? parentWidget() : this);
-    // The section's plain fill takes the colour of what the button stands on.
-    const FillColorScope fill(under);
     const TsCacheInfo parentCache = SkinData.parentCache();
     const bool hot = SkinData.hot() && !m_readOnly;
-    paintSectionBackground(face, face.rect(),
+    paintSectionBackground(SkinData.skin(), face, face.rect(),
                            {.sectionIndex = SkinData.skinIndex(),
                             .sectionName = SkinData.SkinSection(),
                             .parentCache = parentCache,
                             .position = pos(),
-                            .state = hot ? ControlState::Hot : ControlState::Normal});
+                            .state = hot ? ControlState::Hot : ControlState::Normal,
+                            // The section's plain fill takes the colour of what the button stands on.
+                            .fillColor = under});
     const QRect glyph = glyphRect();
     if (!text().isEmpty()) {
         const int textLeft = glyph.width() + m_textIndent + m_margin;
@@ -190,7 +189,8 @@ QImage TsRadioButton::skinImage()
         {
             QPainter painter(&face);
             painter.setFont(font());
-            writeSkinText(painter, text(), {.sectionIndex = SkinData.skinIndex(), .hot = hot, .flags = flags}, rect);
+            writeSkinText(SkinData.skin(), painter, text(),
+                          {.sectionIndex = SkinData.skinIndex(), .hot = hot, .flags = flags}, rect);
         }
         if (hasFocus() && m_showFocus)
             paintFocusRect(face, rect.adjusted(-1, 0, 1, -1));

@@ -4,7 +4,7 @@
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/stateimage.h"
 
 #include "platform/messagebox.h"
@@ -305,7 +305,7 @@ void TsScrollBar::setStates(const std::array<ControlState, PartCount>& states)
 
 bool TsScrollBar::skinActive() const
 {
-    return skinData().ready && !currentSkin().sections.isEmpty();
+    return skinData().ready && !SkinData.skin().sections.isEmpty();
 }
 
 void TsScrollBar::enterEvent(QEnterEvent* event)
@@ -548,9 +548,9 @@ QImage TsScrollBar::skinImage()
         return image;
     QImage shown = image.copy();
     const TsScrollPartIndexes& track =
-        Kind() == sbHorizontal ? currentSkin().commonIndexes.scrollBar1H : currentSkin().commonIndexes.scrollBar1V;
-    if (m_owner && m_owner != parentWidget() && isValidSectionIndex(track.section)) {
-        colorMix(shown, shown.rect(), disabledOwnPercent, currentSkin().sections[track.section].color);
+        Kind() == sbHorizontal ? SkinData.skin().commonIndexes.scrollBar1H : SkinData.skin().commonIndexes.scrollBar1V;
+    if (m_owner && m_owner != parentWidget() && track.section >= 0) {
+        colorMix(shown, shown.rect(), disabledOwnPercent, SkinData.skin().sections[track.section].color);
     } else {
         const QColor under = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
         paintDisabledLook(shown, m_disabledKind, rgbColor(under.red(), under.green(), under.blue()), pos(),
@@ -586,7 +586,7 @@ void TsScrollBar::paintBar(QImage& image)
 void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, ControlState state, const TsCacheInfo& cache,
                             QPoint offset) const
 {
-    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const TsCommonIndexes& common = SkinData.skin().commonIndexes;
     const bool horizontal = Kind() == sbHorizontal;
     const TsScrollPartIndexes* indexes = nullptr;
     switch (part) {
@@ -597,28 +597,28 @@ void TsScrollBar::paintPart(QImage& image, Part part, const QRect& rect, Control
     case Slider: indexes = horizontal ? &common.scrollSliderH : &common.scrollSliderV; break;
     case PartCount: return;
     }
-    if (!isValidSectionIndex(indexes->section))
+    if (indexes->section < 0)
         return;
-    const TsGeneralData& section = currentSkin().sections[indexes->section];
+    const TsGeneralData& section = SkinData.skin().sections[indexes->section];
     QRect painted = rect;
     // A button whose border frame is longer than the arrow is painted at the frame's length, so
     // that the frame is not squeezed.
-    if ((part == FirstButton || part == SecondButton) && section.reservedBoolean
-        && isValidMaskIndex(indexes->bordersMask)) {
-        const QSize frame = stateImageSize(indexes->bordersMask);
+    if ((part == FirstButton || part == SecondButton) && section.reservedBoolean && indexes->bordersMask >= 0) {
+        const QSize frame = SkinData.skin().stateImageSize(indexes->bordersMask);
         const int paintedLength = std::max(metrics::scrollArrowSize, horizontal ? frame.width() : frame.height());
         const int start = part == FirstButton ? 0 : length() - paintedLength;
         painted = spanRect(start, paintedLength);
     }
     const SectionPaint paint{indexes->section, section.sectionName, cache, offset + painted.topLeft(), state};
-    paintItemFixed(image, painted, paint, SectionMasks{indexes->bordersMask, indexes->pattern, indexes->hotPattern});
-    if (!isValidMaskIndex(indexes->glyphMask))
+    paintItemFixed(SkinData.skin(), image, painted, paint,
+                   SectionMasks{indexes->bordersMask, indexes->pattern, indexes->hotPattern});
+    if (indexes->glyphMask < 0)
         return;
-    const QSize glyph = stateImageSize(indexes->glyphMask);
+    const QSize glyph = SkinData.skin().stateImageSize(indexes->glyphMask);
     QPoint at =
         painted.topLeft() + QPoint((painted.width() - glyph.width()) / 2, (painted.height() - glyph.height()) / 2);
     if (part == Slider && state == ControlState::Pressed)
         at += QPoint(1, 1);
     if (at.x() >= 0 && at.y() >= 0)
-        paintStateImage(image, at, state, currentSkin().masks[indexes->glyphMask]);
+        paintStateImage(SkinData.skin(), image, at, state, SkinData.skin().masks[indexes->glyphMask]);
 }

@@ -6,7 +6,7 @@
 #include "skin/core/paintmarks.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/skintext.h"
 #include "skin/core/tsskinmanager.h"
 
@@ -103,7 +103,8 @@ bool isEnabled(const QStyleOptionMenuItem& item)
 
 TsSkinableMenus::TsSkinableMenus(TsSkinManager* manager)
     : m_manager(manager),
-      m_style(std::make_unique<MenuStyle>(*this))
+      m_style(std::make_unique<MenuStyle>(*this)),
+      m_skin(noSkin())
 {}
 
 TsSkinableMenus::~TsSkinableMenus()
@@ -127,6 +128,7 @@ bool TsSkinableMenus::paintsMenus() const
 
 void TsSkinableMenus::skinApplied()
 {
+    m_skin = skinInForce();
     forgetBackgrounds();
     if (m_skinned)
         repaintSkinnedMenus();
@@ -136,6 +138,7 @@ void TsSkinableMenus::skinApplied()
 
 void TsSkinableMenus::skinRemoved()
 {
+    m_skin = noSkin();
     forgetBackgrounds();
     setSkinned(false);
 }
@@ -331,7 +334,7 @@ QImage TsSkinableMenus::popupBackground(const QMenu* menu)
     if (bitmap.isNull())
         return {};
     solidFill(bitmap, bitmap.rect(), clWhite);
-    paintSectionBackground(bitmap, bitmap.rect(), {FindSection(popupSection), popupSection});
+    paintSectionBackground(*m_skin, bitmap, bitmap.rect(), {m_skin->FindSection(popupSection), popupSection});
     if (found != m_popupBackgrounds.end())
         found->bitmap = bitmap;
     else
@@ -352,7 +355,7 @@ QImage TsSkinableMenus::barBackground(const QMenuBar* bar)
         if (band.isNull())
             return band;
         solidFill(band, band.rect(), clWhite);
-        paintSectionBackground(band, band.rect(), {FindSection(barSection), barSection});
+        paintSectionBackground(*m_skin, band, band.rect(), {m_skin->FindSection(barSection), barSection});
     }
     return band;
 }
@@ -388,10 +391,10 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
     QImage bitmap(item.rect.size(), QImage::Format_BGR888);
     bitmap.fill(Qt::white);
     copyBlock(bitmap, QPoint(0, 0), background, item.rect);
-    const int section = FindSection(itemSection);
+    const int section = m_skin->FindSection(itemSection);
     const bool hot = isHot(item);
     const bool enabled = isEnabled(item);
-    paintItem(bitmap, bitmap.rect(),
+    paintItem(*m_skin, bitmap, bitmap.rect(),
               {section,
                itemSection,
                {&background, 0, 0, !background.isNull()},
@@ -429,11 +432,11 @@ void TsSkinableMenus::drawPopupItem(QPainter& canvas, const QStyleOptionMenuItem
     }
     const int captionLeft = glyph.width() + 2 * Margin;
     QRect captionRect(captionLeft, 0, bitmap.width() - captionLeft, bitmap.height());
-    writeSkinText(painter, caption, {section, enabled, hot, flags}, captionRect);
+    writeSkinText(*m_skin, painter, caption, {section, enabled, hot, flags}, captionRect);
     if (!text.shortcut.isEmpty()) {
         QRect shortcutRect(captionLeft, 0, bitmap.width() - shortcutGap - captionLeft, bitmap.height());
         writeSkinText(
-            painter, text.shortcut,
+            *m_skin, painter, text.shortcut,
             {section, enabled, hot, TextFlag::Right | TextFlag::VCenter | TextFlag::SingleLine | TextFlag::NoPrefix},
             shortcutRect);
     }
@@ -452,8 +455,8 @@ void TsSkinableMenus::drawBarItem(QPainter& canvas, const QStyleOptionMenuItem& 
     bitmap.fill(Qt::white);
     copyBlock(bitmap, QPoint(0, 0), background, item.rect);
     const bool hot = isHot(item);
-    paintItem(bitmap, bitmap.rect(),
-              {FindSection(itemSection),
+    paintItem(*m_skin, bitmap, bitmap.rect(),
+              {m_skin->FindSection(itemSection),
                itemSection,
                {&background, 0, 0, !background.isNull()},
                item.rect.topLeft(),
@@ -467,12 +470,12 @@ void TsSkinableMenus::drawBarItem(QPainter& canvas, const QStyleOptionMenuItem& 
     else if (Alignment == CaptionAlignment::Center)
         flags |= TextFlag::Center;
     const ItemText text = splitText(item.text);
-    const int lineSection = FindSection(barSection);
+    const int lineSection = m_skin->FindSection(barSection);
     QRect captionRect = bitmap.rect().adjusted(Margin, 0, -Margin, 0);
-    writeSkinText(painter, text.caption, {lineSection, isEnabled(item), hot, flags}, captionRect);
+    writeSkinText(*m_skin, painter, text.caption, {lineSection, isEnabled(item), hot, flags}, captionRect);
     if (!text.shortcut.isEmpty()) {
         QRect shortcutRect(0, 0, bitmap.width() - shortcutGap, bitmap.height());
-        writeSkinText(painter, text.shortcut,
+        writeSkinText(*m_skin, painter, text.shortcut,
                       {lineSection, isEnabled(item), hot, TextFlag::Right | TextFlag::VCenter | TextFlag::SingleLine},
                       shortcutRect);
     }

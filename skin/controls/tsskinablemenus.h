@@ -9,6 +9,7 @@
 // only while the manager's SkinnedPopups is on.
 
 #include "skin/core/skinmenuhook.h"
+#include "skin/core/skintables.h"
 
 #include <QFont>
 #include <QHash>
@@ -111,6 +112,8 @@ private:
     TsSkinManager* m_manager;
     std::unique_ptr<MenuStyle> m_style;
     bool m_skinned = false;
+    // The skin menus are painted with: the one in force when it was last applied.
+    SharedSkin m_skin;
     // One per pop-up, found by the pop-up's first item; painted once per skin.
     QList<PopupBackground> m_popupBackgrounds;
     // Bars drawn over their own "MENULINE" band, for want of the form's.

@@ -8,7 +8,7 @@
 #include "skin/controls/tssystemmenu.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
@@ -36,7 +36,7 @@ TsSkinProvider::TsSkinProvider(Form* form)
       SkinData(this, true),
       m_form(form),
       m_client(form->client()),
-      m_layout(form),
+      m_layout(form, SkinData),
       m_image(form, SkinData, m_layout),
       m_ownColor(form->palette().color(QPalette::Window))
 {
@@ -445,11 +445,11 @@ void TsSkinProvider::setChildCursors(bool arrow)
 
 void TsSkinProvider::applyGlobalColor()
 {
-    const int globalInfo = currentSkin().commonIndexes.globalInfo;
-    if (!UseGlobalColor || !isValidSectionIndex(globalInfo))
+    const int globalInfo = SkinData.skin().commonIndexes.globalInfo;
+    if (!UseGlobalColor || !SkinData.skin().isValidSectionIndex(globalInfo))
         return;
     QPalette palette = m_form->palette();
-    palette.setColor(QPalette::Window, toQColor(currentSkin().sections[globalInfo].color));
+    palette.setColor(QPalette::Window, toQColor(SkinData.skin().sections[globalInfo].color));
     m_form->setPalette(palette);
 }
 

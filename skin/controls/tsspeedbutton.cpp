@@ -86,15 +86,17 @@ void TsSpeedButton::paintParentBackground(QImage& cache, const TsCacheInfo& pare
 
 void TsSpeedButton::paintDivider(QImage& cache, const TsCacheInfo& parent) const
 {
-    const int section = FindSection(QStringLiteral("DIVIDER"));
-    const int mask = section >= 0 ? FindMask(section, QStringLiteral("DIVIDER"), QStringLiteral("BORDERSMASK")) : -1;
-    if (!isValidMaskIndex(mask))
+    const int section = SkinData.skin().FindSection(QStringLiteral("DIVIDER"));
+    const int mask =
+        section >= 0 ? SkinData.skin().FindMask(section, QStringLiteral("DIVIDER"), QStringLiteral("BORDERSMASK")) : -1;
+    if (mask < 0)
         return;
-    const int stripWidth = stateImageSize(mask).width();
+    const int stripWidth = SkinData.skin().stateImageSize(mask).width();
     const QRect strip((width() - stripWidth) / 2, 1, stripWidth, height() - 2);
     const TsCacheInfo under{parent.bitmap, parent.x + pos().x() + strip.x(), parent.y + pos().y() + strip.y(),
                             parent.ready};
-    paintBorderMask(cache, strip, borderTiles(currentSkin().masks[mask], ControlState::Normal), BorderPart::All, under);
+    paintBorderMask(cache, strip, borderTiles(SkinData.skin(), SkinData.skin().masks[mask], ControlState::Normal),
+                    BorderPart::All, under);
 }
 
 void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) const
@@ -102,16 +104,18 @@ void TsSpeedButton::paintDropDownPart(QImage& cache, const TsCacheInfo& parent) 
     const int d = dropDownWidth();
     const QRect part(width() - d, 0, d, height());
     const ControlState state = m_menuShown || isDown() ? ControlState::Pressed : ControlState::Hot;
-    paintItem(cache, part, {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos() + part.topLeft(), state});
-    const int section = FindSection(QStringLiteral("COMBOBOX"));
-    const int arrow = section >= 0 ? FindMask(section, QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK")) : -1;
-    if (!isValidMaskIndex(arrow))
+    paintItem(SkinData.skin(), cache, part,
+              {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos() + part.topLeft(), state});
+    const int section = SkinData.skin().FindSection(QStringLiteral("COMBOBOX"));
+    const int arrow =
+        section >= 0 ? SkinData.skin().FindMask(section, QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK")) : -1;
+    if (arrow < 0)
         return;
-    const QSize arrowSize = stateImageSize(arrow);
+    const QSize arrowSize = SkinData.skin().stateImageSize(arrow);
     const QPoint at =
         part.topLeft() + QPoint((part.width() - arrowSize.width()) / 2, (part.height() - arrowSize.height()) / 2);
     if (at.x() >= 0 && at.y() >= 0)
-        paintStateImage(cache, at, ControlState::Normal, currentSkin().masks[arrow]);
+        paintStateImage(SkinData.skin(), cache, at, ControlState::Normal, SkinData.skin().masks[arrow]);
 }
 
 void TsSpeedButton::rebuildCache()
@@ -126,7 +130,7 @@ void TsSpeedButton::rebuildCache()
             paintDivider(cache, parent);
     } else {
         const ControlState state = *m_paintedLook.state;
-        paintItem(cache, QRect(0, 0, width() - dropDownWidth(), height()),
+        paintItem(SkinData.skin(), cache, QRect(0, 0, width() - dropDownWidth(), height()),
                   {SkinData.skinIndex(), SkinData.SkinSection(), parent, pos(), state});
         const bool pressed = state == ControlState::Pressed;
         const GlyphState glyphState = !pressed                       ? GlyphState::Up
@@ -137,7 +141,7 @@ void TsSpeedButton::rebuildCache()
         layout.dropDownWidth = dropDownWidth();
         layout.pressed = pressed;
         paintGlyphAndCaption(cache, *this, buttonGlyph(), layout, glyphState, looksHot(state), looksHot(state),
-                             SkinData.skinIndex());
+                             SkinData.skin(), SkinData.skinIndex());
         if (m_style == TsButtonStyle::tbsDropDown)
             paintDropDownPart(cache, parent);
         if (!isEnabled())

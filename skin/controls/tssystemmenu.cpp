@@ -1,7 +1,7 @@
 #include "skin/controls/tssystemmenu.h"
 
 #include "skin/controls/tsskinprovider.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"

@@ -4,7 +4,7 @@
 #include "skin/core/paintprimitives.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/stateimage.h"
 
 #include "platform/metrics.h"
@@ -79,9 +79,9 @@ void TsUpDown::setStates(ControlState first, ControlState second)
 
 bool TsUpDown::skinActive() const
 {
-    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const TsCommonIndexes& common = SkinData.skin().commonIndexes;
     const TsScrollPartIndexes& first = orientation() == Qt::Horizontal ? common.scrollBtnLeft : common.scrollBtnTop;
-    return skinData().ready && isValidSectionIndex(first.section);
+    return skinData().ready && first.section >= 0;
 }
 
 void TsUpDown::mousePressEvent(QMouseEvent* event)
@@ -192,22 +192,23 @@ QImage TsUpDown::skinImage() const
 
 void TsUpDown::paintHalf(QImage& image, Half half, const TsCacheInfo& cache) const
 {
-    const TsCommonIndexes& common = currentSkin().commonIndexes;
+    const TsCommonIndexes& common = SkinData.skin().commonIndexes;
     const bool horizontal = orientation() == Qt::Horizontal;
     const TsScrollPartIndexes& indexes = horizontal
                                              ? (half == FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight)
                                              : (half == FirstHalf ? common.scrollBtnTop : common.scrollBtnBottom);
-    if (!isValidSectionIndex(indexes.section))
+    if (indexes.section < 0)
         return;
     const QRect rect = halfRect(half);
     const ControlState state = isEnabled() ? m_states[half] : ControlState::Normal;
-    const SectionPaint paint{indexes.section, currentSkin().sections[indexes.section].sectionName, cache,
+    const SectionPaint paint{indexes.section, SkinData.skin().sections[indexes.section].sectionName, cache,
                              pos() + rect.topLeft(), state};
-    paintItemFixed(image, rect, paint, SectionMasks{indexes.bordersMask, indexes.pattern, indexes.hotPattern});
-    if (!isValidMaskIndex(indexes.glyphMask))
+    paintItemFixed(SkinData.skin(), image, rect, paint,
+                   SectionMasks{indexes.bordersMask, indexes.pattern, indexes.hotPattern});
+    if (indexes.glyphMask < 0)
         return;
-    const QSize glyph = stateImageSize(indexes.glyphMask);
+    const QSize glyph = SkinData.skin().stateImageSize(indexes.glyphMask);
     const QPoint at = rect.topLeft() + QPoint((rect.width() - glyph.width()) / 2, (rect.height() - glyph.height()) / 2);
     if (at.x() >= 0 && at.y() >= 0)
-        paintStateImage(image, at, state, currentSkin().masks[indexes.glyphMask]);
+        paintStateImage(SkinData.skin(), image, at, state, SkinData.skin().masks[indexes.glyphMask]);
 }

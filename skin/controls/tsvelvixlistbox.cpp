@@ -95,7 +95,7 @@ void TsVelvixListBox::paintRow(QPainter& painter, int row, QPoint cacheOffset, b
         writePlainText(canvas, entry->text(), true, flags, textArea);
     } else {
         canvas.drawImage(QPoint(0, 0), SkinData.cache(), place.translated(cacheOffset));
-        writeSkinText(canvas, entry->text(), {SkinData.skinIndex(), enabled, hot, flags}, textArea);
+        writeSkinText(SkinData.skin(), canvas, entry->text(), {SkinData.skinIndex(), enabled, hot, flags}, textArea);
     }
     if (hasFocus() && row == currentRow()) {
         QStyleOptionFocusRect focus;

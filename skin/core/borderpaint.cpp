@@ -3,9 +3,9 @@
 #include "skin/core/maskpaint.h"
 #include "skin/core/skintables.h"
 
-BorderTiles borderTiles(const TsMaskData& mask, ControlState state)
+BorderTiles borderTiles(const SkinTables& skin, const TsMaskData& mask, ControlState state)
 {
-    const MaskStateImage image = maskStateImage(mask, state, currentSkin().masterBitmap);
+    const MaskStateImage image = maskStateImage(mask, state, skin.masterBitmap);
     return BorderTiles(mask, image);
 }
 

@@ -11,9 +11,11 @@
 #include <QRect>
 #include <QRegion>
 
-// The nine cells of state `state` of `mask`. The picture of master-bitmap masks is
-// currentSkin().masterBitmap.
-BorderTiles borderTiles(const TsMaskData& mask, ControlState state);
+struct SkinTables;
+
+// The nine cells of state `state` of `mask`. The picture of master-bitmap masks is the master
+// bitmap of `skin`, the skin the mask belongs to.
+BorderTiles borderTiles(const SkinTables& skin, const TsMaskData& mask, ControlState state);
 
 // `parentCache` has its offsets already moved to the rectangle's top-left corner: the parent's
 // pixel under target pixel (x, y) is at (x - rect.left() + parentCache.x, y - rect.top() +

@@ -32,8 +32,7 @@ void TsFadeTimer::prepare(TsCommonData& data)
 {
     ownerData = &data;
     startImage = data.cache().copy();
-    const bool sectionKnown = isValidSectionIndex(data.skinIndex());
-    const TsGeneralData* section = sectionKnown ? &currentSkin().sections[data.skinIndex()] : nullptr;
+    const TsGeneralData* section = data.section();
     if (section && section->fadingIntervalIn < 0)
         throw AppError(QStringLiteral("Range check error"));
     if (section)
@@ -95,6 +94,5 @@ void TsFadeTimer::showImage(const QImage& image)
 
 bool canFade(QWidget* button, const TsCommonData& data)
 {
-    return button && button->isEnabled() && isValidSectionIndex(data.skinIndex())
-           && currentSkin().sections[data.skinIndex()].fadingEnabled;
+    return button && button->isEnabled() && data.section() && data.section()->fadingEnabled;
 }

@@ -11,9 +11,6 @@
 
 namespace {
 
-int32_t baseOverride = clSkinKey;
-int32_t fillOverride = clSkinKey;
-
 struct Texture {
     enum Kind { None, Mask, Pattern };
     Kind kind = None;
@@ -85,7 +82,7 @@ private:
     QImage m_line;
 };
 
-void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
+void backgroundFill(const SkinTables& skin, QImage& bitmap, const QRect& rect, const FillValues& v)
 {
     // Texture and gradient are mixed row by row as the texture is laid, when the gradient covers
     // the rectangle; otherwise the gradient goes through a bitmap of its own.
@@ -103,14 +100,14 @@ void backgroundFill(QImage& bitmap, const QRect& rect, const FillValues& v)
     bool imagePainted = false;
     if (v.imagePercent > 0) {
         if (v.texture.kind == Texture::Mask) {
-            if (!isValidMaskIndex(v.texture.index)) {
+            if (!skin.isValidMaskIndex(v.texture.index)) {
                 solidFill(bitmap, rect, v.color);
             } else {
-                tileTexture(bitmap, rect, currentSkin().masks[v.texture.index], currentSkin().masterBitmap, rowDone);
+                tileTexture(bitmap, rect, skin.masks[v.texture.index], skin.masterBitmap, rowDone);
                 imagePainted = true;
             }
-        } else if (v.texture.kind == Texture::Pattern && isValidPatternIndex(v.texture.index)) {
-            tilePattern(bitmap, rect, currentSkin().patterns[v.texture.index].image, rowDone);
+        } else if (v.texture.kind == Texture::Pattern && skin.isValidPatternIndex(v.texture.index)) {
+            tilePattern(bitmap, rect, skin.patterns[v.texture.index].image, rowDone);
             imagePainted = true;
         }
     }
@@ -159,17 +156,17 @@ void copyParent(QImage& target, const QRect& rect, const SectionPaint& paint)
 }
 
 // The background over the parent's cached pixels: Transparency percent of the parent shows through.
-void paintOverParent(const TsGeneralData& section, const FillValues& values, QImage& target, const QRect& rect,
-                     const SectionPaint& paint)
+void paintOverParent(const SkinTables& skin, const TsGeneralData& section, const FillValues& values, QImage& target,
+                     const QRect& rect, const SectionPaint& paint)
 {
     const int transparency = std::clamp(looksHot(paint.state) ? section.hotTransparency : section.transparency, 0, 100);
     if (!paint.parentCache.ready || !paint.parentCache.bitmap || transparency == 0) {
-        backgroundFill(target, rect, values);
+        backgroundFill(skin, target, rect, values);
     } else if (transparency == 100) {
         copyParent(target, rect, paint);
     } else {
         QImage own = target.copy(rect);
-        backgroundFill(own, own.rect(), values);
+        backgroundFill(skin, own, own.rect(), values);
         copyParent(target, rect, paint);
         regionBlend(target, own, transparency * 255 / 100, rect.topLeft(), own.rect());
     }
@@ -192,89 +189,71 @@ TsCacheInfo movedParent(const SectionPaint& paint)
 
 } // namespace
 
-int32_t baseColorOverride()
+void paintSectionBackground(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint)
 {
-    return baseOverride;
-}
-void setBaseColorOverride(int32_t color)
-{
-    baseOverride = color;
-}
-int32_t fillColorOverride()
-{
-    return fillOverride;
-}
-void setFillColorOverride(int32_t color)
-{
-    fillOverride = color;
-}
-
-void paintSectionBackground(QImage& target, const QRect& rect, const SectionPaint& paint)
-{
-    if (!isValidSectionIndex(paint.sectionIndex))
+    if (!skin.isValidSectionIndex(paint.sectionIndex))
         return;
-    const TsGeneralData& section = currentSkin().sections[paint.sectionIndex];
+    const TsGeneralData& section = skin.sections[paint.sectionIndex];
     FillValues values = stateValues(section, paint.state);
-    if (baseOverride != clSkinKey)
-        values.color = baseOverride;
-    values.finalFill = fillOverride != clSkinKey ? fillOverride : values.color;
+    values.finalFill = paint.fillColor != clSkinKey ? paint.fillColor : values.color;
     values.imageWeight = values.imagePercent * 255 / 100;
     if (values.imagePercent > 0) {
         const QString property = looksHot(paint.state) ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN");
-        const int mask = FindMask(paint.sectionIndex, paint.sectionName, property);
-        values.texture = mask >= 0
-                             ? Texture{Texture::Mask, mask}
-                             : Texture{Texture::Pattern, FindPattern(paint.sectionIndex, paint.sectionName, property)};
+        const int mask = skin.FindMask(paint.sectionIndex, paint.sectionName, property);
+        values.texture =
+            mask >= 0 ? Texture{Texture::Mask, mask}
+                      : Texture{Texture::Pattern, skin.FindPattern(paint.sectionIndex, paint.sectionName, property)};
     }
-    paintOverParent(section, values, target, rect, paint);
+    paintOverParent(skin, section, values, target, rect, paint);
 }
 
-void paintSectionBackgroundFixed(QImage& target, const QRect& rect, const SectionPaint& paint,
+void paintSectionBackgroundFixed(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint,
                                  const SectionMasks& masks)
 {
-    if (!isValidSectionIndex(paint.sectionIndex))
+    if (!skin.isValidSectionIndex(paint.sectionIndex))
         return;
-    const TsGeneralData& section = currentSkin().sections[paint.sectionIndex];
+    const TsGeneralData& section = skin.sections[paint.sectionIndex];
     FillValues values = stateValues(section, paint.state);
     values.finalFill = values.color;
     values.imageWeight = (values.imagePercent * 256 / 100) & 0xFF;
     values.texture = Texture{Texture::Mask, looksHot(paint.state) ? masks.hotTexture : masks.texture};
-    paintOverParent(section, values, target, rect, paint);
+    paintOverParent(skin, section, values, target, rect, paint);
 }
 
-void paintItem(QImage& target, const QRect& rect, const SectionPaint& paint)
+void paintItem(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint)
 {
-    if (!isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
+    if (!skin.isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
         return;
-    paintSectionBackground(target, rect, paint);
-    const int mask = FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
+    paintSectionBackground(skin, target, rect, paint);
+    const int mask = skin.FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintBorderMask(target, rect, borderTiles(currentSkin().masks[mask], paint.state), paint.border,
+        paintBorderMask(target, rect, borderTiles(skin, skin.masks[mask], paint.state), paint.border,
                         movedParent(paint));
 }
 
-void paintItemFixed(QImage& target, const QRect& rect, const SectionPaint& paint, const SectionMasks& masks)
+void paintItemFixed(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint,
+                    const SectionMasks& masks)
 {
-    if (!isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
+    if (!skin.isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
         return;
-    paintSectionBackgroundFixed(target, rect, paint, masks);
-    if (isValidMaskIndex(masks.border))
-        paintBorderMask(target, rect, borderTiles(currentSkin().masks[masks.border], paint.state), paint.border,
+    paintSectionBackgroundFixed(skin, target, rect, paint, masks);
+    if (skin.isValidMaskIndex(masks.border))
+        paintBorderMask(target, rect, borderTiles(skin, skin.masks[masks.border], paint.state), paint.border,
                         movedParent(paint));
 }
 
-void paintTabItem(QImage& target, const QRect& rect, const SectionPaint& paint)
+void paintTabItem(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint)
 {
-    if (!isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
+    if (!skin.isValidSectionIndex(paint.sectionIndex) || !liesInside(rect, target))
         return;
-    paintSectionBackground(target, rect, paint);
-    const int mask = FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
+    paintSectionBackground(skin, target, rect, paint);
+    const int mask = skin.FindMask(paint.sectionIndex, paint.sectionName, QStringLiteral("BORDERSMASK"));
     if (mask >= 0)
-        paintTabBorderMask(target, rect, borderTiles(currentSkin().masks[mask], paint.state), paint.border,
+        paintTabBorderMask(target, rect, borderTiles(skin, skin.masks[mask], paint.state), paint.border,
                            movedParent(paint));
 }
 
-void paintWholeItem(QImage& target, const SectionPaint& paint)
+void paintWholeItem(const SkinTables& skin, QImage& target, const SectionPaint& paint)
 {
-    paintItem(target, target.rect(), paint);
+    paintItem(skin, target, target.rect(), paint);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 // Turns a skin section into pixels: the section's background (base colour, texture, gradient,
-// transparency over the parent's cached background) and, for items, its border mask on top. All
-// painters return at once for a section index that is not valid.
+// transparency over the parent's cached background) and, for items, its border mask on top. Each
+// painter reads the skin it is given, which is the one the section index belongs to (a control
+// passes the skin its skin data holds), and the paint's own SectionPaint; nothing else. All
+// painters return at once for a section index that is not valid in that skin.
 
 #include "skin/core/controlstate.h"
 #include "skin/core/bordertiles.h"
@@ -15,14 +17,7 @@
 
 #include <cstdint>
 
-// Process-wide colour overrides, clSkinKey when not in use. A control sets one right before it
-// paints and resets it right after.
-// The base colour override replaces the section's Color/HotColor in paintSectionBackground.
-int32_t baseColorOverride();
-void setBaseColorOverride(int32_t color);
-// The fill colour override replaces the colour of the background's final plain fill.
-int32_t fillColorOverride();
-void setFillColorOverride(int32_t color);
+struct SkinTables;
 
 // One section painted over its parent.
 struct SectionPaint {
@@ -36,6 +31,8 @@ struct SectionPaint {
     ControlState state = ControlState::Normal;
     // The parts of the border mask that an item lays over its background.
     BorderParts border = BorderPart::Frame;
+    // Replaces the colour of the background's final plain fill unless clSkinKey.
+    int32_t fillColor = clSkinKey;
 };
 
 // Masks given by the caller instead of looked up by section name; an invalid index is no mask.
@@ -45,21 +42,22 @@ struct SectionMasks {
     int hotTexture = -1;
 };
 
-void paintSectionBackground(QImage& target, const QRect& rect, const SectionPaint& paint);
+void paintSectionBackground(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint);
 
 // The same with the caller's texture masks (an invalid one fills with the base colour); the
-// colour overrides are not used.
-void paintSectionBackgroundFixed(QImage& target, const QRect& rect, const SectionPaint& paint,
+// fill colour is not used.
+void paintSectionBackgroundFixed(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint,
                                  const SectionMasks& masks);
 
 // Background, then the section's "BORDERSMASK", when the rectangle lies inside the target.
-void paintItem(QImage& target, const QRect& rect, const SectionPaint& paint);
+void paintItem(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint);
 
 // The same with the caller's masks.
-void paintItemFixed(QImage& target, const QRect& rect, const SectionPaint& paint, const SectionMasks& masks);
+void paintItemFixed(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint,
+                    const SectionMasks& masks);
 
 // As paintItem, with the border laid by the tab border painter.
-void paintTabItem(QImage& target, const QRect& rect, const SectionPaint& paint);
+void paintTabItem(const SkinTables& skin, QImage& target, const QRect& rect, const SectionPaint& paint);
 
 // The item over the whole of `target`.
-void paintWholeItem(QImage& target, const SectionPaint& paint);
+void paintWholeItem(const SkinTables& skin, QImage& target, const SectionPaint& paint);

@@ -23,10 +23,10 @@ void collectRuns(QList<QRect>& rects, const uint8_t* row, int from, int to, int 
 
 } // namespace
 
-void collectCornerRegion(QList<QRect>& rects, int windowWidth, const TsMaskData& mask, FrameCorners corners,
-                         int firstRow)
+void collectCornerRegion(const SkinTables& skin, QList<QRect>& rects, int windowWidth, const TsMaskData& mask,
+                         FrameCorners corners, int firstRow)
 {
-    const MaskStateImage image = maskStateImage(mask, ControlState::Normal, currentSkin().masterBitmap);
+    const MaskStateImage image = maskStateImage(mask, ControlState::Normal, skin.masterBitmap);
     if (!image.isValid())
         return;
     const QImage& picture = *image.picture;

@@ -4,9 +4,6 @@
 
 namespace {
 
-TsSkinData gSkinData;
-SkinTables gCurrentSkin;
-
 template <typename Table>
 int findInTable(const SkinTables& skin, const Table& table, int sectionIndex, const QString& sectionName,
                 const QString& propertyName)
@@ -129,53 +126,4 @@ void SkinTables::UpdateCommonIndexes()
     lookUpScrollPart(skin, c.scrollBar1V, QStringLiteral("SCROLLBAR1V"), false);
     lookUpScrollPart(skin, c.scrollBar2H, QStringLiteral("SCROLLBAR2H"), false);
     lookUpScrollPart(skin, c.scrollBar2V, QStringLiteral("SCROLLBAR2V"), false);
-}
-
-const SkinTables& currentSkin()
-{
-    return gCurrentSkin;
-}
-void setCurrentSkin(SkinTables skin)
-{
-    gCurrentSkin = std::move(skin);
-}
-
-TsSkinData& skinData()
-{
-    return gSkinData;
-}
-
-int FindSection(const QString& name)
-{
-    return gCurrentSkin.FindSection(name);
-}
-
-int FindMask(int sectionIndex, const QString& sectionName, const QString& propertyName)
-{
-    return gCurrentSkin.FindMask(sectionIndex, sectionName, propertyName);
-}
-
-int FindPattern(int sectionIndex, const QString& sectionName, const QString& propertyName)
-{
-    // While a skin is announced its patterns are not handed out yet.
-    if (!gSkinData.ready)
-        return -1;
-    return gCurrentSkin.FindPattern(sectionIndex, sectionName, propertyName);
-}
-
-bool isValidSectionIndex(int index)
-{
-    return gCurrentSkin.isValidSectionIndex(index);
-}
-bool isValidMaskIndex(int index)
-{
-    return gCurrentSkin.isValidMaskIndex(index);
-}
-bool isValidPatternIndex(int index)
-{
-    return gCurrentSkin.isValidPatternIndex(index);
-}
-QSize stateImageSize(int maskIndex)
-{
-    return gCurrentSkin.stateImageSize(maskIndex);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-// The skin as one value, and the one place where the skin in force lives.
+// The skin as one value.
 //
-// A SkinTables is complete when it exists: the loader (skinloader.h) builds a whole one or none.
-// The current skin is read by every painter and control through currentSkin(); it is replaced
-// whole, by the skin manager when a skin is applied or removed (and by test fixtures that install
-// a hand-made skin), through setCurrentSkin(). Nothing edits it in place.
+// A SkinTables is complete when it exists: the loader (skinloader.h) builds a whole one or none,
+// and it is shared as a SharedSkin that nobody edits in place. The skin in force is one of them
+// (skininforce.h); each control's skin data holds the one it looked its indexes up in, so an index
+// is always one of the tables it is read from.
 //
 // Name lookups are linear and ignore case, so controls do them when the skin changes or a section
 // is assigned and keep the indexes; painting then reads the tables by index only.
@@ -53,21 +53,5 @@ struct SkinTables {
     void UpdateCommonIndexes();
 };
 
-// The skin in force; empty when there is none.
-const SkinTables& currentSkin();
-// Puts `skin` in force. Only the skin manager does this in the program; tests use it to install
-// hand-made skins.
-void setCurrentSkin(SkinTables skin);
-
-// Process-wide state, alive from program start to program end.
-TsSkinData& skinData();
-
-// The lookups above on the current skin, as controls and painters use them. FindPattern answers
-// -1 unless the skin is ready.
-int FindSection(const QString& name);
-int FindMask(int sectionIndex, const QString& sectionName, const QString& propertyName);
-int FindPattern(int sectionIndex, const QString& sectionName, const QString& propertyName);
-bool isValidSectionIndex(int index);
-bool isValidMaskIndex(int index);
-bool isValidPatternIndex(int index);
-QSize stateImageSize(int maskIndex);
+// The skin as controls hold it and painters are handed it; never null where it is held.
+using SharedSkin = std::shared_ptr<const SkinTables>;

@@ -70,13 +70,15 @@ void drawAt(QPainter& canvas, const QRect& rect, QPoint shift, int flags, const 
     canvas.drawText(rect.translated(shift), flags, text);
 }
 
-} // namespace
-
-void writeSkinText(QPainter& canvas, const QString& text, const SkinTextStyle& style, QRect& rect)
+// The text in the colours of `section`, or in the pen's colour without one.
+void writeText(QPainter& canvas, const QString& text, const TsGeneralData* section, const SkinTextStyle& style,
+               QRect& rect)
 {
     if (text.isEmpty())
         return;
-    const auto& [sectionIndex, enabled, hot, flags] = style;
+    const bool enabled = style.enabled;
+    const bool hot = style.hot;
+    const TextFlags flags = style.flags;
     const QRect area = layout(canvas, text, flags, rect);
     const int drawFlags = qtFlags(flags);
     canvas.save();
@@ -86,21 +88,20 @@ void writeSkinText(QPainter& canvas, const QString& text, const SkinTextStyle& s
     if (!enabled) {
         drawAt(canvas, area, QPoint(1, 1), drawFlags, text, toQColor(clBtnHighlight));
         drawAt(canvas, area, QPoint(0, 0), drawFlags, text, toQColor(clBtnShadow));
-    } else if (isValidSectionIndex(sectionIndex)) {
-        const TsGeneralData& section = currentSkin().sections[sectionIndex];
+    } else if (section) {
         const struct {
             int32_t color;
             QPoint shift;
         } outlines[] = {
-            {hot ? section.hotTcLeft : section.tcLeft, QPoint(-1, 0)},
-            {hot ? section.hotTcTop : section.tcTop, QPoint(0, -1)},
-            {hot ? section.hotTcRight : section.tcRight, QPoint(1, 0)},
-            {hot ? section.hotTcBottom : section.tcBottom, QPoint(0, 1)},
+            {hot ? section->hotTcLeft : section->tcLeft, QPoint(-1, 0)},
+            {hot ? section->hotTcTop : section->tcTop, QPoint(0, -1)},
+            {hot ? section->hotTcRight : section->tcRight, QPoint(1, 0)},
+            {hot ? section->hotTcBottom : section->tcBottom, QPoint(0, 1)},
         };
         for (const auto& outline : outlines)
             if (outline.color != clNoColor)
                 drawAt(canvas, area, outline.shift, drawFlags, text, toQColor(outline.color));
-        drawAt(canvas, area, QPoint(0, 0), drawFlags, text, toQColor(hot ? section.hotFontColor : section.fontColor));
+        drawAt(canvas, area, QPoint(0, 0), drawFlags, text, toQColor(hot ? section->hotFontColor : section->fontColor));
     } else {
         canvas.drawText(area, drawFlags, text);
     }
@@ -108,9 +109,19 @@ void writeSkinText(QPainter& canvas, const QString& text, const SkinTextStyle& s
     rect = area.adjusted(-1, -1, 1, 1);
 }
 
+} // namespace
+
+void writeSkinText(const SkinTables& skin, QPainter& canvas, const QString& text, const SkinTextStyle& style,
+                   QRect& rect)
+{
+    const TsGeneralData* section =
+        skin.isValidSectionIndex(style.sectionIndex) ? &skin.sections[style.sectionIndex] : nullptr;
+    writeText(canvas, text, section, style, rect);
+}
+
 void writePlainText(QPainter& canvas, const QString& text, bool enabled, TextFlags flags, QRect& rect)
 {
-    writeSkinText(canvas, text, {.enabled = enabled, .flags = flags}, rect);
+    writeText(canvas, text, nullptr, {.enabled = enabled, .flags = flags}, rect);
 }
 
 QString shortenText(const QFont& font, const QString& text, int width)

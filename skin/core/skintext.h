@@ -26,9 +26,12 @@ enum class TextFlag : unsigned {
 Q_DECLARE_FLAGS(TextFlags, TextFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TextFlags)
 
+struct SkinTables;
+
 // How skin text is drawn.
 struct SkinTextStyle {
-    // Its colours come from this section; an invalid index draws in the painter's pen colour.
+    // Its colours come from this section of the skin the text is written with; an invalid index
+    // draws in the painter's pen colour.
     int sectionIndex = -1;
     bool enabled = true;
     bool hot = false;
@@ -39,7 +42,8 @@ struct SkinTextStyle {
 // the style's section with its outline colours one pixel to the left, top, right and bottom (each
 // only when not -1); disabled text is embossed. Without word break the rectangle is first fitted
 // to the text; `rect` comes back as the drawn rectangle grown by one pixel on every side.
-void writeSkinText(QPainter& canvas, const QString& text, const SkinTextStyle& style, QRect& rect);
+void writeSkinText(const SkinTables& skin, QPainter& canvas, const QString& text, const SkinTextStyle& style,
+                   QRect& rect);
 
 // The same layout in the painter's current pen colour.
 void writePlainText(QPainter& canvas, const QString& text, bool enabled, TextFlags flags, QRect& rect);

@@ -4,9 +4,10 @@
 #include "skin/core/maskpaint.h"
 #include "skin/core/skintables.h"
 
-void paintStateImage(QImage& target, QPoint at, ControlState state, const TsMaskData& mask, StateImageMode mode)
+void paintStateImage(const SkinTables& skin, QImage& target, QPoint at, ControlState state, const TsMaskData& mask,
+                     StateImageMode mode)
 {
-    const MaskStateImage image = maskStateImage(mask, state, currentSkin().masterBitmap);
+    const MaskStateImage image = maskStateImage(mask, state, skin.masterBitmap);
     if (!image.isValid())
         return;
     if (image.ownImage || mask.maskType == 1) {

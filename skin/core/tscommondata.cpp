@@ -1,7 +1,7 @@
 #include "skin/core/tscommondata.h"
 
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -86,6 +86,7 @@ bool isNoHotKind(ControlKind kind)
 TsCommonData::TsCommonData(QObject* owner, bool withCacheBitmap)
     : m_ownerControl(qobject_cast<QWidget*>(owner)),
       m_ownerObject(owner),
+      m_skin(noSkin()),
       m_hasCache(withCacheBitmap)
 {
     if (withCacheBitmap)
@@ -103,18 +104,22 @@ void TsCommonData::setSkinSection(const QString& section)
     if (section == m_skinSection)
         return;
     m_skinSection = section.isEmpty() ? QStringLiteral("UNKNOWN") : section;
-    if (currentSkin().sections.isEmpty())
+    if (skinInForce()->sections.isEmpty()) {
+        m_skin = noSkin();
         m_skinIndex = -1;
-    else
+        m_borderIndex = -1;
+    } else {
         updateIndexes();
+    }
     invalidate();
 }
 
 void TsCommonData::updateIndexes()
 {
     m_stale = true;
-    m_skinIndex = FindSection(m_skinSection);
-    m_borderIndex = m_skinIndex >= 0 ? FindMask(m_skinIndex, m_skinSection, QStringLiteral("BORDERSMASK")) : -1;
+    m_skin = skinInForce();
+    m_skinIndex = m_skin->FindSection(m_skinSection);
+    m_borderIndex = m_skinIndex >= 0 ? m_skin->FindMask(m_skinIndex, m_skinSection, QStringLiteral("BORDERSMASK")) : -1;
 }
 
 void TsCommonData::updateSection(const QMetaObject* ownerClass)
@@ -131,7 +136,9 @@ void TsCommonData::updateSection(const QMetaObject* ownerClass)
 
 bool TsCommonData::skinned() const
 {
-    return !m_ownerDestroying && isValidSectionIndex(m_skinIndex);
+    // The manager's messages reach the controls of its forms only: a control outside them is not
+    // told that the skin was removed, and must not go on showing the one it holds.
+    return !m_ownerDestroying && m_skinIndex >= 0 && !skinInForce()->sections.isEmpty();
 }
 
 bool TsCommonData::hot() const
@@ -195,12 +202,12 @@ void TsCommonData::followVisibleArea()
 
 bool TsCommonData::sectionIsTransparent() const
 {
-    return isValidSectionIndex(m_skinIndex) && currentSkin().sections[m_skinIndex].transparency > 0;
+    return section() && section()->transparency > 0;
 }
 
 bool TsCommonData::sectionHasGradient() const
 {
-    return isValidSectionIndex(m_skinIndex) && currentSkin().sections[m_skinIndex].gradientPercent > 0;
+    return section() && section()->gradientPercent > 0;
 }
 
 void TsCommonData::copyCache(QPainter& painter, int x, int y, int width, int height) const
@@ -265,6 +272,7 @@ bool TsCommonData::handleMessage(QEvent* event)
         if (!m_ownerDestroying) {
             m_borderIndex = -1;
             m_skinIndex = -1;
+            m_skin = noSkin();
             m_suspended = true;
             if (m_hasCache)
                 dropCache();

@@ -1,9 +1,15 @@
 #pragma once
 
-// The skin data every skinned control owns: its section, the indexes looked up for it, the state
-// flags, and the cache bitmap the control is painted into before it reaches the screen.
+// The skin data every skinned control owns: its section, the skin it holds and the indexes looked
+// up in it, the state flags, and the cache bitmap the control is painted into before it reaches
+// the screen.
+//
+// The skin is taken from the skin in force (skininforce.h) whenever the indexes are looked up and
+// dropped when the skin is removed, so the control's indexes always belong to the skin it holds;
+// the control paints from skin().
 
 #include "skin/core/controlkind.h"
+#include "skin/core/skintables.h"
 #include "skin/core/skintypes.h"
 
 #include <QImage>
@@ -63,9 +69,14 @@ public:
     QWidget* owner() const { return m_ownerControl; }
     ControlKind controlKind() const { return m_controlKind; }
     void setControlKind(ControlKind kind) { m_controlKind = kind; }
-    // The control's section and border mask in the skin in force, -1 for none.
+    // The skin the control's indexes belong to; the empty skin while it has none.
+    const SkinTables& skin() const { return *m_skin; }
+    // The control's section and border mask in skin(), -1 for none.
     int skinIndex() const { return m_skinIndex; }
     int borderIndex() const { return m_borderIndex; }
+    // The same as entries of skin(); null for none.
+    const TsGeneralData* section() const { return m_skinIndex >= 0 ? &m_skin->sections[m_skinIndex] : nullptr; }
+    const TsMaskData* borderMask() const { return m_borderIndex >= 0 ? &m_skin->masks[m_borderIndex] : nullptr; }
 
     // The image the control is painted into before it reaches the screen, sized to the control
     // by prepareCacheBitmap.
@@ -114,6 +125,7 @@ private:
     QObject* m_ownerObject = nullptr;
     ControlKind m_controlKind = ControlKind::Unlisted;
     QString m_skinSection;
+    SharedSkin m_skin;
     int m_skinIndex = -1;
     int m_borderIndex = -1;
     QImage m_cache; // Format_BGR888

@@ -4,7 +4,7 @@
 #include "skin/core/skinloader.h"
 #include "skin/core/skinmenuhook.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 
 #include "platform/apperror.h"
 #include "platform/applicationtitle.h"
@@ -130,9 +130,9 @@ void TsSkinManager::setSkinDirectory(const QString& directory)
     m_skinDirectory = directory;
     if (!isMainManager())
         return;
-    SkinTables skin = currentSkin();
+    SkinTables skin = *skinInForce();
     skin.skinFolder = ResolvedSkinDirectory();
-    setCurrentSkin(std::move(skin));
+    putSkinInForce(std::move(skin));
 }
 
 void TsSkinManager::setSkinnedPopups(bool skinned)
@@ -195,7 +195,7 @@ void TsSkinManager::loadAndBroadcast()
     LoadedSkin& loaded = std::get<LoadedSkin>(result);
     if (loaded.oldFormat)
         showMessageBox({applicationTitle(), oldSkinMessage(), MessageIcon::Error, MessageButtons::Ok});
-    setCurrentSkin(std::move(loaded.tables));
+    putSkinInForce(std::move(loaded.tables));
     BroadcastNewSkin();
 }
 
@@ -252,7 +252,7 @@ void TsSkinManager::BroadcastRemoveSkin()
 {
     skinData().ready = false;
     deliverToAllForms(SKM_REMOVESKIN, this);
-    setCurrentSkin({});
+    putSkinInForce(nullptr);
     if (m_menuSkinner)
         m_menuSkinner->skinRemoved();
 }

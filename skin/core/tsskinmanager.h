@@ -2,7 +2,7 @@
 
 // The skin manager: holds the skins stored in the program, chooses the active skin by name, and
 // tells every window when the skin changes. The first manager created is the main one; only it
-// loads skins, puts them in force (setCurrentSkin, skintables.h) and broadcasts. A skin that
+// loads skins, puts them in force (putSkinInForce, skininforce.h) and broadcasts. A skin that
 // cannot be loaded is refused whole: the skin in force stays as it was.
 
 #include "skin/core/tsstoredskin.h"

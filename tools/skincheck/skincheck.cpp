@@ -7,7 +7,7 @@
 #include "skin/core/paintsection.h"
 #include "skin/core/sectionkeys.h"
 #include "skin/core/skinloader.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/apperror.h"
@@ -72,16 +72,16 @@ void checkFile(const MemoryIniFile& file, Report& report)
     }
 }
 
-void checkTables(Report& report)
+void checkTables(const SkinTables& skin, Report& report)
 {
-    const TsGeneralDataArray& sections = currentSkin().sections;
+    const TsGeneralDataArray& sections = skin.sections;
     for (qsizetype i = 0; i < sections.size(); ++i) {
         QStringList chain{sections[i].sectionName};
         QSet<int> seen{int(i)};
         QString parent = sections[i].parentClass;
         while (!parent.isEmpty() && parent != QStringLiteral("-1")
                && parent.compare(chain.last(), Qt::CaseInsensitive) != 0) {
-            const int index = FindSection(parent);
+            const int index = skin.FindSection(parent);
             if (index < 0) {
                 report.warnings.append(
                     QStringLiteral("section %1: parent %2 does not exist").arg(chain.last(), parent));
@@ -96,9 +96,9 @@ void checkTables(Report& report)
             parent = sections[index].parentClass;
         }
     }
-    const QImage& master = currentSkin().masterBitmap;
-    for (qsizetype i = 0; i < currentSkin().masks.size(); ++i) {
-        const TsMaskData& m = currentSkin().masks[i];
+    const QImage& master = skin.masterBitmap;
+    for (qsizetype i = 0; i < skin.masks.size(); ++i) {
+        const TsMaskData& m = skin.masks[i];
         if (m.hasOwnImage())
             continue;
         if (master.isNull() || m.left < 0 || m.top < 0 || m.right > master.width() || m.bottom > master.height()
@@ -119,12 +119,12 @@ void checkTables(Report& report)
 
 // The stored skin holds every section the program paints; a loaded skin needs at least one of
 // them, or nothing it holds is ever used.
-void checkUsable(Report& report)
+void checkUsable(const SkinTables& skin, Report& report)
 {
     QSet<QString> painted;
     for (const TsSkinGeneral& section : ferroluxSections())
         painted.insert(section.SectionName.toUpper());
-    for (const TsGeneralData& section : currentSkin().sections)
+    for (const TsGeneralData& section : skin.sections)
         if (painted.contains(section.sectionName.toUpper()))
             return;
     report.errors.append(QStringLiteral("no section the program uses: the skin would change nothing"));
@@ -138,12 +138,12 @@ void chooseOffscreenWithoutDisplay()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-void printTables()
+void printTables(const SkinTables& skin)
 {
-    out(QStringLiteral("\nSections (%1):").arg(currentSkin().sections.size()));
+    out(QStringLiteral("\nSections (%1):").arg(skin.sections.size()));
     out(QStringLiteral("  #   name                 parent               color  hot    transp grad%  img%   segs"));
-    for (qsizetype i = 0; i < currentSkin().sections.size(); ++i) {
-        const TsGeneralData& s = currentSkin().sections[i];
+    for (qsizetype i = 0; i < skin.sections.size(); ++i) {
+        const TsGeneralData& s = skin.sections[i];
         out(QStringLiteral("  %1 %2 %3 %4 %5 %6 %7 %8 %9")
                 .arg(i, -3)
                 .arg(s.sectionName.isEmpty() ? QStringLiteral("(no name)") : s.sectionName, -20)
@@ -156,12 +156,12 @@ void printTables()
                 .arg(QStringLiteral("%1/%2").arg(s.gradient.size()).arg(s.hotGradient.size())));
     }
     out(QStringLiteral("\nMasks (%1), master bitmap %2x%3:")
-            .arg(currentSkin().masks.size())
-            .arg(currentSkin().masterBitmap.width())
-            .arg(currentSkin().masterBitmap.height()));
-    for (qsizetype i = 0; i < currentSkin().masks.size(); ++i) {
-        const TsMaskData& m = currentSkin().masks[i];
-        const QSize state = stateImageSize(int(i));
+            .arg(skin.masks.size())
+            .arg(skin.masterBitmap.width())
+            .arg(skin.masterBitmap.height()));
+    for (qsizetype i = 0; i < skin.masks.size(); ++i) {
+        const TsMaskData& m = skin.masks[i];
+        const QSize state = skin.stateImageSize(int(i));
         const QString place = m.hasOwnImage()
                                   ? QStringLiteral("own picture %1x%2").arg(m.image.width()).arg(m.image.height())
                                   : QStringLiteral("(%1,%2,%3,%4) count %5 type %6 border %7")
@@ -180,9 +180,9 @@ void printTables()
                 .arg(state.width())
                 .arg(state.height()));
     }
-    out(QStringLiteral("\nPatterns (%1):").arg(currentSkin().patterns.size()));
-    for (qsizetype i = 0; i < currentSkin().patterns.size(); ++i) {
-        const TsPatternData& p = currentSkin().patterns[i];
+    out(QStringLiteral("\nPatterns (%1):").arg(skin.patterns.size()));
+    for (qsizetype i = 0; i < skin.patterns.size(); ++i) {
+        const TsPatternData& p = skin.patterns[i];
         out(QStringLiteral("  %1 %2 %3 %4x%5")
                 .arg(i, -3)
                 .arg(p.sectionName, -18)
@@ -193,9 +193,10 @@ void printTables()
 }
 
 // The item over a form background, so that transparent sections show what they would show.
-bool writeItem(const QString& section, ControlState state, const QSize& size, const QString& path, Report& report)
+bool writeItem(const SkinTables& skin, const QString& section, ControlState state, const QSize& size,
+               const QString& path, Report& report)
 {
-    const int index = FindSection(section);
+    const int index = skin.FindSection(section);
     if (index < 0) {
         report.errors.append(QStringLiteral("section %1 does not exist: nothing painted").arg(section));
         return false;
@@ -203,9 +204,9 @@ bool writeItem(const QString& section, ControlState state, const QSize& size, co
     constexpr int margin = 8;
     QImage background(size.width() + 2 * margin, size.height() + 2 * margin, QImage::Format_BGR888);
     background.fill(Qt::white);
-    const int form = FindSection(QStringLiteral("FORM"));
+    const int form = skin.FindSection(QStringLiteral("FORM"));
     if (form >= 0)
-        paintSectionBackground(background, background.rect(),
+        paintSectionBackground(skin, background, background.rect(),
                                {.sectionIndex = form, .sectionName = QStringLiteral("FORM")});
     QImage target = background.copy();
     const TsCacheInfo parent{&background, 0, 0, true};
@@ -217,9 +218,9 @@ bool writeItem(const QString& section, ControlState state, const QSize& size, co
                              .state = state};
     if (section.startsWith(QStringLiteral("TAB"), Qt::CaseInsensitive)
         && !section.startsWith(QStringLiteral("TABCONTROL"), Qt::CaseInsensitive))
-        paintTabItem(target, rect, paint);
+        paintTabItem(skin, target, rect, paint);
     else
-        paintItem(target, rect, paint);
+        paintItem(skin, target, rect, paint);
     if (!target.save(path, "PNG")) {
         report.errors.append(QStringLiteral("cannot write %1").arg(path));
         return false;
@@ -293,28 +294,30 @@ int main(int argc, char** argv)
     for (const QString& box : boxes)
         report.errors.append(QStringLiteral("the program shows: %1").arg(box));
 
-    const bool external = currentSkin().skinFile != nullptr;
+    // What the program's controls would take when they look their indexes up.
+    const SharedSkin inForce = skinInForce();
+    const SkinTables& skin = *inForce;
+    const bool external = skin.skinFile != nullptr;
     out(QStringLiteral("Skin: %1 (%2)")
             .arg(manager.SkinName(), external ? QStringLiteral("external") : QStringLiteral("stored in the program")));
     if (manager.SkinName() != name)
         report.errors.append(QStringLiteral("no skin \"%1\" in %2: the program would use \"%3\"")
                                  .arg(name, manager.ResolvedSkinDirectory(), manager.SkinName()));
     if (external) {
-        out(QStringLiteral("Folder: %1").arg(currentSkin().skinFolder));
+        out(QStringLiteral("Folder: %1").arg(skin.skinFolder));
         out(QStringLiteral("Version %1, author \"%2\", description \"%3\"")
-                .arg(currentSkin().version)
-                .arg(currentSkin().author, currentSkin().description));
-        checkFile(*currentSkin().skinFile, report);
+                .arg(skin.version)
+                .arg(skin.author, skin.description));
+        checkFile(*skin.skinFile, report);
         // Load once more, collecting the files the loader had to pass over.
-        const SkinSource source{currentSkin().skinFolder, manager.SkinName(), manager.InternalSkins(),
-                                manager.CommonSections()};
+        const SkinSource source{skin.skinFolder, manager.SkinName(), manager.InternalSkins(), manager.CommonSections()};
         const SkinLoadResult again = loadSkinTables(source);
         if (const auto* loaded = std::get_if<LoadedSkin>(&again))
             report.errors.append(loaded->problems);
     }
-    printTables();
-    checkTables(report);
-    checkUsable(report);
+    printTables(skin);
+    checkTables(skin, report);
+    checkUsable(skin, report);
 
     if (parser.isSet(pngOption) || parser.isSet(sectionOption)) {
         const QStringList wh = parser.value(sizeOption).split(QLatin1Char('x'));
@@ -331,8 +334,8 @@ int main(int argc, char** argv)
         else if (!okState || state < 0 || state > 2)
             report.errors.append(QStringLiteral("--state must be 0, 1 or 2"));
         else
-            writeItem(parser.value(sectionOption), ControlState(state), QSize(width, height), parser.value(pngOption),
-                      report);
+            writeItem(skin, parser.value(sectionOption), ControlState(state), QSize(width, height),
+                      parser.value(pngOption), report);
     }
 
     out(QString());

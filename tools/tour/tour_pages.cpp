@@ -1,5 +1,5 @@
 #include "skin/controls/tspagecontrol.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 #include "teacher/tform10.h"
 #include "tools/tour/tour.h"

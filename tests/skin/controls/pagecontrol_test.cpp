@@ -3,7 +3,7 @@
 #include "skin/controls/tsupdown.h"
 #include "skin/core/paintsection.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 
 #include "platform/form.h"
 #include "tests/skin/controls/internalskinfixture.h"
@@ -75,7 +75,7 @@ TEST_P(PageControlSides, SectionAndTabPlaces)
     pages->setCurrentIndex(1);
     QApplication::processEvents();
     EXPECT_EQ(pages->positionSectionName(), QString::fromLatin1(c.section));
-    EXPECT_EQ(pages->positionSection(), FindSection(QString::fromLatin1(c.section)));
+    EXPECT_EQ(pages->positionSection(), skinInForce()->FindSection(QString::fromLatin1(c.section)));
     EXPECT_TRUE(pages->skinPaints());
     const QRect current = pages->tabDrawRect(1);
     EXPECT_TRUE(current.intersects(pages->displayRect()));
@@ -94,9 +94,10 @@ INSTANTIATE_TEST_SUITE_P(Table, PageControlSides,
 // A skin without the section of the tab side leaves the control to the platform.
 TEST_F(PageControlTest, MissingSideSectionLeavesThePlatformPainting)
 {
-    SkinTables skin = currentSkin();
-    skin.sections[FindSection(QStringLiteral("PAGECONTROLBOTTOM"))].sectionName = QStringLiteral("UNUSED");
-    setCurrentSkin(skin);
+    SkinTables skin = *skinInForce();
+    skin.sections[skinInForce()->FindSection(QStringLiteral("PAGECONTROLBOTTOM"))].sectionName =
+        QStringLiteral("UNUSED");
+    putSkinInForce(skin);
     sendSkinMessage(pages, SKM_SETNEWSKIN);
     sendSkinMessage(pages, SKM_REPAINT);
     EXPECT_TRUE(pages->skinPaints());
@@ -109,8 +110,8 @@ TEST_F(PageControlTest, WithoutTabsOnlyTheSectionIsPainted)
     TsPageControl empty(window->client());
     empty.setGeometry(5, 5, 200, 120);
     QImage expected(empty.size(), QImage::Format_BGR888);
-    const int section = FindSection(QStringLiteral("PAGECONTROL"));
-    paintWholeItem(expected, SectionPaint{section, QStringLiteral("PAGECONTROL"), {}, empty.pos()});
+    const int section = skinInForce()->FindSection(QStringLiteral("PAGECONTROL"));
+    paintWholeItem(*skinInForce(), expected, SectionPaint{section, QStringLiteral("PAGECONTROL"), {}, empty.pos()});
     EXPECT_EQ(empty.displayRect(), empty.rect());
     EXPECT_EQ(empty.skinImage(), expected);
 }

@@ -3,7 +3,7 @@
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/skinmenuhook.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/metrics.h"
@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         setProgramFolderOverride(folder.path());
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         skinData().ready = false;
         setSkinMenuHookFactory([](TsSkinManager* owner) { return std::make_unique<TsSkinableMenus>(owner); });
         manager = std::make_unique<TsSkinManager>(nullptr);
@@ -369,13 +369,13 @@ TEST_F(SkinnedMenus, NewSkinRepaintsPopupBackground)
     const QPoint besideLine(1, menu.actionGeometry(separator).top());
     const QRgb before = picture(menu).pixel(besideLine);
 
-    SkinTables recoloured = currentSkin();
+    SkinTables recoloured = *skinInForce();
     TsGeneralData& popupSection = recoloured.sections[recoloured.FindSection(QStringLiteral("MAINMENU"))];
     popupSection.color = rgbColor(10, 200, 30);
     popupSection.gradientPercent = 0;
     popupSection.imagePercent = 0;
     popupSection.transparency = 0;
-    setCurrentSkin(std::move(recoloured));
+    putSkinInForce(std::move(recoloured));
     manager->BroadcastNewSkin();
 
     EXPECT_NE(before, qRgb(10, 200, 30));

@@ -14,26 +14,24 @@
 #include "skin/controls/tstreeview.h"
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/form.h"
-#include "platform/programfolder.h"
+#include "tests/skin/core/skinprobe.h"
 #include "tests/support/printers.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
+// Each test starts without a skin in force.
+class SkinnedControls : public SkinFixture {};
+
 // Every skinned control owns its skin data, finds its section when a skin is applied, and answers
 // the skin messages, on a form that was never shown.
-TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
+TEST_F(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
 {
-    QTemporaryDir folder;
-    setProgramFolderOverride(folder.path());
-    setCurrentSkin({});
-    skinData().ready = false;
     Form form(QStringLiteral("FormControls"), QStringLiteral("Controls"), QRect(0, 0, 300, 200));
     QWidget* c = form.client();
     const struct {
@@ -55,12 +53,13 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
         {new TsTabSheet(c), "TABSHEET"},
         {new TsScrollBar(c), "TsScrollBar"},
     };
-    auto* manager = new TsSkinManager(nullptr);
+    TsSkinManager* manager = newManager();
     manager->setInternalSkins({ferroluxSkin()});
     manager->setSkinName(ferroluxSkinName);
     for (const auto& entry : controls) {
         const QString section = QLatin1String(entry.section);
-        EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), FindSection(section) + 1) << entry.section;
+        EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), skinInForce()->FindSection(section) + 1)
+            << entry.section;
         EXPECT_EQ(sendSkinMessage(entry.control, SKM_ISUPDATING), 1) << entry.section; // cache not painted yet
     }
     // Tab sheets and scroll bars have no section in the internal skin and stay unskinned.
@@ -70,8 +69,6 @@ TEST(SkinnedControls, OwnTheirSkinDataAndAnswerSkinMessages)
     manager->setActive(false);
     for (const auto& entry : controls)
         EXPECT_EQ(sendSkinMessage(entry.control, SKM_GETSKININDEX), 0) << entry.section;
-    delete manager;
-    setProgramFolderOverride(QString());
 }
 
 template <class Control>
@@ -83,7 +80,7 @@ QString sectionOfNew()
 
 // A control given no section takes the one a skin provides for its kind of control, and a control
 // of a kind without one is known by its class name.
-TEST(SkinnedControls, TakeTheSectionOfTheirKind)
+TEST_F(SkinnedControls, TakeTheSectionOfTheirKind)
 {
     const struct {
         QString (*section)();
@@ -109,7 +106,7 @@ TEST(SkinnedControls, TakeTheSectionOfTheirKind)
 }
 
 // A control on a page takes its background from the page control's cache, at the page's place.
-TEST(SkinnedControls, ControlsOnAPageReadThePageControlsCache)
+TEST_F(SkinnedControls, ControlsOnAPageReadThePageControlsCache)
 {
     TsPageControl pages;
     pages.resize(200, 120);

@@ -4,7 +4,7 @@
 #include "skin/controls/tsscrollbar.h"
 #include "skin/controls/tstreeview.h"
 #include "skin/core/paintprimitives.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 
 #include "platform/form.h"
 #include "tests/skin/controls/internalskinfixture.h"
@@ -334,11 +334,11 @@ bool shows(const QImage& image, const QRect& rect, const QColor& color)
 // the skin with their text in the section's font colour, the hot one while the list has focus.
 TEST_F(TextControlsTest, ListItemsTakeTheirLookFromTheSkin)
 {
-    SkinTables skin = currentSkin();
-    TsGeneralData& edit = skin.sections[FindSection(QStringLiteral("EDIT"))];
+    SkinTables skin = *skinInForce();
+    TsGeneralData& edit = skin.sections[skinInForce()->FindSection(QStringLiteral("EDIT"))];
     edit.fontColor = 0x0000C0;
     edit.hotFontColor = 0x00C000;
-    setCurrentSkin(skin);
+    putSkinInForce(skin);
     auto* list = place<TsListBox>(QRect(10, 10, 200, 100));
     QFont font = list->font();
     font.setPixelSize(14);
@@ -404,13 +404,13 @@ TEST_F(TextControlsTest, RepaintsCopyTheCacheUntilTheStateChanges)
 // to the colours its window gave it when the skin goes.
 TEST_F(TextControlsTest, MemoTakesTheSectionsColoursAndGivesTheWindowsBack)
 {
-    SkinTables skin = currentSkin();
-    TsGeneralData& edit = skin.sections[FindSection(QStringLiteral("EDIT"))];
+    SkinTables skin = *skinInForce();
+    TsGeneralData& edit = skin.sections[skinInForce()->FindSection(QStringLiteral("EDIT"))];
     edit.color = 0x102030;
     edit.hotColor = 0x405060;
     edit.fontColor = 0x708090;
     edit.hotFontColor = 0xA0B0C0;
-    setCurrentSkin(skin);
+    putSkinInForce(skin);
     auto* memo = place<TsMemo>(QRect(10, 10, 200, 100));
     QPalette own = memo->palette();
     own.setColor(QPalette::Base, Qt::red);

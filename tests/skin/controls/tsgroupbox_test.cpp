@@ -1,5 +1,5 @@
 #include "skin/controls/tsgroupbox.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/skintext.h"
 
 #include "tests/skin/controls/ferroluxparent.h"
@@ -51,9 +51,9 @@ protected:
     // leave marks near the top edge.
     QImage faceOf(const QString& title)
     {
-        SkinTables skin = currentSkin();
-        skin.sections[FindSection(QStringLiteral("GROUPBOX"))].reservedBoolean = true;
-        setCurrentSkin(skin);
+        SkinTables skin = *skinInForce();
+        skin.sections[skinInForce()->FindSection(QStringLiteral("GROUPBOX"))].reservedBoolean = true;
+        putSkinInForce(skin);
         auto* box = new TsGroupBox(&parent);
         box->setTitle(title);
         box->setGeometry(10, 10, 240, 70);

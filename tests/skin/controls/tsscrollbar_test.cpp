@@ -1,6 +1,6 @@
 #include "skin/controls/tsscrollbar.h"
 #include "skin/core/ferroluxskin.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 
 #include "platform/programfolder.h"
@@ -37,7 +37,7 @@ protected:
     {
         bar.reset();
         manager.reset();
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         skinData().ready = false;
         setProgramFolderOverride(QString());
     }
@@ -419,7 +419,7 @@ TEST_F(ScrollBarTest, DisabledUnderAnOwnerBlendsTowardTheTrackColour)
     const QImage blended = served->skinImage();
     // The bar's own picture stays in its cache; the disabled look goes on a copy.
     const QImage& own = served->SkinData.cache();
-    const int32_t track = currentSkin().sections[currentSkin().commonIndexes.scrollBar1H.section].color;
+    const int32_t track = skinInForce()->sections[skinInForce()->commonIndexes.scrollBar1H.section].color;
     const QColor trackColour(track & 0xFF, (track >> 8) & 0xFF, (track >> 16) & 0xFF);
     ASSERT_EQ(blended.size(), own.size());
     auto mixed = [](int value, int colour) { return (value * 40 + colour * 60 + 50) / 100; };

@@ -6,7 +6,7 @@
 #include "skin/core/maskpaint.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tsskinmanager.h"
 #include "skin/core/tsstoredskin.h"
 
@@ -76,9 +76,10 @@ protected:
 
 const TsMaskData& formMask(const char* section, const char* property)
 {
-    const int index = FindMask(FindSection(QLatin1String(section)), QLatin1String(section), QLatin1String(property));
-    EXPECT_TRUE(isValidMaskIndex(index)) << section << " " << property;
-    return currentSkin().masks[index];
+    const int index = skinInForce()->FindMask(skinInForce()->FindSection(QLatin1String(section)),
+                                              QLatin1String(section), QLatin1String(property));
+    EXPECT_TRUE(skinInForce()->isValidMaskIndex(index)) << section << " " << property;
+    return skinInForce()->masks[index];
 }
 
 // A window skinned when its provider is made, and one that takes a skin applied later, both lose
@@ -102,9 +103,9 @@ TEST_F(FrameTest, SkinnedWindowIsFramelessAroundItsClientAndGetsItsFrameBack)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_EQ(form->size(), designed.size());
         EXPECT_EQ(form->client()->geometry(), QRect(QPoint(frame, frame + title), clientSize));
-        const int globalInfo = currentSkin().commonIndexes.globalInfo;
-        ASSERT_TRUE(isValidSectionIndex(globalInfo));
-        EXPECT_EQ(form->palette().color(QPalette::Window), toQColor(currentSkin().sections[globalInfo].color));
+        const int globalInfo = skinInForce()->commonIndexes.globalInfo;
+        ASSERT_TRUE(skinInForce()->isValidSectionIndex(globalInfo));
+        EXPECT_EQ(form->palette().color(QPalette::Window), toQColor(skinInForce()->sections[globalInfo].color));
 
         manager->setActive(false);
         EXPECT_EQ(form->palette().color(QPalette::Window), QColor(QRgb(clSilver)));
@@ -240,7 +241,7 @@ TEST_F(FrameTest, CornersAreCutAndPaintedFromTheMasterBitmapsMask)
     makeForm();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    const QImage& master = currentSkin().masterBitmap;
+    const QImage& master = skinInForce()->masterBitmap;
     const TsMaskData& border = formMask("FORM", "BORDERSMASK");
     const TsMaskData& titleBorder = formMask("FORMTITLE", "BORDERSMASK");
     const MaskStateImage borderImage = maskStateImage(border, ControlState::Normal, master);

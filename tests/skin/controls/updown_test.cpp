@@ -1,6 +1,6 @@
 #include "skin/controls/tsupdown.h"
 #include "skin/core/paintsection.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/controls/scrollbarmetrics.h"
 #include "tests/skin/controls/internalskinfixture.h"
@@ -73,15 +73,15 @@ TEST_F(UpDownTest, HalvesAreTheSkinsScrollButtons)
     upDown.setValue(2);
     const QImage image = upDown.skinImage();
     for (TsUpDown::Half half : {TsUpDown::FirstHalf, TsUpDown::SecondHalf}) {
-        const TsCommonIndexes& common = currentSkin().commonIndexes;
+        const TsCommonIndexes& common = skinInForce()->commonIndexes;
         const TsScrollPartIndexes& button = half == TsUpDown::FirstHalf ? common.scrollBtnLeft : common.scrollBtnRight;
         const QRect rect = upDown.halfRect(half);
         QImage expected(rect.size(), QImage::Format_BGR888);
         expected.fill(Qt::black);
         paintItemFixed(
-            expected, expected.rect(),
+            *skinInForce(), expected, expected.rect(),
             SectionPaint{
-                button.section, currentSkin().sections[button.section].sectionName, {}, upDown.pos() + rect.topLeft()},
+                button.section, skinInForce()->sections[button.section].sectionName, {}, upDown.pos() + rect.topLeft()},
             SectionMasks{button.bordersMask, button.pattern, button.hotPattern});
         EXPECT_EQ(image.copy(rect).pixel(rect.width() / 2, 1), expected.pixel(rect.width() / 2, 1)) << half;
     }

@@ -1,4 +1,5 @@
 #include "tests/skin/core/skinprobe.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinloader.h"
@@ -16,7 +17,7 @@ protected:
     void loadSkin()
     {
         const SkinSource source{{}, ferroluxSkinName, {ferroluxSkin()}, {}};
-        setCurrentSkin(std::get<LoadedSkin>(loadSkinTables(source)).tables);
+        putSkinInForce(std::get<LoadedSkin>(loadSkinTables(source)).tables);
         skinData().ready = true;
     }
 
@@ -34,7 +35,7 @@ TEST_F(CommonDataTest, SectionAssignment)
     EXPECT_EQ(probe.skin.skinIndex(), -1);
     loadSkin();
     sendSkinMessage(&probe, SKM_SETNEWSKIN);
-    EXPECT_EQ(probe.skin.skinIndex(), FindSection(QStringLiteral("BUTTON")));
+    EXPECT_EQ(probe.skin.skinIndex(), skinInForce()->FindSection(QStringLiteral("BUTTON")));
     EXPECT_GE(probe.skin.borderIndex(), 0);
     EXPECT_TRUE(probe.skin.suspended());
     EXPECT_EQ(sendSkinMessage(&probe, SKM_GETSKININDEX), probe.skin.skinIndex() + 1);

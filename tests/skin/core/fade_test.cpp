@@ -65,6 +65,8 @@ protected:
     void changeSection(Change change)
     {
         changeSkin([&](SkinTables& skin) { change(skin.sections[button.data.skinIndex()]); });
+        // As a new skin announced to the button.
+        button.data.updateIndexes();
     }
 
     FadingButton button;

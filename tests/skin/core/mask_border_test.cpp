@@ -1,4 +1,5 @@
 #include "paint_fixture.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/borderpaint.h"
 #include "skin/core/paintsection.h"
@@ -35,7 +36,7 @@ protected:
                               BorderParts parts = BorderPart::All)
     {
         QImage target = filledImage(width, height, grey(255));
-        paintBorderMask(target, target.rect(), borderTiles(mask, ControlState(state)), parts, {});
+        paintBorderMask(target, target.rect(), borderTiles(*skinInForce(), mask, ControlState(state)), parts, {});
         return target;
     }
 };
@@ -44,7 +45,7 @@ protected:
 
 TEST_F(BorderMaskTest, CornersStayEdgesRepeatAndTheCentreFills)
 {
-    const TsMaskData& mask = currentSkin().masks[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    const TsMaskData& mask = maskAt(addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0));
     const QImage image = paintBorder(11, 11, mask);
     EXPECT_EQ(row(image, 0), greys({10, 10, 10, 20, 20, 20, 20, 20, 30, 30, 30}));
     EXPECT_EQ(row(image, 5), greys({40, 40, 40, 50, 50, 50, 50, 50, 60, 60, 60}));
@@ -54,7 +55,7 @@ TEST_F(BorderMaskTest, CornersStayEdgesRepeatAndTheCentreFills)
 
 TEST_F(BorderMaskTest, NarrowControlGetsHalfCornersWithTheOddPixelOnTheRightAndNoEdges)
 {
-    const TsMaskData& mask = currentSkin().masks[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    const TsMaskData& mask = maskAt(addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0));
     const QImage image = paintBorder(5, 5, mask);
     EXPECT_EQ(row(image, 0), greys({10, 10, 30, 30, 30}));
     EXPECT_EQ(row(image, 1), greys({10, 10, 30, 30, 30}));
@@ -68,7 +69,7 @@ TEST_F(BorderMaskTest, NarrowControlGetsHalfCornersWithTheOddPixelOnTheRightAndN
 
 TEST_F(BorderMaskTest, BorderWidthLimitsCornersAndEdgesAndLeavesTheCentre)
 {
-    const TsMaskData& mask = currentSkin().masks[addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0, 2)];
+    const TsMaskData& mask = maskAt(addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0, 2));
     const QImage image = paintBorder(8, 8, mask);
     EXPECT_EQ(row(image, 0), greys({10, 10, 20, 20, 20, 20, 30, 30}));
     EXPECT_EQ(row(image, 1), greys({10, 10, 20, 20, 20, 20, 30, 30}));
@@ -85,14 +86,14 @@ TEST_F(BorderMaskTest, HighStatesOfMasterMasksTakeTheirLastImage)
         int topLeft;
     };
     for (const Case& c : {Case{1, 2, 10}, Case{2, 1, 11}, Case{2, 2, 11}, Case{2, 0, 10}}) {
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         QImage master = filledImage(30, 20, grey(0));
         drawCells(master, 0, 0);
         drawCells(master, 9, 0);
         fillRect(master, 9, 0, 3, 3, grey(11)); // image 1 has another top-left cell
         setMasterBitmap(master);
         const TsMaskData& mask =
-            currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9 * c.imageCount, 9), c.imageCount, 0)];
+            maskAt(addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9 * c.imageCount, 9), c.imageCount, 0));
         EXPECT_EQ(pixel(paintBorder(9, 9, mask, c.state), 0, 0), grey(c.topLeft))
             << c.imageCount << " images, state " << c.state;
     }
@@ -100,14 +101,14 @@ TEST_F(BorderMaskTest, HighStatesOfMasterMasksTakeTheirLastImage)
 
 TEST_F(BorderMaskTest, MasksOutsideTheMasterBitmapPaintNothing)
 {
-    const TsMaskData& below = currentSkin().masks[addMask("CHECKBOX", "GLYPHCHECKED", QRect(0, 40, 9, 9), 1, 1)];
+    const TsMaskData& below = maskAt(addMask("CHECKBOX", "GLYPHCHECKED", QRect(0, 40, 9, 9), 1, 1));
     EXPECT_EQ(paintBorder(12, 12, below), filledImage(12, 12, grey(255)));
     QImage tab = filledImage(12, 12, grey(255));
-    paintTabBorderMask(tab, tab.rect(), borderTiles(below, ControlState::Normal), BorderPart::All, {});
+    paintTabBorderMask(tab, tab.rect(), borderTiles(*skinInForce(), below, ControlState::Normal), BorderPart::All, {});
     EXPECT_EQ(tab, filledImage(12, 12, grey(255)));
 
     // Half inside: only the part inside is copied, the rest of the target stays.
-    const TsMaskData& across = currentSkin().masks[addMask("TABCONTROL", "BORDERSMASK", QRect(24, 14, 9, 9), 1, 0)];
+    const TsMaskData& across = maskAt(addMask("TABCONTROL", "BORDERSMASK", QRect(24, 14, 9, 9), 1, 0));
     const QImage image = paintBorder(12, 12, across);
     EXPECT_EQ(pixel(image, 0, 0), grey(0));
     EXPECT_EQ(pixel(image, 11, 11), grey(255));
@@ -125,12 +126,12 @@ TEST_F(BorderMaskTest, MasksOutsideTheMasterBitmapPaintNothing)
 TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
 {
     // Mask type 1: images in rows 0..8, their masks (black: take the picture) in rows 9..17.
-    QImage master = currentSkin().masterBitmap;
+    QImage master = skinInForce()->masterBitmap;
     fillRect(master, 0, 9, 9, 9, grey(0));
     setPixel(master, 0, 0, clSkinKey); // top-left corner pixel
     setPixel(master, 0, 4, clSkinKey); // a left edge pixel
     setMasterBitmap(master);
-    const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
+    const TsMaskData& mask = maskAt(addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1));
 
     QImage parent = filledImage(20, 20, grey(5));
     setPixel(parent, 3, 2, grey(222)); // under the control's (0, 0): offset (1, 1) + position (2, 1)
@@ -141,7 +142,8 @@ TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
     for (const Case& c : {Case{true, grey(222)}, Case{false, grey(255)}}) {
         QImage target = filledImage(9, 9, grey(255));
         const TsCacheInfo cache{&parent, 3, 2, c.ready};
-        paintBorderMask(target, target.rect(), borderTiles(mask, ControlState::Normal), BorderPart::All, cache);
+        paintBorderMask(target, target.rect(), borderTiles(*skinInForce(), mask, ControlState::Normal), BorderPart::All,
+                        cache);
         EXPECT_EQ(pixel(target, 0, 0), c.corner);
         EXPECT_EQ(pixel(target, 0, 4), grey(255));
         EXPECT_EQ(pixel(target, 1, 0), grey(10));
@@ -150,7 +152,7 @@ TEST_F(BorderMaskTest, KeyColourCornersShowTheParentAndEdgesKeepTheBackground)
 
 TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMoved)
 {
-    QImage master = currentSkin().masterBitmap;
+    QImage master = skinInForce()->masterBitmap;
     setPixel(master, 0, 0, clSkinKey);
     setMasterBitmap(master);
     addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0);
@@ -158,7 +160,7 @@ TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMov
     QImage parent = filledImage(20, 20, grey(5));
     setPixel(parent, 2 + 4, 1 + 3, grey(222));
     QImage target = filledImage(9, 9, grey(255));
-    paintItem(target, target.rect(),
+    paintItem(*skinInForce(), target, target.rect(),
               {.sectionIndex = index,
                .sectionName = "button",
                .parentCache = {&parent, 2, 1, true},
@@ -170,14 +172,14 @@ TEST_F(BorderMaskTest, ItemPainterLaysTheBorderOverTheBackgroundWithTheParentMov
 
 TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
 {
-    QImage master = currentSkin().masterBitmap;
+    QImage master = skinInForce()->masterBitmap;
     fillRect(master, 0, 9, 9, 9, grey(0));
     setPixel(master, 0, 4, clSkinKey);
     setMasterBitmap(master);
-    const TsMaskData& mask = currentSkin().masks[addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1)];
+    const TsMaskData& mask = maskAt(addMask("TABTOP", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1, 1));
     QImage parent = filledImage(9, 9, grey(44));
     QImage target = filledImage(9, 9, grey(255));
-    paintTabBorderMask(target, target.rect(), borderTiles(mask, ControlState::Normal), BorderPart::All,
+    paintTabBorderMask(target, target.rect(), borderTiles(*skinInForce(), mask, ControlState::Normal), BorderPart::All,
                        TsCacheInfo{&parent, 0, 0, true});
     EXPECT_EQ(pixel(target, 0, 4), grey(44));
     EXPECT_EQ(pixel(target, 2, 2), grey(10)); // BorderWidth does not limit tab corners
@@ -185,16 +187,16 @@ TEST_F(BorderMaskTest, TabBorderEdgesSeeTheParentToo)
 
 TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
 {
-    QImage master = currentSkin().masterBitmap;
+    QImage master = skinInForce()->masterBitmap;
     fillRect(master, 0, 9, 9, 9, grey(0));
     setPixel(master, 0, 0, clSkinKey);
     setPixel(master, 1, 0, clSkinKey);
     setPixel(master, 8, 8, clSkinKey);
     setMasterBitmap(master);
-    const TsMaskData& mask = currentSkin().masks[addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1)];
+    const TsMaskData& mask = maskAt(addMask("BUTTON", "BORDERSMASK", QRect(0, 0, 9, 18), 1, 1));
     QImage bitmap = filledImage(12, 10, grey(255));
     QRegion region(bitmap.rect());
-    paintBorderMaskWithRegion(bitmap, region, borderTiles(mask, ControlState::Normal), BorderPart::All);
+    paintBorderMaskWithRegion(bitmap, region, borderTiles(*skinInForce(), mask, ControlState::Normal), BorderPart::All);
     QRegion expected(bitmap.rect());
     expected -= QRect(0, 0, 2, 1);
     expected -= QRect(11, 9, 1, 1);
@@ -205,7 +207,7 @@ TEST_F(BorderMaskTest, ButtonRegionLosesTheKeyColourRunsOfItsBorder)
 
 TEST_F(BorderMaskTest, OnlyTheAskedPartsAreLaid)
 {
-    const TsMaskData& mask = currentSkin().masks[addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    const TsMaskData& mask = maskAt(addMask("EDIT", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0));
     struct Case {
         BorderParts parts;
         int32_t corner;

@@ -1,4 +1,5 @@
 #include "paint_fixture.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/glyph.h"
 #include "skin/core/paintprimitives.h"
@@ -19,7 +20,7 @@ TEST_F(StateImageTest, FaintModeLetsAbout100Of256OfTheTargetThrough)
     QImage master = filledImage(2, 2, grey(0));
     setPixel(master, 1, 0, clSkinKey);
     setMasterBitmap(master);
-    const TsMaskData& mask = currentSkin().masks[addMask("GLOBALINFO", "RADIOCHECKED", QRect(0, 0, 2, 2), 1, 1)];
+    const TsMaskData& mask = maskAt(addMask("GLOBALINFO", "RADIOCHECKED", QRect(0, 0, 2, 2), 1, 1));
     struct Case {
         StateImageMode mode;
         int32_t shown;
@@ -27,7 +28,7 @@ TEST_F(StateImageTest, FaintModeLetsAbout100Of256OfTheTargetThrough)
     // Faint: (0 * 256 + 255 * 100) / 256 = 99.6, truncated.
     for (const Case& c : {Case{StateImageMode::Normal, grey(0)}, Case{StateImageMode::Faint, grey(99)}}) {
         QImage target = filledImage(3, 1, grey(255));
-        paintStateImage(target, QPoint(1, 0), ControlState::Normal, mask, c.mode);
+        paintStateImage(*skinInForce(), target, QPoint(1, 0), ControlState::Normal, mask, c.mode);
         EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(255), c.shown, grey(255)}));
     }
 }
@@ -38,15 +39,15 @@ TEST_F(StateImageTest, PlainMaskIsKeyCopiedOrHalfBlended)
     setPixel(master, 1, 0, clSkinKey);
     setPixel(master, 2, 0, grey(7)); // image 1
     setMasterBitmap(master);
-    const TsMaskData& mask = currentSkin().masks[addMask("SCROLLBTNTOP", "GLYPHMASK", QRect(0, 0, 4, 1), 2, 0)];
+    const TsMaskData& mask = maskAt(addMask("SCROLLBTNTOP", "GLYPHMASK", QRect(0, 0, 4, 1), 2, 0));
     QImage normal = filledImage(2, 1, grey(0));
-    paintStateImage(normal, QPoint(0, 0), ControlState::Normal, mask, StateImageMode::Normal);
+    paintStateImage(*skinInForce(), normal, QPoint(0, 0), ControlState::Normal, mask, StateImageMode::Normal);
     EXPECT_EQ(row(normal, 0), std::vector<int32_t>({grey(101), grey(0)}));
     QImage faint = filledImage(2, 1, grey(0));
-    paintStateImage(faint, QPoint(0, 0), ControlState::Normal, mask, StateImageMode::Faint);
+    paintStateImage(*skinInForce(), faint, QPoint(0, 0), ControlState::Normal, mask, StateImageMode::Faint);
     EXPECT_EQ(row(faint, 0), std::vector<int32_t>({grey(50), grey(0)})); // 50.5 to the even 50
     QImage pressed = filledImage(2, 1, grey(0));
-    paintStateImage(pressed, QPoint(-1, 0), ControlState(5), mask, StateImageMode::Normal);
+    paintStateImage(*skinInForce(), pressed, QPoint(-1, 0), ControlState(5), mask, StateImageMode::Normal);
     EXPECT_EQ(row(pressed, 0), std::vector<int32_t>({grey(101), grey(0)}));
 }
 
@@ -60,12 +61,12 @@ TEST_F(StateImageTest, OwnImageIsThreeStatesOverAMaskHalf)
     mask.image = own;
     mask.imageCount = 0;
     QImage target = filledImage(3, 2, grey(200));
-    paintStateImage(target, QPoint(-1, 1), ControlState::Hot, mask);
+    paintStateImage(*skinInForce(), target, QPoint(-1, 1), ControlState::Hot, mask);
     // (60 * 256 + (200 - 60) * 128) / 256 = 130; the column left of the target is skipped.
     EXPECT_EQ(row(target, 1), std::vector<int32_t>({grey(130), grey(200), grey(200)}));
     EXPECT_EQ(row(target, 0), std::vector<int32_t>({grey(200), grey(200), grey(200)}));
     QImage beyond = filledImage(3, 2, grey(200));
-    paintStateImage(beyond, QPoint(0, 0), ControlState(3), mask);
+    paintStateImage(*skinInForce(), beyond, QPoint(0, 0), ControlState(3), mask);
     EXPECT_EQ(beyond, filledImage(3, 2, grey(200)));
 }
 
@@ -198,12 +199,12 @@ TEST_F(StateImageTest, CornerRegionCollectorCutsKeyRunsOfBothCorners)
     setPixel(master, 8, 0, clSkinKey);
     setPixel(master, 0, 8, clSkinKey);
     setMasterBitmap(master);
-    const TsMaskData& mask = currentSkin().masks[addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0)];
+    const TsMaskData& mask = maskAt(addMask("FORM", "BORDERSMASK", QRect(0, 0, 9, 9), 1, 0));
     QList<QRect> top;
-    collectCornerRegion(top, 40, mask, FrameCorners::Top, 0);
+    collectCornerRegion(*skinInForce(), top, 40, mask, FrameCorners::Top, 0);
     EXPECT_EQ(top, QList<QRect>({QRect(0, 0, 2, 1), QRect(39, 0, 1, 1)}));
     QList<QRect> bottom;
-    collectCornerRegion(bottom, 40, mask, FrameCorners::Bottom, 100);
+    collectCornerRegion(*skinInForce(), bottom, 40, mask, FrameCorners::Bottom, 100);
     EXPECT_EQ(bottom, QList<QRect>({QRect(0, 102, 1, 1)}));
 }
 

@@ -1,4 +1,5 @@
 #include "paint_fixture.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/borderpaint.h"
 #include "skin/core/ferroluxskin.h"
@@ -15,7 +16,7 @@ protected:
     {
         SkinPaintTest::SetUp();
         const SkinSource source{{}, ferroluxSkinName, {ferroluxSkin()}, {}};
-        setCurrentSkin(std::get<LoadedSkin>(loadSkinTables(source)).tables);
+        putSkinInForce(std::get<LoadedSkin>(loadSkinTables(source)).tables);
         skinData().ready = true;
     }
 };
@@ -39,8 +40,8 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
     const int margin = 4;
     QImage parent = filledImage(40, 40, grey(90));
     const TsCacheInfo cache{&parent, 3, 4, true};
-    for (int section = 0; section < currentSkin().sections.size(); ++section) {
-        const QString name = currentSkin().sections[section].sectionName;
+    for (int section = 0; section < skinInForce()->sections.size(); ++section) {
+        const QString name = skinInForce()->sections[section].sectionName;
         for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 5), QSize(105, 25), QSize(30, 300)}) {
             for (int state = 0; state < 3; ++state) {
                 const SectionPaint paint{.sectionIndex = section,
@@ -50,18 +51,18 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
                                          .state = ControlState(state),
                                          .border = BorderPart::All};
                 QImage whole = filledImage(size.width(), size.height(), grey(0));
-                paintWholeItem(whole, paint);
+                paintWholeItem(*skinInForce(), whole, paint);
 
                 QImage target = filledImage(size.width() + 2 * margin, size.height() + 2 * margin, untouched);
                 const QRect rect(QPoint(margin, margin), size);
-                paintItem(target, rect, paint);
+                paintItem(*skinInForce(), target, rect, paint);
                 SectionPaint tab = paint;
                 tab.position = QPoint(-5, 2);
-                paintTabItem(target, rect, tab);
+                paintTabItem(*skinInForce(), target, rect, tab);
                 SectionPaint fixed = paint;
                 fixed.parentCache = {};
                 fixed.position = QPoint(0, 0);
-                paintItemFixed(target, rect, fixed, {.border = 0, .texture = 1, .hotTexture = 2});
+                paintItemFixed(*skinInForce(), target, rect, fixed, {.border = 0, .texture = 1, .hotTexture = 2});
                 // The colour mix of a background also treats the column right of the rectangle and
                 // the row below it; nothing reaches further.
                 EXPECT_EQ(changedOutside(target, rect.adjusted(0, 0, 1, 1), untouched), 0)
@@ -69,17 +70,19 @@ TEST_F(InternalSkinPaintTest, EverySectionAndMaskPaintsAnySizeWithoutReachingOut
             }
         }
     }
-    for (const TsMaskData& mask : currentSkin().masks) {
+    for (const TsMaskData& mask : skinInForce()->masks) {
         for (const QPoint at : {QPoint(0, 0), QPoint(-7, -3), QPoint(20, 18)}) {
             QImage target = filledImage(24, 20, grey(0));
-            paintStateImage(target, at, ControlState::Pressed, mask, StateImageMode::Faint);
-            paintStateImage(target, at, ControlState::Normal, mask, StateImageMode::Normal);
+            paintStateImage(*skinInForce(), target, at, ControlState::Pressed, mask, StateImageMode::Faint);
+            paintStateImage(*skinInForce(), target, at, ControlState::Normal, mask, StateImageMode::Normal);
             QRegion region(target.rect());
-            paintBorderMaskWithRegion(target, region, borderTiles(mask, ControlState::Hot), BorderPart::All);
+            paintBorderMaskWithRegion(target, region, borderTiles(*skinInForce(), mask, ControlState::Hot),
+                                      BorderPart::All);
 
             QImage bordered = filledImage(24, 20, untouched);
             const QRect rect(at, QSize(9, 30));
-            paintBorderMask(bordered, rect, borderTiles(mask, ControlState::Normal), BorderPart::All, cache);
+            paintBorderMask(bordered, rect, borderTiles(*skinInForce(), mask, ControlState::Normal), BorderPart::All,
+                            cache);
             EXPECT_EQ(changedOutside(bordered, rect, untouched), 0)
                 << qPrintable(mask.sectionName) << "." << qPrintable(mask.propertyName);
         }
@@ -90,21 +93,23 @@ TEST_F(InternalSkinPaintTest, GlyphsBelowTheMasterBitmapPaintNothing)
 {
     for (const char* section : {"CHECKBOX", "RADIOBUTTON"})
         for (const char* property : {"GLYPHCHECKED", "GLYPHUNCHECKED"}) {
-            const int index = FindMask(FindSection(section), section, property);
+            const int index = skinInForce()->FindMask(skinInForce()->FindSection(section), section, property);
             ASSERT_GE(index, 0) << section << property;
             QImage target = filledImage(20, 20, grey(77));
-            paintStateImage(target, QPoint(0, 0), ControlState::Normal, currentSkin().masks[index]);
+            paintStateImage(*skinInForce(), target, QPoint(0, 0), ControlState::Normal, skinInForce()->masks[index]);
             EXPECT_EQ(target, filledImage(20, 20, grey(77))) << section << property;
         }
 }
 
 TEST_F(InternalSkinPaintTest, FormBorderIsTwoPixelsWideAndLeavesTheBackgroundInside)
 {
-    const int form = FindSection("FORM");
+    const int form = skinInForce()->FindSection("FORM");
     QImage background = filledImage(40, 30, grey(0));
-    paintSectionBackground(background, background.rect(), {.sectionIndex = form, .sectionName = "FORM"});
+    paintSectionBackground(*skinInForce(), background, background.rect(),
+                           {.sectionIndex = form, .sectionName = "FORM"});
     QImage item = filledImage(40, 30, grey(0));
-    paintItem(item, item.rect(), {.sectionIndex = form, .sectionName = "FORM", .border = BorderPart::All});
+    paintItem(*skinInForce(), item, item.rect(),
+              {.sectionIndex = form, .sectionName = "FORM", .border = BorderPart::All});
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) {
             const bool frame = x < 2 || y < 2 || x >= 38 || y >= 28;

@@ -2,7 +2,7 @@
 
 // Small bitmaps and a hand-made skin for the painter tests. Colours are 0x00BBGGRR.
 
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -74,21 +74,21 @@ class SkinPaintTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         skinData().ready = true;
     }
     void TearDown() override
     {
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         skinData().ready = false;
     }
 
     template <typename Change>
     static void changeSkin(Change change)
     {
-        SkinTables skin = currentSkin();
+        SkinTables skin = *skinInForce();
         change(skin);
-        setCurrentSkin(std::move(skin));
+        putSkinInForce(std::move(skin));
     }
 
     static void setMasterBitmap(const QImage& bitmap)
@@ -99,8 +99,11 @@ protected:
     static int addSection(const TsGeneralData& section)
     {
         changeSkin([&](SkinTables& skin) { skin.sections.append(section); });
-        return int(currentSkin().sections.size() - 1);
+        return int(skinInForce()->sections.size() - 1);
     }
+
+    // A mask of the skin in force, asked for after the change that added it.
+    static const TsMaskData& maskAt(int index) { return skinInForce()->masks[index]; }
 
     static TsGeneralData plainSection(const char* name, int32_t color)
     {
@@ -125,6 +128,6 @@ protected:
         mask.maskType = int16_t(maskType);
         mask.borderWidth = int16_t(borderWidth);
         changeSkin([&](SkinTables& skin) { skin.masks.append(mask); });
-        return int(currentSkin().masks.size() - 1);
+        return int(skinInForce()->masks.size() - 1);
     }
 };

@@ -1,4 +1,5 @@
 #include "paint_fixture.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/gradient.h"
 #include "skin/core/paintprimitives.h"
@@ -33,13 +34,6 @@ bool allPixels(const QImage& image, int32_t color)
 
 class SectionPaintTest : public SkinPaintTest {
 protected:
-    void TearDown() override
-    {
-        setBaseColorOverride(clSkinKey);
-        setFillColorOverride(clSkinKey);
-        SkinPaintTest::TearDown();
-    }
-
     // A texture mask "PATTERN" of `level` for section `name` (a 2 x 2 corner of the master bitmap).
     static void addTexture(const char* name, int level)
     {
@@ -48,14 +42,15 @@ protected:
         addMask(name, "PATTERN", QRect(0, 0, 2, 2), 1, 0);
     }
 
-    static QImage paint(int section, int state = 0, const TsCacheInfo& parent = {})
+    static QImage paint(int section, int state = 0, const TsCacheInfo& parent = {}, int32_t fillColor = clSkinKey)
     {
         QImage target = filledImage(3, 2, grey(1));
-        paintSectionBackground(target, target.rect(),
+        paintSectionBackground(*skinInForce(), target, target.rect(),
                                {.sectionIndex = section,
-                                .sectionName = currentSkin().sections[section].sectionName,
+                                .sectionName = skinInForce()->sections[section].sectionName,
                                 .parentCache = parent,
-                                .state = ControlState(state)});
+                                .state = ControlState(state),
+                                .fillColor = fillColor});
         return target;
     }
 };
@@ -91,14 +86,13 @@ TEST_F(SectionPaintTest, SharesOfImageAndGradientDecideWhatIsLeftOfTheBaseColour
     };
     for (const Case& c : cases)
         for (const int mode : {0, 1}) {
-            setCurrentSkin({});
+            putSkinInForce(nullptr);
             addTexture("FORM", 100);
             TsGeneralData form = plainSection("FORM", grey(0));
             form.imagePercent = c.imagePercent;
             setGradient(form, c.gradientPercent, 200, mode);
             const int index = addSection(form);
-            setFillColorOverride(c.fillOverride);
-            EXPECT_TRUE(allPixels(paint(index), c.expected))
+            EXPECT_TRUE(allPixels(paint(index, 0, {}, c.fillOverride), c.expected))
                 << c.imagePercent << " + " << c.gradientPercent << " mode " << mode;
         }
 }
@@ -107,7 +101,7 @@ TEST_F(SectionPaintTest, GradientOverTextureFollowsItsSegmentsInBothDirections)
 {
     // Texture 0 keeps 127/256 over a gradient from 0 at the near edge to 255 at the far one.
     for (const int mode : {0, 1}) {
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         addTexture("PANEL", 0);
         TsGeneralData panel = plainSection("PANEL", grey(0));
         panel.imagePercent = 50;
@@ -120,7 +114,8 @@ TEST_F(SectionPaintTest, GradientOverTextureFollowsItsSegmentsInBothDirections)
         panel.gradient = {ramp};
         const int index = addSection(panel);
         QImage target = filledImage(3, 3, grey(1));
-        paintSectionBackground(target, QRect(0, 1, 3, 2), {.sectionIndex = index, .sectionName = "PANEL"});
+        paintSectionBackground(*skinInForce(), target, QRect(0, 1, 3, 2),
+                               {.sectionIndex = index, .sectionName = "PANEL"});
         const std::vector<int32_t> expected = {grey(0), grey(divRoundEven(255 * 129, 256))};
         EXPECT_EQ(mode == 1 ? std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 2, 1)})
                             : std::vector<int32_t>({pixel(target, 0, 1), pixel(target, 0, 2)}),
@@ -153,7 +148,7 @@ TEST_F(SectionPaintTest, AreaManyTilesTallIsTheTexturePixelBlendedWithTheGradien
         form.gradient = {ramp};
         const int index = addSection(form);
         QImage target = filledImage(110, 36, grey(1));
-        paintSectionBackground(target, rect, {.sectionIndex = index, .sectionName = "FORM"});
+        paintSectionBackground(*skinInForce(), target, rect, {.sectionIndex = index, .sectionName = "FORM"});
 
         QImage gradient = filledImage(rect.width(), rect.height(), grey(0));
         paintGradient(gradient, gradient.rect(), form.gradient);
@@ -176,15 +171,6 @@ TEST_F(SectionPaintTest, AreaManyTilesTallIsTheTexturePixelBlendedWithTheGradien
     }
 }
 
-TEST_F(SectionPaintTest, BaseColourOverrideReplacesTheSectionColour)
-{
-    const int index = addSection(plainSection("LISTBOX", grey(10)));
-    setBaseColorOverride(grey(90));
-    EXPECT_TRUE(allPixels(paint(index), grey(90)));
-    setBaseColorOverride(clSkinKey);
-    EXPECT_TRUE(allPixels(paint(index), grey(10)));
-}
-
 TEST_F(SectionPaintTest, TransparencyLetsTheParentsCachedPixelsThrough)
 {
     // The parent's pixel for the control's (0, 0) sits at offset (1, 1) plus position (1, 0).
@@ -198,14 +184,14 @@ TEST_F(SectionPaintTest, TransparencyLetsTheParentsCachedPixelsThrough)
     // At 50 % the parent keeps 127/256: 200 * 127 / 256 = 99.2.
     for (const Case& c : {Case{0, true, grey(0)}, Case{100, true, grey(200)}, Case{100, false, grey(0)},
                           Case{50, true, grey(99)}, Case{50, false, grey(0)}}) {
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         TsGeneralData button = plainSection("PANEL", grey(0));
         button.transparency = c.transparency;
         const int index = addSection(button);
         const TsCacheInfo cache{&parent, 1, 1, c.ready};
         QImage target = filledImage(3, 2, grey(1));
         paintSectionBackground(
-            target, target.rect(),
+            *skinInForce(), target, target.rect(),
             {.sectionIndex = index, .sectionName = "PANEL", .parentCache = cache, .position = QPoint(1, 0)});
         EXPECT_TRUE(allPixels(target, c.expected)) << c.transparency << (c.ready ? " ready" : " not ready");
     }
@@ -219,7 +205,7 @@ TEST_F(SectionPaintTest, FullyTransparentSectionOverItsOwnParentCacheLeavesItAlo
     QImage cache = filledImage(4, 4, grey(33));
     const TsCacheInfo info{&cache, 0, 0, true};
     paintSectionBackground(
-        cache, QRect(1, 1, 2, 2),
+        *skinInForce(), cache, QRect(1, 1, 2, 2),
         {.sectionIndex = index, .sectionName = "LABEL", .parentCache = info, .position = QPoint(1, 1)});
     EXPECT_TRUE(allPixels(cache, grey(33)));
 }
@@ -237,22 +223,21 @@ TEST_F(SectionPaintTest, FixedIndexVariantKeepsItsOwnWeightAndIgnoresTheOverride
 
     QImage fixed = filledImage(3, 2, grey(1));
     const SectionPaint slidePaint{.sectionIndex = index, .sectionName = "SCROLLSLIDERH"};
-    paintSectionBackgroundFixed(fixed, fixed.rect(), slidePaint, {.texture = 0, .hotTexture = -1});
+    paintSectionBackgroundFixed(*skinInForce(), fixed, fixed.rect(), slidePaint, {.texture = 0, .hotTexture = -1});
     EXPECT_TRUE(allPixels(fixed, grey(128)));
 
     // An invalid texture index fills with the base colour before the gradient is laid on.
     QImage invalid = filledImage(3, 2, grey(1));
     SectionPaint hotSlider = slidePaint;
     hotSlider.state = ControlState::Hot;
-    paintSectionBackgroundFixed(invalid, invalid.rect(), hotSlider, {.texture = 0, .hotTexture = 17});
+    paintSectionBackgroundFixed(*skinInForce(), invalid, invalid.rect(), hotSlider, {.texture = 0, .hotTexture = 17});
     EXPECT_TRUE(allPixels(invalid, grey(0)));
 
     TsGeneralData plain = plainSection("SCROLLBAR1H", grey(44));
     const int plainIndex = addSection(plain);
-    setBaseColorOverride(grey(90));
-    setFillColorOverride(grey(91));
     QImage noOverride = filledImage(3, 2, grey(1));
-    paintSectionBackgroundFixed(noOverride, noOverride.rect(), {.sectionIndex = plainIndex, .sectionName = "X"}, {});
+    paintSectionBackgroundFixed(*skinInForce(), noOverride, noOverride.rect(),
+                                {.sectionIndex = plainIndex, .sectionName = "X", .fillColor = grey(91)}, {});
     EXPECT_TRUE(allPixels(noOverride, grey(44)));
 }
 
@@ -263,12 +248,12 @@ TEST_F(SectionPaintTest, InvalidSectionOrRectangleOutsideTheTargetPaintsNothing)
     const SectionPaint edit{.sectionIndex = index, .sectionName = "EDIT", .border = BorderPart::All};
     SectionPaint unknown = edit;
     unknown.sectionIndex = 5;
-    paintSectionBackground(target, target.rect(), unknown);
+    paintSectionBackground(*skinInForce(), target, target.rect(), unknown);
     unknown.sectionIndex = -1;
-    paintItem(target, target.rect(), unknown);
-    paintItem(target, QRect(1, 1, 3, 2), edit);
-    paintItem(target, QRect(-1, 0, 2, 2), edit);
+    paintItem(*skinInForce(), target, target.rect(), unknown);
+    paintItem(*skinInForce(), target, QRect(1, 1, 3, 2), edit);
+    paintItem(*skinInForce(), target, QRect(-1, 0, 2, 2), edit);
     EXPECT_TRUE(allPixels(target, grey(1)));
-    paintWholeItem(target, edit);
+    paintWholeItem(*skinInForce(), target, edit);
     EXPECT_TRUE(allPixels(target, grey(50)));
 }

@@ -1,4 +1,5 @@
 #include "tests/skin/core/skinprobe.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinloader.h"
@@ -17,7 +18,8 @@ protected:
 
     int mask(const char* section, const char* property) const
     {
-        return FindMask(FindSection(QLatin1String(section)), QLatin1String(section), QLatin1String(property));
+        return skinInForce()->FindMask(skinInForce()->FindSection(QLatin1String(section)), QLatin1String(section),
+                                       QLatin1String(property));
     }
 
     TsSkinManager* manager = nullptr;
@@ -28,34 +30,34 @@ TEST_F(InternalSkinTest, StartManagerLoadsTheStoredSkinWhole)
     EXPECT_TRUE(manager->isMainManager());
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
     EXPECT_TRUE(skinData().ready);
-    EXPECT_EQ(currentSkin().skinFile, nullptr);
-    EXPECT_TRUE(currentSkin().skinFolder.isEmpty());
-    EXPECT_EQ(currentSkin().sections.size(), 53);
-    EXPECT_EQ(currentSkin().masks.size(), 69);
-    EXPECT_EQ(currentSkin().patterns.size(), 0);
-    EXPECT_EQ(currentSkin().masterBitmap.size(), QSize(198, 331));
-    EXPECT_EQ(currentSkin().masterBitmap.format(), QImage::Format_BGR888);
+    EXPECT_EQ(skinInForce()->skinFile, nullptr);
+    EXPECT_TRUE(skinInForce()->skinFolder.isEmpty());
+    EXPECT_EQ(skinInForce()->sections.size(), 53);
+    EXPECT_EQ(skinInForce()->masks.size(), 69);
+    EXPECT_EQ(skinInForce()->patterns.size(), 0);
+    EXPECT_EQ(skinInForce()->masterBitmap.size(), QSize(198, 331));
+    EXPECT_EQ(skinInForce()->masterBitmap.format(), QImage::Format_BGR888);
 }
 
 TEST_F(InternalSkinTest, SectionLookupsIgnoreCaseAndNeverFindTabSheetOrTheUnnamedRecord)
 {
-    EXPECT_EQ(FindSection(QStringLiteral("TABSHEET")), -1);
-    EXPECT_EQ(FindSection(QString()), -1);
-    EXPECT_TRUE(currentSkin().sections.last().sectionName.isEmpty());
-    EXPECT_EQ(currentSkin().sections.last().color, 0);
-    EXPECT_EQ(FindSection(QStringLiteral("form")), FindSection(QStringLiteral("FORM")));
-    EXPECT_EQ(FindSection(QStringLiteral("PAGECONTROLRIGHT")), 0);
-    EXPECT_EQ(FindSection(QStringLiteral("TABRIGHT")), 51);
+    EXPECT_EQ(skinInForce()->FindSection(QStringLiteral("TABSHEET")), -1);
+    EXPECT_EQ(skinInForce()->FindSection(QString()), -1);
+    EXPECT_TRUE(skinInForce()->sections.last().sectionName.isEmpty());
+    EXPECT_EQ(skinInForce()->sections.last().color, 0);
+    EXPECT_EQ(skinInForce()->FindSection(QStringLiteral("form")), skinInForce()->FindSection(QStringLiteral("FORM")));
+    EXPECT_EQ(skinInForce()->FindSection(QStringLiteral("PAGECONTROLRIGHT")), 0);
+    EXPECT_EQ(skinInForce()->FindSection(QStringLiteral("TABRIGHT")), 51);
 }
 
 TEST_F(InternalSkinTest, ChildSectionsTakeWhatTheyLackFromTheirParents)
 {
-    const int form = FindSection(QStringLiteral("FORM"));
-    const int dialog = FindSection(QStringLiteral("DIALOG"));
+    const int form = skinInForce()->FindSection(QStringLiteral("FORM"));
+    const int dialog = skinInForce()->FindSection(QStringLiteral("DIALOG"));
     ASSERT_GE(dialog, 0);
-    EXPECT_EQ(currentSkin().sections[dialog].parentClass, QStringLiteral("FORM"));
-    EXPECT_EQ(currentSkin().sections[dialog].color, currentSkin().sections[form].color);
-    EXPECT_EQ(currentSkin().sections[dialog].gradientData, currentSkin().sections[form].gradientData);
+    EXPECT_EQ(skinInForce()->sections[dialog].parentClass, QStringLiteral("FORM"));
+    EXPECT_EQ(skinInForce()->sections[dialog].color, skinInForce()->sections[form].color);
+    EXPECT_EQ(skinInForce()->sections[dialog].gradientData, skinInForce()->sections[form].gradientData);
     // DIALOG has its own border but the form's textures.
     EXPECT_GE(mask("DIALOG", "PATTERN"), 0);
     EXPECT_EQ(mask("DIALOG", "PATTERN"), mask("FORM", "PATTERN"));
@@ -67,7 +69,7 @@ TEST_F(InternalSkinTest, ChildSectionsTakeWhatTheyLackFromTheirParents)
 
 TEST_F(InternalSkinTest, SectionValuesAndGradientsAreThoseStored)
 {
-    const TsGeneralData& button = currentSkin().sections[FindSection(QStringLiteral("BUTTON"))];
+    const TsGeneralData& button = skinInForce()->sections[skinInForce()->FindSection(QStringLiteral("BUTTON"))];
     EXPECT_EQ(button.color, 0xCDCDCD);
     EXPECT_EQ(button.hotTcRight, 15263976);
     EXPECT_EQ(button.hotTcBottom, 15263976);
@@ -78,7 +80,8 @@ TEST_F(InternalSkinTest, SectionValuesAndGradientsAreThoseStored)
     EXPECT_EQ(button.gradient.size(), 5);
     EXPECT_EQ(button.hotGradient.size(), 4);
 
-    const TsGeneralData& pageControl = currentSkin().sections[FindSection(QStringLiteral("PAGECONTROL"))];
+    const TsGeneralData& pageControl =
+        skinInForce()->sections[skinInForce()->FindSection(QStringLiteral("PAGECONTROL"))];
     ASSERT_EQ(pageControl.gradient.size(), 3);
     EXPECT_EQ(pageControl.gradient[0].color1, 0x808080);
     EXPECT_EQ(pageControl.gradient[0].color2, 0xE9E9E9);
@@ -86,7 +89,7 @@ TEST_F(InternalSkinTest, SectionValuesAndGradientsAreThoseStored)
     EXPECT_EQ(pageControl.gradient[0].mode, 1);
     EXPECT_EQ(pageControl.gradient[0].reserved, 0);
 
-    const TsGeneralData& edit = currentSkin().sections[FindSection(QStringLiteral("EDIT"))];
+    const TsGeneralData& edit = skinInForce()->sections[skinInForce()->FindSection(QStringLiteral("EDIT"))];
     EXPECT_EQ(edit.gradientData, QStringLiteral(" "));
     EXPECT_TRUE(edit.gradient.isEmpty());
 }
@@ -95,28 +98,28 @@ TEST_F(InternalSkinTest, MaskRectanglesAndStateSizes)
 {
     const int button = mask("BUTTON", "BORDERSMASK");
     ASSERT_GE(button, 0);
-    const TsMaskData& m = currentSkin().masks[button];
+    const TsMaskData& m = skinInForce()->masks[button];
     EXPECT_EQ(QRect(QPoint(m.left, m.top), QPoint(m.right, m.bottom)), QRect(QPoint(0, 232), QPoint(54, 268)));
     EXPECT_EQ(m.imageCount, 3);
     EXPECT_EQ(m.maskType, 1);
-    EXPECT_EQ(stateImageSize(button), QSize(18, 18));
-    EXPECT_EQ(stateImageSize(mask("FORM", "PATTERN")), QSize(42, 28));
-    EXPECT_EQ(currentSkin().masks[mask("FORM", "BORDERSMASK")].borderWidth, 2);
+    EXPECT_EQ(skinInForce()->stateImageSize(button), QSize(18, 18));
+    EXPECT_EQ(skinInForce()->stateImageSize(mask("FORM", "PATTERN")), QSize(42, 28));
+    EXPECT_EQ(skinInForce()->masks[mask("FORM", "BORDERSMASK")].borderWidth, 2);
 
     // The item with count 0 carries its own picture: three states over a mask half.
     const int master = mask("GLOBALINFO", "MASTERBITMAP");
     ASSERT_GE(master, 0);
-    EXPECT_TRUE(currentSkin().masks[master].hasOwnImage());
-    EXPECT_EQ(stateImageSize(master), QSize(198 / 3, 331 / 2));
-    EXPECT_EQ(stateImageSize(-1), QSize());
-    EXPECT_EQ(stateImageSize(int(currentSkin().masks.size())), QSize());
+    EXPECT_TRUE(skinInForce()->masks[master].hasOwnImage());
+    EXPECT_EQ(skinInForce()->stateImageSize(master), QSize(198 / 3, 331 / 2));
+    EXPECT_EQ(skinInForce()->stateImageSize(-1), QSize());
+    EXPECT_EQ(skinInForce()->stateImageSize(int(skinInForce()->masks.size())), QSize());
 }
 
 TEST_F(InternalSkinTest, ThirteenItemsLieBeyondTheMasterBitmapAndAllOthersHoldAPicture)
 {
-    const QImage& bitmap = currentSkin().masterBitmap;
+    const QImage& bitmap = skinInForce()->masterBitmap;
     int outside = 0;
-    for (const TsMaskData& m : std::as_const(currentSkin().masks)) {
+    for (const TsMaskData& m : std::as_const(skinInForce()->masks)) {
         if (m.hasOwnImage())
             continue;
         if (m.left < 0 || m.top < 0 || m.right > bitmap.width() || m.bottom > bitmap.height()) {
@@ -134,8 +137,8 @@ TEST_F(InternalSkinTest, ThirteenItemsLieBeyondTheMasterBitmapAndAllOthersHoldAP
 
 TEST_F(InternalSkinTest, CommonIndexesAreLookedUpOnce)
 {
-    const TsCommonIndexes& c = currentSkin().commonIndexes;
-    EXPECT_EQ(c.globalInfo, FindSection(QStringLiteral("GLOBALINFO")));
+    const TsCommonIndexes& c = skinInForce()->commonIndexes;
+    EXPECT_EQ(c.globalInfo, skinInForce()->FindSection(QStringLiteral("GLOBALINFO")));
     EXPECT_EQ(c.radioChecked, mask("GLOBALINFO", "RADIOCHECKED"));
     EXPECT_EQ(c.boxUnchecked, mask("GLOBALINFO", "BOXUNCHECKED"));
     EXPECT_EQ(c.boxGrayed, -1);
@@ -148,11 +151,11 @@ TEST_F(InternalSkinTest, CommonIndexesAreLookedUpOnce)
     EXPECT_EQ(c.scrollBar2V.glyphMask, -1);
 
     manager->setActive(false);
-    EXPECT_EQ(currentSkin().commonIndexes.globalInfo, -1);
-    EXPECT_EQ(currentSkin().commonIndexes.tabTop.bordersMask, -1);
-    EXPECT_TRUE(currentSkin().sections.isEmpty());
-    EXPECT_TRUE(currentSkin().masks.isEmpty());
-    EXPECT_TRUE(currentSkin().masterBitmap.isNull());
+    EXPECT_EQ(skinInForce()->commonIndexes.globalInfo, -1);
+    EXPECT_EQ(skinInForce()->commonIndexes.tabTop.bordersMask, -1);
+    EXPECT_TRUE(skinInForce()->sections.isEmpty());
+    EXPECT_TRUE(skinInForce()->masks.isEmpty());
+    EXPECT_TRUE(skinInForce()->masterBitmap.isNull());
 }
 
 // A folder of the same name with an Options.dat in the skins folder takes precedence.
@@ -161,9 +164,9 @@ TEST_F(SkinFixture, AnExternalSkinOfTheSameNameWinsOverTheStoredOne)
     writeFile(QStringLiteral("Skins/Ferrolux (internal)/Options.dat"), "[FORM]\nCOLOR=42\n");
     TsSkinManager* manager = newManager();
     loadStartSkinManager(manager);
-    EXPECT_NE(currentSkin().skinFile, nullptr);
-    EXPECT_EQ(currentSkin().sections.size(), 1);
-    EXPECT_EQ(currentSkin().sections[0].color, 42);
+    EXPECT_NE(skinInForce()->skinFile, nullptr);
+    EXPECT_EQ(skinInForce()->sections.size(), 1);
+    EXPECT_EQ(skinInForce()->sections[0].color, 42);
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
 }
 

@@ -1,4 +1,5 @@
 #include "tests/skin/core/skinprobe.h"
+#include "skin/core/skininforce.h"
 #include "tests/support/errorcapture.h"
 #include "tests/support/messagerecorder.h"
 
@@ -43,14 +44,15 @@ protected:
 
     const TsGeneralData& section(const char* name) const
     {
-        const int index = FindSection(QLatin1String(name));
+        const int index = skinInForce()->FindSection(QLatin1String(name));
         EXPECT_GE(index, 0) << name;
-        return currentSkin().sections[qMax(0, index)];
+        return skinInForce()->sections[qMax(0, index)];
     }
 
     int maskOf(const char* section, const char* property) const
     {
-        return FindMask(FindSection(QLatin1String(section)), QLatin1String(section), QLatin1String(property));
+        return skinInForce()->FindMask(skinInForce()->FindSection(QLatin1String(section)), QLatin1String(section),
+                                       QLatin1String(property));
     }
 
     // Copies the example skin the program ships into the program folder's Skins.
@@ -81,9 +83,9 @@ TEST_F(OptionsTest, InheritedReadsFollowTheParentAndEndOnEveryKindOfDeadEnd)
                                          "[CYCLEB]\nPARENTCLASS=CYCLEC\n"
                                          "[CYCLEC]\nPARENTCLASS=CYCLEA\nCOLOR=5\n");
     manager->setSkinName(QStringLiteral("Inherit"));
-    ASSERT_NE(currentSkin().skinFile, nullptr);
+    ASSERT_NE(skinInForce()->skinFile, nullptr);
     EXPECT_TRUE(skinData().ready);
-    ASSERT_EQ(currentSkin().sections.size(), 8);
+    ASSERT_EQ(skinInForce()->sections.size(), 8);
 
     const TsGeneralData& child = section("CHILD");
     EXPECT_EQ(child.parentClass, QStringLiteral("BASE"));
@@ -108,7 +110,8 @@ TEST_F(OptionsTest, InheritedReadsFollowTheParentAndEndOnEveryKindOfDeadEnd)
     EXPECT_EQ(section("CYCLEA").color, 5);
     EXPECT_EQ(section("CYCLEA").fadingIterations, 5);
     EXPECT_EQ(maskOf("CYCLEA", "BORDERSMASK"), -1);
-    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("CYCLEB")), QStringLiteral("CYCLEB"), QStringLiteral("PATTERN")),
+    EXPECT_EQ(skinInForce()->FindPattern(skinInForce()->FindSection(QStringLiteral("CYCLEB")), QStringLiteral("CYCLEB"),
+                                         QStringLiteral("PATTERN")),
               -1);
 }
 
@@ -125,26 +128,26 @@ TEST_F(OptionsTest, MasterBitmapRectanglesAndOwnBitmaps)
                                        "e=Pics\\glyph.bmp\n"
                                        "F=missing.bmp\n");
     manager->setSkinName(QStringLiteral("Rects"));
-    ASSERT_EQ(currentSkin().masterBitmap.size(), QSize(60, 40));
-    EXPECT_EQ(currentSkin().masterBitmap.format(), QImage::Format_BGR888);
+    ASSERT_EQ(skinInForce()->masterBitmap.size(), QSize(60, 40));
+    EXPECT_EQ(skinInForce()->masterBitmap.format(), QImage::Format_BGR888);
 
     QStringList found;
-    for (const TsMaskData& m : std::as_const(currentSkin().masks))
+    for (const TsMaskData& m : std::as_const(skinInForce()->masks))
         found.append(m.sectionName + QLatin1Char('/') + m.propertyName);
     EXPECT_EQ(found, (QStringList{"GLOBALINFO/MASTERBITMAP", "R/A", "R/C", "R/D", "R/E"}));
 
-    const TsMaskData& a = currentSkin().masks[1];
+    const TsMaskData& a = skinInForce()->masks[1];
     EXPECT_EQ(QList<int>({a.left, a.top, a.right, a.bottom}), QList<int>({1, 2, 30, 40}));
     EXPECT_EQ(a.imageCount, 1);
     EXPECT_EQ(a.maskType, 0);
     EXPECT_EQ(a.borderWidth, 0);
-    EXPECT_EQ(QList<int>({currentSkin().masks[2].imageCount, currentSkin().masks[2].maskType,
-                          currentSkin().masks[2].borderWidth}),
+    EXPECT_EQ(QList<int>({skinInForce()->masks[2].imageCount, skinInForce()->masks[2].maskType,
+                          skinInForce()->masks[2].borderWidth}),
               QList<int>({3, 1, 4}));
-    EXPECT_EQ(currentSkin().masks[3].borderWidth, 0);
-    EXPECT_TRUE(currentSkin().masks[4].hasOwnImage());
-    EXPECT_EQ(currentSkin().masks[4].image.size(), QSize(12, 8));
-    EXPECT_EQ(stateImageSize(4), QSize(4, 4));
+    EXPECT_EQ(skinInForce()->masks[3].borderWidth, 0);
+    EXPECT_TRUE(skinInForce()->masks[4].hasOwnImage());
+    EXPECT_EQ(skinInForce()->masks[4].image.size(), QSize(12, 8));
+    EXPECT_EQ(skinInForce()->stateImageSize(4), QSize(4, 4));
 }
 
 // A chain may run through every section of a skin and back to its start: each section still
@@ -163,7 +166,7 @@ TEST_F(OptionsTest, ChainsThroughHundredsOfSectionsAndBackResolveFromEachSection
     options += "[OUTSIDE]\nPARENTCLASS=S10\n[PAIRA]\nPARENTCLASS=PAIRB\n[PAIRB]\nPARENTCLASS=PAIRA\n";
     writeSkin(QStringLiteral("Loop"), options);
     manager->setSkinName(QStringLiteral("Loop"));
-    ASSERT_EQ(currentSkin().sections.size(), count + 3);
+    ASSERT_EQ(skinInForce()->sections.size(), count + 3);
 
     for (int i : {0, 1, 149, 150, 151, 299}) {
         const TsGeneralData& s = section(qPrintable(QStringLiteral("S%1").arg(i)));
@@ -180,9 +183,9 @@ TEST_F(OptionsTest, WithoutAMasterBitmapHashValuesAreNoRectangles)
 {
     writeSkin(QStringLiteral("NoMaster"), "[GLOBALINFO]\nMASTERBITMAP=nothing.bmp\n[R]\nA=#(1,2,3,4)(1,0)\n");
     manager->setSkinName(QStringLiteral("NoMaster"));
-    EXPECT_TRUE(currentSkin().masterBitmap.isNull());
-    EXPECT_TRUE(currentSkin().masks.isEmpty());
-    EXPECT_EQ(currentSkin().sections.size(), 2);
+    EXPECT_TRUE(skinInForce()->masterBitmap.isNull());
+    EXPECT_TRUE(skinInForce()->masks.isEmpty());
+    EXPECT_EQ(skinInForce()->sections.size(), 2);
 }
 
 TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInForce)
@@ -192,7 +195,7 @@ TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInFor
     writeSkin(QStringLiteral("Short"),
               "[GLOBALINFO]\nMASTERBITMAP=..\\Bad\\master.bmp\n[BUTTON]\nBORDERSMASK=#(0,1,3)\n");
     manager->setSkinName(ferroluxSkinName);
-    ASSERT_EQ(currentSkin().sections.size(), 53);
+    ASSERT_EQ(skinInForce()->sections.size(), 53);
 
     for (const char* name : {"Bad", "Short"}) {
         const QString error = errorMessageOf([&] { manager->setSkinName(QLatin1String(name)); });
@@ -201,10 +204,10 @@ TEST_F(OptionsTest, AnUnreadableRectangleIsReportedAndLeavesThePreviousSkinInFor
         EXPECT_TRUE(error.contains(QStringLiteral("BORDERSMASK")));
         EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
         EXPECT_TRUE(skinData().ready);
-        EXPECT_EQ(currentSkin().skinFile, nullptr);
-        EXPECT_EQ(currentSkin().sections.size(), 53);
-        EXPECT_EQ(currentSkin().masks.size(), 69);
-        EXPECT_EQ(currentSkin().masterBitmap.size(), QSize(198, 331));
+        EXPECT_EQ(skinInForce()->skinFile, nullptr);
+        EXPECT_EQ(skinInForce()->sections.size(), 53);
+        EXPECT_EQ(skinInForce()->masks.size(), 69);
+        EXPECT_EQ(skinInForce()->masterBitmap.size(), QSize(198, 331));
     }
 }
 
@@ -215,7 +218,7 @@ TEST_F(OptionsTest, CommonSectionsThatCannotBeReadAreNotKept)
     EXPECT_THROW(manager->setCommonSections({QStringLiteral("[BAD]"), QStringLiteral("BORDERSMASK=#(1,2,x,4)(1,0)")}),
                  AppError);
     EXPECT_EQ(manager->CommonSections(), (QStringList{"[EXTRA]", "COLOR=5"}));
-    EXPECT_EQ(currentSkin().sections.size(), 54);
+    EXPECT_EQ(skinInForce()->sections.size(), 54);
     EXPECT_NO_THROW(manager->setSkinName(ferroluxSkinName));
 }
 
@@ -239,14 +242,14 @@ TEST_F(OptionsTest, MalformedFilesNeverTakeTheLoaderDown)
             ++loaded;
             EXPECT_TRUE(skinData().ready);
         }
-        for (qsizetype i = 0; i < currentSkin().masks.size(); ++i)
-            stateImageSize(int(i));
+        for (qsizetype i = 0; i < skinInForce()->masks.size(); ++i)
+            skinInForce()->stateImageSize(int(i));
     }
     EXPECT_GE(loaded, 4);
-    const int a = FindSection(QStringLiteral("A"));
+    const int a = skinInForce()->FindSection(QStringLiteral("A"));
     ASSERT_GE(a, 0);
-    EXPECT_EQ(currentSkin().sections[a].color, 0xFFFFFF);
-    EXPECT_EQ(currentSkin().sections[a].gradient.size(), 0);
+    EXPECT_EQ(skinInForce()->sections[a].color, 0xFFFFFF);
+    EXPECT_EQ(skinInForce()->sections[a].gradient.size(), 0);
 }
 
 TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
@@ -264,10 +267,10 @@ TEST_F(OptionsTest, AnOldSkinIsRefusedWithAMessageAndLeavesNoSections)
     EXPECT_TRUE(oldSkinMessage().startsWith(
         QStringLiteral("You use old version of skin (for Velvix 3), please download latest skins from the ")));
     EXPECT_TRUE(oldSkinMessage().endsWith(QLatin1Char('!')));
-    EXPECT_TRUE(currentSkin().sections.isEmpty());
-    EXPECT_EQ(currentSkin().masks.size(), 2);
-    EXPECT_DOUBLE_EQ(currentSkin().version, 4.5);
-    EXPECT_EQ(currentSkin().author, QStringLiteral("Someone"));
+    EXPECT_TRUE(skinInForce()->sections.isEmpty());
+    EXPECT_EQ(skinInForce()->masks.size(), 2);
+    EXPECT_DOUBLE_EQ(skinInForce()->version, 4.5);
+    EXPECT_EQ(skinInForce()->author, QStringLiteral("Someone"));
     EXPECT_TRUE(skinData().ready);
 }
 
@@ -280,8 +283,8 @@ TEST_F(OptionsTest, CommonSectionsAddNamesTheSkinLacksAndServeAsParents)
          QStringLiteral("parentclass = form"), QStringLiteral("TRANSPARENCY=0x20"), QStringLiteral("SHOWFOCUS=true"),
          QStringLiteral("[CHILDOFCOMMON]"), QStringLiteral("PARENTCLASS=MYSECTION"), QStringLiteral("HOTCOLOR=-1"),
          QStringLiteral("FADINGITERATIONS=0X"), QStringLiteral("[LONE]")});
-    ASSERT_EQ(currentSkin().sections.size(), 53 + 4);
-    EXPECT_EQ(FindSection(QStringLiteral("FORM")), 35);
+    ASSERT_EQ(skinInForce()->sections.size(), 53 + 4);
+    EXPECT_EQ(skinInForce()->FindSection(QStringLiteral("FORM")), 35);
     EXPECT_EQ(section("FORM").color, 0xD7D7D7);
 
     const TsGeneralData& mine = section("MYSECTION");
@@ -316,21 +319,18 @@ TEST_F(OptionsTest, JpegPicturesBecomePatternsOnlyWhenLarge)
     writeFile(QStringLiteral("Skins/Jpeg/broken.jpg"), QByteArray("\xFF\xD8 not really", 13));
     writeSkin(QStringLiteral("Jpeg"), "[FORM]\nPATTERN=big.jpg\nHOTPATTERN=small.jpeg\n[PANEL]\nPATTERN=broken.jpg\n");
     manager->setSkinName(QStringLiteral("Jpeg"));
-    ASSERT_EQ(currentSkin().patterns.size(), 1);
-    EXPECT_EQ(currentSkin().patterns[0].propertyName, QStringLiteral("PATTERN"));
-    EXPECT_EQ(currentSkin().patterns[0].image.size(), QSize(300, 300));
-    EXPECT_EQ(currentSkin().patterns[0].image.format(), QImage::Format_BGR888);
-    const int form = FindSection(QStringLiteral("FORM"));
-    EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), 0);
-    const int small = FindMask(form, QStringLiteral("FORM"), QStringLiteral("HOTPATTERN"));
+    ASSERT_EQ(skinInForce()->patterns.size(), 1);
+    EXPECT_EQ(skinInForce()->patterns[0].propertyName, QStringLiteral("PATTERN"));
+    EXPECT_EQ(skinInForce()->patterns[0].image.size(), QSize(300, 300));
+    EXPECT_EQ(skinInForce()->patterns[0].image.format(), QImage::Format_BGR888);
+    const int form = skinInForce()->FindSection(QStringLiteral("FORM"));
+    EXPECT_EQ(skinInForce()->FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), 0);
+    const int small = skinInForce()->FindMask(form, QStringLiteral("FORM"), QStringLiteral("HOTPATTERN"));
     ASSERT_GE(small, 0);
-    EXPECT_EQ(currentSkin().masks[small].image.size(), QSize(299, 300));
-    EXPECT_EQ(FindPattern(FindSection(QStringLiteral("PANEL")), QStringLiteral("PANEL"), QStringLiteral("PATTERN")),
+    EXPECT_EQ(skinInForce()->masks[small].image.size(), QSize(299, 300));
+    EXPECT_EQ(skinInForce()->FindPattern(skinInForce()->FindSection(QStringLiteral("PANEL")), QStringLiteral("PANEL"),
+                                         QStringLiteral("PATTERN")),
               -1);
-
-    skinData().ready = false;
-    EXPECT_EQ(FindPattern(form, QStringLiteral("FORM"), QStringLiteral("PATTERN")), -1);
-    skinData().ready = true;
 }
 
 // Sizes are worked out from a rectangle's numbers; numbers no bitmap can have must not make them
@@ -366,18 +366,18 @@ TEST_F(OptionsTest, TheExampleSkinLoadsByNameWithoutProblems)
 {
     installExampleSkin();
     manager->setSkinName(QStringLiteral("Amberlight"));
-    ASSERT_NE(currentSkin().skinFile, nullptr);
-    EXPECT_TRUE(currentSkin().skinFolder.endsWith(QStringLiteral("Amberlight/")));
-    EXPECT_EQ(currentSkin().author, QStringLiteral("Vestoria"));
-    EXPECT_EQ(currentSkin().sections.size(), 52);
-    EXPECT_EQ(currentSkin().masterBitmap.size(), QSize(198, 331));
+    ASSERT_NE(skinInForce()->skinFile, nullptr);
+    EXPECT_TRUE(skinInForce()->skinFolder.endsWith(QStringLiteral("Amberlight/")));
+    EXPECT_EQ(skinInForce()->author, QStringLiteral("Vestoria"));
+    EXPECT_EQ(skinInForce()->sections.size(), 52);
+    EXPECT_EQ(skinInForce()->masterBitmap.size(), QSize(198, 331));
     EXPECT_EQ(maskOf("BUTTON", "BORDERSMASK") >= 0, true);
     EXPECT_EQ(maskOf("DIALOG", "PATTERN"), maskOf("FORM", "PATTERN"));
     EXPECT_NE(section("FORM").color, 0xD7D7D7);
     EXPECT_EQ(section("BUTTON").hotTcRight >= 0, true);
 
     const QStringList problems =
-        std::get<LoadedSkin>(loadSkinTables({currentSkin().skinFolder, manager->SkinName(), {}, {}})).problems;
+        std::get<LoadedSkin>(loadSkinTables({skinInForce()->skinFolder, manager->SkinName(), {}, {}})).problems;
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(QLatin1Char('\n')));
 }
 
@@ -393,7 +393,7 @@ TEST_F(OptionsTest, TheFormTexturesOfBothShippedSkinsTileWithoutKeyColourOrBlack
             const int mask = maskOf("FORM", property);
             ASSERT_GE(mask, 0) << qPrintable(skin) << " " << property;
             QImage tiled(150, 150, QImage::Format_BGR888);
-            tileTexture(tiled, tiled.rect(), currentSkin().masks[mask], currentSkin().masterBitmap);
+            tileTexture(tiled, tiled.rect(), skinInForce()->masks[mask], skinInForce()->masterBitmap);
             int keyPixels = 0;
             int blackRows = 0;
             for (int y = 0; y < tiled.height(); ++y) {

@@ -1,4 +1,5 @@
 #include "tests/skin/core/skinprobe.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/ferroluxskin.h"
 #include "skin/core/skinmenuhook.h"
@@ -64,7 +65,7 @@ TEST_F(ManagerTest, OnlyTheFirstManagerIsMainAndGetsTheDefaults)
     second->setInternalSkins({ferroluxSkin()});
     second->setActive(true);
     second->setSkinName(ferroluxSkinName);
-    EXPECT_TRUE(currentSkin().sections.isEmpty());
+    EXPECT_TRUE(skinInForce()->sections.isEmpty());
     EXPECT_FALSE(skinData().ready);
 
     managers.erase(managers.begin());
@@ -92,15 +93,15 @@ TEST_F(ManagerTest, SkinDirectoryChangesTheFolderAtOnceButLoadsNothing)
     TsSkinManager* manager = newManager();
     manager->setInternalSkins({ferroluxSkin()});
     manager->setSkinName(ferroluxSkinName);
-    SkinTables marked = currentSkin();
+    SkinTables marked = *skinInForce();
     marked.skinFolder = QStringLiteral("marker");
-    setCurrentSkin(marked);
+    putSkinInForce(marked);
     manager->setSkinDirectory(manager->SkinDirectory());
-    EXPECT_EQ(currentSkin().skinFolder, QStringLiteral("marker"));
+    EXPECT_EQ(skinInForce()->skinFolder, QStringLiteral("marker"));
 
     manager->setSkinDirectory(QStringLiteral("/elsewhere"));
-    EXPECT_EQ(currentSkin().skinFolder, QStringLiteral("/elsewhere/"));
-    EXPECT_EQ(currentSkin().sections.size(), 53);
+    EXPECT_EQ(skinInForce()->skinFolder, QStringLiteral("/elsewhere/"));
+    EXPECT_EQ(skinInForce()->sections.size(), 53);
     EXPECT_TRUE(skinData().ready);
 }
 
@@ -127,7 +128,7 @@ TEST_F(ManagerTest, AnUnknownOrEmptyNameFallsBackToTheFirstStoredSkin)
     manager->setSkinName(QString());
     EXPECT_EQ(manager->SkinName(), QStringLiteral("First"));
     EXPECT_TRUE(manager->SkinDirectory().isEmpty());
-    EXPECT_EQ(currentSkin().sections.size(), 53);
+    EXPECT_EQ(skinInForce()->sections.size(), 53);
     EXPECT_EQ(before, 3);
     EXPECT_EQ(after, 3);
 }
@@ -141,9 +142,9 @@ TEST_F(ManagerTest, WhileLoadingTheSkinIsChosenButAppliedOnlyByLoaded)
     manager->setActive(false);
     manager->setActive(true);
     EXPECT_EQ(manager->SkinName(), ferroluxSkinName);
-    EXPECT_TRUE(currentSkin().sections.isEmpty());
+    EXPECT_TRUE(skinInForce()->sections.isEmpty());
     manager->Loaded();
-    EXPECT_EQ(currentSkin().sections.size(), 53);
+    EXPECT_EQ(skinInForce()->sections.size(), 53);
     EXPECT_TRUE(skinData().ready);
 }
 
@@ -156,7 +157,7 @@ TEST_F(ManagerTest, TheMenuSkinnerHearsOfEverySkinChange)
     public:
         explicit RecordingHook(QStringList& heard) : m_heard(heard) {}
         void skinApplied() override { m_heard.append(skinData().ready ? "applied" : "applied unready"); }
-        void skinRemoved() override { m_heard.append(currentSkin().sections.isEmpty() ? "removed" : "removed early"); }
+        void skinRemoved() override { m_heard.append(skinInForce()->sections.isEmpty() ? "removed" : "removed early"); }
         void setPopupsSkinned(bool skinned) override { m_heard.append(skinned ? "popups" : "plain popups"); }
         void menuAdded(QWidget* menu) override { m_heard.append("added " + menu->objectName()); }
         void menuRemoved(QObject*) override { m_heard.append("removed a menu"); }
@@ -220,11 +221,11 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
     EXPECT_TRUE(first.testAttribute(Qt::WA_WState_Created));
     EXPECT_TRUE(second.testAttribute(Qt::WA_WState_Created));
     EXPECT_FALSE(first.isVisible());
-    EXPECT_EQ(button->skin.skinIndex(), FindSection(QStringLiteral("BUTTON")));
-    EXPECT_EQ(button->skin.borderIndex(),
-              FindMask(button->skin.skinIndex(), QStringLiteral("BUTTON"), QStringLiteral("BORDERSMASK")));
-    EXPECT_EQ(panel->skin.skinIndex(), FindSection(QStringLiteral("PANEL")));
-    EXPECT_EQ(nested->skin.skinIndex(), FindSection(QStringLiteral("EDIT")));
+    EXPECT_EQ(button->skin.skinIndex(), skinInForce()->FindSection(QStringLiteral("BUTTON")));
+    EXPECT_EQ(button->skin.borderIndex(), skinInForce()->FindMask(button->skin.skinIndex(), QStringLiteral("BUTTON"),
+                                                                  QStringLiteral("BORDERSMASK")));
+    EXPECT_EQ(panel->skin.skinIndex(), skinInForce()->FindSection(QStringLiteral("PANEL")));
+    EXPECT_EQ(nested->skin.skinIndex(), skinInForce()->FindSection(QStringLiteral("EDIT")));
 
     manager->setActive(false);
     EXPECT_EQ(nested->received.last(), SKM_REMOVESKIN);
@@ -232,13 +233,13 @@ TEST_F(ManagerTest, BroadcastsReachEveryControlOfHiddenFormsAndCreateTheirWindow
     EXPECT_EQ(nested->skin.borderIndex(), -1);
     EXPECT_TRUE(nested->skin.suspended());
     EXPECT_EQ(nested->skin.cache().size(), QSize(0, 0));
-    EXPECT_TRUE(currentSkin().sections.isEmpty());
+    EXPECT_TRUE(skinInForce()->sections.isEmpty());
     EXPECT_FALSE(skinData().ready);
 
     // Controls made after a skin is ready find their section at once.
     manager->setActive(true);
     SkinProbe late(first.client(), ControlKind::RadioButton);
-    EXPECT_EQ(late.skin.skinIndex(), FindSection(QStringLiteral("RADIOBUTTON")));
+    EXPECT_EQ(late.skin.skinIndex(), skinInForce()->FindSection(QStringLiteral("RADIOBUTTON")));
 }
 
 // The form's frame provider sets the window flags when it hears of a skin; the broadcast must not

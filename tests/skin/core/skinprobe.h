@@ -5,7 +5,7 @@
 // skin, and takes both away again.
 
 #include "skin/core/skinmessage.h"
-#include "skin/core/skintables.h"
+#include "skin/core/skininforce.h"
 #include "skin/core/tscommondata.h"
 #include "skin/core/tsskinmanager.h"
 
@@ -49,14 +49,14 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         setProgramFolderOverride(folder.path());
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         skinData().ready = false;
     }
 
     void TearDown() override
     {
         managers.clear();
-        setCurrentSkin({});
+        putSkinInForce(nullptr);
         skinData().ready = false;
         setProgramFolderOverride(QString());
     }

@@ -1,4 +1,5 @@
 #include "paint_fixture.h"
+#include "skin/core/skininforce.h"
 
 #include "skin/core/frame3d.h"
 #include "skin/core/paintmarks.h"
@@ -63,8 +64,8 @@ TEST_F(SkinTextTest, OutlinesAreDrawnOnlyForColoursThatAreSet)
         QPainter painter(&image);
         painter.setFont(plainFont());
         QRect rect(5, 5, 70, 20);
-        writeSkinText(painter, QStringLiteral("Ok"), {.sectionIndex = index, .hot = c.hot, .flags = TextFlag::Center},
-                      rect);
+        writeSkinText(*skinInForce(), painter, QStringLiteral("Ok"),
+                      {.sectionIndex = index, .hot = c.hot, .flags = TextFlag::Center}, rect);
         painter.end();
         EXPECT_EQ(colours(image), c.expected) << (c.hot ? "hot" : "normal");
     }
@@ -86,7 +87,7 @@ TEST_F(SkinTextTest, DisabledTextIsEmbossedAndPlainTextUsesThePen)
     plainPainter.setFont(plainFont());
     plainPainter.setPen(QColor(1, 2, 3));
     QRect plainRect(5, 5, 70, 20);
-    writeSkinText(plainPainter, QStringLiteral("Ok"), {}, plainRect);
+    writeSkinText(*skinInForce(), plainPainter, QStringLiteral("Ok"), {}, plainRect);
     plainPainter.end();
     EXPECT_EQ(colours(plain), std::set<int32_t>({grey(128), rgbColor(1, 2, 3)}));
 }
