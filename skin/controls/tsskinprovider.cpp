@@ -63,7 +63,7 @@ TsSkinProvider::TsSkinProvider(Form* form)
             m_scroller->scrollIntoView(now);
     });
     lookUpIndexes();
-    if (skinInForce())
+    if (frameSkinActive())
         applyFrame();
 }
 
@@ -128,7 +128,7 @@ void TsSkinProvider::setTitleIcon(const TsTitleIcon& icon)
     invalidateFrame();
 }
 
-bool TsSkinProvider::skinInForce() const
+bool TsSkinProvider::frameSkinActive() const
 {
     const TsSkinManager* manager = skinData().mainManager;
     return manager && manager->Active() && SkinData.skinned();
@@ -142,7 +142,7 @@ bool TsSkinProvider::event(QEvent* event)
     case SKM_SETNEWSKIN:
         SkinData.handleMessage(event);
         lookUpIndexes();
-        if (skinInForce()) {
+        if (frameSkinActive()) {
             try {
                 applyFrame();
             } catch (const std::exception&) {
@@ -186,7 +186,7 @@ bool TsSkinProvider::answerSkinMessage(QEvent* event, QPoint cacheOrigin)
     auto* message = static_cast<SkinMessageEvent*>(event);
     switch (message->message) {
     case SKM_GETCACHE:
-        if (skinInForce()) {
+        if (frameSkinActive()) {
             frameImage();
             message->cache = {&SkinData.cache(), cacheOrigin.x(), cacheOrigin.y(), true};
         }
@@ -196,7 +196,7 @@ bool TsSkinProvider::answerSkinMessage(QEvent* event, QPoint cacheOrigin)
     case SKM_PREPARECACHE:
         SkinData.handleMessage(event);
         if (SkinData.cachePreparedByCaller())
-            m_image.rebuild(skinInForce());
+            m_image.rebuild(frameSkinActive());
         return true;
     case SKM_SETUPDATING:
         SkinData.handleMessage(event);
@@ -468,7 +468,7 @@ void TsSkinProvider::updateAccessButtons()
 
 const QImage& TsSkinProvider::frameImage()
 {
-    return m_image.current(skinInForce());
+    return m_image.current(frameSkinActive());
 }
 
 QImage TsSkinProvider::menuBarBackground() const

@@ -119,7 +119,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool skinInForce() const;
+    // The window's manager is active and the skin in force has a section for this frame.
+    bool frameSkinActive() const;
     bool formEvent(QEvent* event);
     bool clientEvent(QEvent* event);
     bool gripEvent(QEvent* event);
