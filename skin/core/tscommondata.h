@@ -109,7 +109,6 @@ public:
     // cache goes stale at each paint while that lasts, and once more when it ends. Asked before
     // each paint.
     void followVisibleArea();
-    bool halfVisible() const { return m_halfVisible; }
 
     // Painting suspended by this control itself or by a skin change (not by an ancestor; see
     // updating), until SKM_REPAINT.
