@@ -14,6 +14,9 @@ int main(int argc, char** argv)
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return 0;
     }
+    // Reading the desktop's font configuration takes longer than making the application object and
+    // the start window together; it goes on beside them.
+    startReadingFonts();
     QApplication application(argc, argv);
     // The name gives the user's data folder, where an installed program keeps its course copy.
     QApplication::setApplicationName(QStringLiteral("Vestoria"));

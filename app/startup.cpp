@@ -11,6 +11,7 @@
 #include "platform/afterfirstpaint.h"
 #include "platform/applicationtitle.h"
 #include "platform/apperror.h"
+#include "platform/fontlistreader.h"
 #include "platform/messagebox.h"
 #include "platform/toolkittranslations.h"
 #include "skin/controls/tsskinablemenus.h"
@@ -26,10 +27,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QStandardPaths>
 
-#include <thread>
+#include <memory>
 
 namespace {
 // Hand-ins that an earlier run queued while the server was away and that this start delivered
@@ -62,6 +62,8 @@ QString queuedHandInsNote(const QString& server)
                           "следующем запуске.");
 }
 
+std::unique_ptr<FontListReader> fontListReader;
+
 template <typename T>
 void destroy(T*& instance)
 {
@@ -69,6 +71,12 @@ void destroy(T*& instance)
     instance = nullptr;
 }
 } // namespace
+
+void startReadingFonts()
+{
+    if (!fontListReader)
+        fontListReader = std::make_unique<FontListReader>();
+}
 
 bool createWindows()
 {
@@ -78,12 +86,10 @@ bool createWindows()
         const TsSkinProvider* provider = TsSkinProvider::of(form);
         return provider ? provider->menuBarBackground() : QImage();
     });
-    // The first text measured makes fontconfig read its whole configuration, which takes longer
-    // than building the start window's skin and cover picture; the start window's caption is the
-    // first to need it. So the font list is read on a second thread meanwhile: Qt's font database
-    // serialises every use behind its own lock, and the first window that measures text simply
-    // waits for it.
-    const std::jthread fontList([] { QFontDatabase::families(); });
+    // The start window's caption is the first text measured; the font list it needs is read
+    // meanwhile.
+    startReadingFonts();
+    fontListReader->applicationMade();
     // The program's own icon for every title bar and the desktop's task list, instead of the
     // toolkit's.
     QApplication::setWindowIcon(quillIcon());
@@ -129,6 +135,8 @@ void showStartWindow(const std::function<void()>& painted)
     new AfterFirstPaint(Form1, [painted] {
         if (painted)
             painted();
+        // The caption has been drawn, so the font list has been read and the thread is done.
+        fontListReader.reset();
         Form::ensureAllControls();
     });
     Form1->show();
@@ -136,6 +144,7 @@ void showStartWindow(const std::function<void()>& painted)
 
 void destroyProgram()
 {
+    fontListReader.reset();
     destroy(Form14);
     destroy(Form13);
     destroy(Form10);

@@ -2,6 +2,10 @@
 
 #include <functional>
 
+// Starts reading the desktop's font list on a second thread, the part that needs no toolkit at once:
+// first thing in main, before the application object is made. createWindows starts it otherwise.
+void startReadingFonts();
+
 // Creates the start window, the data module and the other windows in start-up order; the other
 // windows' controls are left to be built later. On a failure while the data module is made, it
 // reports "Application Error", destroys what was made and returns false; no window has been shown.

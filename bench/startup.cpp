@@ -53,6 +53,9 @@ long peakResidentKb()
 // then builds the rest of its windows before it ends, as it does after every start.
 int probe(const QString& kind, int argc, char** argv)
 {
+    // As the program's main does.
+    if (kind == QLatin1String("program"))
+        startReadingFonts();
     QApplication application(argc, argv);
     const auto report = [] {
         const qint64 shown = steadyNanoseconds();

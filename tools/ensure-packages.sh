@@ -2,7 +2,7 @@
 # and only those that are missing, so that a second run goes straight to the build.
 vestoria_packages=(
   cmake g++ ninja-build ccache pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n libfontconfig-dev
   libsqlite3-dev libpq-dev libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core xdg-utils
