@@ -2,6 +2,7 @@
 
 #include "skin/controls/frameimage.h"
 #include "skin/controls/framelayout.h"
+#include "skin/controls/systemmenuondemand.h"
 #include "skin/controls/tssystemmenu.h"
 
 #include <QMouseEvent>
@@ -43,7 +44,7 @@ int buttonOfHit(int hit)
 
 } // namespace
 
-FrameInput::FrameInput(QWidget* form, FrameLayout& layout, FrameImage& image, TsSystemMenu* systemMenu)
+FrameInput::FrameInput(QWidget* form, FrameLayout& layout, FrameImage& image, SystemMenuOnDemand& systemMenu)
     : m_form(form),
       m_layout(layout),
       m_image(image),
@@ -113,7 +114,7 @@ void FrameInput::followPressedButton(int hit)
 bool FrameInput::release(QMouseEvent* event, int hit)
 {
     if (event->button() == Qt::RightButton && (hit == HTCAPTION || hit == HTSYSMENU)) {
-        m_systemMenu->openAt(event->globalPosition().toPoint());
+        m_systemMenu.menu()->openAt(event->globalPosition().toPoint());
         return true;
     }
     const int pressed = m_pressed;
@@ -230,13 +231,13 @@ void FrameInput::clickTitleButton(TitleButton button)
     case TitleButton::Help: QWhatsThis::enterWhatsThisMode(); break;
     }
     setHot(HTNOWHERE);
-    m_systemMenu->refresh();
+    m_systemMenu.refresh();
 }
 
 void FrameInput::openSystemMenu()
 {
     const int frame = m_layout.frameWidth();
-    m_systemMenu->openAt(m_form->mapToGlobal(QPoint(frame, frame + m_layout.titleHeight())));
+    m_systemMenu.menu()->openAt(m_form->mapToGlobal(QPoint(frame, frame + m_layout.titleHeight())));
 }
 
 void FrameInput::toggleMaximized()

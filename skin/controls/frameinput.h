@@ -14,7 +14,7 @@ class FrameLayout;
 class QMouseEvent;
 class QRubberBand;
 class QWidget;
-class TsSystemMenu;
+class SystemMenuOnDemand;
 
 // The pointer and the commands on a skinned window's frame: which title button is hot or pressed
 // (the frame's image shows it), what a click on a title button, the icon or the caption does, and
@@ -25,7 +25,7 @@ class FrameInput : public QObject {
     Q_OBJECT
 
 public:
-    FrameInput(QWidget* form, FrameLayout& layout, FrameImage& image, TsSystemMenu* systemMenu);
+    FrameInput(QWidget* form, FrameLayout& layout, FrameImage& image, SystemMenuOnDemand& systemMenu);
     ~FrameInput() override;
 
     ResizeMode resizeMode() const { return m_resizeMode; }
@@ -71,7 +71,7 @@ private:
     QWidget* m_form;
     FrameLayout& m_layout;
     FrameImage& m_image;
-    TsSystemMenu* m_systemMenu;
+    SystemMenuOnDemand& m_systemMenu;
     ResizeMode m_resizeMode = ResizeMode::rmStandard;
 
     int m_hot = HTNOWHERE;

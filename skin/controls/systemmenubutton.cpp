@@ -1,5 +1,8 @@
 #include "skin/controls/systemmenubutton.h"
 
+#include "skin/controls/systemmenuondemand.h"
+#include "skin/controls/tssystemmenu.h"
+
 #include <QAccessibleWidget>
 #include <QMenu>
 
@@ -10,14 +13,14 @@ public:
     explicit SystemMenuButtonAccessible(SystemMenuButton* button) : QAccessibleWidget(button, QAccessible::ButtonMenu)
     {}
 
-    int childCount() const override { return menu() ? 1 : 0; }
+    int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 && menu() ? QAccessible::queryAccessibleInterface(menu()) : nullptr;
+        return index == 0 ? QAccessible::queryAccessibleInterface(menu()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child && menu() && child->object() == menu() ? 0 : -1;
+        return child && child->object() == menu() ? 0 : -1;
     }
     QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
     void doAction(const QString& name) override
@@ -39,7 +42,7 @@ QAccessibleInterface* systemMenuButtonInterface(const QString&, QObject* object)
 
 } // namespace
 
-SystemMenuButton::SystemMenuButton(QWidget* form, QMenu* windowMenu)
+SystemMenuButton::SystemMenuButton(QWidget* form, SystemMenuOnDemand& windowMenu)
     : SkinProviderButton(form),
       m_windowMenu(windowMenu)
 {
@@ -48,4 +51,9 @@ SystemMenuButton::SystemMenuButton(QWidget* form, QMenu* windowMenu)
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+QMenu* SystemMenuButton::windowMenu() const
+{
+    return m_windowMenu.menu();
 }

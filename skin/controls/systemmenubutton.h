@@ -2,9 +2,8 @@
 
 #include "skin/controls/tsskinproviderbutton.h"
 
-#include <QPointer>
-
 class QMenu;
+class SystemMenuOnDemand;
 
 // The title icon of a skinned window as screen readers see it: a menu button at the icon's place
 // whose one child is the window menu, so that its items are met inside the window as the main
@@ -13,10 +12,11 @@ class SystemMenuButton : public SkinProviderButton {
     Q_OBJECT
 
 public:
-    SystemMenuButton(QWidget* form, QMenu* windowMenu);
+    SystemMenuButton(QWidget* form, SystemMenuOnDemand& windowMenu);
 
-    QMenu* windowMenu() const { return m_windowMenu; }
+    // Made when a screen reader first looks inside the button.
+    QMenu* windowMenu() const;
 
 private:
-    QPointer<QMenu> m_windowMenu;
+    SystemMenuOnDemand& m_windowMenu;
 };

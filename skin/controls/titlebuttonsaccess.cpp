@@ -4,14 +4,13 @@
 #include "skin/controls/framelayout.h"
 #include "skin/controls/systemmenubutton.h"
 #include "skin/controls/tsskinproviderbutton.h"
-#include "skin/controls/tssystemmenu.h"
 
 #include "platform/guarded.h"
 
 #include <QShortcut>
 #include <QWidget>
 
-TitleButtonsAccess::TitleButtonsAccess(QWidget* form, TsSystemMenu* systemMenu, const FrameLayout& layout,
+TitleButtonsAccess::TitleButtonsAccess(QWidget* form, SystemMenuOnDemand& systemMenu, const FrameLayout& layout,
                                        FrameInput& input)
     : m_form(form),
       m_layout(layout)

@@ -11,7 +11,7 @@ class FrameLayout;
 class QWidget;
 class SkinProviderButton;
 class SystemMenuButton;
-class TsSystemMenu;
+class SystemMenuOnDemand;
 
 // The skinned title as screen readers and the keyboard meet it: a push button at each title
 // button's place and a menu button at the icon's, which paint nothing and do through the frame's
@@ -21,7 +21,7 @@ class TitleButtonsAccess : public QObject {
     Q_OBJECT
 
 public:
-    TitleButtonsAccess(QWidget* form, TsSystemMenu* systemMenu, const FrameLayout& layout, FrameInput& input);
+    TitleButtonsAccess(QWidget* form, SystemMenuOnDemand& systemMenu, const FrameLayout& layout, FrameInput& input);
 
     // The buttons show, and the window menu's key works, while the window wears the skinned frame.
     void setFramed(bool framed) { m_framed = framed; }

@@ -5,7 +5,6 @@
 #include "skin/controls/frameinput.h"
 #include "skin/controls/titlebuttonsaccess.h"
 #include "skin/controls/tsgrip.h"
-#include "skin/controls/tssystemmenu.h"
 #include "skin/core/paintprimitives.h"
 #include "skin/core/skinmessage.h"
 #include "skin/core/skininforce.h"
@@ -38,13 +37,11 @@ TsSkinProvider::TsSkinProvider(Form* form)
       m_client(form->client()),
       m_layout(form, SkinData),
       m_image(form, SkinData, m_layout),
+      m_systemMenu(this),
       m_ownColor(form->palette().color(QPalette::Window))
 {
     SkinData.setControlKind(ControlKind::SkinProvider);
     SkinData.setSkinSection(QStringLiteral("FORM"));
-    // The menu reads the provider's settings, so it is made once they all have their values.
-    m_systemMenu = new TsSystemMenu(this);
-    m_systemMenu->setParent(form, m_systemMenu->windowFlags());
     m_input = std::make_unique<FrameInput>(form, m_layout, m_image, m_systemMenu);
     connectGuarded(m_input.get(), &FrameInput::titleButtonMouseDown, this,
                    [this](TsTitleButton& button) { emit titleButtonMouseDown(button); });
@@ -85,7 +82,7 @@ TsSkinProvider* TsSkinProvider::of(const QWidget* form)
 void TsSkinProvider::setBorderIcons(BorderIcons icons)
 {
     m_layout.setBorderIcons(icons);
-    m_systemMenu->refresh();
+    m_systemMenu.refresh();
     updateAccessButtons();
     invalidateFrame();
 }
@@ -244,7 +241,7 @@ bool TsSkinProvider::formEvent(QEvent* event)
         return false;
     case QEvent::WindowStateChange:
         m_image.markShapeStale();
-        m_systemMenu->refresh();
+        m_systemMenu.refresh();
         updateAccessButtons();
         m_scroller->updateGrip();
         invalidateFrame();

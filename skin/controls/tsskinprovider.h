@@ -3,6 +3,7 @@
 #include "skin/controls/framecodes.h"
 #include "skin/controls/frameimage.h"
 #include "skin/controls/framelayout.h"
+#include "skin/controls/systemmenuondemand.h"
 #include "skin/controls/tstitlebutton.h"
 #include "skin/controls/tstitleicon.h"
 #include "skin/core/tscommondata.h"
@@ -74,7 +75,8 @@ public:
     TsCommonData SkinData;
 
     Form* form() const { return m_form; }
-    TsSystemMenu* systemMenu() const { return m_systemMenu; }
+    // The window menu; made on this first call if nothing has needed it before.
+    TsSystemMenu* systemMenu() { return m_systemMenu.menu(); }
     // The window wears the skinned frame.
     bool frameSkinned() const { return m_frameSkinned; }
     bool active() const { return m_image.active(); }
@@ -141,7 +143,7 @@ private:
     QWidget* m_client;
     FrameLayout m_layout;
     FrameImage m_image;
-    TsSystemMenu* m_systemMenu = nullptr;
+    SystemMenuOnDemand m_systemMenu;
     std::unique_ptr<FrameInput> m_input;
     std::unique_ptr<ClientScroller> m_scroller;
     // Only the window's first provider has them. Declared after the input, so that they go, and

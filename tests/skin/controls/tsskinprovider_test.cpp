@@ -782,6 +782,28 @@ TEST_F(FrameTest, SystemMenuOpensFromTheIconAndTheKeyboard)
     menu->close();
 }
 
+// Few window menus are ever opened, so none is made with its window: the first click on the icon
+// makes it, and it shows the window as it is by then.
+TEST_F(FrameTest, SystemMenuIsMadeWhenFirstOpenedForTheWindowAsItIsThen)
+{
+    startSkin();
+    makeForm();
+    form->show();
+    form->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(form->findChildren<TsSystemMenu*>().isEmpty());
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(frame + 2, (frame + title) / 2));
+    const QList<TsSystemMenu*> made = form->findChildren<TsSystemMenu*>();
+    ASSERT_EQ(made.size(), 1);
+    EXPECT_EQ(made.first(), provider->systemMenu());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return made.first()->isVisible(); }));
+    EXPECT_TRUE(made.first()->findChild<QAction*>(QStringLiteral("ItemRestore"))->isEnabled());
+    EXPECT_FALSE(made.first()->findChild<QAction*>(QStringLiteral("ItemMaximize"))->isEnabled());
+    made.first()->close();
+}
+
 // The system menu's items follow the window's state and border icons.
 TEST_F(FrameTest, SystemMenuItemsFollowTheWindowState)
 {
