@@ -6,7 +6,7 @@
 #include "data/tdatamodule2.h"
 #include "data/table.h"
 #include "platform/guarded.h"
-#include "platform/jpegdecoder.h"
+#include "platform/picture.h"
 #include "platform/pictureview.h"
 #include "resources/resourcepaths.h"
 #include "skin/controls/tsskinprovider.h"
@@ -25,14 +25,14 @@
 TForm1* Form1 = nullptr;
 
 namespace {
-QImage loadCoverPicture()
+Picture loadCoverPicture()
 {
     QFile file(resources::coverPicture());
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("The cover picture is missing from the program"));
     // In the screen's own pixel format: drawn scaled at every paint, a 24-bit picture would be
-    // converted pixel by pixel each time.
-    return decodeJpeg(file.readAll(), QImage::Format_RGB32);
+    // converted pixel by pixel each time. Decoded while the rest of start-up goes on.
+    return Picture::decodeAhead(file.readAll(), QImage::Format_RGB32);
 }
 } // namespace
 

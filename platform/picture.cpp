@@ -104,6 +104,16 @@ Picture Picture::fromData(const QByteArray& bytes, const QString& extension)
     return {};
 }
 
+Picture Picture::decodeAhead(const QByteArray& jpeg, QImage::Format format)
+{
+    const JpegHeader header = readJpegHeader(jpeg);
+    Picture picture;
+    picture.state_ = std::make_shared<State>();
+    picture.state_->size = QSize(header.width, header.height);
+    picture.state_->decoding = std::async(std::launch::async, [jpeg, format] { return decodeJpeg(jpeg, format); });
+    return picture;
+}
+
 Picture Picture::load(const QString& path)
 {
     const QString local = nativePath(path);
@@ -120,17 +130,18 @@ QSize Picture::size() const
 
 bool Picture::decoded() const
 {
-    return state_ && state_->jpeg.isEmpty();
+    return state_ && state_->jpeg.isEmpty() && !state_->decoding.valid();
 }
 
 QImage Picture::image() const
 {
     if (!state_ || state_->failed)
         return {};
-    if (!state_->jpeg.isEmpty()) {
+    if (!state_->jpeg.isEmpty() || state_->decoding.valid()) {
         const QByteArray bytes = std::exchange(state_->jpeg, QByteArray());
+        const std::shared_future<QImage> decoding = std::exchange(state_->decoding, {});
         try {
-            state_->image = decodeJpeg(bytes);
+            state_->image = decoding.valid() ? decoding.get() : decodeJpeg(bytes);
         } catch (...) {
             state_->failed = true;
             throw;

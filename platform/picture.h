@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <future>
 #include <memory>
 
 // A picture loaded from a file, chosen by the file name's extension (case ignored): "jpg" and
@@ -20,6 +21,11 @@ public:
     static Picture load(const QString& path);
     // The picture in bytes, as load would take it from a file with that extension.
     static Picture fromData(const QByteArray& bytes, const QString& extension);
+    // A JPEG in bytes, its header read now and its pixels decoded in `format` on a second thread
+    // from now on: for a picture drawn as soon as its window is shown, whose decoding then goes on
+    // beside the making of the window. image() waits for it; damage is reported there, as for a
+    // JPEG decoded at its first use.
+    static Picture decodeAhead(const QByteArray& jpeg, QImage::Format format);
 
     bool isNull() const { return !state_; }
     QSize size() const;
@@ -36,6 +42,7 @@ private:
     struct State {
         QImage image;
         QByteArray jpeg;
+        std::shared_future<QImage> decoding;
         QSize size;
         bool failed = false;
     };

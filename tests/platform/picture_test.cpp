@@ -137,6 +137,27 @@ TEST(JpegPicture, DecodesFullSizeOnFirstUse)
     EXPECT_TRUE(picture.decoded());
 }
 
+// Decoded on a second thread, a picture gives what one decoded at its first use gives, in the
+// format asked for, and its damage is reported once, where the pixels are asked for.
+TEST(JpegPicture, DecodedAheadGivesThePixelsAndTheDamageAtFirstUse)
+{
+    const QByteArray whole = jpeg(filled(40, 30, QColor(200, 30, 30)), 100);
+    const Picture picture = Picture::decodeAhead(whole, QImage::Format_RGB32);
+    EXPECT_EQ(picture.size(), QSize(40, 30));
+    EXPECT_FALSE(picture.decoded());
+    const QImage image = picture.image();
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image, Picture::fromData(whole, QStringLiteral("jpg")).image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(picture.decoded());
+
+    const Picture damaged = Picture::decodeAhead(whole.left(whole.size() - 20), QImage::Format_RGB32);
+    EXPECT_EQ(errorMessageOf([&] { damaged.image(); }), QStringLiteral("JPEG error #%1").arg(JWRN_JPEG_EOF));
+    EXPECT_EQ(errorMessageOf([&] { EXPECT_TRUE(damaged.image().isNull()); }), QString());
+    EXPECT_FALSE(
+        errorMessageOf([] { Picture::decodeAhead(QByteArray("\xFF\xD8\xFF"), QImage::Format_RGB32); }).isEmpty())
+        << "a header that cannot be read is refused at once";
+}
+
 // A picture whose red, green and blue differ in every pixel, so that a channel out of place shows.
 QImage colourRamp()
 {
