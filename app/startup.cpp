@@ -30,6 +30,7 @@
 #include <QStandardPaths>
 
 #include <memory>
+#include <system_error>
 
 namespace {
 // Hand-ins that an earlier run queued while the server was away and that this start delivered
@@ -74,8 +75,13 @@ void destroy(T*& instance)
 
 void startReadingFonts()
 {
-    if (!fontListReader)
+    if (fontListReader)
+        return;
+    try {
         fontListReader = std::make_unique<FontListReader>();
+    } catch (const std::system_error&) {
+        // No thread to be had: the first text measured reads the list itself.
+    }
 }
 
 bool createWindows()
@@ -89,7 +95,8 @@ bool createWindows()
     // The start window's caption is the first text measured; the font list it needs is read
     // meanwhile.
     startReadingFonts();
-    fontListReader->applicationMade();
+    if (fontListReader)
+        fontListReader->applicationMade();
     // The program's own icon for every title bar and the desktop's task list, instead of the
     // toolkit's.
     QApplication::setWindowIcon(quillIcon());

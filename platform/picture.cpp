@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 
 namespace {
 enum class Kind { Jpeg, Bitmap, Icon, EnhancedMetafile, Metafile, Unknown };
@@ -110,7 +111,13 @@ Picture Picture::decodeAhead(const QByteArray& jpeg, QImage::Format format)
     Picture picture;
     picture.state_ = std::make_shared<State>();
     picture.state_->size = QSize(header.width, header.height);
-    picture.state_->decoding = std::async(std::launch::async, [jpeg, format] { return decodeJpeg(jpeg, format); });
+    picture.state_->format = format;
+    try {
+        picture.state_->decoding = std::async(std::launch::async, [jpeg, format] { return decodeJpeg(jpeg, format); });
+    } catch (const std::system_error&) {
+        // No thread to be had: decoded at its first use instead.
+        picture.state_->jpeg = jpeg;
+    }
     return picture;
 }
 
@@ -141,7 +148,7 @@ QImage Picture::image() const
         const QByteArray bytes = std::exchange(state_->jpeg, QByteArray());
         const std::shared_future<QImage> decoding = std::exchange(state_->decoding, {});
         try {
-            state_->image = decoding.valid() ? decoding.get() : decodeJpeg(bytes);
+            state_->image = decoding.valid() ? decoding.get() : decodeJpeg(bytes, state_->format);
         } catch (...) {
             state_->failed = true;
             throw;

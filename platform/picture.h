@@ -43,6 +43,7 @@ private:
         QImage image;
         QByteArray jpeg;
         std::shared_future<QImage> decoding;
+        QImage::Format format = QImage::Format_RGB888;
         QSize size;
         bool failed = false;
     };
