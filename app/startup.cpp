@@ -142,7 +142,9 @@ void showStartWindow(const std::function<void()>& painted)
     new AfterFirstPaint(Form1, [painted] {
         if (painted)
             painted();
-        // The caption has been drawn, so the font list has been read and the thread is done.
+        // The start window is on the screen: the caption it drew needed the font list, so the
+        // thread is done by now (without a skin there is no caption, and this waits for the
+        // rest of the list, which the other windows' controls need next anyway).
         fontListReader.reset();
         Form::ensureAllControls();
     });
